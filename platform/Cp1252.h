@@ -1,0 +1,29 @@
+#pragma once
+// Windows-1252 <-> UTF-8 and QString: every data file is single-byte 1252 text.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace brivant::Cp1252 {
+
+// The five bytes that 1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map
+// to the C1 control characters of the same value, so every byte round-trips.
+
+// 1252 bytes -> UTF-8 / QString (never fails).
+std::string toUtf8(std::string_view bytes);
+QString toQString(std::string_view bytes);
+
+// UTF-8 / QString -> 1252 bytes.  A character 1252 cannot hold makes ok false
+// (when given) and is replaced by '?'.
+std::string fromUtf8(std::string_view utf8, bool* ok = nullptr);
+std::string fromQString(const QString& text, bool* ok = nullptr);
+
+// True when every character of the text has a 1252 byte.
+bool canEncode(const QString& text);
+bool canEncode(QChar c);
+
+// 1252 upper-casing of a..z only (as the entry fields do).
+std::string upperAscii(std::string_view bytes);
+
+}  // namespace brivant::Cp1252

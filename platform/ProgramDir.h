@@ -1,0 +1,24 @@
+#pragma once
+// The per-user data folder ("program directory") and the settings folder.
+
+#include <filesystem>
+
+#include "platform/Result.h"
+
+namespace brivant::ProgramDir {
+
+namespace fs = std::filesystem;
+
+// $XDG_DATA_HOME/Brivant, else ~/.local/share/Brivant.
+fs::path defaultDataFolder();
+// $XDG_CONFIG_HOME/Brivant, else ~/.config/Brivant.
+fs::path defaultSettingsFolder();
+// The shipped data: $BRIVANT_DATA_DIR when set, else data/ beside the
+// executable, else ../share/brivant/data, else the source tree's data/.
+fs::path installedDataFolder();
+
+// Creates the folder when absent and copies in every shipped file that is
+// missing there; an existing file is never overwritten.
+Status seed(const fs::path& programDir, const fs::path& shippedData);
+
+}  // namespace brivant::ProgramDir

@@ -1,0 +1,50 @@
+#pragma once
+// The per-user key/value settings store: application, section, key -> text.
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/Result.h"
+
+namespace brivant {
+
+// One text file per application in the settings folder ("ZIV.ini").  Sections
+// and keys keep their exact text (trailing blanks, accents); values are UTF-8
+// text; a key saved empty reads back empty.  Every save rewrites the file
+// atomically.  A damaged file never crashes the program: the lines that can
+// still be read are kept, the others ignored.
+class SettingsStore {
+ public:
+  explicit SettingsStore(std::filesystem::path folder);
+
+  std::string get(std::string_view application, std::string_view section, std::string_view key,
+                  std::string_view defaultValue) const;
+  Status save(std::string_view application, std::string_view section, std::string_view key,
+              std::string_view value);
+
+  // Booleans have one text form, "True" / "False"; "-1" and "1" also read true.
+  bool getBool(std::string_view application, std::string_view section, std::string_view key,
+               bool defaultValue) const;
+  Status saveBool(std::string_view application, std::string_view section, std::string_view key,
+                  bool value);
+  static std::string boolText(bool value) { return value ? "True" : "False"; }
+
+  // Numeric reads: the default when absent or not a number.
+  int getInt(std::string_view application, std::string_view section, std::string_view key,
+             int defaultValue) const;
+
+  std::filesystem::path fileOf(std::string_view application) const;
+
+ private:
+  using Key = std::pair<std::string, std::string>;  // section, key
+  using Values = std::map<Key, std::string>;
+  const Values& load(std::string_view application) const;
+
+  std::filesystem::path folder_;
+  mutable std::map<std::string, Values, std::less<>> cache_;
+};
+
+}  // namespace brivant

@@ -1,0 +1,64 @@
+#pragma once
+// Line-oriented text files with CR LF ends, and atomic replacement.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Result.h"
+
+namespace brivant::TextFile {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// Every line of the file without its line end.  CR LF and bare LF both end a
+// line; a last line without an end still counts; NUL bytes are kept as data;
+// an empty file gives no lines.  Missing file: error 53.
+Result<Lines> readLines(const fs::path& file);
+
+// The whole content as bytes.
+Result<std::string> readAll(const fs::path& file);
+
+// Writes the lines, each followed by CR LF, truncating the file (not atomic:
+// for outputs; data files use replaceAtomically).
+Status writeLines(const fs::path& file, const Lines& lines);
+
+// Appends one line and CR LF, creating the file when absent, and flushes it to
+// disk before returning.
+Status appendLine(const fs::path& file, std::string_view line);
+
+// Length in bytes; error 53 when missing.
+Result<std::uintmax_t> length(const fs::path& file);
+
+bool exists(const fs::path& file);
+
+// Copies a file over another, atomically (through a hidden temporary file in
+// the target's folder): the target is either the old or the new content.
+Status copy(const fs::path& from, const fs::path& to);
+
+// Deletes a file; deleting a missing file is not an error.
+Status remove(const fs::path& file);
+
+// Writes the lines (CR LF after each) into the temporary file under its fixed
+// name (for example "Temporaire.txt" in the program folder), flushes it to disk,
+// then renames it over the target.  A failure at any step leaves the old
+// target untouched and removes the temporary file.
+Status replaceAtomically(const fs::path& temporary, const fs::path& target, const Lines& lines);
+
+// The same for raw bytes.
+Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target, std::string_view bytes);
+
+// Test hook: fault injection.  The hook is asked before each step; returning
+// an error number makes that step fail with it.  Tests only.
+namespace testing {
+enum class Step { Open, Write, Flush, Close, Rename };
+using FaultHook = std::function<std::optional<int>(Step, const fs::path&)>;
+void setFaultHook(FaultHook hook);  // an empty hook removes it
+}  // namespace testing
+
+}  // namespace brivant::TextFile

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever the build, the program or the tests need
+# and is not there yet.  Quiet and fast when everything is installed.
+#   deps.sh run    packages to build and start the logbook
+#   deps.sh test   packages to build and run every test
+set -euo pipefail
+
+purpose=${1:-run}
+packages=(g++ make cmake pkgconf qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+          fonts-liberation fonts-dejavu-core)
+if [ "$purpose" = test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files nodejs npm)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+# nodejs may come from another source than Debian's package: a working node
+# and npm are enough.
+if [ "$purpose" = test ] && command -v node >/dev/null && command -v npm >/dev/null; then
+  kept=()
+  for package in "${missing[@]}"; do
+    case "$package" in nodejs|npm) ;; *) kept+=("$package") ;; esac
+  done
+  missing=("${kept[@]+"${kept[@]}"}")
+fi
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
