@@ -1,0 +1,36 @@
+#include "core/Text.h"
+
+namespace brivant {
+
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+std::string padRight(std::string_view text, std::size_t width) {
+  std::string result(text);
+  if (result.size() < width) result.append(width - result.size(), ' ');
+  return result;
+}
+
+std::string cutColumns(std::string_view line, std::size_t column, std::size_t length) {
+  std::string result(length, ' ');
+  if (column == 0) return result;  // columns are counted from 1
+  const std::size_t start = column - 1;
+  if (start < line.size()) line.substr(start, length).copy(result.data(), length);
+  return result;
+}
+
+std::string cutTrimmed(std::string_view line, std::size_t column, std::size_t length) {
+  return std::string(trimBlanks(cutColumns(line, column, length)));
+}
+
+std::string rightAligned(long long number, std::size_t width) {
+  const std::string digits = std::to_string(number);
+  if (digits.size() >= width) return digits;
+  return std::string(width - digits.size(), ' ') + digits;
+}
+
+}  // namespace brivant
