@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,10 +42,17 @@ class SettingsStore {
  private:
   using Key = std::pair<std::string, std::string>;  // section, key
   using Values = std::map<Key, std::string>;
+  struct Loaded {
+    Values values;
+    // Set when the file exists but could not be read: saving then would
+    // replace it with only the new key, so saves are refused until it reads.
+    std::optional<FileError> readError;
+  };
   const Values& load(std::string_view application) const;
+  Loaded& loadEntry(std::string_view application) const;
 
   std::filesystem::path folder_;
-  mutable std::map<std::string, Values, std::less<>> cache_;
+  mutable std::map<std::string, Loaded, std::less<>> cache_;
 };
 
 }  // namespace brivant

@@ -53,8 +53,16 @@ Status replaceAtomically(const fs::path& temporary, const fs::path& target, cons
 // The same for raw bytes.
 Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target, std::string_view bytes);
 
-// Test hook: fault injection.  The hook is asked before each step; returning
-// an error number makes that step fail with it.  Tests only.
+// The run-time error number of a system errno: 53 file not found, 70
+// permission denied, 61 disk full, 75 path/file access error, 57 device I/O
+// error (EIO and anything unexpected).
+int errorNumberOf(int errnoValue);
+
+// Test hook: fault injection.  The hook is asked before each step (Open for
+// reading too) with the file of that step; returning a value makes that step
+// fail as if the system had failed it.  The value is an errno (ENOSPC, EACCES,
+// ...), mapped like a real failure; the run-time numbers 53, 57, 61, 70 and 75
+// are also accepted and used as they are.  Tests only.
 namespace testing {
 enum class Step { Open, Write, Flush, Close, Rename };
 using FaultHook = std::function<std::optional<int>(Step, const fs::path&)>;

@@ -1,0 +1,95 @@
+#include "platform/ProgramDir.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/TextFile.h"
+
+#ifndef BRIVANT_SOURCE_DATA_DIR
+#define BRIVANT_SOURCE_DATA_DIR ""
+#endif
+
+namespace brivant::ProgramDir {
+
+namespace {
+
+// An XDG variable counts only when it holds an absolute path.
+std::optional<fs::path> xdgFolder(const char* variable) {
+  const char* value = std::getenv(variable);
+  if (!value || !*value) return std::nullopt;
+  fs::path folder(value);
+  if (!folder.is_absolute()) return std::nullopt;
+  return folder;
+}
+
+fs::path homeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home);
+  if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return fs::path(entry->pw_dir);
+  return fs::temp_directory_path();
+}
+
+bool isFolder(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec);
+}
+
+FileError errorOf(const std::error_code& ec, const fs::path& path) {
+  return FileError{TextFile::errorNumberOf(ec.value()), path.string(), ec.message()};
+}
+
+}  // namespace
+
+fs::path defaultDataFolder() {
+  const auto base = xdgFolder("XDG_DATA_HOME");
+  return (base ? *base : homeFolder() / ".local" / "share") / "Brivant";
+}
+
+fs::path defaultSettingsFolder() {
+  const auto base = xdgFolder("XDG_CONFIG_HOME");
+  return (base ? *base : homeFolder() / ".config") / "Brivant";
+}
+
+fs::path installedDataFolder() {
+  if (const char* value = std::getenv("BRIVANT_DATA_DIR"); value && *value) return fs::path(value);
+  std::error_code ec;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path beside = executable.parent_path() / "data";
+    if (isFolder(beside)) return beside;
+    const fs::path installed = (executable.parent_path() / ".." / "share" / "brivant" / "data").lexically_normal();
+    if (isFolder(installed)) return installed;
+  }
+  return fs::path(BRIVANT_SOURCE_DATA_DIR);
+}
+
+Status seed(const fs::path& programDir, const fs::path& shippedData) {
+  std::error_code ec;
+  fs::create_directories(programDir, ec);
+  if (ec) return errorOf(ec, programDir);
+  if (!isFolder(programDir)) return FileError{PathFileAccessError, programDir.string(), "not a folder"};
+  if (!isFolder(shippedData)) return FileError{FileNotFound, shippedData.string(), "no shipped data"};
+
+  fs::recursive_directory_iterator it(shippedData, ec);
+  if (ec) return errorOf(ec, shippedData);
+  for (const fs::recursive_directory_iterator end; it != end; it.increment(ec)) {
+    if (ec) return errorOf(ec, shippedData);
+    const fs::path relative = it->path().lexically_relative(shippedData);
+    const fs::path target = programDir / relative;
+    if (it->is_directory(ec)) {
+      fs::create_directories(target, ec);
+      if (ec) return errorOf(ec, target);
+      continue;
+    }
+    if (!it->is_regular_file(ec)) continue;
+    // The operator's files are never overwritten, even by a newer shipped copy.
+    if (fs::exists(fs::symlink_status(target, ec))) continue;
+    if (Status copied = TextFile::copy(it->path(), target); !copied) return copied;
+  }
+  if (ec) return errorOf(ec, shippedData);
+  return {};
+}
+
+}  // namespace brivant::ProgramDir
