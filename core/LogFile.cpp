@@ -1,0 +1,112 @@
+#include "core/LogFile.h"
+
+#include "core/Language.h"
+#include "core/QsoRecord.h"
+#include "core/Text.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view RewriteTemporary = "Temporaire6.txt";
+
+// The value of a run of ASCII digits; nothing when any character is not one.
+std::optional<int> digitsValue(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+std::optional<long long> recordKey(std::string_view record) {
+  return logDateTimeKey(cutColumns(record, 1, 8), cutColumns(record, 23, 5));
+}
+
+}  // namespace
+
+fs::path logFilePath(const fs::path& programDir, std::string_view callsign) {
+  return programDir / (std::string(callsign) + ".log");
+}
+
+Status Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
+  return TextFile::appendLine(logFilePath(programDir, callsign), record);
+}
+
+ListLines numberedListLines(const std::vector<std::string>& records) {
+  ListLines lines;
+  lines.reserve(records.size());
+  long long number = 1;
+  for (const std::string& record : records) lines.push_back(QsoListLine(number++, record));
+  return lines;
+}
+
+Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view callsign) {
+  Result<TextFile::Lines> records = TextFile::readLines(logFilePath(programDir, callsign));
+  if (!records) return records.error();
+  return numberedListLines(records.value());
+}
+
+QString frame4Caption(bool french, int qsoCount) {
+  return pick(french, "QSO numero ", "QSO number ") + QString::number(qsoCount + 1);
+}
+
+std::optional<long long> logDateTimeKey(std::string_view date, std::string_view time) {
+  if (date.size() != 8 || date[2] != '/' || date[5] != '/' || time.size() != 5 || time[2] != ':')
+    return std::nullopt;
+  const auto day = digitsValue(date.substr(0, 2));
+  const auto month = digitsValue(date.substr(3, 2));
+  const auto yy = digitsValue(date.substr(6, 2));
+  const auto hour = digitsValue(time.substr(0, 2));
+  const auto minute = digitsValue(time.substr(3, 2));
+  if (!day || !month || !yy || !hour || !minute) return std::nullopt;
+  const long long year = (*yy >= 50 ? 1900 : 2000) + *yy;
+  return (((year * 100 + *month) * 100 + *day) * 100 + *hour) * 100 + *minute;
+}
+
+Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
+                              std::string_view newRecord) {
+  const fs::path logFile = logFilePath(programDir, callsign);
+  Result<TextFile::Lines> existing = TextFile::readLines(logFile);
+  if (!existing) return existing.error();
+
+  // An old line too short to hold a record removes nothing (an empty one would
+  // otherwise match the blank lines of a damaged log).
+  const std::string_view oldRecord = recordOfListLine(oldListLine);
+  bool removed = oldRecord.empty();
+  const std::optional<long long> newKey = recordKey(newRecord);
+  bool inserted = false;
+
+  TextFile::Lines written;
+  written.reserve(existing->size() + 1);
+  for (std::string& line : existing.value()) {
+    // Only one copy goes: two identical contacts are two contacts.
+    if (!removed && line == oldRecord) {
+      removed = true;
+      continue;
+    }
+    // A line whose date or time cannot be read never takes the new record's
+    // place; an unreadable new record goes to the end.
+    if (!inserted && newKey) {
+      const std::optional<long long> lineKey = recordKey(line);
+      if (lineKey && *lineKey >= *newKey) {
+        written.emplace_back(newRecord);
+        inserted = true;
+      }
+    }
+    written.push_back(std::move(line));
+  }
+  if (!inserted) written.emplace_back(newRecord);
+
+  if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
+      !status)
+    return status.error();
+  return numberedListLines(written);
+}
+
+}  // namespace brivant
