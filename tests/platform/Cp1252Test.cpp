@@ -1,0 +1,129 @@
+#include "platform/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+namespace cp = brivant::Cp1252;
+
+std::string allBytes() {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+  return bytes;
+}
+
+TEST(Cp1252, EveryByteRoundTripsThroughUtf8AndQString) {
+  const std::string bytes = allBytes();
+
+  bool ok = false;
+  EXPECT_EQ(cp::fromUtf8(cp::toUtf8(bytes), &ok), bytes);
+  EXPECT_TRUE(ok);
+
+  const QString text = cp::toQString(bytes);
+  ASSERT_EQ(text.size(), 256);  // one character per byte, never a pair
+  ok = false;
+  EXPECT_EQ(cp::fromQString(text, &ok), bytes);
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(cp::canEncode(text));
+  // UTF-8 and QString agree on every byte.
+  EXPECT_EQ(QString::fromUtf8(cp::toUtf8(bytes)), text);
+}
+
+TEST(Cp1252, LatinOneHalvesAreTheirOwnCodePoints) {
+  for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xB0, 0xE9, 0xFF}) {
+    EXPECT_EQ(cp::toQString(std::string(1, static_cast<char>(b))).at(0).unicode(), b) << "byte " << b;
+  }
+  EXPECT_EQ(cp::toUtf8("\xB0\xE9"), "°é");
+  EXPECT_EQ(cp::fromUtf8("Journée n°1"), "Journ\xE9" "e n\xB0" "1");
+}
+
+TEST(Cp1252, TheTwentySevenSpecialBytes) {
+  struct Mapping {
+    unsigned char byte;
+    const char* utf8;
+  };
+  const Mapping table[] = {
+      {0x80, "€"}, {0x82, "‚"}, {0x83, "ƒ"}, {0x84, "„"}, {0x85, "…"}, {0x86, "†"}, {0x87, "‡"},
+      {0x88, "ˆ"}, {0x89, "‰"}, {0x8A, "Š"}, {0x8B, "‹"}, {0x8C, "Œ"}, {0x8E, "Ž"}, {0x91, "‘"},
+      {0x92, "’"}, {0x93, "“"}, {0x94, "”"}, {0x95, "•"}, {0x96, "–"}, {0x97, "—"}, {0x98, "˜"},
+      {0x99, "™"}, {0x9A, "š"}, {0x9B, "›"}, {0x9C, "œ"}, {0x9E, "ž"}, {0x9F, "Ÿ"},
+  };
+  ASSERT_EQ(std::size(table), 27u);
+  for (const auto& [byte, utf8] : table) {
+    const std::string one(1, static_cast<char>(byte));
+    EXPECT_EQ(cp::toUtf8(one), utf8) << "byte " << int(byte);
+    EXPECT_EQ(cp::toQString(one), QString::fromUtf8(utf8)) << "byte " << int(byte);
+    bool ok = false;
+    EXPECT_EQ(cp::fromUtf8(utf8, &ok), one) << utf8;
+    EXPECT_TRUE(ok) << utf8;
+    EXPECT_EQ(cp::fromQString(QString::fromUtf8(utf8)), one) << utf8;
+  }
+}
+
+TEST(Cp1252, UndefinedBytesKeepTheirC1Controls) {
+  for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+    const std::string one(1, static_cast<char>(b));
+    const QString text = cp::toQString(one);
+    EXPECT_EQ(text.at(0).unicode(), b);
+    EXPECT_EQ(cp::fromQString(text), one);
+    EXPECT_TRUE(cp::canEncode(QChar(static_cast<char16_t>(b))));
+  }
+  // The other C1 controls have no byte: 0x80 is the euro sign's.
+  for (char16_t c : {u'\u0080', u'\u0085', u'\u009F'}) {
+    EXPECT_FALSE(cp::canEncode(QChar(c))) << int(c);
+  }
+}
+
+TEST(Cp1252, CharactersOutsideAreRefusedAndReplacedOnce) {
+  struct Case {
+    const char* utf8;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"ł", "?"},
+      {"→", "?"},
+      {"F1ABC 😀!", "F1ABC ?!"},  // one '?' for the whole surrogate pair
+      {"Ω€", "?\x80"},
+  };
+  for (const auto& [utf8, expected] : cases) {
+    const QString text = QString::fromUtf8(utf8);
+    EXPECT_FALSE(cp::canEncode(text)) << utf8;
+    bool ok = true;
+    EXPECT_EQ(cp::fromQString(text, &ok), expected) << utf8;
+    EXPECT_FALSE(ok) << utf8;
+    ok = true;
+    EXPECT_EQ(cp::fromUtf8(utf8, &ok), expected) << utf8;
+    EXPECT_FALSE(ok) << utf8;
+  }
+  EXPECT_FALSE(cp::canEncode(QString::fromUtf8("😀").at(0)));  // a lone half
+  EXPECT_TRUE(cp::canEncode(QString::fromUtf8("Château d'Œuf, 12 €")));
+}
+
+TEST(Cp1252, MalformedUtf8NeverCrashesAndIsReported) {
+  const std::string inputs[] = {
+      "abc\xC3",          // cut at the end
+      "\x80",             // stray continuation byte
+      "\xC0\xAF",         // overlong '/'
+      "\xED\xA0\x80",     // encoded surrogate
+      "\xF4\x90\x80\x80",  // above U+10FFFF
+      "\xE2\x82",         // cut euro sign
+  };
+  for (const std::string& input : inputs) {
+    bool ok = true;
+    const std::string out = cp::fromUtf8(input, &ok);
+    EXPECT_FALSE(ok) << input;
+    EXPECT_NE(out.find('?'), std::string::npos) << input;
+  }
+  // Good text after a bad byte is kept.
+  EXPECT_EQ(cp::fromUtf8("\xFF" "abc"), "?abc");
+}
+
+TEST(Cp1252, UpperAsciiOnlyTouchesAtoZ) {
+  EXPECT_EQ(cp::upperAscii("f1abc/p"), "F1ABC/P");
+  EXPECT_EQ(cp::upperAscii("\xE9t\xE9 \x9C"), "\xE9T\xE9 \x9C");  // é and œ stay
+  EXPECT_EQ(cp::upperAscii(""), "");
+}
+
+}  // namespace
