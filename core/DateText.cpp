@@ -1,0 +1,105 @@
+#include "core/DateText.h"
+
+#include "core/Language.h"
+
+namespace brivant {
+
+namespace {
+
+std::string twoDigits(int value) {
+  const int v = value % 100;
+  return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// True when every position holds a digit except the separator positions.
+bool hasForm(std::string_view text, std::string_view pattern) {
+  if (text.size() != pattern.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) return false;
+  }
+  return true;
+}
+
+// A text that is exactly CR LF counts as empty, as in the time fields.
+bool emptyTime(std::string_view text) { return text.empty() || text == "\r\n"; }
+
+}  // namespace
+
+std::string dateText(const ClockFields& fields) {
+  return twoDigits(fields.day) + "/" + twoDigits(fields.month) + "/" + twoDigits(fields.year);
+}
+
+std::string timeText(const ClockFields& fields) {
+  return twoDigits(fields.hour) + ":" + twoDigits(fields.minute) + ":" + twoDigits(fields.second);
+}
+
+std::string Lire_Date_UTC(const Clock& clock) { return dateText(clock.utcNow()); }
+std::string Lire_Date_Locale(const Clock& clock) { return dateText(clock.localNow()); }
+std::string Lire_Heure_UTC(const Clock& clock) { return timeText(clock.utcNow()); }
+std::string Lire_Heure_Locale(const Clock& clock) { return timeText(clock.localNow()); }
+
+std::string currentDate(const Clock& clock, bool utc) {
+  return utc ? Lire_Date_UTC(clock) : Lire_Date_Locale(clock);
+}
+
+std::string currentTime(const Clock& clock, bool utc) {
+  return utc ? Lire_Heure_UTC(clock) : Lire_Heure_Locale(clock);
+}
+
+int Verif_Date(std::string_view text) { return hasForm(text, "99/99/99") ? 0 : 1; }
+
+int Verif_Heure(std::string_view text) { return hasForm(text, "99:99") ? 0 : 1; }
+
+DateTimeProblem checkDateField(std::string_view text) {
+  if (text.empty()) return DateTimeProblem::DateEmpty;
+  if (text.size() != 8) return DateTimeProblem::DateLength;
+  if (Verif_Date(text) != 0) return DateTimeProblem::DateForm;
+  return DateTimeProblem::None;
+}
+
+DateTimeProblem checkStartField(std::string_view text) {
+  if (emptyTime(text)) return DateTimeProblem::StartEmpty;
+  if (text.size() != 5) return DateTimeProblem::StartLength;
+  if (Verif_Heure(text) != 0) return DateTimeProblem::TimeForm;
+  return DateTimeProblem::None;
+}
+
+DateTimeProblem checkEndField(std::string_view text) {
+  if (emptyTime(text)) return DateTimeProblem::EndEmpty;
+  if (text.size() != 5) return DateTimeProblem::EndLength;
+  if (Verif_Heure(text) != 0) return DateTimeProblem::TimeForm;
+  return DateTimeProblem::None;
+}
+
+QString dateTimeMessage(DateTimeProblem problem, bool french) {
+  switch (problem) {
+    case DateTimeProblem::None:
+      return {};
+    case DateTimeProblem::DateEmpty:
+      return pick(french, "Attention vous devez entrer une date", "Caution you must enter a date");
+    case DateTimeProblem::DateLength:
+      return pick(french, "Attention 8 caracteres pour la date (format jj/mm/aa)",
+                  "Caution 8 characters for the date(format jj/mm/aa)");
+    case DateTimeProblem::DateForm:
+      return pick(french, "Attention le format date doit etre jj/mm/aa", "Caution the date format should be dd/mm/yy");
+    case DateTimeProblem::StartEmpty:
+      return pick(french, "Attention vous devez entrer l'heure de debut de QSO",
+                  "Caution you must enter the start time of QSO");
+    case DateTimeProblem::StartLength:
+      return pick(french, "Attention 5 caracteres pour l'heure (format hh:mm)",
+                  "Caution 5 characters for time(format hh/mm)");
+    case DateTimeProblem::TimeForm:
+      return pick(french, "Attention le format de l'heure doit etre hh:mm", "Caution the time format should be hh/mm");
+    case DateTimeProblem::EndEmpty:
+      return pick(french, "Attention vous devez entrer l'heure de fin de QSO",
+                  "Caution you must enter the end time of QSO");
+    case DateTimeProblem::EndLength:
+      return pick(french, "Attention 5 caracteres pour l'heure (format hh:mm",
+                  "Caution 5 characters for time(format hh/mm)");
+  }
+  return {};
+}
+
+}  // namespace brivant

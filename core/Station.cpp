@@ -1,0 +1,206 @@
+#include "core/Station.h"
+
+#include <array>
+
+#include "core/Language.h"
+#include "core/LogFile.h"
+#include "core/MissingFile.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t MaxCallsignLength = 12;
+
+bool callsignCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
+
+struct StationFile {
+  std::string_view templateName;
+  std::string_view suffix;
+};
+
+constexpr std::array<StationFile, 5> StationFiles{{
+    {DepartementTemplate, "_Departement_SSB.txt"},
+    {DepartementTemplate, "_Departement_CW.txt"},
+    {PrefixTemplate, "_Prefixe_SSB.txt"},
+    {PrefixTemplate, "_Prefixe_CW.txt"},
+    {LogTemplate, ".log"},
+}};
+
+QString fromUtf8(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
+
+std::string displayCallsign(std::string_view callsign) {
+  std::string shown(callsign);
+  for (char& c : shown)
+    if (c == '_') c = '/';
+  return shown;
+}
+
+QString displayCallsignText(std::string_view callsign) { return Cp1252::toQString(displayCallsign(callsign)); }
+
+QString filterCallsignTyping(const QString& typed) {
+  QString result = typed;
+  for (QChar& c : result) {
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
+    else if (c == QLatin1Char('/')) c = QLatin1Char('_');
+  }
+  return result;
+}
+
+CallsignCheck checkStationCallsign(std::string_view typed) {
+  CallsignCheck check{Cp1252::upperAscii(typed), CallsignProblem::None};
+  if (check.callsign.empty()) check.problem = CallsignProblem::Empty;
+  else if (check.callsign.size() > MaxCallsignLength) check.problem = CallsignProblem::TooLong;
+  else {
+    for (char c : check.callsign) {
+      if (!callsignCharacter(c)) {
+        check.problem = CallsignProblem::BadCharacter;
+        break;
+      }
+    }
+  }
+  return check;
+}
+
+QString callsignMessage(CallsignProblem problem, bool french) {
+  switch (problem) {
+    case CallsignProblem::None:
+      return {};
+    case CallsignProblem::Empty:
+      return pick(french, "Vous devez entrer un indicatif", "Please you must enter a callsign");
+    case CallsignProblem::TooLong:
+      return pick(french, "12 caracteres maximum pour l'indicatif", "Caution 12 characters maximum for the callsign");
+    case CallsignProblem::BadCharacter:
+      return pick(french, "L'indicatif ne doit comporter que des lettres des chiffres ou le signe _ ",
+                  "The callsign must contain only numbers or letters '_'");
+  }
+  return {};
+}
+
+DateTimeProblem checkJncDate(std::string_view text) {
+  if (text.empty()) return DateTimeProblem::DateEmpty;
+  if (Verif_Date(text) != 0) return DateTimeProblem::DateForm;
+  return DateTimeProblem::None;
+}
+
+StationWindowFields loadStationWindow(AppState& state) {
+  const std::string callsign =
+      Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
+  state.FirstRun = callsign == "FXXXX";
+  StationWindowFields fields;
+  fields.callsign = fromUtf8(callsign);
+  fields.locator = fromUtf8(Settings::getText(state.settings, Settings::Common::StationLocator, state.StationCall,
+                                              Settings::Common::StationLocatorInStationWindow));
+  fields.jncDate = fromUtf8(Settings::getText(state.settings, Settings::Station::JncDate, state.StationCall,
+                                              Settings::Station::JncDateInStationWindow));
+  return fields;
+}
+
+Status Cree_Fichiers_Station(const fs::path& programDir, std::string_view callsign) {
+  const bool keepExisting = TextFile::exists(logFilePath(programDir, callsign));
+  for (const StationFile& file : StationFiles) {
+    const fs::path from = programDir / std::string(file.templateName);
+    const fs::path to = programDir / (std::string(callsign) + std::string(file.suffix));
+    if (keepExisting && TextFile::exists(to)) continue;
+    if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
+    if (Status status = TextFile::copy(from, to); !status) return status;
+  }
+  return {};
+}
+
+QString missingTemplateMessage(bool french, const fs::path& programDir) {
+  QString text = pick(french, "Un des fichiers suivant est absent du repertoire '",
+                      "One of the following file is missing from the directory '");
+  text += QString::fromStdString(programDir.string());
+  text += QStringLiteral("'\r\n\r\n");
+  for (std::string_view name : {LogTemplate, DepartementTemplate, PrefixTemplate}) {
+    text += QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    text += QStringLiteral("\r\n");
+  }
+  return text;
+}
+
+std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign,
+                                                std::string_view jncDate) {
+  namespace C = Settings::Common;
+  namespace S = Settings::Station;
+  // The station locator written is always the empty text: nothing on HF uses it.
+  std::vector<SettingWrite> writes{{C::StationCallsign, std::string(callsign)}, {C::StationLocator, ""}};
+  if (!newStation) {
+    writes.push_back({S::JncDate, Cp1252::toUtf8(jncDate)});
+    return writes;
+  }
+  const std::vector<SettingWrite> station{
+      {S::StationCallsign, std::string(callsign)},
+      {S::StationLocator, ""},
+      {S::AutomaticDate, SettingsStore::boolText(true)},
+      {S::UtcTime, SettingsStore::boolText(true)},
+      {S::BandUsed, "0"},
+      {S::ModeUsed, "0"},
+      {S::Activity, "0"},
+      {S::JncDate, Cp1252::toUtf8(jncDate)},
+      {S::Session, "HF"},
+  };
+  writes.insert(writes.end(), station.begin(), station.end());
+  return writes;
+}
+
+StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate) {
+  const bool french = state.french();
+  StationValidation outcome;
+
+  const CallsignCheck check = checkStationCallsign(typedCallsign);
+  state.JncDate = std::string(typedDate);
+  if (check.problem != CallsignProblem::None) {
+    outcome.message = callsignMessage(check.problem, french);
+    outcome.clearCallsign = check.problem == CallsignProblem::BadCharacter;
+    return outcome;
+  }
+
+  state.StationCall = check.callsign;
+  const QString shown = displayCallsignText(state.StationCall);
+  const bool missing = !TextFile::exists(logFilePath(state.programDir, state.StationCall));
+  state.StationLocator.clear();
+  outcome.frame5Caption = pick(french, "Log de ", "Log of ") + shown;
+  outcome.newStation = missing || state.FirstRun;
+
+  if (outcome.newStation) {
+    if (Status created = Cree_Fichiers_Station(state.programDir, state.StationCall); !created) {
+      outcome.message = created.error().number == FileNotFound
+                            ? missingTemplateMessage(french, state.programDir)
+                            : runtimeErrorMessage(created.error().number);
+      outcome.endProgram = true;
+      return outcome;
+    }
+  }
+  // A failed save is absorbed, as every other step of the validation: the
+  // values read back below then show what the store really holds.
+  for (const SettingWrite& write : stationSettingsWrites(outcome.newStation, state.StationCall, state.JncDate))
+    (void)Settings::save(state.settings, write.key, state.StationCall, write.value);
+
+  const SettingsStore& store = state.settings;
+  // The store holds UTF-8; the state keeps Windows-1252 bytes.
+  state.StationCall =
+      Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationCallsign, state.StationCall));
+  state.StationLocator = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationLocator,
+                                                            state.StationCall,
+                                                            Settings::Common::StationLocatorAfterValidation));
+  outcome.stationCaption = displayCallsignText(state.StationCall);
+  outcome.bandIndex = Settings::getInt(store, Settings::Station::BandUsed, state.StationCall, 0);
+  state.BandIndex = outcome.bandIndex;
+  outcome.modeIndex = Settings::getInt(store, Settings::Station::ModeUsed, state.StationCall);
+  outcome.utc = Settings::getBool(store, Settings::Station::UtcTime, state.StationCall);
+  outcome.automaticDate = Settings::getBool(store, Settings::Station::AutomaticDate, state.StationCall);
+  outcome.label15 = outcome.automaticDate ? QStringLiteral("Date automatique") : QStringLiteral("Date manuelle");
+  state.FirstRun = false;
+  outcome.accepted = true;
+  return outcome;
+}
+
+}  // namespace brivant
