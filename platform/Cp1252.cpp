@@ -31,6 +31,16 @@ int byteOf(char32_t cp) {
   return -1;
 }
 
+// A character without a byte becomes '?' and is noted.
+void appendByte(std::string& out, int byte, bool& allEncoded) {
+  if (byte < 0) {
+    allEncoded = false;
+    out.push_back('?');
+  } else {
+    out.push_back(static_cast<char>(byte));
+  }
+}
+
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
@@ -115,13 +125,7 @@ std::string fromUtf8(std::string_view utf8, bool* ok) {
       ++i;
       continue;
     }
-    const int byte = byteOf(decodeUtf8(utf8, i));
-    if (byte < 0) {
-      allEncoded = false;
-      out.push_back('?');
-    } else {
-      out.push_back(static_cast<char>(byte));
-    }
+    appendByte(out, byteOf(decodeUtf8(utf8, i)), allEncoded);
   }
   if (ok) *ok = allEncoded;
   return out;
@@ -136,13 +140,7 @@ std::string fromQString(const QString& text, bool* ok) {
     const QChar c = text.at(i);
     // A surrogate pair is one character outside 1252: one '?' for both halves.
     if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) ++i;
-    const int byte = c.isSurrogate() ? -1 : byteOf(c.unicode());
-    if (byte < 0) {
-      allEncoded = false;
-      out.push_back('?');
-    } else {
-      out.push_back(static_cast<char>(byte));
-    }
+    appendByte(out, c.isSurrogate() ? -1 : byteOf(c.unicode()), allEncoded);
   }
   if (ok) *ok = allEncoded;
   return out;

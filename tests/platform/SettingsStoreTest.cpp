@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "platform/TextFile.h"
+#include "tests/platform/FaultHookGuard.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -16,15 +17,7 @@ using brivant::testing::readBytes;
 using brivant::testing::writeBytes;
 using Step = brivant::TextFile::testing::Step;
 
-class FaultHook {
- public:
-  explicit FaultHook(brivant::TextFile::testing::FaultHook hook) {
-    brivant::TextFile::testing::setFaultHook(std::move(hook));
-  }
-  ~FaultHook() { brivant::TextFile::testing::setFaultHook({}); }
-  FaultHook(const FaultHook&) = delete;
-  FaultHook& operator=(const FaultHook&) = delete;
-};
+using FaultHook = brivant::testing::FaultHookGuard;
 
 // Text with NUL bytes in it, taken whole.
 template <std::size_t N>

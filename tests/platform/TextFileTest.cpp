@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "tests/platform/FaultHookGuard.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -15,14 +16,7 @@ using brivant::testing::readBytes;
 using brivant::testing::writeBytes;
 using Step = tf::testing::Step;
 
-// Installs a fault hook for one test and always removes it.
-class FaultHook {
- public:
-  explicit FaultHook(tf::testing::FaultHook hook) { tf::testing::setFaultHook(std::move(hook)); }
-  ~FaultHook() { tf::testing::setFaultHook({}); }
-  FaultHook(const FaultHook&) = delete;
-  FaultHook& operator=(const FaultHook&) = delete;
-};
+using FaultHook = brivant::testing::FaultHookGuard;
 
 std::vector<std::string> namesIn(const fs::path& folder) {
   std::vector<std::string> names;
@@ -70,6 +64,21 @@ TEST(TextFileRead, LargeFileReadsEveryLine) {
   auto read = tf::readLines(dir / "big.log");
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(*read, lines);
+}
+
+// The file is read in blocks of 64 KiB: a line end may fall on either side of
+// a block boundary, or be split across it.
+TEST(TextFileRead, LineEndsAtBlockBoundaries) {
+  TempDir dir;
+  for (std::size_t firstLength : {65533u, 65534u, 65535u, 65536u, 131071u}) {
+    const tf::Lines lines = {std::string(firstLength, 'x'), "", "after", std::string(70000, 'y'), "last"};
+    writeBytes(dir / "f.txt", brivant::testing::crlf(lines));
+    auto read = tf::readLines(dir / "f.txt");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, lines) << firstLength;
+    writeBytes(dir / "f.txt", std::string(firstLength, 'x') + "\r");  // cut between CR and LF
+    EXPECT_EQ(*tf::readLines(dir / "f.txt"), tf::Lines{std::string(firstLength, 'x')}) << firstLength;
+  }
 }
 
 TEST(TextFileRead, Errors) {

@@ -1,0 +1,121 @@
+#include "platform/ui/QtDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <functional>
+
+#include "tests/support/ScriptedDialogs.h"
+
+namespace {
+
+using brivant::QtDialogs;
+
+// Waits (inside the dialog's own event loop) for the next modal window and
+// hands it to `act`, which must close it.  Gives up after five seconds by
+// rejecting whatever is open, so that a test can never hang.
+void onNextModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal && clock->elapsed() < 5000) return;
+    timer->stop();
+    timer->deleteLater();
+    delete clock;
+    if (!modal) return;
+    act(modal);
+  });
+  timer->start(10);
+}
+
+struct SeenBox {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Presses `button` on the next message box and reports what it showed.
+void pressOnNextBox(QMessageBox::StandardButton button, SeenBox& seen) {
+  onNextModal([button, &seen](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) {
+      ADD_FAILURE() << "not a message box: " << modal->metaObject()->className();
+      modal->close();
+      return;
+    }
+    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+    box->button(button)->click();
+  });
+}
+
+TEST(QtDialogs, MessageShowsAPlainBoxWithOk) {
+  QtDialogs dialogs;
+  SeenBox seen;
+  pressOnNextBox(QMessageBox::Ok, seen);
+  dialogs.message(QString::fromUtf8("Indicatif déjà contacté"));
+  EXPECT_EQ(seen.title, QStringLiteral("Brivant"));
+  EXPECT_EQ(seen.text, QString::fromUtf8("Indicatif déjà contacté"));
+  EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+TEST(QtDialogs, YesNoAnswersTheButtonPressed) {
+  QtDialogs dialogs;
+  for (auto [button, expected] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false}}) {
+    SeenBox seen;
+    pressOnNextBox(button, seen);
+    EXPECT_EQ(dialogs.yesNo(QStringLiteral("Nouveau préfixe ?")), expected);
+    EXPECT_EQ(seen.title, QStringLiteral("Brivant"));
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+  }
+  // Closing the box (Escape) is No.
+  onNextModal([](QWidget* modal) { modal->close(); });
+  EXPECT_FALSE(dialogs.yesNo(QStringLiteral("Fermer ?")));
+}
+
+TEST(QtDialogs, OkCancelHasTheCriticalIcon) {
+  QtDialogs dialogs;
+  for (auto [button, expected] : {std::pair{QMessageBox::Ok, true}, std::pair{QMessageBox::Cancel, false}}) {
+    SeenBox seen;
+    pressOnNextBox(button, seen);
+    EXPECT_EQ(dialogs.okCancelCritical(QStringLiteral("!!! ATTENTION !!!")), expected);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  }
+}
+
+TEST(QtDialogs, ChoosePrinterIsFalseOnCancel) {
+  QtDialogs dialogs;
+  QPrinter printer;
+  bool wasPrintDialog = false;
+  onNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    wasPrintDialog = dialog != nullptr;
+    if (dialog) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+  });
+  EXPECT_FALSE(dialogs.choosePrinter(printer));
+  EXPECT_TRUE(wasPrintDialog);
+}
+
+TEST(ScriptedDialogsPrinter, AnswersThePrinterChoice) {
+  brivant::testing::ScriptedDialogs dialogs;
+  dialogs.expectPrinter(true).expectPrinter(false);
+  QPrinter printer;
+  EXPECT_TRUE(dialogs.choosePrinter(printer));
+  EXPECT_FALSE(dialogs.choosePrinter(printer));
+  EXPECT_EQ(dialogs.texts(brivant::testing::ScriptedDialogs::Kind::Printer).size(), 2);
+}
+
+}  // namespace
