@@ -1,6 +1,5 @@
 #include "platform/SettingsStore.h"
 
-#include <QString>
 #include <charconv>
 #include <system_error>
 
@@ -10,7 +9,8 @@
 // lines, in sorted order.  Nothing is trimmed: a section or key keeps its
 // blanks.  A backslash escapes what the format itself uses: "\\\\", "\\r",
 // "\\n", "\\xHH" for other control characters, and "\\=", "\\[", "\\]" in keys
-// and section names.
+// and section names.  Bytes are kept as they are: text that is not valid
+// UTF-8 (a damaged file, or 1252 bytes handed in) reads back unchanged.
 
 namespace brivant {
 
@@ -86,18 +86,6 @@ std::string unescape(std::string_view text) {
   return out;
 }
 
-// Invalid UTF-8 (a damaged file, or bytes handed in by mistake) becomes
-// U+FFFD, so that every value read is valid text.
-std::string validUtf8(std::string text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-      return decoded.toStdString();
-    }
-  }
-  return text;
-}
-
 // Position of the first occurrence of a character that is not escaped.
 std::size_t findUnescaped(std::string_view line, char wanted, std::size_t from) {
   for (std::size_t i = from; i < line.size(); ++i) {
@@ -157,14 +145,13 @@ SettingsStore::Loaded& SettingsStore::loadEntry(std::string_view application) co
     if (line.empty()) continue;
     if (line.front() == '[') {
       const std::size_t close = findUnescaped(line, ']', 1);
-      section = validUtf8(unescape(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+      section = unescape(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
       continue;
     }
     const std::size_t equals = findUnescaped(line, '=', 0);
     if (equals == std::string_view::npos) continue;
     // The first occurrence of a key wins, as in a lookup from the top.
-    entry.values.try_emplace(Key{section, validUtf8(unescape(line.substr(0, equals)))},
-                             validUtf8(unescape(line.substr(equals + 1))));
+    entry.values.try_emplace(Key{section, unescape(line.substr(0, equals))}, unescape(line.substr(equals + 1)));
   }
   return entry;
 }
@@ -185,10 +172,10 @@ Status SettingsStore::save(std::string_view application, std::string_view sectio
   Loaded& entry = loadEntry(application);
   if (entry.readError) return *entry.readError;
 
-  const Key where{validUtf8(std::string(section)), validUtf8(std::string(key))};
+  const Key where{std::string(section), std::string(key)};
   std::optional<std::string> previous;
   if (const auto found = entry.values.find(where); found != entry.values.end()) previous = found->second;
-  entry.values[where] = validUtf8(std::string(value));
+  entry.values[where] = std::string(value);
 
   std::string text;
   const std::string* currentSection = nullptr;

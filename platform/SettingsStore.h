@@ -14,7 +14,9 @@ namespace brivant {
 
 // One text file per application in the settings folder ("ZIV.ini").  Sections
 // and keys keep their exact text (trailing blanks, accents); values are UTF-8
-// text; a key saved empty reads back empty.  Every save rewrites the file
+// text (any bytes read back unchanged, line ends included); a key saved empty
+// reads back empty.  A failed save changes neither the file nor what get
+// returns.  Every save rewrites the file
 // atomically.  A damaged file never crashes the program: the lines that can
 // still be read are kept, the others ignored.
 class SettingsStore {

@@ -289,13 +289,19 @@ Status writeLines(const fs::path& file, const Lines& lines) {
 
 Status appendLine(const fs::path& file, std::string_view line) {
   int fd = -1;
-  if (auto failure = openFile(file, O_WRONLY | O_CREAT | O_APPEND, fd)) return *failure;
+  if (auto failure = openFile(file, O_RDWR | O_CREAT | O_APPEND, fd)) return *failure;
   Descriptor descriptor(fd);
   struct stat info {};
   if (::fstat(descriptor.get(), &info) != 0) return systemError(errno, file, "stat");
 
+  // A file whose last line lost its line end (cut short, or written by hand)
+  // would glue the new line onto it: end that line first.
   std::string bytes;
-  bytes.reserve(line.size() + 2);
+  bytes.reserve(line.size() + 4);
+  char last = '\n';
+  if (info.st_size > 0 && ::pread(descriptor.get(), &last, 1, info.st_size - 1) == 1 && last != '\n') {
+    bytes.append(last == '\r' ? "\n" : "\r\n");  // cut between CR and LF: only LF is missing
+  }
   bytes.append(line).append("\r\n");
   std::optional<FileError> failure = writeFully(descriptor.get(), bytes, file);
   if (!failure) failure = flushToDisk(descriptor.get(), file);

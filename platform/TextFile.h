@@ -29,7 +29,9 @@ Result<std::string> readAll(const fs::path& file);
 Status writeLines(const fs::path& file, const Lines& lines);
 
 // Appends one line and CR LF, creating the file when absent, and flushes it to
-// disk before returning.
+// disk before returning.  When the file's last line has no line end, CR LF is
+// written first so that the two lines stay apart.  On failure the file is cut
+// back to its old length: never half a line.
 Status appendLine(const fs::path& file, std::string_view line);
 
 // Length in bytes; error 53 when missing.

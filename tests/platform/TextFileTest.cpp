@@ -136,6 +136,16 @@ TEST(TextFileWrite, WriteLinesAndAppend) {
   EXPECT_TRUE(tf::remove(log).ok());  // already gone
 }
 
+TEST(TextFileWrite, AppendNeverGluesOntoALastLineWithoutEnd) {
+  TempDir dir;
+  const fs::path file = dir / "F1ABC.log";
+  for (const char* old : {"one\r\ntwo", "one\r\ntwo\r", "one\ntwo\n"}) {
+    writeBytes(file, old);
+    ASSERT_TRUE(tf::appendLine(file, "three").ok());
+    EXPECT_EQ(*tf::readLines(file), (tf::Lines{"one", "two", "three"})) << old;
+  }
+}
+
 TEST(TextFileWrite, DiskFullIsError61) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   EXPECT_EQ(tf::writeLines("/dev/full", {"x"}).error().number, 61);
