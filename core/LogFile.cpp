@@ -75,10 +75,10 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
   Result<TextFile::Lines> existing = TextFile::readLines(logFile);
   if (!existing) return existing.error();
 
-  // An old line too short to hold a record removes nothing (an empty one would
-  // otherwise match the blank lines of a damaged log).
+  // An old line that names no record (the blanks of an insertion, or a line too
+  // short) removes nothing: it would otherwise match blank lines of a damaged log.
   const std::string_view oldRecord = recordOfListLine(oldListLine);
-  bool removed = oldRecord.empty();
+  bool removed = trimBlanks(oldRecord).empty();
   const std::optional<long long> newKey = recordKey(newRecord);
   bool inserted = false;
 

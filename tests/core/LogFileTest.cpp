@@ -149,15 +149,17 @@ TEST_F(LogFileTest, EditRemovesTheOldLineOnce) {
 
 TEST_F(LogFileTest, DamagedLinesNeverTakeTheNewContactsPlace) {
   const std::string damaged = "xx/06/26  F1BAD";
-  writeLog({record("07/06/26", "08:00", "F1AAA"), damaged, "", record("07/06/26", "10:00", "F1CCC")});
+  writeLog({record("07/06/26", "08:00", "F1AAA"), damaged, "", std::string(193, ' '),
+            record("07/06/26", "10:00", "F1CCC")});
   EXPECT_EQ(callsignsOf(rewrite(insertOnly, record("07/06/26", "09:00", "F1NEW"))),
-            (std::vector<std::string>{"F1AAA", "F1BAD", "", "F1NEW", "F1CCC"}));
+            (std::vector<std::string>{"F1AAA", "F1BAD", "", "", "F1NEW", "F1CCC"}));
   // A record whose own date cannot be read goes to the end.
   EXPECT_EQ(callsignsOf(rewrite(insertOnly, record("7/06/26 ", "00:00", "F1ODD"))).back(), "F1ODD");
-  // The damaged lines are kept byte for byte; the empty one stays (an old line too
-  // short to name a record removes nothing).
+  // The damaged lines are kept byte for byte, blank ones too: an old line that
+  // names no record removes nothing.
   rewrite("", record("07/06/26", "11:00", "F1END"));
-  EXPECT_NE(logBytes().find("\r\n" + damaged + "\r\n\r\n"), std::string::npos);
+  EXPECT_NE(logBytes().find("\r\n" + damaged + "\r\n\r\n" + std::string(193, ' ') + "\r\n"),
+            std::string::npos);
 }
 
 TEST_F(LogFileTest, FailedRenameLeavesTheOldLog) {
