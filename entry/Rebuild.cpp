@@ -1,0 +1,299 @@
+#include "entry/Rebuild.h"
+
+#include <unordered_map>
+
+#include "core/Language.h"
+#include "core/LogFile.h"
+#include "core/QsoRecord.h"
+#include "core/Station.h"
+#include "core/Text.h"
+#include "entry/DeptTally.h"
+#include "entry/LineScan.h"
+#include "entry/PrefixTally.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The rebuild rewrote its files through this one temporary file, one after
+// the other; it still does, once per file.
+constexpr std::string_view RebuildTemporary = "Temporaire.txt";
+constexpr std::string_view ResetTemporary = "Temporaire.txt";
+constexpr std::array<std::string_view, 2> Modes = {"SSB", "CW"};
+
+// A field of a log line, trimmed.  A short (damaged) line reads as blanks.
+std::string_view logField(std::string_view line, std::size_t column, std::size_t width) {
+  if (column > line.size()) return {};
+  return trimBlanks(line.substr(column - 1, width));
+}
+
+// What the rebuild reads from one logged contact.
+struct LoggedContact {
+  std::string_view callsign;  // columns 11-22
+  std::string departement;    // columns 37-38, upper-cased
+  std::string_view band;      // columns 50-57
+  std::string_view mode;      // columns 60-66
+  char marker = ' ';          // column 135
+};
+
+LoggedContact readContact(std::string_view line) {
+  LoggedContact contact;
+  contact.callsign = logField(line, QsoLayout::Callsign.column, QsoLayout::Callsign.width);
+  contact.departement = Cp1252::upperAscii(logField(line, QsoLayout::Departement.column, 2));
+  contact.band = logField(line, QsoLayout::Band.column, QsoLayout::Band.width);
+  contact.mode = logField(line, QsoLayout::Mode.column, QsoLayout::Mode.width);
+  contact.marker = flagAt(line, QsoLayout::Marker.column);
+  return contact;
+}
+
+// A tally held in memory during the rebuild, with the first line of each key
+// found at once instead of by reading the file from the top.
+struct Tally {
+  std::string templateBytes;  // written as they are when no contact touched the file
+  TextFile::Lines lines;
+  bool rewritten = false;     // a contact of the mode went through the file
+};
+
+// The first line of each prefix.  A key is matched by the lines whose prefix
+// begins it: with prefixes of at most five characters, the first matching line
+// is the earliest of the first lines of the key's first 1 to 5 characters.
+class PrefixIndex {
+ public:
+  explicit PrefixIndex(const TextFile::Lines& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::string_view prefix = prefixOfLine(lines[i]);
+      if (!prefix.empty()) first_.try_emplace(prefix, i);
+    }
+  }
+  std::optional<std::size_t> firstMatch(std::string_view key) const {
+    std::optional<std::size_t> best;
+    for (std::size_t length = 1; length <= std::min(key.size(), PrefixLine::PrefixWidth); ++length) {
+      const auto it = first_.find(key.substr(0, length));
+      if (it != first_.end() && (!best || it->second < *best)) best = it->second;
+    }
+    return best;
+  }
+
+ private:
+  std::unordered_map<std::string_view, std::size_t> first_;  // views into the template's lines
+};
+
+// The first line of each departement code (trimmed columns 1-2).
+class DeptIndex {
+ public:
+  explicit DeptIndex(const TextFile::Lines& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::string_view line = lines[i];
+      const std::string_view code = trimBlanks(line.substr(0, std::min<std::size_t>(line.size(), 2)));
+      if (!code.empty()) first_.try_emplace(code, i);
+    }
+  }
+  std::optional<std::size_t> firstMatch(std::string_view code) const {
+    const auto it = first_.find(code);
+    if (it == first_.end()) return std::nullopt;
+    return it->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, std::size_t> first_;
+};
+
+// One contact on the prefix tally of its mode: its callsign resolves to a
+// main prefix, whose first line is marked on the band.  A callsign in no line
+// is its own key: it then marks nothing (never the previous contact's
+// entity) and lands in the absent list.
+void Reconstruit_Prefixes(Tally& tally, const PrefixIndex& index, const LoggedContact& contact,
+                          std::vector<std::string>& absent, std::vector<std::string>& unknown) {
+  tally.rewritten = true;
+  std::string key(contact.callsign);
+  if (const std::optional<std::size_t> own = index.firstMatch(contact.callsign)) {
+    key = describePrefixLine(tally.lines[*own], std::nullopt).mainPrefix;
+  } else {
+    unknown.emplace_back(contact.callsign);
+  }
+  const std::optional<std::size_t> line = index.firstMatch(key);
+  if (!line) {
+    absent.push_back(std::move(key));
+    return;
+  }
+  const std::optional<std::size_t> column = prefixBandColumnUpper(contact.band);
+  if (column && flagLevel(flagAt(tally.lines[*line], *column)) == 0) putFlag(tally.lines[*line], *column, '1');
+}
+
+// One contact on the departement tally of its mode: the band's flag becomes
+// the higher level of the flag and the contact's marker.  A marker that is no
+// level 1-4 (a damaged line) counts as "1": the contact was made.
+void Reconstruit_Departements(Tally& tally, const DeptIndex& index, const LoggedContact& contact) {
+  tally.rewritten = true;
+  if (contact.departement.empty()) return;  // a station abroad: no departement
+  const std::optional<std::size_t> line = index.firstMatch(contact.departement);
+  const std::optional<std::size_t> column = deptBandColumnUpper(contact.band);
+  if (!line || !column) return;
+  const int markerLevel = std::max(flagLevel(contact.marker), 1);
+  const int level = std::max(flagLevel(flagAt(tally.lines[*line], *column)), markerLevel);
+  putFlag(tally.lines[*line], *column, static_cast<char>('0' + level));
+}
+
+Result<Tally> loadTemplate(const fs::path& file) {
+  Result<std::string> bytes = TextFile::readAll(file);
+  if (!bytes) return bytes.error();
+  Tally tally;
+  tally.templateBytes = std::move(bytes.value());
+  scanLines(tally.templateBytes, [&](std::string_view line) {
+    tally.lines.emplace_back(line);
+    return true;
+  });
+  return tally;
+}
+
+Status writeTally(const fs::path& programDir, const fs::path& target, const Tally& tally) {
+  const fs::path temporary = programDir / std::string(RebuildTemporary);
+  if (!tally.rewritten) return TextFile::replaceAtomicallyBytes(temporary, target, tally.templateBytes);
+  return TextFile::replaceAtomically(temporary, target, tally.lines);
+}
+
+}  // namespace
+
+fs::path absentListPath(const fs::path& programDir, std::string_view call) {
+  return programDir / (std::string(call) + "_Absent.txt");
+}
+
+Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_view call) {
+  Result<std::string> log = TextFile::readAll(logFilePath(programDir, call));
+  if (!log) return log.error();
+  Result<Tally> prefixTemplate = loadTemplate(programDir / std::string(PrefixTemplate));
+  if (!prefixTemplate) return prefixTemplate.error();
+  Result<Tally> deptTemplate = loadTemplate(programDir / std::string(DepartementTemplate));
+  if (!deptTemplate) return deptTemplate.error();
+
+  std::vector<LoggedContact> contacts;
+  scanLines(*log, [&](std::string_view line) {
+    contacts.push_back(readContact(line));
+    return true;
+  });
+
+  const PrefixIndex prefixIndex(prefixTemplate->lines);
+  const DeptIndex deptIndex(deptTemplate->lines);
+  RebuildOutcome outcome;
+  std::vector<std::string> absent;
+  std::array<Tally, 2> prefixTallies{*prefixTemplate, *prefixTemplate};
+  std::array<Tally, 2> deptTallies{*deptTemplate, *deptTemplate};
+  for (std::size_t m = 0; m < Modes.size(); ++m) {
+    absent.clear();  // the list ends with the last pass's keys
+    for (const LoggedContact& contact : contacts) {
+      // A line without a callsign is no contact: it has no prefix to look up.
+      if (contact.mode != Modes[m] || contact.callsign.empty()) continue;
+      Reconstruit_Prefixes(prefixTallies[m], prefixIndex, contact, absent, outcome.unknownCallsigns);
+    }
+  }
+  for (std::size_t m = 0; m < Modes.size(); ++m) {
+    for (const LoggedContact& contact : contacts)
+      if (contact.mode == Modes[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
+  }
+
+  for (std::size_t m = 0; m < Modes.size(); ++m) {
+    if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, Modes[m]), prefixTallies[m]); !s)
+      return s.error();
+  }
+  if (Status s = TextFile::replaceAtomically(programDir / std::string(RebuildTemporary),
+                                             absentListPath(programDir, call), absent);
+      !s)
+    return s.error();
+  for (std::size_t m = 0; m < Modes.size(); ++m) {
+    if (Status s = writeTally(programDir, deptTallyPath(programDir, call, Modes[m]), deptTallies[m]); !s)
+      return s.error();
+  }
+  return outcome;
+}
+
+QString missingDeptTemplateMessage(bool /*french*/) {
+  return QStringLiteral("Fichier FXXXX_Departement.txt Absent du repertoire");
+}
+
+QString updatingCaption() { return QStringLiteral("Morvex"); }
+QString updatingFilesText(bool french) { return pick(french, "Mise a jour des fichiers", "Update files"); }
+QString updatingWhatText(bool french) { return pick(french, "Prefixes et Départements", "Prefix and Department"); }
+
+Status resetStationFiles(const fs::path& programDir, std::string_view call) {
+  const fs::path logTemplate = programDir / std::string(LogTemplate);
+  const fs::path deptTemplate = programDir / std::string(DepartementTemplate);
+  const fs::path prefixTemplate = programDir / std::string(PrefixTemplate);
+  for (const fs::path& file : {logTemplate, deptTemplate, prefixTemplate})
+    if (!TextFile::exists(file)) return FileError{FileNotFound, file.string(), "station template missing"};
+
+  const fs::path log = logFilePath(programDir, call);
+  // The template station's log is the template itself: emptying it is what
+  // copying an empty log over it means.
+  Status logReset = call == "FXXXX"
+                        ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), log, {})
+                        : TextFile::copy(logTemplate, log);
+  if (!logReset) return logReset;
+  for (std::string_view mode : Modes)
+    if (Status s = TextFile::copy(deptTemplate, deptTallyPath(programDir, call, mode)); !s) return s;
+  for (std::string_view mode : Modes)
+    if (Status s = TextFile::copy(prefixTemplate, prefixTallyPath(programDir, call, mode)); !s) return s;
+  return {};
+}
+
+QString resetQuestion(bool french, std::string_view call) {
+  const QString station = Cp1252::toQString(call);
+  if (french)
+    return QStringLiteral("!!! ATTENTION !!! tout les fichiers ") + station +
+           QString::fromUtf8(" vont etre effacé , Continuer ?");
+  return QStringLiteral("!!! WARNING!!! all files ") + station + QStringLiteral(" will be deleted, continue?");
+}
+
+Status Copie_Securite(const fs::path& programDir, std::string_view call) {
+  const std::string station(call);
+  struct Copy {
+    std::string from;
+    std::string to;
+  };
+  const std::array<Copy, 5> copies{{
+      {station + ".log", station + ".bak"},
+      {station + "_Departement_SSB.txt", station + "_Departement_SSB.bak"},
+      {station + "_Departement_CW.txt", station + "_Departement_CW.bak"},
+      {station + "_Prefixe_SSB.txt", station + "_Prefixe_SSB.bak"},
+      {station + "_Prefixe_CW.txt", station + "_Prefixe_CW.bak"},
+  }};
+  Status first;
+  for (const Copy& copy : copies) {
+    Status done = TextFile::copy(programDir / copy.from, programDir / copy.to);
+    if (!done && first) first = done;
+  }
+  return first;
+}
+
+QString backupReminder(bool french, std::string_view call, std::string_view jncDate, const fs::path& programDir) {
+  // The date part of the names, as the sheet and the listing build theirs:
+  // dd, the two characters from the fourth, and the last two of the date.
+  const std::string_view date = trimBlanks(jncDate);
+  const std::string dd = cutColumns(jncDate, 1, 2);
+  const std::string mm = cutColumns(jncDate, 4, 2);
+  const std::string yy(date.substr(date.size() >= 2 ? date.size() - 2 : 0));
+  const std::string stamp = dd + "_" + mm + "_" + yy;
+  const QString sheetName = Cp1252::toQString(std::string(call) + "_Recapitulatif_JNC_" + stamp + ".txt");
+  const QString logName = Cp1252::toQString(std::string(call) + "_Log_JNC_" + stamp + ".txt");
+  const QString folder = QString::fromStdString(programDir.string());
+  const QString crlf = QStringLiteral("\r\n");
+  if (french) {
+    return QString::fromUtf8("N'oubliez pas d'envoyer les fichiers suivants au correcteur des logs de la JNC :") +
+           crlf + crlf + QStringLiteral("Fichier 1 : Exemple '") + sheetName + QStringLiteral("'") + crlf +
+           QStringLiteral("Pour cela allez dans 'Recapitulatif JNC' puis 'Enregistrez'") + crlf + crlf +
+           QStringLiteral("Fichier 2 : Exemple '") + logName + QStringLiteral("'") + crlf +
+           QStringLiteral("Pour cela allez dans 'Log JNC' puis 'Enregistrez'") + crlf + crlf +
+           QString::fromUtf8("Ces fichiers se trouvent dans le répertoire '") + folder + QStringLiteral("'");
+  }
+  return QStringLiteral("Do not forget to send the following files to the JNC log checker:") + crlf + crlf +
+         QStringLiteral("File 1: Example ") + sheetName + crlf +
+         QStringLiteral("To do this go to 'Recapitulatif JNC' then 'Save'") + crlf + crlf +
+         QStringLiteral("File 2 : Exemple '") + logName + QStringLiteral("'") + crlf +
+         QStringLiteral("To do this go to 'Log JNC' then 'Save'") + crlf + crlf +
+         QStringLiteral("These files are located in the directory '") + folder + QStringLiteral("'");
+}
+
+}  // namespace brivant

@@ -1,0 +1,121 @@
+#include "scoring/Points.h"
+
+#include <string>
+
+#include "core/LogFile.h"
+#include "core/Text.h"
+#include "entry/DeptTally.h"
+#include "entry/LineScan.h"
+#include "entry/PrefixTally.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Log cuts of the score: band columns 50-59, mode 60-64, activity 165.
+constexpr std::size_t BandColumn = 50;
+constexpr std::size_t BandWidth = 10;
+constexpr std::size_t ModeColumn = 60;
+constexpr std::size_t ModeWidth = 5;
+constexpr std::size_t ActivityColumn = 165;
+
+std::string_view logField(std::string_view line, std::size_t column, std::size_t width) {
+  if (column > line.size()) return {};
+  return trimBlanks(line.substr(column - 1, width));
+}
+
+Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters) {
+  Result<std::string> bytes = TextFile::readAll(file);
+  if (!bytes) return bytes.error();
+  bool castle = false;  // before the first line: a plain contact
+  scanLines(*bytes, [&](std::string_view line) {
+    const char activity = flagAt(line, ActivityColumn);
+    if (rule == ActivityRule::FirstCharacterIsOne) {
+      castle = activity == '1';
+    } else if (activity == '1' || activity == '0') {
+      castle = activity == '1';
+    }
+    const std::optional<std::size_t> band = scoreBandIndex(logField(line, BandColumn, BandWidth));
+    const std::optional<std::size_t> mode = scoreModeIndex(logField(line, ModeColumn, ModeWidth));
+    if (band && mode) {
+      BandModeCounts& cell = counters.cell[*mode][*band];
+      ++cell.contacts;
+      if (castle) cell.castleBonus += CastleBonus;
+    }
+    return true;
+  });
+  return {};
+}
+
+// Adds 1 to the counter of each scoring band whose flag is set, per line.
+Status countTally(const fs::path& file, const std::array<std::size_t, 5>& columns, std::size_t mode,
+                  int BandModeCounts::*counter, ScoreCounters& counters) {
+  Result<std::string> bytes = TextFile::readAll(file);
+  if (!bytes) return bytes.error();
+  scanLines(*bytes, [&](std::string_view line) {
+    for (std::size_t b = 0; b < columns.size(); ++b)
+      if (flagLevel(flagAt(line, columns[b])) > 0) ++(counters.cell[mode][b].*counter);
+    return true;
+  });
+  return {};
+}
+
+}  // namespace
+
+std::optional<std::size_t> scoreBandIndex(std::string_view band) {
+  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
+    if (ScoreBands[i] == band) return i;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> scoreModeIndex(std::string_view mode) {
+  for (std::size_t i = 0; i < ScoreModes.size(); ++i)
+    if (ScoreModes[i] == mode) return i;
+  return std::nullopt;
+}
+
+Result<ScoreCounters> countScore(const fs::path& programDir, std::string_view call, ActivityRule rule) {
+  ScoreCounters counters;
+  if (Status s = countLog(logFilePath(programDir, call), rule, counters); !s) return s.error();
+  for (std::size_t m = 0; m < ScoreModes.size(); ++m) {
+    if (Status s = countTally(prefixTallyPath(programDir, call, ScoreModes[m]), ScorePrefixColumns, m,
+                              &BandModeCounts::prefixes, counters);
+        !s)
+      return s.error();
+  }
+  for (std::size_t m = 0; m < ScoreModes.size(); ++m) {
+    if (Status s = countTally(deptTallyPath(programDir, call, ScoreModes[m]), ScoreDeptColumns, m,
+                              &BandModeCounts::departements, counters);
+        !s)
+      return s.error();
+  }
+  return counters;
+}
+
+long long contactPointsOf(const ScoreCounters& counters) {
+  long long points = 0;
+  for (const auto& mode : counters.cell)
+    for (std::size_t b = 0; b < ScoreBands.size(); ++b)
+      points += static_cast<long long>(mode[b].contacts) * ScoreBandWeights[b];
+  return points;
+}
+
+long long multiplierOf(const ScoreCounters& counters) {
+  long long multiplier = 0;
+  for (const auto& mode : counters.cell)
+    for (const BandModeCounts& cell : mode) multiplier += cell.castleBonus + cell.departements + cell.prefixes;
+  return multiplier;
+}
+
+long long scoreOf(const ScoreCounters& counters) { return contactPointsOf(counters) * multiplierOf(counters); }
+
+Result<long long> Calcul_Points(const fs::path& programDir, std::string_view call) {
+  Result<ScoreCounters> counters = countScore(programDir, call);
+  if (!counters) return counters.error();
+  return scoreOf(*counters);
+}
+
+}  // namespace brivant
