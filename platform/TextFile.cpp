@@ -335,7 +335,11 @@ Status copy(const fs::path& from, const fs::path& to) {
   const mode_t mode = ::stat(from.c_str(), &info) == 0 ? (info.st_mode & 0777) | S_IRUSR | S_IWUSR : 0644;
 
   const fs::path folder = to.parent_path().empty() ? fs::path(".") : to.parent_path();
-  std::string pattern = (folder / ("." + to.filename().string() + ".XXXXXX")).string();
+  // Built step by step: GCC 12 reports a false -Wrestrict on "." + name + suffix.
+  std::string hiddenName = to.filename().string();
+  hiddenName.insert(hiddenName.begin(), '.');
+  hiddenName += ".XXXXXX";
+  std::string pattern = (folder / hiddenName).string();
   if (auto fault = injected(Step::Open, to)) return *fault;
   const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (fd < 0) return systemError(errno, to, "open");
