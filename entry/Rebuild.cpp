@@ -150,10 +150,26 @@ Result<Tally> loadTemplate(const fs::path& file) {
   return tally;
 }
 
+std::string joinLines(const TextFile::Lines& lines) {
+  std::size_t total = 0;
+  for (const std::string& line : lines) total += line.size() + 2;
+  std::string bytes;
+  bytes.reserve(total);
+  for (const std::string& line : lines) bytes.append(line).append("\r\n");
+  return bytes;
+}
+
+// Replaces the file unless it already holds these bytes.  At start-up the
+// tallies usually are what the log says already, and each replacement costs a
+// flush to disk.
+Status writeIfChanged(const fs::path& programDir, const fs::path& target, std::string_view bytes) {
+  if (Result<std::string> current = TextFile::readAll(target); current && *current == bytes) return {};
+  return TextFile::replaceAtomicallyBytes(programDir / std::string(RebuildTemporary), target, bytes);
+}
+
 Status writeTally(const fs::path& programDir, const fs::path& target, const Tally& tally) {
-  const fs::path temporary = programDir / std::string(RebuildTemporary);
-  if (!tally.rewritten) return TextFile::replaceAtomicallyBytes(temporary, target, tally.templateBytes);
-  return TextFile::replaceAtomically(temporary, target, tally.lines);
+  if (!tally.rewritten) return writeIfChanged(programDir, target, tally.templateBytes);
+  return writeIfChanged(programDir, target, joinLines(tally.lines));
 }
 
 }  // namespace
@@ -199,9 +215,7 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
     if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, Modes[m]), prefixTallies[m]); !s)
       return s.error();
   }
-  if (Status s = TextFile::replaceAtomically(programDir / std::string(RebuildTemporary),
-                                             absentListPath(programDir, call), absent);
-      !s)
+  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), joinLines(absent)); !s)
     return s.error();
   for (std::size_t m = 0; m < Modes.size(); ++m) {
     if (Status s = writeTally(programDir, deptTallyPath(programDir, call, Modes[m]), deptTallies[m]); !s)

@@ -27,7 +27,8 @@ struct RebuildOutcome {
 // every logged contact of mode "SSB" or "CW" marks its prefix and departement
 // on its band.  The result is the one the contact-by-contact rewrite gives,
 // computed in memory: each of the four tally files and the absent list is
-// written once, atomically.  A missing log or template is error 53 and no
+// written at most once, atomically, and not at all when it already holds the
+// result.  A missing log or template is error 53 and no
 // file is changed (the departement template's message is
 // missingDeptTemplateMessage).
 Result<RebuildOutcome> rebuildTallies(const std::filesystem::path& programDir, std::string_view call);
