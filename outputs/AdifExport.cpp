@@ -1,0 +1,111 @@
+#include "outputs/AdifExport.h"
+
+#include <array>
+#include <utility>
+
+#include "core/LogFile.h"
+#include "core/Text.h"
+#include "outputs/OutputText.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace {
+
+void appendTag(std::string& out, std::string_view name, std::string_view value) {
+  out += '<';
+  out += name;
+  out += std::to_string(value.size());
+  out += '>';
+  out += value;
+}
+
+// "hh:mm" -> "hhmm": the first two and the last two characters.
+std::string compactTime(std::string_view time) {
+  std::string result(leftText(time, 2));
+  result += rightText(time, 2);
+  return result;
+}
+
+}  // namespace
+
+std::string_view adifBandName(std::string_view bandLabel) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> Bands{{
+      {"1.8 Mhz", "160m"},
+      {"3.5 Mhz", "80m"},
+      {"7.0 Mhz", "40m"},
+      {"14 Mhz", "20m"},
+      {"21 Mhz", "15m"},
+      {"28 Mhz", "10m"},
+      {"144 Mhz", "2m"},
+  }};
+  for (const auto& [label, band] : Bands) {
+    if (label == bandLabel) return band;
+  }
+  return {};
+}
+
+std::string adifRecord(std::string_view line) {
+  std::string record;
+  record.reserve(200);
+  appendTag(record, "call:", cutTrimmed(line, 11, 12));
+  appendTag(record, "band:", adifBandName(cutTrimmed(line, 50, 10)));
+  appendTag(record, "mode:", cutTrimmed(line, 60, 5));
+
+  // The century is always 20: the event's logs are this century's.
+  const std::string date = cutTrimmed(line, 1, 10);
+  std::string isoDate = "20";
+  isoDate += rightText(date, 2);
+  isoDate += midText(date, 4, 2);
+  isoDate += leftText(date, 2);
+  appendTag(record, "qso_date:", isoDate);
+
+  appendTag(record, "time_on:", compactTime(cutTrimmed(line, 23, 5)));
+  appendTag(record, "time_off:", compactTime(cutTrimmed(line, 30, 7)));
+  appendTag(record, "rst_sent:", cutTrimmed(line, 69, 8));
+  appendTag(record, "rst_rcvd:", cutTrimmed(line, 79, 8));
+
+  const std::string departement = cutTrimmed(line, 37, 4);
+  if (!departement.empty()) appendTag(record, "State:", departement);
+
+  const std::string reference = cutTrimmed(line, 89, 20);
+  const std::string castleName = cutTrimmed(line, 169, 30);
+  if (!reference.empty() || !castleName.empty()) appendTag(record, "comment:", reference + " " + castleName);
+
+  record += "<eor>";
+  return record;
+}
+
+std::string adifDocument(bool french, std::string_view stationCall, const std::vector<std::string>& logLines) {
+  std::string title = french ? "Exportation du carnet de trafic J.E.C. de " : "Export log J.E.C. of ";
+  title += stationCall;
+  title += french ? " au format ADIF" : " ADIF format";
+
+  std::string document = joinCrlf({title, "", "Tolvane", "", "", "<eoh>"});
+  document.reserve(document.size() + logLines.size() * 180);
+  for (const std::string& line : logLines) {
+    document += adifRecord(line);
+    document += "\r\n";
+  }
+  return document;
+}
+
+std::filesystem::path adifFilePath(const std::filesystem::path& programDir, std::string_view stationCall) {
+  return programDir / (std::string(stationCall) + ".adi");
+}
+
+ExportOutcome exportAdif(const std::filesystem::path& programDir, std::string_view stationCall, bool french) {
+  const std::filesystem::path log = logFilePath(programDir, stationCall);
+  const std::filesystem::path target = adifFilePath(programDir, stationCall);
+  Result<TextFile::Lines> lines = TextFile::readLines(log);
+  if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
+  if (Status written = writeOutputFile(target, adifDocument(french, stationCall, *lines)); !written) {
+    return {false, outputWriteFailure(french, written.error(), target)};
+  }
+  const QString call = Cp1252::toQString(stationCall);
+  return {true, french ? QStringLiteral("le fichier %1.log a été copié en %1.adi").arg(call)
+                       : QStringLiteral("The file %1.log was copied %1.adi").arg(call)};
+}
+
+}  // namespace brivant

@@ -1,0 +1,105 @@
+#include "outputs/LogListing.h"
+
+#include "core/Text.h"
+#include "outputs/OutputText.h"
+#include "platform/Cp1252.h"
+
+namespace brivant {
+
+namespace {
+
+enum class Copy { Preview, Saved, Printed };
+
+std::string title(Copy copy, bool french, std::string_view jncDate, std::string_view stationCall) {
+  std::string text = french ? std::string(copy == Copy::Preview ? 12 : 15, ' ') + "Journee Nationale des Ruziduza "
+                            : std::string(25, ' ') + "Ravuzore Ruruzav Evu ";
+  text += jncDate;
+  text += " Station ";
+  text += stationCall;
+  return text;
+}
+
+std::string heads(Copy copy, bool french) {
+  if (copy == Copy::Preview) {
+    return french ? "   No   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     Ref Chateau"
+                  : "   No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle";
+  }
+  if (french) {
+    return Cp1252::fromUtf8("        N°   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     N° Chateau");
+  }
+  // The English heads name the report sent "RstS" on file and "RstE" on paper.
+  return copy == Copy::Saved
+             ? "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle"
+             : "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstE     Ref Castle";
+}
+
+const std::string FiveBlanks(5, ' ');
+
+std::string bannerLine(std::string_view revisionText) { return std::string(30, ' ') + recapBanner(revisionText); }
+
+}  // namespace
+
+std::string logListingLine(long long n, std::string_view line, std::size_t referenceWidth) {
+  std::string text = rightAligned(n, 5);
+  text += ' ';
+  text += cutColumns(line, 1, 10);
+  text += cutColumns(line, 11, 12);
+  text += cutColumns(line, 37, 4);
+  text += cutColumns(line, 23, 7);
+  text += cutColumns(line, 50, 10);
+  text += cutColumns(line, 60, 5);
+  text += cutColumns(line, 79, 8);
+  text += cutColumns(line, 69, 8);
+  text += cutColumns(line, 89, referenceWidth);
+  return text;
+}
+
+std::vector<std::string> previewLines(bool french, std::string_view jncDate, std::string_view stationCall,
+                                      const std::vector<std::string>& logLines) {
+  std::vector<std::string> lines{title(Copy::Preview, french, jncDate, stationCall), " ", heads(Copy::Preview, french),
+                                 " "};
+  lines.reserve(lines.size() + logLines.size());
+  long long n = 1;
+  for (const std::string& line : logLines) lines.push_back(logListingLine(n++, line, PreviewReferenceWidth));
+  return lines;
+}
+
+std::string savedListing(bool french, std::string_view jncDate, std::string_view stationCall,
+                         std::string_view revisionText, const std::vector<std::string>& logLines) {
+  std::string bytes = joinCrlf({title(Copy::Saved, french, jncDate, stationCall), "", heads(Copy::Saved, french), ""});
+  bytes.reserve(bytes.size() + logLines.size() * 97 + 64);
+  long long n = 1;
+  for (const std::string& line : logLines) {
+    bytes += FiveBlanks;
+    bytes += logListingLine(n++, line, ListingReferenceWidth);
+    bytes += "\r\n";
+  }
+  bytes += joinCrlf({"", bannerLine(revisionText), ""});
+  return bytes;
+}
+
+std::vector<std::string> printedListingLines(bool french, std::string_view jncDate, std::string_view stationCall,
+                                             std::string_view revisionText,
+                                             const std::vector<std::string>& logLines) {
+  std::vector<std::string> lines{" ", title(Copy::Printed, french, jncDate, stationCall), " ",
+                                 heads(Copy::Printed, french), " "};
+  lines.reserve(lines.size() + logLines.size() + 2);
+  long long n = 1;
+  for (const std::string& line : logLines) lines.push_back(FiveBlanks + logListingLine(n++, line, ListingReferenceWidth));
+  lines.emplace_back(" ");
+  lines.push_back(bannerLine(revisionText));
+  return lines;
+}
+
+std::string listingFileName(std::string_view stationCall, std::string_view jncDate) {
+  return std::string(stationCall) + "_Log_JNC_" + jncDateSuffix(jncDate) + ".txt";
+}
+
+QString listingSavedMessage(bool french, std::string_view stationCall, std::string_view fileName) {
+  const QString call = Cp1252::toQString(stationCall);
+  const QString name = Cp1252::toQString(fileName);
+  return french ? QStringLiteral("Le Log de %1 a été sauvegardé sous le nom : %2").arg(call, name)
+                : QStringLiteral("The Log %1 was saved as: %2").arg(call, name);
+}
+
+}  // namespace brivant

@@ -1,0 +1,70 @@
+#include "outputs/OutputText.h"
+
+#include "core/Text.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+std::string_view leftText(std::string_view text, std::size_t n) { return text.substr(0, n); }
+
+std::string_view rightText(std::string_view text, std::size_t n) {
+  return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+std::string_view midText(std::string_view text, std::size_t position, std::size_t n) {
+  if (position == 0 || position > text.size()) return {};
+  return text.substr(position - 1, n);
+}
+
+std::string jncDateSuffix(std::string_view jncDate) {
+  std::string suffix(leftText(jncDate, 2));
+  suffix += '_';
+  suffix += midText(jncDate, 4, 2);
+  suffix += '_';
+  suffix += rightText(trimBlanks(jncDate), 2);
+  return suffix;
+}
+
+std::string recapBanner(std::string_view revisionText) {
+  return "Brivant Rev " + std::string(revisionText);
+}
+
+std::string joinCrlf(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  std::string bytes;
+  bytes.reserve(size);
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+std::filesystem::path outputTemporaryFor(const std::filesystem::path& target) {
+  return target.parent_path() / ("." + target.filename().string() + ".tmp");
+}
+
+Status writeOutputFile(const std::filesystem::path& target, std::string_view bytes) {
+  return TextFile::replaceAtomicallyBytes(outputTemporaryFor(target), target, bytes);
+}
+
+QString fileNameText(const std::filesystem::path& file) {
+  // Names are made of the station callsign, which the program keeps as 1252.
+  return Cp1252::toQString(file.filename().string());
+}
+
+QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {
+  const QString number = QString::number(error.number);
+  return french ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas été enregistré.").arg(number, fileNameText(target))
+                : QStringLiteral("Error No. %1: the file %2 was not saved.").arg(number, fileNameText(target));
+}
+
+QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source) {
+  const QString number = QString::number(error.number);
+  return french ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas pu être lu.").arg(number, fileNameText(source))
+                : QStringLiteral("Error No. %1: the file %2 could not be read.").arg(number, fileNameText(source));
+}
+
+}  // namespace brivant

@@ -1,0 +1,48 @@
+#pragma once
+// Pieces shared by every output the program writes for the organisers and
+// other programs: the date part of their names, the closing banner, writing a
+// whole file atomically and the message of a failed write.
+
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Result.h"
+
+namespace brivant {
+
+// BASIC-style cuts that never fail on a short text: the first n characters,
+// the last n, and n from a 1-based position.
+std::string_view leftText(std::string_view text, std::size_t n);
+std::string_view rightText(std::string_view text, std::size_t n);
+std::string_view midText(std::string_view text, std::size_t position, std::size_t n);
+
+// "dd_mm_yy" cut from JncDate: the first 2 characters, 2 from the 4th and the
+// last 2 of the blank-trimmed date.
+std::string jncDateSuffix(std::string_view jncDate);
+
+// The line that closes the sheet and the listing: "Brivant Rev " + revision.
+std::string recapBanner(std::string_view revisionText);
+
+// Joins lines with CR LF after each.
+std::string joinCrlf(const std::vector<std::string>& lines);
+
+// The temporary file an output is first written to: hidden, beside the target.
+std::filesystem::path outputTemporaryFor(const std::filesystem::path& target);
+
+// Writes the whole output through its temporary file, flushed and renamed
+// over the target: a failure leaves any previous output as it was.
+Status writeOutputFile(const std::filesystem::path& target, std::string_view bytes);
+
+// The message of a failed output, in the interface language, with the
+// run-time error number and the file's name (without its folder).
+QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target);
+// The message of an input that could not be read.
+QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source);
+
+// A file name of the program directory (Windows-1252 bytes) for a message.
+QString fileNameText(const std::filesystem::path& file);
+
+}  // namespace brivant

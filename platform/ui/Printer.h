@@ -1,0 +1,71 @@
+#pragma once
+// The printer as the program drives it: a current font (name, size, bold),
+// one text line at a time, then the document ended (sent) or discarded.
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QPrinter;
+
+namespace brivant {
+
+struct PrinterFont {
+  QString name = QStringLiteral("Arial");
+  double size = 10;  // points
+  bool bold = false;
+  bool operator==(const PrinterFont&) const = default;
+};
+
+// Lines are kept until the document ends and only then laid out on the
+// device, so that discarding a document (or destroying the Printer in the
+// middle of one) never sends half of it.  Each line is drawn at the font
+// current when it was printed; the next line starts below it, and a line that
+// does not fit on the page starts a new one.  "Courier New" and "Terminal"
+// resolve to a fixed-pitch face even where no font of that name exists.
+class Printer {
+ public:
+  // The system's default printer (Qt's print engine, high resolution).
+  Printer();
+  // Every document goes to this PDF file (the last one ended wins).
+  explicit Printer(const QString& pdfFile);
+  ~Printer();
+  Printer(const Printer&) = delete;
+  Printer& operator=(const Printer&) = delete;
+
+  // The device, for the printer choice dialog.
+  QPrinter& device() { return *device_; }
+
+  const QString& fontName() const { return font_.name; }
+  void setFontName(const QString& name) { font_.name = name; }
+  double fontSize() const { return font_.size; }
+  void setFontSize(double points) { font_.size = points; }
+  bool fontBold() const { return font_.bold; }
+  void setFontBold(bool bold) { font_.bold = bold; }
+  // The whole font, to remember it and put it back.
+  const PrinterFont& font() const { return font_; }
+  void setFont(const PrinterFont& font) { font_ = font; }
+
+  void printLine(const QString& text);
+  // Lines printed since the last end or discard.
+  bool documentOpen() const { return !pending_.empty(); }
+  int pendingLineCount() const { return static_cast<int>(pending_.size()); }
+
+  // Lays the document out on the device and sends it; the next line starts a
+  // new document.  False when the device would not take it (no printer, a
+  // file that cannot be written); the lines are dropped either way.  Ending
+  // with no line printed sends nothing.
+  [[nodiscard]] bool endDocument();
+  void discardDocument() { pending_.clear(); }
+
+ private:
+  struct Line {
+    PrinterFont font;
+    QString text;
+  };
+  std::unique_ptr<QPrinter> device_;
+  PrinterFont font_;
+  std::vector<Line> pending_;
+};
+
+}  // namespace brivant
