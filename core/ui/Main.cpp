@@ -1,0 +1,200 @@
+#include "core/ui/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/Language.h"
+#include "core/LogFile.h"
+#include "core/MissingFile.h"
+#include "core/ui/Gestion_Erreur.h"
+#include "core/ui/QsoListModel.h"
+#include "core/ui/Station.h"
+#include "entry/DeptTally.h"
+#include "entry/ui/Chargement.h"
+#include "entry/ui/MainGrid.h"
+#include "entry/ui/MainMaintenance.h"
+#include "platform/Cp1252.h"
+#include "scoring/Points.h"
+
+namespace brivant {
+
+Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName(QStringLiteral("Main"));
+  buildControls();
+  buildMenus();
+  connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+  // Room for the whole form, the grid and a dozen contacts on a 1366 x 768
+  // screen; the list takes whatever more the window is given.
+  resize(1340, 700);
+}
+
+Main::~Main() = default;
+
+// --- The end of the program ---------------------------------------------------
+
+void Main::endProgram(int exitCode) {
+  if (programEnded_) return;
+  programEnded_ = true;
+  Timer1->stop();
+  if (endProgram_) endProgram_(exitCode);
+  else QCoreApplication::exit(exitCode);
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+  if (!programEnded_ && !backupDone_) {
+    backupDone_ = true;
+    backupAtClosing(*this);
+  }
+  event->accept();
+  endProgram(0);
+}
+
+void Main::Mnu_Quitter_Click() { close(); }
+
+// --- Other windows ------------------------------------------------------------
+
+Station* Main::stationWindow() {
+  if (station_ == nullptr) station_ = new Station(*this);
+  return station_;
+}
+
+Chargement* Main::updatingWindow() {
+  if (chargement_ == nullptr) chargement_ = new Chargement(this);
+  return chargement_;
+}
+
+void Main::Mnu_Station_Click() { stationWindow()->openNonModal(); }
+
+void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(state_.HistoryText)); }
+
+void Main::Mnu_RAZ_All_Click() { resetAllFiles(*this); }
+
+void Main::Mnu_MAJ_Prefixe_Departement_Click() { (void)rebuildFromLog(*this, true); }
+
+void Main::raiseFileError(const FileError& error, std::string_view missingLabel) {
+  if (programEnded_) return;
+  if (error.number != FileNotFound) {
+    state_.dialogs.message(runtimeErrorMessage(error.number));
+    endProgram(1);
+    return;
+  }
+  if (errorWindow_ == nullptr) errorWindow_ = new Gestion_Erreur(*this);
+  errorWindow_->raise(missingLabel);
+}
+
+// --- The list, the grid and the score ------------------------------------------
+
+bool Main::Charge_Liste_QSO() {
+  if (programEnded_) return false;
+  listModel_->clear();
+  // Let the window repaint once before the file is read.
+  QCoreApplication::processEvents();
+  Result<ListLines> lines = brivant::Charge_Liste_QSO(state_.programDir, state_.StationCall);
+  if (!lines) {
+    state_.QsoCount = 0;
+    raiseFileError(lines.error(), MissingFileLabel::Log);
+    return false;
+  }
+  listModel_->setLines(std::move(lines).value());
+  state_.QsoCount = listModel_->rowCount();
+  Frame4->setTitle(frame4Caption(french(), state_.QsoCount));
+  return true;
+}
+
+bool Main::Affiche_Departements(std::string_view band, std::string_view mode) {
+  if (programEnded_) return false;
+  const Result<DeptGrid> grid = brivant::Affiche_Departements(state_.programDir, state_.StationCall, band, mode);
+  if (!grid) {
+    raiseFileError(grid.error(), MissingFileLabel::DepartementTallies);
+    return false;
+  }
+  Dpt->showGrid(*grid);
+  state_.DeptCount = grid->DeptCount;
+  return true;
+}
+
+bool Main::showPoints() {
+  if (programEnded_) return false;
+  const Result<long long> points = Calcul_Points(state_.programDir, state_.StationCall);
+  if (!points) {
+    raiseFileError(points.error(), MissingFileLabel::Log);
+    return false;
+  }
+  P_QSO->setText(QString::number(*points));
+  return true;
+}
+
+void Main::appendListLine(std::string listLine) {
+  listModel_->appendLine(std::move(listLine));
+  state_.QsoCount = listModel_->rowCount();
+}
+
+void Main::selectLastQso() { selectQso(listModel_->rowCount() - 1); }
+
+void Main::selectQso(int row) {
+  if (row < 0 || row >= listModel_->rowCount()) {
+    Liste_QSO->clearSelection();
+    return;
+  }
+  const QModelIndex index = listModel_->index(row);
+  Liste_QSO->setCurrentIndex(index);
+  Liste_QSO->scrollTo(index);
+}
+
+const std::vector<std::string>& Main::listLines() const { return listModel_->lines(); }
+
+int Main::selectedQso() const {
+  const QModelIndexList selected = Liste_QSO->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+// --- Entry chain hooks -----------------------------------------------------------
+
+void Main::onKeyPress(QWidget* field, KeyHandler handler) {
+  keyHandlers_[field] = std::move(handler);
+  field->installEventFilter(this);
+}
+
+void Main::onMouse(QWidget* field, int eventType, MouseHandler handler) {
+  mouseHandlers_[{field, eventType}] = std::move(handler);
+  field->installEventFilter(this);
+  // Clicks on an editable combo's text land on its line edit.
+  if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->lineEdit() != nullptr)
+    combo->lineEdit()->installEventFilter(this);
+}
+
+QWidget* Main::fieldOf(QObject* watched) const {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr) return nullptr;
+  if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget());
+      combo != nullptr && combo->lineEdit() == widget)
+    return combo;
+  return widget;
+}
+
+bool Main::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress) {
+    // Keys reach an editable combo itself (its line edit is only its proxy).
+    if (auto found = keyHandlers_.find(qobject_cast<QWidget*>(watched)); found != keyHandlers_.end())
+      return found->second(static_cast<QKeyEvent&>(*event));
+  } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+             type == QEvent::MouseButtonRelease) {
+    if (auto found = mouseHandlers_.find({fieldOf(watched), static_cast<int>(type)}); found != mouseHandlers_.end())
+      return found->second(static_cast<QMouseEvent&>(*event));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace brivant

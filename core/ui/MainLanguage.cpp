@@ -1,0 +1,132 @@
+// Aff_Langue: every caption of the main window in French or English, and the
+// language menu that stores the choice per station.
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core/History.h"
+#include "core/Language.h"
+#include "core/SettingsKeys.h"
+#include "core/ui/Main.h"
+#include "platform/Cp1252.h"
+
+namespace brivant {
+
+namespace {
+
+struct Caption {
+  QObject* control;
+  const char* french;
+  const char* english;
+};
+
+void setCaption(QObject* control, const QString& text) {
+  if (auto* action = qobject_cast<QAction*>(control)) action->setText(text);
+  else if (auto* menu = qobject_cast<QMenu*>(control)) menu->setTitle(text);
+  else if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+  else if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);
+  else if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle(text);
+}
+
+}  // namespace
+
+void Main::Aff_Langue() {
+  const bool fr = french();
+  const QString revision = Cp1252::toQString(state_.RevisionText);
+  const QString mode = Mode_A->currentText();
+  const QString count = QString::number(state_.DeptCount);
+
+  // Composite captions first.
+  setWindowTitle(pick(fr, "Journée Nationale des Ruziduza Revision ", "Ravuzore Ruruzav Evu ") + revision);
+  Frame3->setTitle(count + pick(fr, " Dpt(s) contacté(s) sur  ", " Dpt(s) contacted on  ") +
+                   Cp1252::toQString(state_.GridBand) + pick(fr, " en ", " ") + mode);
+  Frame4->setTitle(pick(fr, "QSO numéro ", "QSO number ") + QString::number(state_.QsoCount + 1));
+  Frame5->setTitle(pick(fr, "Log de ", "Log from ") + Cp1252::toQString(state_.StationCall));
+
+  const Caption captions[] = {
+      {Enregistrer, "QSO suivant", "Next QSO"},
+      {Annuler, "Annuler saisie", "Cancellation"},
+      {Editer, " Editer  QSO", " Edit  a QSO"},
+      {Effacer, "Supprimer QSO", "Delete a QSO"},
+      {Recherche, "Chercher QSO", "Search a QSO"},
+      {Mnu_Fichier, "Fichier", "File"},
+      {Mnu_RAZ_All, "Remise a zero des fichiers log, Departement, Prefixe ", "Reset files log, Department, Prefixe"},
+      {Mnu_MAJ_Prefixe_Departement, "MAJ des fichiers Département et Prefixe a partir du log",
+       "Update files department and prefix from the log"},
+      {Mnu_ADIF, "Exporter le log au format ADIF", "Export the log in ADIF format"},
+      {Mnu_Quellon, "Exporter le log au format Morvex", "Export the log in Morvex format"},
+      {Mnu_Quitter, "Quitter Brivant", "Exit Brivant"},
+      {Mnu_Langage, "Langage", "Language"},
+      {Mnu_Fr, "Français", "French"},
+      {Mnu_An, "Anglais", "English"},
+      {Mnu_Call, "Station", "Station"},
+      {Mnu_Station, "Identification de la station", "Identification of the station"},
+      {Mnu_Options, "Options", "Options"},
+      {Mnu_Date_Auto, "Date Automatique", "Date Automatic"},
+      {Mnu_Auto_Oui, "Oui", "Yes"},
+      {Mnu_Auto_Non, "Non", "No"},
+      {Mnu_Heure_UTC, "Heure en UTC", "Time in UTC"},
+      {Mnu_UTC_Oui, "Oui", "Yes"},
+      {Mnu_UTC_Non, "Non", "No"},
+      {Mnu_Carte, "Carte", "Map"},
+      {Mnu_Carte_Activation, "Carte des départements contactés", "Map of the departments contacted"},
+      {Mnu_Statistique, "Statistiques", "Statistics"},
+      {Mnu_Stat_Prefixe, "des prefixes contactés", "Prefixes contacted"},
+      {Mnu_Stat_DFCF, "des activations contactées", "activations contacted"},
+      {Mnu_Recap_ZIV, "Fruille récapitulative", "recapitulative sheet"},
+      {Mnu_Feuille_Recap, "Enregistrer ou imprimer la feuille récapitulative", "Save or print  the recapitulative sheet"},
+      {Mnu_Log_Ziv, "Log JNC", "Log JNC"},
+      {Mnu_Imprime_Tout, "Enregistrer ou imprimer le log de la JNC", "Save or print the log of the JNC"},
+      {Mnu_Imp_QSL, "Impression d'etiquettes", "print labels"},
+      {Mnu_Reglement, "Règlement", "Rules"},
+      {Mnu_Aide, "Aide", "Help"},
+      {Mnu_Historique, "Historique", "History"},
+      {Mnu_Mode_Emploi, "Mode d'emploi", "Operatihg manual"},
+      {Mnu_A_Propos, "A propos de Brivant", "About Brivant"},
+      {Label1, "Total des Points :", "Total points"},
+      {Label2, "Indicatif : ", "Callsign : "},
+      {Label6, "Un double click sur un département affiche les QSO's", "Double click on a department displays the QSO's"},
+      {Label16, "Bande", "Band"},
+      {Label8, "Mode", "Mode"},
+      {Label5, "Indicatif", "Callsign"},
+      {Label29,
+       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E        Rst R      "
+       "    Ref Chateau                 Prenom",
+       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     Rst S        Rst R      "
+       "    Castle Ref                      First name"},
+      {Label43, "Activité", "Activity"},
+      {Label15, "Date", "Date"},
+      {Label14, "Debut", "Start"},
+      {Label13, "fin", "End"},
+      {Label12, "RST reçu", "RST received"},
+      {Label11, "RST envoyé", "RST send"},
+      {Label10, "Prenom (Optionel)", "Name (Option)"},
+      {Label9, "Reference Chateau", "Castle reference"},
+      {Label38, "Nom du Chateau (Optionel)", "Castle name Option)"},
+  };
+  for (const Caption& caption : captions) setCaption(caption.control, pick(fr, caption.french, caption.english));
+  Label29->adjustSize();
+}
+
+void Main::setLanguage(const char* code) {
+  state_.Language = code;
+  (state_.Language == "Fr" ? Mnu_Fr : Mnu_An)->setChecked(true);
+}
+
+void Main::Mnu_Fr_Click() {
+  (void)Settings::save(state_.settings, Settings::Station::Language, state_.StationCall, "Fr");
+  setLanguage("Fr");
+  Aff_Langue();
+}
+
+void Main::Mnu_An_Click() {
+  (void)Settings::save(state_.settings, Settings::Station::Language, state_.StationCall, "An");
+  setLanguage("An");
+  Aff_Langue();
+}
+
+}  // namespace brivant

@@ -1,0 +1,139 @@
+// Form_Load: the start-up of the main window, step by step in its fixed order.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/History.h"
+#include "core/Language.h"
+#include "core/SettingsKeys.h"
+#include "core/Station.h"
+#include "core/ui/Centre.h"
+#include "core/ui/FieldColours.h"
+#include "core/ui/Main.h"
+#include "core/ui/StartupTexts.h"
+#include "core/ui/Station.h"
+#include "entry/DeptTally.h"
+#include "entry/ui/MainMaintenance.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace {
+
+void fill(QComboBox* combo, std::initializer_list<const char*> items) {
+  combo->clear();
+  for (const char* item : items) combo->addItem(QString::fromLatin1(item));
+}
+
+void selectIndex(QComboBox* combo, int index) {
+  if (index >= 0 && index < combo->count()) combo->setCurrentIndex(index);
+}
+
+}  // namespace
+
+bool Main::Form_Load() {
+  namespace C = Settings::Common;
+  namespace S = Settings::Station;
+  SettingsStore& store = state_.settings;
+
+  // 1-3. Centred, combos filled, shown.
+  centreOnScreen(this);
+  fill(Mode_A, {"SSB", "CW"});
+  fill(Activite_A, {"QSO", "CHATEAU"});
+  fill(Bande_A, {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"});
+  show();
+
+  // 4-5. The station and its language; no "Langue" means English.
+  state_.StationCall = Cp1252::fromUtf8(Settings::getText(store, C::StationCallsign, state_.StationCall));
+  setLanguage(Settings::getText(store, S::Language, state_.StationCall) == "Fr" ? "Fr" : "An");
+
+  // 6. First run: the operator names the station before anything else.
+  if (state_.StationCall == "FXXXX") {
+    state_.dialogs.message(firstRunMessage(french()));
+    stationWindow()->openModal();
+    if (programEnded_) return false;
+  }
+
+  // 7-10. Locator, band (always the first one at start-up), mode, event date.
+  state_.StationLocator = Cp1252::fromUtf8(Settings::getText(store, C::StationLocator, state_.StationCall));
+  (void)Settings::save(store, S::Session, state_.StationCall, "HF");
+  (void)Settings::save(store, S::BandUsed, state_.StationCall, "0");
+  state_.BandIndex = Settings::getInt(store, S::BandUsed, state_.StationCall);
+  selectIndex(Bande_A, static_cast<int>(state_.BandIndex));
+  state_.EntryBand = Cp1252::fromQString(Bande_A->currentText());
+  selectIndex(Mode_A, Settings::getInt(store, S::ModeUsed, state_.StationCall));
+  state_.JncDate = Cp1252::fromUtf8(Settings::getText(store, S::JncDate, state_.StationCall));
+
+  // 11-12. Where the program keeps its files; the clock options.
+  (void)Settings::save(store, C::ProgramDirectory, state_.StationCall, state_.programDir.string());
+  applyClockOptions(Settings::getBool(store, S::UtcTime, state_.StationCall),
+                    Settings::getBool(store, S::AutomaticDate, state_.StationCall));
+  Timer1_Timer();
+  Timer1->start();
+
+  // 13-16. Station captions, entry state, history and revision, mode stored.
+  I_Station->setText(displayCallsignText(state_.StationCall));
+  Frame5->setTitle(pick(french(), "Log de ", "Log of ") + displayCallsignText(state_.StationCall));
+  state_.EntryEditing = false;
+  Enregistrer->setEnabled(false);
+  state_.HistoryText = historyText();
+  state_.RevisionText = std::string(RevisionText);
+  (void)Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText);
+  (void)Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex()));
+  state_.GridBand = state_.EntryBand;
+
+  // 17. Prefix files of another version.
+  checkPrefixFileSizes();
+
+  // 18. The list of contacts.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool loaded = Charge_Liste_QSO();
+  QApplication::restoreOverrideCursor();
+  if (!loaded) return false;
+  selectLastQso();
+
+  // 19-21. Title, the first fields of the entry, the activity.
+  setWindowTitle(mainWindowTitle(true));
+  Indicatif_A->setEnabled(true);
+  setAccepted(Bande_A);
+  Mode_A->setFocus();
+  setAwaiting(Mode_A);
+  selectIndex(Activite_A, Settings::getInt(store, S::Activity, state_.StationCall));
+  Label38->setText(Activite_A->currentText() == QLatin1String("CHATEAU") ? QStringLiteral("Nom du Chateau (optionel)")
+                                                                        : QStringLiteral("QTH (optionel)"));
+  // 22. The distance constants are compile-time constants of the locator code.
+
+  // 23-24. Captions in the language, then what to do before the event.
+  Aff_Langue();
+  state_.dialogs.message(preEventInstructions(french()));
+  if (programEnded_) return false;
+
+  // 25. Tallies rebuilt from the log.
+  if (!rebuildFromLog(*this, false)) return false;
+
+  // 26. The departement grid and its count.
+  const std::string mode = Cp1252::fromQString(Mode_A->currentText());
+  if (!Affiche_Departements(state_.GridBand, mode)) return false;
+  Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, french(), state_.DeptCount, state_.EntryBand, mode));
+
+  // 27. The score.
+  return showPoints();
+}
+
+void Main::checkPrefixFileSizes() {
+  // A file that is not there has no size to judge; the rebuild reports it.
+  if (const Result<std::uintmax_t> size = TextFile::length(state_.file("FXXXX_Prefixe.txt")))
+    if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) state_.dialogs.message(*message);
+  if (const Result<std::uintmax_t> size = TextFile::length(state_.stationFile("_Prefixe_SSB.txt")))
+    if (const std::optional<QString> message = stationPrefixSizeMessage(state_.StationCall, *size))
+      state_.dialogs.message(*message);
+}
+
+}  // namespace brivant

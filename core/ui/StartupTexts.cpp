@@ -1,0 +1,71 @@
+#include "core/ui/StartupTexts.h"
+
+#include "core/Language.h"
+#include "platform/Cp1252.h"
+
+namespace brivant {
+
+namespace {
+
+struct InstructionLine {
+  const char* text;
+  int lineEnds;  // CR LF after the line: 1, or 2 for an empty line after it
+};
+
+QString joinLines(std::initializer_list<InstructionLine> lines) {
+  QString text;
+  for (const InstructionLine& line : lines) {
+    text += QString::fromUtf8(line.text);
+    for (int i = 0; i < line.lineEnds; ++i) text += QStringLiteral("\r\n");
+  }
+  return text;
+}
+
+}  // namespace
+
+QString firstRunMessage(bool french) {
+  return pick(french, "Premiere installation, vous devez entrer votre Indicatif et la date de la JNC",
+              "First, you must enter your callsign and date of the JNC");
+}
+
+std::optional<QString> prefixTemplateSizeMessage(std::uintmax_t size) {
+  if (size == PrefixFileSize) return std::nullopt;
+  return QStringLiteral("Le fichier FXXXX_Prefixe.txt ne convient pas a cette version ") + QString::number(size) +
+         QStringLiteral(" octets");
+}
+
+std::optional<QString> stationPrefixSizeMessage(std::string_view call, std::uintmax_t size) {
+  if (size == PrefixFileSize) return std::nullopt;
+  // No blank between "version" and the size in this one.
+  return QStringLiteral("Le fichier ") + Cp1252::toQString(call) +
+         QStringLiteral("_Prefixe_SSB.txt ne convient pas a cette version") + QString::number(size) +
+         QStringLiteral(" octets");
+}
+
+QString preEventInstructions(bool french) {
+  if (french) {
+    return joinLines({
+        {"                                   Avant le debut de la JNC ", 1},
+        {"-1- Dans le menu 'Station' verifiez Indicatif et date d'Activité ", 2},
+        {"-2- Remettez a zero les fichiers de Brivant   ", 1},
+        {"    pour cela allez dans le menu 'Fichiers'             ", 1},
+        {"    puis cliquez sur 'Remise a zero des fichiers log, Departement, Prefixe'  ", 1},
+        {"-3- Si vous contactez un Chateau sélectionner CHATEAU ", 1},
+        {"    dans la fenêtre activité, dans le cas contraire sélectionnez QSO", 2},
+        {"-4- A partir du 1er Janvier 2019 le règlement a changé :", 1},
+        {"    Un opérateur individuel ne pourra contacter que des DFCF ou DMF.", 0},
+    });
+  }
+  return joinLines({
+      {"                                   Before the JNC ", 1},
+      {"      -1- In the menu 'Station' check callsign and date of activity ", 2},
+      {"      -2- Reset files Brivant", 1},
+      {"           go to the menu 'Files' then click' Reset files log, Department, Prefixe", 2},
+      {"      -3- If you contact a Castle remember to select CHATEAU ", 1},
+      {"           in the window activity if not select QSO", 2},
+      {"      -4- From 1 January 2014 Regulation has changed", 1},
+      {"           An individual operator can only contact DFCF or DMF.", 0},
+  });
+}
+
+}  // namespace brivant

@@ -1,0 +1,78 @@
+#include "entry/ui/MainGrid.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPalette>
+
+namespace brivant {
+
+namespace {
+
+constexpr int Columns = 10;
+
+}  // namespace
+
+DeptGridView::DeptGridView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Dpt"));
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  for (int i = 0; i < BoxCount; ++i) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Dpt(%1)").arg(i));
+    // Each box carries its number so the grid reads without a map; Corsica's
+    // boxes show the codes the operator knows.
+    QString text = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    if (i == 96) text = QStringLiteral("2A");
+    if (i == 97) text = QStringLiteral("2B");
+    label->setText(text);
+    label->setFont(small);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Box);
+    label->setMinimumSize(24, 17);
+    label->setAutoFillBackground(true);
+    label->installEventFilter(this);
+    boxes_[static_cast<std::size_t>(i)] = label;
+    layout->addWidget(label, i / Columns, i % Columns);
+  }
+  for (int i = 0; i < BoxCount; ++i) setBoxLevel(i, 0);
+}
+
+QColor DeptGridView::levelColour(int level) const {
+  if (const std::optional<GridRgb> rgb = gridLevelRgb(level)) return QColor(rgb->red, rgb->green, rgb->blue);
+  return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void DeptGridView::setBoxLevel(int box, int level) {
+  if (box < 0 || box >= BoxCount) return;
+  QLabel* label = boxes_[static_cast<std::size_t>(box)];
+  QPalette palette = label->palette();
+  const QColor colour = levelColour(level);
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Disabled, QPalette::Window, colour);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+}
+
+void DeptGridView::showGrid(const DeptGrid& grid) {
+  for (int i = 0; i < BoxCount; ++i) setBoxLevel(i, grid.level[static_cast<std::size_t>(i)]);
+}
+
+QColor DeptGridView::boxColour(int index) const { return box(index)->palette().color(QPalette::Window); }
+
+bool DeptGridView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    for (int i = 0; i < BoxCount; ++i) {
+      if (watched == boxes_[static_cast<std::size_t>(i)]) {
+        emit boxDoubleClicked(i);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace brivant
