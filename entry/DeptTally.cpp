@@ -105,11 +105,16 @@ Result<DeptGrid> Affiche_Departements(const fs::path& programDir, std::string_vi
 
 std::optional<GridRgb> gridLevelRgb(int level) {
   switch (level) {
-    case 1: return GridRgb{255, 192, 192};
-    case 2: return GridRgb{255, 255, 0};
-    case 3: return GridRgb{128, 255, 255};
-    case 4: return GridRgb{128, 255, 128};
-    default: return std::nullopt;
+    case 1:
+      return GridRgb{255, 192, 192};
+    case 2:
+      return GridRgb{255, 255, 0};
+    case 3:
+      return GridRgb{128, 255, 255};
+    case 4:
+      return GridRgb{128, 255, 128};
+    default:
+      return std::nullopt;
   }
 }
 
@@ -119,8 +124,7 @@ std::uint32_t gridLevelWindowsColour(int level) {
   return (std::uint32_t{rgb->blue} << 16) | (std::uint32_t{rgb->green} << 8) | rgb->red;
 }
 
-QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band,
-                      std::string_view mode) {
+QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band, std::string_view mode) {
   QString text = QString::number(deptCount);
   // Most callers write the count as text with a leading blank.
   if (caller != Frame3Caller::StartUpOrSave) text.prepend(QLatin1Char(' '));

@@ -86,7 +86,6 @@ enum class Frame3Caller {
   StartUpOrSave,  // no blank in front of the count
 };
 // band and mode are Windows-1252 bytes.
-QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band,
-                      std::string_view mode);
+QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band, std::string_view mode);
 
 }  // namespace brivant

@@ -68,8 +68,7 @@ Result<PrefixLookup> MAJ_Fichier_Prefixe(const fs::path& programDir, std::string
     PrefixLookup before = describePrefixLine(line, column);
     if (column && flagLevel(flagAt(line, *column)) == 0) {
       putFlag(line, *column, '1');
-      if (Status written = TextFile::replaceAtomically(programDir / std::string(SaveTemporary), file, *lines);
-          !written)
+      if (Status written = TextFile::replaceAtomically(programDir / std::string(SaveTemporary), file, *lines); !written)
         return written.error();
     }
     return before;

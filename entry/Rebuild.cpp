@@ -55,7 +55,7 @@ LoggedContact readContact(std::string_view line) {
 struct Tally {
   std::string templateBytes;  // written as they are when no contact touched the file
   TextFile::Lines lines;
-  bool rewritten = false;     // a contact of the mode went through the file
+  bool rewritten = false;  // a contact of the mode went through the file
 };
 
 // The first line of each prefix.  A key is matched by the lines whose prefix
@@ -215,8 +215,7 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
     if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, Modes[m]), prefixTallies[m]); !s)
       return s.error();
   }
-  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), joinLines(absent)); !s)
-    return s.error();
+  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), joinLines(absent)); !s) return s.error();
   for (std::size_t m = 0; m < Modes.size(); ++m) {
     if (Status s = writeTally(programDir, deptTallyPath(programDir, call, Modes[m]), deptTallies[m]); !s)
       return s.error();

@@ -37,9 +37,9 @@ Result<RebuildOutcome> rebuildTallies(const std::filesystem::path& programDir, s
 QString missingDeptTemplateMessage(bool french);
 
 // Texts of the updating window Chargement.
-QString updatingCaption();                // "Morvex"
-QString updatingFilesText(bool french);   // Label2
-QString updatingWhatText(bool french);    // Label1
+QString updatingCaption();               // "Morvex"
+QString updatingFilesText(bool french);  // Label2
+QString updatingWhatText(bool french);   // Label1
 
 // The reset: the template log over the log, the departement template over
 // both departement files, the prefix template over the SSB then the CW prefix

@@ -36,9 +36,9 @@ Status MAJ_Nomenclature(const std::filesystem::path& programDir, std::string_vie
                         std::string_view locator);
 
 struct FirstNameEntry {
-  bool found = false;        // false: FirstNameMissing
-  std::string departement;   // columns 14-15 as they are (Depart_A)
-  std::string firstName;     // from column 17, upper-cased and trimmed (Prenom_A)
+  bool found = false;       // false: FirstNameMissing
+  std::string departement;  // columns 14-15 as they are (Depart_A)
+  std::string firstName;    // from column 17, upper-cased and trimmed (Prenom_A)
 };
 
 // The last line of the list for the callsign.  An unreadable or missing list

@@ -11,8 +11,8 @@
 namespace brivant {
 
 inline constexpr std::array<std::string_view, 17> TallyBandLabels = {
-    "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz",  "14 Mhz",  "18 Mhz",  "21 Mhz",  "24 Mhz", "28 Mhz",
-    "50 Mhz",  "144 Mhz", "432 Mhz", "1.3 Ghz", "2.3 Ghz", "5.7 Ghz", "10 Ghz",  "24 Ghz"};
+    "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz",  "14 Mhz",  "18 Mhz",  "21 Mhz", "24 Mhz", "28 Mhz",
+    "50 Mhz",  "144 Mhz", "432 Mhz", "1.3 Ghz", "2.3 Ghz", "5.7 Ghz", "10 Ghz", "24 Ghz"};
 
 // 1-based column of the first band ("1.8 Mhz") in each kind of tally line.
 inline constexpr std::size_t PrefixFirstBandColumn = 8;
@@ -25,8 +25,8 @@ std::optional<std::size_t> bandIndexExact(std::string_view band);
 std::optional<std::size_t> bandIndexUpperCased(std::string_view band);
 
 // The 1-based flag column of a band in a prefix or a departement line.
-std::optional<std::size_t> prefixBandColumn(std::string_view band);      // exact label
-std::optional<std::size_t> deptBandColumn(std::string_view band);        // exact label
+std::optional<std::size_t> prefixBandColumn(std::string_view band);       // exact label
+std::optional<std::size_t> deptBandColumn(std::string_view band);         // exact label
 std::optional<std::size_t> prefixBandColumnUpper(std::string_view band);  // rebuild
 std::optional<std::size_t> deptBandColumnUpper(std::string_view band);    // rebuild
 

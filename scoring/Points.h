@@ -13,8 +13,7 @@
 namespace brivant {
 
 // The five bands that score, in the order of the counters, and their weights.
-inline constexpr std::array<std::string_view, 5> ScoreBands = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz",
-                                                               "28 Mhz"};
+inline constexpr std::array<std::string_view, 5> ScoreBands = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
 inline constexpr std::array<int, 5> ScoreBandWeights = {1, 1, 3, 4, 5};
 inline constexpr std::array<std::string_view, 2> ScoreModes = {"SSB", "CW"};
 inline constexpr int CastleBonus = 10;
@@ -24,10 +23,10 @@ inline constexpr std::array<std::size_t, 5> ScorePrefixColumns = {9, 10, 12, 14,
 inline constexpr std::array<std::size_t, 5> ScoreDeptColumns = {5, 6, 8, 10, 12};
 
 struct BandModeCounts {
-  int contacts = 0;     // n(b, m)
-  int castleBonus = 0;  // d(b, m): 10 per castle contact
-  int departements = 0; // q(b, m)
-  int prefixes = 0;     // p(b, m)
+  int contacts = 0;      // n(b, m)
+  int castleBonus = 0;   // d(b, m): 10 per castle contact
+  int departements = 0;  // q(b, m)
+  int prefixes = 0;      // p(b, m)
 };
 
 struct ScoreCounters {

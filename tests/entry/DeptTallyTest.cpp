@@ -1,7 +1,6 @@
-#include "entry/DeptTally.h"
-
 #include <gtest/gtest.h>
 
+#include "entry/DeptTally.h"
 #include "platform/TextFile.h"
 #include "tests/entry/TallyTestData.h"
 
@@ -36,8 +35,14 @@ class DeptTallyTest : public ::testing::Test {
 };
 
 TEST(DeptFileKey, CorsicaIsFiledAs2Aand2B) {
-  for (auto [entry, key] : {std::pair{"96", "2A"}, {"97", "2B"}, {"2a", "2A"}, {"2b", "2B"}, {"59", "59"},
-                            {"05", "05"}, {"", ""}, {"98", "98"}})
+  for (auto [entry, key] : {std::pair{"96", "2A"},
+                            {"97", "2B"},
+                            {"2a", "2A"},
+                            {"2b", "2B"},
+                            {"59", "59"},
+                            {"05", "05"},
+                            {"", ""},
+                            {"98", "98"}})
     EXPECT_EQ(deptFileKey(entry), key) << entry;
 }
 
@@ -49,7 +54,7 @@ TEST_F(DeptTallyTest, NewDepartementIsAnnouncedThenSavedThenCounted) {
   EXPECT_EQ(nord.line, "59 00000000000000000 Nord");
   save("59");
   EXPECT_EQ(lookup("59").line, "59 00001000000000000 Nord");  // column 8 is 14 Mhz
-  EXPECT_EQ(lookup("59", "21 Mhz").flag, "0");                 // announced again on another band
+  EXPECT_EQ(lookup("59", "21 Mhz").flag, "0");                // announced again on another band
   const DeptGrid after = grid();
   EXPECT_EQ(after.DeptCount, 1);
   EXPECT_EQ(after.level[59], 1);

@@ -1,7 +1,6 @@
-#include "entry/PrefixTally.h"
-
 #include <gtest/gtest.h>
 
+#include "entry/PrefixTally.h"
 #include "platform/TextFile.h"
 #include "tests/entry/TallyTestData.h"
 
@@ -52,8 +51,8 @@ TEST_F(PrefixTallyTest, FirstMatchingLineFromTheTopWins) {
     EXPECT_EQ(found.mainPrefix, c.mainPrefix) << c.key;
   }
   // With D above DL, every callsign beginning with D stops at D.
-  writeBytes(dir / "F6ABC_Prefixe_SSB.txt", crlf({"D      00000000000000000  D      Short first",
-                                                  "DL     00000000000000000  DL     Germany"}));
+  writeBytes(dir / "F6ABC_Prefixe_SSB.txt",
+             crlf({"D      00000000000000000  D      Short first", "DL     00000000000000000  DL     Germany"}));
   EXPECT_EQ(lookup("DL1AA").prefix, "D");
 }
 
@@ -62,13 +61,13 @@ TEST_F(PrefixTallyTest, LookupGivesFlagNameAndNothingForAnUnknownKey) {
   EXPECT_EQ(dl.flag, "0");
   EXPECT_EQ(dl.entityName, "Fed. Rep. of Germany");
   EXPECT_EQ(lookup("JA1ABC", "7.0 Mhz").flag, "X");
-  EXPECT_EQ(lookup("K1AB", "21 Mhz").flag, " ");   // beyond the end of a short line
-  EXPECT_EQ(lookup("DL1AA", "14 MHZ").flag, "");   // the live path compares labels exactly
+  EXPECT_EQ(lookup("K1AB", "21 Mhz").flag, " ");  // beyond the end of a short line
+  EXPECT_EQ(lookup("DL1AA", "14 MHZ").flag, "");  // the live path compares labels exactly
   EXPECT_EQ(lookup("DL1AA", "").flag, "");
-  EXPECT_EQ(lookup("VE3XX").entityName, "");       // a line without a name
+  EXPECT_EQ(lookup("VE3XX").entityName, "");  // a line without a name
   EXPECT_FALSE(lookup("QQ1XX").found);
-  EXPECT_FALSE(lookup("dl1aa").found);              // case counts
-  EXPECT_FALSE(lookup("").found);                   // the blank line matches nothing
+  EXPECT_FALSE(lookup("dl1aa").found);  // case counts
+  EXPECT_FALSE(lookup("").found);       // the blank line matches nothing
 }
 
 TEST_F(PrefixTallyTest, MissingFileIsError53) {

@@ -29,12 +29,12 @@ const T& pickOne(std::mt19937& random, const T (&choices)[N]) {
 // Known and unknown callsigns (for the small and the shipped templates),
 // lower case, blanks, and lines that are not contacts at all.
 std::string randomLogLine(std::mt19937& random) {
-  static const char* const calls[] = {"F5ABC",  "F4XYZ", "TM2X",   "TK5EP", "DL1AA",  "DA0XY", "D2A",
-                                      "EA8ZZ",  "EA1AB", "G4ABC",  "2E0XYZ", "ON4AA", "HB0A",  "HB9XX",
-                                      "JA1ABC", "K1AB",  "VE3XX",  "ZZ1A",  "I2ABC",  "QQ1XX", "9Z9Z",
-                                      "dl1aa",  "",      "F1234567890A", "W1AW", "VK2ABC", "UA3AAA"};
-  static const char* const bands[] = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz",  "14 MHZ",  "28 mhz",
-                                      "1.8 Mhz", "144 Mhz", "10 GHZ", "24 Ghz", "99 Mhz",  "",        "7.0 MHz"};
+  static const char* const calls[] = {"F5ABC",  "F4XYZ", "TM2X",         "TK5EP",  "DL1AA",  "DA0XY", "D2A",
+                                      "EA8ZZ",  "EA1AB", "G4ABC",        "2E0XYZ", "ON4AA",  "HB0A",  "HB9XX",
+                                      "JA1ABC", "K1AB",  "VE3XX",        "ZZ1A",   "I2ABC",  "QQ1XX", "9Z9Z",
+                                      "dl1aa",  "",      "F1234567890A", "W1AW",   "VK2ABC", "UA3AAA"};
+  static const char* const bands[] = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz", "14 MHZ", "28 mhz",
+                                      "1.8 Mhz", "144 Mhz", "10 GHZ", "24 Ghz", "99 Mhz", "",       "7.0 MHz"};
   static const char* const modes[] = {"SSB", "CW", "SSB", "CW", "ssb", "FM", ""};
   static const char* const depts[] = {"59", "01", "2a", "2b", "2A", "13", "33", "62", "75", "00", "", "5", "95", "05"};
   static const char markers[] = {'1', '1', '1', '2', '3', '4', '0', ' ', 'x', '9'};
@@ -47,11 +47,16 @@ std::string randomLogLine(std::mt19937& random) {
   f.activity = std::uniform_int_distribution<int>(0, 3)(random) == 0 ? '1' : '0';
   std::string line = testing::logRecord(f);
   switch (std::uniform_int_distribution<int>(0, 40)(random)) {
-    case 0: return "";                                                     // blank line
-    case 1: return line.substr(0, 60);                                     // cut before the marker
-    case 2: return line.substr(0, std::uniform_int_distribution<std::size_t>(0, 198)(random));
-    case 3: return "garbage without columns";
-    default: return line;
+    case 0:
+      return "";  // blank line
+    case 1:
+      return line.substr(0, 60);  // cut before the marker
+    case 2:
+      return line.substr(0, std::uniform_int_distribution<std::size_t>(0, 198)(random));
+    case 3:
+      return "garbage without columns";
+    default:
+      return line;
   }
 }
 

@@ -9,9 +9,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const UpperBands[] = {"1.8 MHZ", "3.5 MHZ", "7.0 MHZ", "10 MHZ",  "14 MHZ",  "18 MHZ",
-                                  "21 MHZ",  "24 MHZ",  "28 MHZ",  "50 MHZ",  "144 MHZ", "432 MHZ",
-                                  "1.3 GHZ", "2.3 GHZ", "5.7 GHZ", "10 GHZ",  "24 GHZ"};
+const char* const UpperBands[] = {"1.8 MHZ", "3.5 MHZ", "7.0 MHZ", "10 MHZ", "14 MHZ",  "18 MHZ",
+                                  "21 MHZ",  "24 MHZ",  "28 MHZ",  "50 MHZ", "144 MHZ", "432 MHZ",
+                                  "1.3 GHZ", "2.3 GHZ", "5.7 GHZ", "10 GHZ", "24 GHZ"};
 
 std::string trim(std::string text) {
   while (!text.empty() && text.front() == ' ') text.erase(text.begin());
@@ -86,8 +86,8 @@ Lookup chercheMainPrefix(const fs::path& file, const std::string& key) {
   return {};
 }
 
-void reconstruitPrefixes(const fs::path& dir, const std::string& call, const std::string& key,
-                         const std::string& band, const std::string& mode, std::ostream& absent) {
+void reconstruitPrefixes(const fs::path& dir, const std::string& call, const std::string& key, const std::string& band,
+                         const std::string& mode, std::ostream& absent) {
   const fs::path file = dir / (call + (mode == "SSB" ? "_Prefixe_SSB.txt" : "_Prefixe_CW.txt"));
   const fs::path temporary = dir / "Temporaire.txt";
   {

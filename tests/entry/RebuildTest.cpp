@@ -1,10 +1,9 @@
-#include "entry/Rebuild.h"
-
 #include <gtest/gtest.h>
 
 #include <QStringList>
 #include <cerrno>
 
+#include "entry/Rebuild.h"
 #include "platform/TextFile.h"
 #include "tests/entry/TallyTestData.h"
 #include "tests/platform/FaultHookGuard.h"
@@ -63,22 +62,22 @@ class RebuildTest : public ::testing::Test {
 TEST_F(RebuildTest, VariedLogGivesTheGoldenFiles) {
   writeLog({
       contact("F5ABC", "14 Mhz", "SSB", "59"),
-      contact("TM2X", "14 Mhz", "SSB", "2a"),      // TM resolves to the main prefix F; Corsica is 2A
+      contact("TM2X", "14 Mhz", "SSB", "2a"),  // TM resolves to the main prefix F; Corsica is 2A
       contact("DL1AA", "21 Mhz", "SSB"),
-      contact("DA0XY", "21 Mhz", "SSB"),           // main prefix DL, already marked
-      contact("QQ1XX", "28 Mhz", "SSB"),           // unknown: SSB absent list, emptied before CW
-      contact("EA8ZZ", "7.0 Mhz", "CW"),           // EA8 comes before EA
-      contact("TK5EP", "14 MHZ", "CW"),            // main prefix XX9 is in no line: absent list
-      contact("9Z9Z", "3.5 Mhz", "CW"),            // unknown
+      contact("DA0XY", "21 Mhz", "SSB"),            // main prefix DL, already marked
+      contact("QQ1XX", "28 Mhz", "SSB"),            // unknown: SSB absent list, emptied before CW
+      contact("EA8ZZ", "7.0 Mhz", "CW"),            // EA8 comes before EA
+      contact("TK5EP", "14 MHZ", "CW"),             // main prefix XX9 is in no line: absent list
+      contact("9Z9Z", "3.5 Mhz", "CW"),             // unknown
       contact("F4XYZ", "28 mhz", "CW", "2b", '3'),  // lower-case band; marker 3
       contact("F1AAA", "28 Mhz", "CW", "2B", '1'),  // the 3 stays
-      contact("JA1ABC", "7.0 Mhz", "CW"),          // stray flag character becomes 1
-      contact("K1AB", "21 Mhz", "CW"),             // short line padded to the column
-      contact("ZZ1A", "14 Mhz", "CW"),             // no main prefix: the line itself
+      contact("JA1ABC", "7.0 Mhz", "CW"),           // stray flag character becomes 1
+      contact("K1AB", "21 Mhz", "CW"),              // short line padded to the column
+      contact("ZZ1A", "14 Mhz", "CW"),              // no main prefix: the line itself
       contact("F5ABC", "144 Mhz", "SSB", "59", '2'),
-      contact("F5ABC", "14 Mhz", "ssb", "59"),     // not a mode of the rebuild
+      contact("F5ABC", "14 Mhz", "ssb", "59"),  // not a mode of the rebuild
       contact("G4ABC", "14 Mhz", "SSB"),
-      contact("F5XX", "14 Mhz", "SSB", "62", 'x'),  // marker not a level: 1; stray flag replaced
+      contact("F5XX", "14 Mhz", "SSB", "62", 'x'),   // marker not a level: 1; stray flag replaced
       contact("F6AAA", "14 Mhz", "SSB", "33", '4'),  // short departement line padded
       contact("2E0XYZ", "14 Mhz", "CW"),
   });
@@ -126,8 +125,8 @@ TEST_F(RebuildTest, DepartementKeepsTheHighestMarker) {
     std::vector<char> markers;
     char expected;
   };
-  for (const Case& c : {Case{{'3', '1'}, '3'}, Case{{'1', '3'}, '3'}, Case{{'2', '4', '1'}, '4'},
-                        Case{{' '}, '1'}, Case{{'9'}, '1'}, Case{{'0'}, '1'}}) {
+  for (const Case& c : {Case{{'3', '1'}, '3'}, Case{{'1', '3'}, '3'}, Case{{'2', '4', '1'}, '4'}, Case{{' '}, '1'},
+                        Case{{'9'}, '1'}, Case{{'0'}, '1'}}) {
     std::vector<LogLine> lines;
     for (char marker : c.markers) lines.push_back(contact("F5ABC", "14 Mhz", "SSB", "59", marker));
     writeLog(lines);
@@ -172,7 +171,8 @@ TEST_F(RebuildTest, InterruptedRebuildLeavesEveryFileOldOrNew) {
     for (const char* suffix : TallySuffixes) newFiles.push_back(readBytes(clean / ("F6ABC" + std::string(suffix))));
   }
   for (int failAt = 1;; ++failAt) {
-    for (std::size_t i = 0; i < oldFiles.size(); ++i) writeBytes(dir / ("F6ABC" + std::string(TallySuffixes[i])), oldFiles[i]);
+    for (std::size_t i = 0; i < oldFiles.size(); ++i)
+      writeBytes(dir / ("F6ABC" + std::string(TallySuffixes[i])), oldFiles[i]);
     int calls = 0;
     bool injected = false;
     Result<RebuildOutcome> outcome = RebuildOutcome{};
