@@ -1,0 +1,48 @@
+#pragma once
+// A program directory, a settings store, a fixed clock, scripted dialogs and
+// a PDF printer for the output windows' tests.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "core/AppState.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextFile.h"
+#include "platform/ui/Printer.h"
+#include "tests/outputs/OutputsTestData.h"
+#include "tests/outputs/ui/PdfText.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace brivant::testing {
+
+class OutputWindowsFixture : public ::testing::Test {
+ protected:
+  OutputWindowsFixture()
+      : store(settingsDir.path()),
+        clock(ClockFields{2013, 5, 19, 8, 0, 0}),
+        state(programDir.path(), store, clock, dialogs),
+        printer(QString::fromStdString(pdfFile().string())) {
+    state.StationCall = "F6ABC";
+    state.JncDate = "19/05/13";
+    state.Language = "Fr";
+  }
+  ~OutputWindowsFixture() override { TextFile::testing::setFaultHook({}); }
+
+  fs::path pdfFile() const { return programDir / "printed.pdf"; }
+  void saveSetting(const char* key, const QString& value) {
+    ASSERT_TRUE(store.save("ZIV", "Setup F6ABC", key, value.toStdString()).ok());
+  }
+
+  TempDir programDir;
+  TempDir settingsDir;
+  SettingsStore store;
+  FixedClock clock;
+  ScriptedDialogs dialogs;
+  AppState state;
+  Printer printer;
+};
+
+}  // namespace brivant::testing
