@@ -1,0 +1,177 @@
+// The main window's controls and menus by name, its size, the list and the
+// hooks the entry chain attaches to.
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/ui/QsoListModel.h"
+#include "entry/ui/MainGrid.h"
+#include "tests/core/ui/MainFixture.h"
+
+namespace brivant::testing {
+namespace {
+
+TEST_F(MainFixture, EveryControlCarriesItsDesignName) {
+  Main& window = makeMain();
+  for (const char* name :
+       {"Activite_A", "ClusterHF", "Locator_A", "Remarques_A", "Frame1", "L_Station", "Label2", "I_Station", "Frame7",
+        "Label33", "Frame2", "Label37", "Label34", "Recherche", "Effacer", "Distance_A", "Editer", "Azimut_A",
+        "Annuler", "Liste_QSO", "Frame5", "Label29", "Bande_A", "Mode_A", "Enregistrer", "Frame4", "Depart_A",
+        "RSTE_A", "Prenom_A", "QTH_A", "Date_A", "Debut_A", "Fin_A", "RSTR_A", "Indicatif_A", "Label26", "Label43",
+        "Label38", "Label16", "Label15", "Label14", "Label13", "Label12", "Label11", "Label10", "Label9", "Label8",
+        "Label7", "Label5", "Frame3", "Dpt", "Label6", "Frame6", "P_QSO", "Label1", "NB_Debug", "Line1"})
+    EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+  EXPECT_NE(window.findChild<QObject*>(QStringLiteral("Timer1")), nullptr);
+  EXPECT_EQ(window.Indicatif_A->objectName(), QStringLiteral("Indicatif_A"));
+  for (int box : {0, 59, 96, 99})
+    EXPECT_EQ(window.Dpt->box(box)->objectName(), QStringLiteral("Dpt(%1)").arg(box));
+}
+
+TEST_F(MainFixture, MenusOfLaterWindowsArePresentButDisabled) {
+  Main& window = makeMain();
+  for (const char* name : {"Mnu_ADIF", "Mnu_Quellon", "Mnu_Feuille_Recap", "Mnu_Imprime_Tout", "Mnu_Reglement",
+                           "Mnu_Mode_Emploi", "Mnu_A_Propos", "Mnu_Carte_Activation", "Mnu_Stat_Prefixe",
+                           "Mnu_Stat_DFCF", "Mnu_Imp_QSL"}) {
+    auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_FALSE(action->isEnabled()) << name;
+  }
+  for (const char* name : {"Mnu_RAZ_All", "Mnu_MAJ_Prefixe_Departement", "Mnu_Quitter", "Mnu_Fr", "Mnu_An",
+                           "Mnu_Station", "Mnu_Auto_Oui", "Mnu_Auto_Non", "Mnu_UTC_Oui", "Mnu_UTC_Non",
+                           "Mnu_Historique"}) {
+    auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_TRUE(action->isEnabled()) << name;
+  }
+  for (const char* name : {"Mnu_Fichier", "Mnu_Langage", "Mnu_Call", "Mnu_Options", "Mnu_Date_Auto",
+                           "Mnu_Heure_UTC", "Mnu_Carte", "Mnu_Statistique", "Mnu_Recap_ZIV", "Mnu_Log_Ziv",
+                           "Mnu_Aide"})
+    EXPECT_NE(window.findChild<QMenu*>(QString::fromLatin1(name)), nullptr) << name;
+  // The entry buttons wait for the entry chain; the others for their windows.
+  for (QPushButton* button : {window.Enregistrer, window.Annuler, window.Editer, window.Effacer, window.Recherche,
+                              window.ClusterHF})
+    EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+}
+
+TEST_F(MainFixture, OnlyOneItemOfEachOptionPairIsChecked) {
+  Main& window = makeMain();
+  window.Mnu_UTC_Non->trigger();
+  EXPECT_FALSE(window.Mnu_UTC_Oui->isChecked());
+  window.Mnu_UTC_Non->trigger();  // choosing it again keeps it chosen
+  EXPECT_TRUE(window.Mnu_UTC_Non->isChecked());
+  window.Mnu_Fr->trigger();
+  EXPECT_FALSE(window.Mnu_An->isChecked());
+}
+
+TEST_F(MainFixture, TheWindowFitsASmallScreenAndGrows) {
+  Main& window = makeMain();
+  const QSize smallest = window.minimumSizeHint();
+  EXPECT_LE(smallest.width(), 1366);
+  // Title bar and a task bar take some of the 768 rows.
+  EXPECT_LE(smallest.height(), 700);
+  EXPECT_LE(window.width(), 1366);
+  EXPECT_LE(window.height(), 720);
+  window.show();
+  const int listHeight = window.Liste_QSO->height();
+  window.resize(1600, 1000);
+  QApplication::processEvents();
+  EXPECT_GT(window.Liste_QSO->height(), listHeight);
+}
+
+TEST_F(MainFixture, TheListUsesAFixedPitchFont) {
+  Main& window = makeMain();
+  EXPECT_TRUE(QFontInfo(window.Liste_QSO->font()).fixedPitch());
+  EXPECT_TRUE(QFontInfo(window.Label29->font()).fixedPitch());
+}
+
+TEST_F(MainFixture, TheListAddsALineAndSelectsTheLast) {
+  Main& window = makeMain();
+  QsoListModel& model = *window.listModel();
+  std::vector<std::string> lines(10'000, std::string(205, ' ') + "*");
+  model.setLines(lines);
+  EXPECT_EQ(model.rowCount(), 10'000);
+  window.appendListLine(QsoListLine(10'001, contact("06/06/26", "F5AAA", "08:00", "59", "3.5 Mhz", "SSB")));
+  EXPECT_EQ(state->QsoCount, 10'001);
+  window.selectLastQso();
+  EXPECT_EQ(window.selectedQso(), 10'000);
+  EXPECT_EQ(window.listLines().back().substr(0, 17), "10001 06/06/26  F");
+  EXPECT_EQ(model.data(model.index(10'000)).toString().left(6), QStringLiteral("10001 "));
+  window.selectQso(-1);
+  EXPECT_EQ(window.selectedQso(), -1);
+}
+
+TEST_F(MainFixture, ListLinesShowTheirWindows1252Characters) {
+  QsoListModel model;
+  model.setLines({"    1 \xe9t\xe9"});
+  EXPECT_EQ(model.data(model.index(0)).toString(), QString::fromUtf8("    1 été"));
+  EXPECT_FALSE(model.data(model.index(1)).isValid());
+  EXPECT_EQ(model.lineAt(7), "");
+}
+
+TEST_F(MainFixture, KeyHandlersSeeEveryKeyAndMaySwallowIt) {
+  Main& window = makeMain();
+  window.show();
+  // A field of its own, so that no handler of the entry chain is in the way.
+  auto* field = new QLineEdit(window.Frame4);
+  field->show();
+  std::vector<int> keys;
+  window.onKeyPress(field, [&](QKeyEvent& event) {
+    keys.push_back(event.key());
+    if (event.text() == QStringLiteral("a")) {
+      field->insert(QStringLiteral("A"));
+      return true;
+    }
+    return event.key() == Qt::Key_Return;
+  });
+  QTest::keyClicks(field, QStringLiteral("fa"));
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(field->text(), QStringLiteral("fA"));
+  EXPECT_EQ(keys, (std::vector<int>{Qt::Key_F, Qt::Key_A, Qt::Key_Return}));
+
+  // An editable combo: the keys typed into it, once each.
+  int bandKeys = 0;
+  window.onKeyPress(window.Bande_A, [&](QKeyEvent& event) {
+    ++bandKeys;
+    return event.key() == Qt::Key_Return;
+  });
+  window.Bande_A->setFocus();
+  QTest::keyClicks(window.Bande_A, QStringLiteral("14"));
+  QTest::keyClick(window.Bande_A, Qt::Key_Return);
+  EXPECT_EQ(bandKeys, 3);
+  EXPECT_EQ(window.Bande_A->currentText(), QStringLiteral("14"));
+  EXPECT_EQ(window.Bande_A->count(), 0);  // typed text never becomes an item
+
+  int doubleClicks = 0;
+  window.onMouse(window.Bande_A, QEvent::MouseButtonDblClick, [&](QMouseEvent&) {
+    ++doubleClicks;
+    return true;
+  });
+  QTest::mouseDClick(window.Bande_A->lineEdit(), Qt::LeftButton);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(MainFixture, GridBoxesReportDoubleClicks) {
+  Main& window = makeMain();
+  window.show();
+  int clicked = -1;
+  QObject::connect(window.Dpt, &DeptGridView::boxDoubleClicked, [&](int box) { clicked = box; });
+  QTest::mouseDClick(window.Dpt->box(59), Qt::LeftButton);
+  EXPECT_EQ(clicked, 59);
+  EXPECT_EQ(window.Dpt->box(96)->text(), QStringLiteral("2A"));
+  EXPECT_EQ(window.Dpt->levelColour(2), QColor(255, 255, 0));
+  EXPECT_EQ(window.Dpt->levelColour(3), QColor(128, 255, 255));
+  EXPECT_EQ(window.Dpt->levelColour(4), QColor(128, 255, 128));
+}
+
+}  // namespace
+}  // namespace brivant::testing
