@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "outputs/OutputText.h"
+
 namespace brivant {
 
 // The ADIF band of a band label: "3.5 Mhz" 80m, "7.0 Mhz" 40m, "14 Mhz" 20m,
@@ -30,10 +32,6 @@ std::filesystem::path adifFilePath(const std::filesystem::path& programDir, std:
 
 // Exports the station's log; the message to show, the confirmation on
 // success and the failure with its error number otherwise.
-struct ExportOutcome {
-  bool ok = false;
-  QString message;
-};
 ExportOutcome exportAdif(const std::filesystem::path& programDir, std::string_view stationCall, bool french);
 
 }  // namespace brivant

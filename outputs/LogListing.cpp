@@ -1,8 +1,10 @@
 #include "outputs/LogListing.h"
 
+#include "core/LogFile.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 
 namespace brivant {
 
@@ -100,6 +102,20 @@ QString listingSavedMessage(bool french, std::string_view stationCall, std::stri
   const QString name = Cp1252::toQString(fileName);
   return french ? QStringLiteral("Le Log de %1 a été sauvegardé sous le nom : %2").arg(call, name)
                 : QStringLiteral("The Log %1 was saved as: %2").arg(call, name);
+}
+
+ExportOutcome saveListing(const std::filesystem::path& programDir, std::string_view stationCall,
+                          std::string_view jncDate, std::string_view revisionText, bool french) {
+  const std::filesystem::path log = logFilePath(programDir, stationCall);
+  Result<TextFile::Lines> lines = TextFile::readLines(log);
+  if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
+  const std::string name = listingFileName(stationCall, jncDate);
+  const std::filesystem::path target = programDir / name;
+  if (Status written = writeOutputFile(target, savedListing(french, jncDate, stationCall, revisionText, *lines));
+      !written) {
+    return {false, outputWriteFailure(french, written.error(), target)};
+  }
+  return {true, listingSavedMessage(french, stationCall, name)};
 }
 
 }  // namespace brivant

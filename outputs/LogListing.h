@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "outputs/OutputText.h"
+
 namespace brivant {
 
 // The castle reference is 20 characters in the saved and printed listings and
@@ -38,5 +40,10 @@ std::string listingFileName(std::string_view stationCall, std::string_view jncDa
 
 // The confirmation after the listing was saved.
 QString listingSavedMessage(bool french, std::string_view stationCall, std::string_view fileName);
+
+// Save of the Impression window: reads the log afresh and writes the listing
+// file over any previous one (atomically).
+ExportOutcome saveListing(const std::filesystem::path& programDir, std::string_view stationCall,
+                          std::string_view jncDate, std::string_view revisionText, bool french);
 
 }  // namespace brivant

@@ -13,6 +13,13 @@
 
 namespace brivant {
 
+// What an output operation shows: the confirmation when it succeeded, the
+// failure with its run-time error number otherwise.
+struct ExportOutcome {
+  bool ok = false;
+  QString message;
+};
+
 // BASIC-style cuts that never fail on a short text: the first n characters,
 // the last n, and n from a 1-based position.
 std::string_view leftText(std::string_view text, std::size_t n);

@@ -273,4 +273,16 @@ QString recapSavedMessage(bool french, std::string_view stationCall, std::string
                 : QStringLiteral("The Log %1 was saved as: %2").arg(call, name);
 }
 
+ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::string_view stationCall,
+                             std::string_view jncDate, std::string_view revisionText, bool french,
+                             const RecapIdentity& identity, const RecapCells& cells) {
+  const std::string name = recapFileName(stationCall, jncDate);
+  const std::filesystem::path target = programDir / name;
+  const std::string bytes = joinCrlf(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText));
+  if (Status written = writeOutputFile(target, bytes); !written) {
+    return {false, outputWriteFailure(french, written.error(), target)};
+  }
+  return {true, recapSavedMessage(french, stationCall, name)};
+}
+
 }  // namespace brivant

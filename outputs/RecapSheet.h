@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "outputs/OutputText.h"
 #include "platform/Result.h"
 #include "platform/SettingsStore.h"
 
@@ -77,5 +78,11 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
 std::string recapFileName(std::string_view stationCall, std::string_view jncDate);
 
 QString recapSavedMessage(bool french, std::string_view stationCall, std::string_view fileName);
+
+// Writes the saved sheet over any previous one (atomically) and returns the
+// confirmation or the failure.
+ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::string_view stationCall,
+                             std::string_view jncDate, std::string_view revisionText, bool french,
+                             const RecapIdentity& identity, const RecapCells& cells);
 
 }  // namespace brivant

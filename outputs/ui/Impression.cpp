@@ -11,7 +11,6 @@
 #include "core/LogFile.h"
 #include "core/ui/Centre.h"
 #include "outputs/LogListing.h"
-#include "outputs/OutputText.h"
 #include "outputs/ui/PrintJob.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
@@ -67,23 +66,9 @@ Status Impression::Form_Load() {
 }
 
 void Impression::Enregistrer_Click() {
-  const bool french = state_.french();
   centreOnScreen(this);
-  const std::filesystem::path log = logFilePath(state_.programDir, state_.StationCall);
-  Result<TextFile::Lines> lines = TextFile::readLines(log);
-  if (!lines) {
-    state_.dialogs.message(outputReadFailure(french, lines.error(), log));
-    return;
-  }
-  const std::string name = listingFileName(state_.StationCall, state_.JncDate);
-  const std::filesystem::path target = state_.programDir / name;
-  if (Status written =
-          writeOutputFile(target, savedListing(french, state_.JncDate, state_.StationCall, state_.RevisionText, *lines));
-      !written) {
-    state_.dialogs.message(outputWriteFailure(french, written.error(), target));
-    return;
-  }
-  state_.dialogs.message(listingSavedMessage(french, state_.StationCall, name));
+  state_.dialogs.message(
+      saveListing(state_.programDir, state_.StationCall, state_.JncDate, state_.RevisionText, state_.french()).message);
 }
 
 void Impression::Imprimer_Click() {

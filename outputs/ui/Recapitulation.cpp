@@ -306,16 +306,9 @@ void Recapitulation::Enregistrer_Click() {
   RecapIdentity identity;
   RecapCells cells;
   if (!prepareSheet(identity, cells)) return;
-  const bool french = state_.french();
-  const std::string name = recapFileName(state_.StationCall, state_.JncDate);
-  const std::filesystem::path target = state_.programDir / name;
-  const std::string bytes =
-      joinCrlf(recapSheetLines(SheetCopy::Saved, french, identity, cells, state_.JncDate, state_.RevisionText));
-  if (Status written = writeOutputFile(target, bytes); !written) {
-    state_.dialogs.message(outputWriteFailure(french, written.error(), target));
-    return;
-  }
-  state_.dialogs.message(recapSavedMessage(french, state_.StationCall, name));
+  state_.dialogs.message(saveRecapSheet(state_.programDir, state_.StationCall, state_.JncDate, state_.RevisionText,
+                                        state_.french(), identity, cells)
+                             .message);
 }
 
 void Recapitulation::Imprimer_Click() {
