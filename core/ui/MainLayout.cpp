@@ -60,7 +60,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* text, const c
 }
 
 // The fixed-pitch font of the list and its header: the columns of a list line
-// only line up in one.
+// only line up in one.  Every attribute is set, so that nothing of the bold
+// frame title around the list leaks into it.
 QFont listFont() {
   const QStringList families = QFontDatabase::families();
   for (const char* family : {"Liberation Mono", "DejaVu Sans Mono"}) {
@@ -68,11 +69,13 @@ QFont listFont() {
       QFont font(QString::fromLatin1(family));
       font.setPointSize(9);
       font.setStyleHint(QFont::Monospace);
+      font.setBold(false);
       return font;
     }
   }
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSize(9);
+  font.setBold(false);
   return font;
 }
 

@@ -1,0 +1,84 @@
+// The start-up of the main window on a 10,000-contact log, offscreen: from
+// building the window to a usable one (list loaded, tallies rebuilt from the
+// log, grid and score shown).  Budget: one second.
+//
+//   build/test/bench/startup_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <cstdlib>
+#include <memory>
+
+#include "bench/support/GeneratedLog.h"
+#include "core/AppState.h"
+#include "core/Station.h"
+#include "core/ui/Main.h"
+#include "core/ui/QsoListModel.h"
+#include "platform/Clock.h"
+#include "platform/ProgramDir.h"
+#include "platform/SettingsStore.h"
+
+namespace brivant::bench {
+namespace {
+
+constexpr std::string_view Station = "F6ABC";
+
+// Every box answered at once (the pre-event instructions, the unknown
+// prefixes of the rebuild), as if the operator pressed OK without delay.
+class AnsweringDialogs final : public Dialogs {
+ public:
+  void message(const QString&) override { ++shown; }
+  bool yesNo(const QString&) override { return true; }
+  bool okCancelCritical(const QString&) override { return true; }
+  bool choosePrinter(QPrinter&) override { return false; }
+  int shown = 0;
+};
+
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "startup_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+void BM_StartUpWith10000Contacts(benchmark::State& state) {
+  application();
+  ScratchFolder programDir;
+  ScratchFolder settingsDir;
+  if (!ProgramDir::seed(programDir.path(), BRIVANT_DATA_DIR_FOR_BENCH).ok() ||
+      !Cree_Fichiers_Station(programDir.path(), Station).ok()) {
+    state.SkipWithError("the program folder could not be prepared");
+    return;
+  }
+  const std::vector<std::string> records = generateLogRecords();
+  writeStationLog(programDir.path(), Station, records);
+  SettingsStore store(settingsDir.path());
+  (void)store.save("ZIV", "Setup ", "Indicatif Station", Station);
+  (void)store.save("ZIV", "Setup " + std::string(Station), "Langue", "Fr");
+  const FixedClock clock({2026, 6, 6, 12, 0, 0}, 120);
+  AnsweringDialogs dialogs;
+
+  for (auto _ : state) {
+    AppState appState(programDir.path(), store, clock, dialogs);
+    auto window = std::make_unique<Main>(appState);
+    window->setEndProgram([&state](int) { state.SkipWithError("the program ended during start-up"); });
+    const bool started = window->Form_Load();
+    // Whatever is still queued (the first paint) belongs to the start-up too.
+    QCoreApplication::processEvents();
+    if (!started || window->listModel()->rowCount() != static_cast<int>(records.size()) ||
+        window->P_QSO->text().isEmpty())
+      state.SkipWithError("the start-up did not complete");
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+  state.counters["boxes"] = benchmark::Counter(dialogs.shown, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_StartUpWith10000Contacts)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+}  // namespace brivant::bench

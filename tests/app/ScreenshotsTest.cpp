@@ -1,0 +1,90 @@
+// Pictures of the main window, the Station window and the missing-file window
+// in both languages, for reviewing the look.  They go to the folder named by
+// BRIVANT_SCREENSHOTS_DIR when it is set (for example
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/app_tests --gtest_filter='Screenshots*'
+// ) and to a temporary folder otherwise; never into the repository.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSet>
+#include <QStyleFactory>
+#include <cstdlib>
+
+#include "core/ui/Gestion_Erreur.h"
+#include "core/ui/Station.h"
+#include "tests/core/ui/MainFixture.h"
+
+namespace brivant::testing {
+namespace {
+
+std::vector<std::string> dayOfContacts() {
+  const char* calls[] = {"F5AAA", "F6BBB", "DL1ABC", "F4CCC", "G4XYZ", "ON4DDD", "F8EEE", "I2FFF", "EA3GGG", "F5HHH",
+                         "F1III", "HB9JJJ", "F6KKK", "PA0LLL"};
+  const char* departements[] = {"59", "2a", "", "75", "", "", "29", "", "", "13", "67", "", "33", ""};
+  const char* bands[] = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
+  std::vector<std::string> records;
+  for (int i = 0; i < 14; ++i) {
+    const std::string start = (i < 2 ? "0" : "") + std::to_string(8 + i) + ":0" + std::to_string(i % 10);
+    records.push_back(contact("06/06/26", calls[i], start.c_str(), departements[i], bands[i % 5], i % 3 ? "SSB" : "CW",
+                              i == 1 || i == 9));
+  }
+  return records;
+}
+
+class Screenshots : public MainFixture {
+ protected:
+  void SetUp() override {
+    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
+      output = folder;
+      std::filesystem::create_directories(output);
+    } else {
+      output = scratch.path();
+    }
+    // The look the program has: the same style as app/main.cpp sets.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  }
+
+  // Saves the picture of a window and checks that it shows something.
+  void save(QWidget* window, const std::string& name) {
+    QApplication::processEvents();
+    const QImage image = window->grab().toImage();
+    ASSERT_FALSE(image.isNull()) << name;
+    EXPECT_EQ(image.size(), window->size() * image.devicePixelRatio()) << name;
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7)
+      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 4) << name << " looks blank";
+    const std::filesystem::path file = output / (name + ".png");
+    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
+    EXPECT_GT(std::filesystem::file_size(file), 1000u) << file;
+  }
+
+  void shootLanguage(const char* language, const std::string& suffix) {
+    setUpStation("F6ABC_P", language);
+    writeLog("F6ABC_P", dayOfContacts());
+    Main& window = start();
+    ASSERT_TRUE(started);
+    window.Bande_A->setCurrentIndex(0);
+    save(&window, "Main_" + suffix);
+
+    window.Mnu_Station->trigger();
+    save(window.stationWindow(), "Station_" + suffix);
+    window.stationWindow()->close();
+
+    window.raiseFileError(FileError{FileNotFound, "", ""}, ".log");
+    ASSERT_NE(window.errorWindow(), nullptr);
+    save(window.errorWindow(), "Gestion_Erreur_" + suffix);
+  }
+
+  TempDir scratch;
+  std::filesystem::path output;
+};
+
+TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }
+TEST_F(Screenshots, English) { shootLanguage("An", "en"); }
+
+}  // namespace
+}  // namespace brivant::testing
