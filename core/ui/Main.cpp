@@ -22,6 +22,7 @@
 #include "core/ui/Station.h"
 #include "entry/DeptTally.h"
 #include "entry/ui/Chargement.h"
+#include "entry/ui/EntryChain.h"
 #include "entry/ui/MainGrid.h"
 #include "entry/ui/MainMaintenance.h"
 #include "platform/Cp1252.h"
@@ -34,6 +35,8 @@ Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state
   buildControls();
   buildMenus();
   connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+  // The Enter handling of the fields and the buttons of the entry.
+  new EntryChain(*this);
   // Room for the whole form, the grid and a dozen contacts on a 1366 x 768
   // screen; the list takes whatever more the window is given.
   resize(1340, 700);

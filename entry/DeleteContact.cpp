@@ -1,0 +1,58 @@
+#include "entry/DeleteContact.h"
+
+#include "core/Language.h"
+#include "core/QsoRecord.h"
+#include "core/Text.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace {
+
+constexpr std::string_view DeleteTemporary = "Temporaire6.txt";
+
+}  // namespace
+
+QString selectFirstMessage(bool french) { return pick(french, "Selectionnez d'abord un QSO", "First select a QSO"); }
+
+std::string callsignToDelete(std::string_view listLine) { return cutTrimmed(listLine, 17, 10); }
+
+QString deleteQuestion(std::string_view callsign) {
+  return QStringLiteral("Effacer le QSO avec la station ") + Cp1252::toQString(callsign) + QStringLiteral(" ?");
+}
+
+Result<DeleteOutcome> deleteLoggedContact(const std::filesystem::path& programDir, std::string_view call,
+                                          const ListLines& listLines, std::size_t row) {
+  const std::filesystem::path logFile = logFilePath(programDir, call);
+  Result<TextFile::Lines> records = TextFile::readLines(logFile);
+  if (!records) return records.error();
+  TextFile::Lines& lines = records.value();
+
+  DeleteOutcome outcome;
+  if (row < listLines.size()) {
+    const std::string_view record = recordOfListLine(listLines[row]);
+    std::size_t found = lines.size();
+    if (row < lines.size() && lines[row] == record) {
+      found = row;
+    } else {
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == record) {
+          found = i;
+          break;
+        }
+      }
+    }
+    if (found < lines.size()) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(found));
+      if (Status written = TextFile::replaceAtomically(programDir / std::string(DeleteTemporary), logFile, lines);
+          !written)
+        return written.error();
+      outcome.removed = true;
+    }
+  }
+  outcome.lines = numberedListLines(lines);
+  return outcome;
+}
+
+}  // namespace brivant

@@ -1,0 +1,50 @@
+#pragma once
+// The duplicate scans of the entry over the list lines of Liste_QSO: a
+// callsign already logged on the band and mode, and a castle reference
+// already logged on the band and mode.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "entry/EntryRules.h"
+
+namespace brivant {
+
+// The columns the scans cut from a list line (1-based, trimmed when compared).
+// The callsign key is ten characters: an 11- or 12-character callsign never
+// matches, as the log has always been read.
+namespace DuplicateColumns {
+struct Cut {
+  std::size_t column;
+  std::size_t length;
+};
+inline constexpr Cut Date{7, 10};
+inline constexpr Cut Callsign{17, 10};
+inline constexpr Cut Start{29, 5};
+inline constexpr Cut Band{56, 8};
+inline constexpr Cut Mode{66, 7};
+inline constexpr Cut Reference{95, 20};
+inline constexpr Cut DfcfNumber{100, 5};  // the number after "DFCF "
+inline constexpr Cut CastleName{175, 30};
+}  // namespace DuplicateColumns
+
+// The columns of one list line as the scans read them.
+LoggedContact loggedContactOf(std::string_view listLine, std::size_t row);
+
+// The first line, from the top, with this callsign, this reference (the
+// text of QTH_A, empty during a normal entry so that only contacts without a
+// castle reference count), band and mode.
+std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string>& listLines,
+                                                   std::string_view callsign, std::string_view reference,
+                                                   std::string_view band, std::string_view mode);
+
+// The first line whose reference is this one on the band and mode, whatever
+// its callsign.  A French castle's stored "DFCF 59045" is compared by its
+// number.  An empty reference is never looked for.
+std::optional<LoggedContact> findReferenceDuplicate(const std::vector<std::string>& listLines,
+                                                    std::string_view reference, std::string_view band,
+                                                    std::string_view mode);
+
+}  // namespace brivant

@@ -1,0 +1,67 @@
+#pragma once
+// The entry chain of the main window: what Enter, Escape, clicks and double
+// clicks do in each entry field, in the order the operator fills them, and
+// the guard that keeps characters Windows-1252 cannot hold out of every
+// field.  It also connects the buttons of the entry (Enregistrer, Annuler,
+// Editer, Effacer) and the list's selection.
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+#include "entry/EntryRules.h"
+
+class QLineEdit;
+class QKeyEvent;
+class QWidget;
+
+namespace brivant {
+
+class Main;
+struct AppState;
+
+class EntryChain final : public QObject {
+  Q_OBJECT
+
+ public:
+  // Installs every handler on the window's controls; the window owns the chain.
+  explicit EntryChain(Main& main);
+
+  // Enter in each field, in the order of entry.
+  void Bande_A_Enter();
+  void Mode_A_Enter();
+  void Indicatif_A_Enter();
+  void Depart_A_Enter();
+  void Activite_A_Enter();
+  void Date_A_Enter();
+  void Debut_A_Enter();
+  void Fin_A_Enter();
+  void RSTR_A_Enter();
+  void RSTE_A_Enter();
+  void Prenom_A_Enter();
+  void QTH_A_Enter();
+  void Remarques_A_Enter();
+
+  // Other keys and the mouse.
+  void Bande_A_Click();
+  void Indicatif_A_Escape();
+
+ private:
+  void installKeys();
+  void installGuards();
+  // Keeps a field free of characters 1252 cannot hold, and in capitals when
+  // the field wants them, whether the text was typed or pasted.
+  void guard(QLineEdit* field, bool capitals);
+  // A typed character 1252 cannot hold: refused before it reaches the field.
+  bool refusesKey(const QKeyEvent& event);
+  void refuseCharacter(const QString& character);
+  // The lookups of an accepted callsign; false when the program must stop.
+  bool lookUpStation();
+  void refuse(EntryMessage message, const std::string& departement = {});
+  bool french() const;
+
+  Main& main_;
+  AppState& state_;
+};
+
+}  // namespace brivant

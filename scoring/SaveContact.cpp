@@ -1,0 +1,142 @@
+#include "scoring/SaveContact.h"
+
+#include "core/DateText.h"
+#include "core/Language.h"
+#include "core/LogFile.h"
+#include "core/QsoRecord.h"
+#include "core/Text.h"
+#include "entry/EntryRules.h"
+#include "entry/ReferenceLists.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace {
+
+// One record line and its CR LF.
+constexpr std::uintmax_t OneContactLogLength = QsoLayout::RecordLength + 2;
+
+constexpr std::string_view DfcfPrefix = "DFCF ";
+
+QsoFields fieldsOf(const EntryTexts& texts) {
+  QsoFields fields;
+  fields.date = texts.date;
+  fields.callsign = texts.callsign;
+  fields.start = texts.start;
+  fields.end = texts.end;
+  fields.departement = texts.departement;
+  fields.locator = texts.locator;
+  fields.band = texts.band;
+  fields.mode = texts.mode;
+  fields.rstSent = texts.rstSent;
+  fields.rstReceived = texts.rstReceived;
+  fields.qth = texts.qth;
+  fields.firstName = texts.firstName;
+  fields.distance = texts.distance;
+  fields.azimuth = texts.azimuth;
+  fields.activity = std::to_string(texts.activityIndex);
+  fields.castleName = texts.castleName;
+  return fields;
+}
+
+// The reference as the entry knows it: an edited French castle's field holds
+// "DFCF " in front of the number.
+std::string_view typedReference(std::string_view qth) {
+  return qth.starts_with(DfcfPrefix) ? qth.substr(DfcfPrefix.size()) : qth;
+}
+
+}  // namespace
+
+QString saveFormMessage(const EntryTexts& texts, bool french) {
+  if (Verif_Date(texts.date) != 0) return dateTimeMessage(DateTimeProblem::DateForm, french);
+  if (Verif_Heure(texts.start) != 0) return dateTimeMessage(DateTimeProblem::TimeForm, french);
+  return {};
+}
+
+QString savedFieldsMessage(const EntryTexts& texts, bool french, bool edited) {
+  EntryMessage problem = EntryMessage::None;
+  const auto first = [&problem](EntryMessage found) {
+    if (problem == EntryMessage::None) problem = found;
+  };
+  if (edited) {
+    first(checkBand(texts.band));
+    first(checkMode(texts.mode));
+    first(checkCallsign(texts.callsign));
+  } else if (texts.callsign.size() > EntryLimits::Callsign) {
+    first(EntryMessage::I2);
+  }
+  if (texts.departement.size() > EntryLimits::Departement) first(EntryMessage::D2);
+  if (texts.locator.size() > EntryLimits::Locator) first(EntryMessage::LocatorLength);
+  if (edited) {
+    if (texts.activityIndex != 0 && texts.activityIndex != 1) first(EntryMessage::A1);
+    if (problem == EntryMessage::None) {
+      if (const DateTimeProblem end = checkEndField(texts.end); end != DateTimeProblem::None)
+        return dateTimeMessage(end, french);
+    }
+    first(checkRstReceived(texts.rstReceived));
+    first(checkRstSent(texts.rstSent));
+  } else {
+    if (texts.rstReceived.size() > EntryLimits::Report) first(EntryMessage::R2);
+    if (texts.rstSent.size() > EntryLimits::Report) first(EntryMessage::S2);
+  }
+  first(checkFirstName(texts.firstName));
+  if (typedReference(texts.qth).size() > EntryLimits::Reference) first(EntryMessage::Q4);
+  first(checkCastleName(texts.castleName));
+  return entryMessageText(problem, french);
+}
+
+bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call) {
+  const Result<std::uintmax_t> size = TextFile::length(logFilePath(programDir, call));
+  return size && *size == OneContactLogLength;
+}
+
+QString oneContactEditMessage(bool french) {
+  return pick(french, "Il doit y avoir au moins DEUX QSO d'enregistré pour pouvoir modifier le premier QSO",
+              "There must be at least TWO QSO recorded to change the first QSO");
+}
+
+std::optional<QString> directoryQuestion(bool french, std::string_view entryCall, std::string_view entryDept,
+                                         std::string_view directoryDept, std::string_view directoryLocator,
+                                         std::string_view locatorText) {
+  if (locatorText == directoryLocator && entryDept == directoryDept) return std::nullopt;
+  const std::string oldDept = directoryDept.empty() ? "XX" : shownDepartement(directoryDept);
+  const std::string oldLocator = directoryLocator.empty() ? "XXXXXX" : std::string(directoryLocator);
+  const QString call = Cp1252::toQString(entryCall);
+  return pick(french, "Remplacer ", "Replace ") + call + QStringLiteral(" Département ") +
+         Cp1252::toQString(oldDept) + QStringLiteral(" Locator ") + Cp1252::toQString(oldLocator) +
+         QStringLiteral("\r\n\r\n") + pick(french, "      par ", "      by ") + call + QStringLiteral(" département ") +
+         Cp1252::toQString(shownDepartement(entryDept)) + QStringLiteral(" Locator ") + Cp1252::toQString(locatorText) +
+         QStringLiteral(" ?");
+}
+
+bool departementFlagIsNew(std::string_view deptBandFlag) {
+  // BASIC's Val reads a blank or a stray character as 0 too.
+  return !deptBandFlag.empty() && !(deptBandFlag.front() >= '1' && deptBandFlag.front() <= '9');
+}
+
+std::optional<std::string> newContactRecord(const EntryTexts& texts, std::string_view entryPrefix,
+                                            std::string_view qsoPoints) {
+  QsoFields fields = fieldsOf(texts);
+  fields.points = qsoPoints;
+  fields.dfcfReference = takesDfcfPrefix(texts.activity, entryPrefix);
+  return buildQsoRecord(fields);
+}
+
+std::string editedContactPoints(std::string_view band, std::string_view distance, std::string_view qsoPoints) {
+  if (const std::optional<std::string> points = pointsOfBand(band)) return *points;
+  if (band == "144 Mhz") return std::string(distance);
+  return std::string(qsoPoints);
+}
+
+std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
+                                               std::string_view points) {
+  QsoFields fields = fieldsOf(texts);
+  fields.callsign = upper1252(texts.callsign);
+  fields.locator = upper1252(texts.locator);
+  fields.points = points;
+  fields.marker = cutColumns(editedListLine, QsoLayout::Marker.column + QsoLayout::ListOffset, QsoLayout::Marker.width);
+  return buildQsoRecord(fields);
+}
+
+}  // namespace brivant

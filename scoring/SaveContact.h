@@ -1,0 +1,73 @@
+#pragma once
+// The rules of Enregistrer: the checks made before anything is written, the
+// directory question, and the log line of a new or of an edited contact.
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brivant {
+
+// The texts of the entry controls when the contact is saved (Windows-1252).
+struct EntryTexts {
+  std::string date;         // Date_A
+  std::string callsign;     // Indicatif_A
+  std::string start;        // Debut_A
+  std::string end;          // Fin_A
+  std::string departement;  // Depart_A
+  std::string locator;      // Locator_A
+  std::string band;         // Bande_A
+  std::string mode;         // Mode_A
+  std::string rstSent;      // RSTE_A
+  std::string rstReceived;  // RSTR_A
+  std::string qth;          // QTH_A
+  std::string firstName;    // Prenom_A, upper-cased by the save
+  std::string distance;     // Distance_A
+  std::string azimuth;      // Azimut_A
+  std::string activity;     // Activite_A's text
+  int activityIndex = 0;    // Activite_A's index
+  std::string castleName;   // Remarques_A
+};
+
+// The date form, then the start-time form: the message that stops the save,
+// or an empty text.  Nothing is written before these pass.
+QString saveFormMessage(const EntryTexts& texts, bool french);
+
+// A field changed after it was accepted, or typed freely during an edit
+// (where Enter checks nothing), could not fit its column: the field's own
+// message, or an empty text.  An edit also has its band, mode, activity and
+// end time checked, since no Enter looked at them.
+QString savedFieldsMessage(const EntryTexts& texts, bool french, bool edited);
+
+// The edit of the only contact is refused (the log is then 201 bytes).
+bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call);
+QString oneContactEditMessage(bool french);
+
+// The question to replace the directory's departement and locator by the
+// contact's, when either differs; nothing when they agree.
+std::optional<QString> directoryQuestion(bool french, std::string_view entryCall, std::string_view entryDept,
+                                         std::string_view directoryDept, std::string_view directoryLocator,
+                                         std::string_view locatorText);
+
+// DeptBandFlag asks for the departement to be flagged: not empty and of
+// numeric value 0.
+bool departementFlagIsNew(std::string_view deptBandFlag);
+
+// The log line of a new contact: "DFCF " before the reference of a castle of
+// a station whose prefix is "F", "TM" or "TO"; the points of the entry; the
+// marker of a new contact.  Nothing when a field cannot fit its column.
+std::optional<std::string> newContactRecord(const EntryTexts& texts, std::string_view entryPrefix,
+                                            std::string_view qsoPoints);
+
+// The points of an edited contact, by its band: the band's points, the
+// distance on "144 Mhz", otherwise the points it had.
+std::string editedContactPoints(std::string_view band, std::string_view distance, std::string_view qsoPoints);
+
+// The log line of an edited contact: callsign and locator in capitals, the
+// reference as the field holds it, the marker kept from the edited list line.
+std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
+                                               std::string_view points);
+
+}  // namespace brivant

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "core/LogFile.h"
+#include "core/QsoRecord.h"
+#include "entry/DeleteContact.h"
+#include "platform/TextFile.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
+
+namespace brivant {
+namespace {
+
+using testing::crlf;
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+constexpr std::string_view Station = "F6ABC";
+
+std::string record(std::string_view callsign, std::string_view start) {
+  QsoFields f;
+  f.date = "06/06/26";
+  f.callsign = callsign;
+  f.start = start;
+  f.end = start;
+  f.band = "14 Mhz";
+  f.mode = "SSB";
+  f.rstSent = f.rstReceived = "59";
+  f.points = "3";
+  f.activity = "0";
+  return *buildQsoRecord(f);
+}
+
+class DeleteContactTest : public ::testing::Test {
+ protected:
+  void writeLog(const std::vector<std::string>& records) { writeBytes(dir / "F6ABC.log", crlf(records)); }
+  ListLines list() { return Charge_Liste_QSO(dir.path(), Station).value(); }
+  TempDir dir;
+};
+
+TEST_F(DeleteContactTest, RemovesTheSelectedContactAndKeepsTheOthersByteForByte) {
+  const std::string a = record("F5AAA", "10:00"), b = record("DL1BBB", "10:05"), c = record("F5CCC", "10:10");
+  // A hand-edited line of another length is kept as it is.
+  const std::string odd = "odd line";
+  writeLog({a, b, odd, c});
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 1);
+  ASSERT_TRUE(done.ok());
+  EXPECT_TRUE(done->removed);
+  EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, odd, c}));
+  EXPECT_EQ(done->lines, numberedListLines({a, odd, c}));
+  EXPECT_FALSE(TextFile::exists(dir / "Temporaire6.txt"));
+}
+
+TEST_F(DeleteContactTest, OfTwoIdenticalContactsOnlyTheSelectedOneGoes) {
+  const std::string a = record("F5AAA", "10:00");
+  writeLog({a, a, a});
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 2);
+  ASSERT_TRUE(done.ok());
+  EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, a}));
+}
+
+TEST_F(DeleteContactTest, DeletingTheOnlyContactLeavesAnEmptyLog) {
+  writeLog({record("F5AAA", "10:00")});
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 0);
+  ASSERT_TRUE(done.ok());
+  EXPECT_EQ(readBytes(dir / "F6ABC.log"), "");
+  EXPECT_TRUE(TextFile::exists(dir / "F6ABC.log"));
+  EXPECT_TRUE(done->lines.empty());
+}
+
+TEST_F(DeleteContactTest, AListThatNoLongerMatchesTheLogChangesNothing) {
+  const std::string a = record("F5AAA", "10:00"), b = record("DL1BBB", "10:05");
+  writeLog({a, b});
+  const ListLines stale = numberedListLines({a, record("G4XXX", "11:00")});
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, stale, 1);
+  ASSERT_TRUE(done.ok());
+  EXPECT_FALSE(done->removed);
+  EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, b}));
+  EXPECT_EQ(done->lines, numberedListLines({a, b}));
+}
+
+TEST_F(DeleteContactTest, AFailedWriteLeavesTheOldLog) {
+  const std::string a = record("F5AAA", "10:00"), b = record("DL1BBB", "10:05");
+  writeLog({a, b});
+  TextFile::testing::setFaultHook([](TextFile::testing::Step step, const std::filesystem::path&) -> std::optional<int> {
+    if (step == TextFile::testing::Step::Rename) return DiskFull;
+    return std::nullopt;
+  });
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 0);
+  TextFile::testing::setFaultHook({});
+  ASSERT_FALSE(done.ok());
+  EXPECT_EQ(done.error().number, DiskFull);
+  EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, b}));
+  EXPECT_FALSE(TextFile::exists(dir / "Temporaire6.txt"));
+}
+
+TEST_F(DeleteContactTest, MissingLogIsFileNotFound) {
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, {}, 0);
+  ASSERT_FALSE(done.ok());
+  EXPECT_EQ(done.error().number, FileNotFound);
+}
+
+TEST(DeleteContactTexts, QuestionAndCallsignKey) {
+  const std::string line = QsoListLine(3, record("F5ABCDEFGHIJ", "10:00"));
+  EXPECT_EQ(callsignToDelete(line), "F5ABCDEFGH");  // ten characters
+  EXPECT_EQ(deleteQuestion("F5ABC"), QStringLiteral("Effacer le QSO avec la station F5ABC ?"));
+  EXPECT_EQ(selectFirstMessage(true), QStringLiteral("Selectionnez d'abord un QSO"));
+  EXPECT_EQ(selectFirstMessage(false), QStringLiteral("First select a QSO"));
+}
+
+}  // namespace
+}  // namespace brivant

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "core/QsoRecord.h"
+#include "scoring/SaveContact.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
+
+namespace brivant {
+namespace {
+
+EntryTexts frenchCastle() {
+  EntryTexts t;
+  t.date = "06/06/26";
+  t.callsign = "F5ABC";
+  t.start = "10:15";
+  t.end = "10:16";
+  t.departement = "59";
+  t.locator = "JO10AA";
+  t.band = "14 Mhz";
+  t.mode = "SSB";
+  t.rstSent = "59";
+  t.rstReceived = "57";
+  t.qth = "59045";
+  t.firstName = "JEAN";
+  t.activity = "CHATEAU";
+  t.activityIndex = 1;
+  t.castleName = "C. DE LILLE";
+  return t;
+}
+
+TEST(SaveContact, DateAndStartTimeFormsComeFirst) {
+  EntryTexts t = frenchCastle();
+  EXPECT_EQ(saveFormMessage(t, true), QString());
+  t.date = "6/06/26";
+  EXPECT_EQ(saveFormMessage(t, true), QStringLiteral("Attention le format date doit etre jj/mm/aa"));
+  t.date = "06/06/26";
+  t.start = "10h15";
+  EXPECT_EQ(saveFormMessage(t, false), QStringLiteral("Caution the time format should be hh/mm"));
+  t.start = "10:15";
+  t.end = "";  // the end time is stamped by the save in automatic mode
+  EXPECT_EQ(saveFormMessage(t, false), QString());
+}
+
+TEST(SaveContact, NewContactRecordTakesDfcfForFrenchCastlesOnly) {
+  const EntryTexts t = frenchCastle();
+  const std::string record = *newContactRecord(t, "F", "3");
+  EXPECT_EQ(record.size(), 199u);
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Qth), "DFCF 59045");
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Locator), "");  // HF: no locator
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Points), "3");
+  EXPECT_EQ(recordField(record, QsoLayout::Marker), std::string(NewContactMarker));
+  EXPECT_EQ(recordField(record, QsoLayout::Activity), "1 ");
+  EXPECT_EQ(recordFieldTrimmed(*newContactRecord(t, "TM", "3"), QsoLayout::Qth), "DFCF 59045");
+  EXPECT_EQ(recordFieldTrimmed(*newContactRecord(t, "TH", "3"), QsoLayout::Qth), "59045");
+  EntryTexts plain = t;
+  plain.activity = "QSO";
+  plain.activityIndex = 0;
+  EXPECT_EQ(recordFieldTrimmed(*newContactRecord(plain, "F", "3"), QsoLayout::Qth), "59045");
+}
+
+TEST(SaveContact, EditedRecordKeepsMarkerAndStoredReference) {
+  EntryTexts t = frenchCastle();
+  t.qth = "DFCF 59045";
+  t.callsign = "f5abc";
+  t.band = "144 Mhz";
+  t.locator = "jo10aa";
+  t.distance = "233";
+  std::string edited = QsoListLine(7, *newContactRecord(frenchCastle(), "F", "3"));
+  edited.replace(140, 20, "3                   ");
+  const std::string points = editedContactPoints(t.band, t.distance, "3");
+  EXPECT_EQ(points, "233");
+  const std::string record = *editedContactRecord(t, edited, points);
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Callsign), "F5ABC");
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Locator), "JO10AA");  // kept off HF
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Qth), "DFCF 59045");
+  EXPECT_EQ(recordField(record, QsoLayout::Marker), "3                   ");
+  EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Points), "233");
+  EXPECT_EQ(editedContactPoints("21 Mhz", "", "3"), "4");
+  EXPECT_EQ(editedContactPoints("1.8 Mhz", "", "3"), "3");
+}
+
+TEST(SaveContact, EditedFieldsAreCheckedBeforeAnythingIsWritten) {
+  EntryTexts t = frenchCastle();
+  t.qth = "DFCF 59045";
+  EXPECT_EQ(savedFieldsMessage(t, true, true), QString());
+  const auto refusal = [](auto change) {
+    EntryTexts e = frenchCastle();
+    e.qth = "DFCF 59045";
+    change(e);
+    return savedFieldsMessage(e, false, true);
+  };
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign = "F5ABCDEFGHIJK"; }),
+            QStringLiteral("Caution 12 characters maximum for the callsign"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.band = "10 Mhz"; }), QStringLiteral("Caution You can only select the bands proposed"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.mode = "FM"; }), QStringLiteral("Attention mode must be only SSB or CW"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = "1016"; }), QStringLiteral("Caution 5 characters for time(format hh/mm)"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = ""; }), QStringLiteral("Caution you must enter the end time of QSO"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.locator = "JO10AA12"; }),
+            QStringLiteral("Caution 6 characters maximum for the locator"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.activityIndex = -1; }), QStringLiteral("Caution activity must be only CHATEAU or QSO"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.qth = "DFCF 1234567890123456"; }),
+            QStringLiteral("Caution 15 characters maximum for the Castle Reference"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.castleName = std::string(31, 'C'); }),
+            QStringLiteral("Caution maximum 30 characters for the name of the Castel"));
+  // A new contact's end time is stamped at saving: not looked at.
+  EntryTexts fresh = frenchCastle();
+  fresh.end.clear();
+  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QString());
+  fresh.rstSent = "123456789";
+  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QStringLiteral("Caution 8 characters maximum for the report sent"));
+}
+
+TEST(SaveContact, DirectoryQuestion) {
+  EXPECT_FALSE(directoryQuestion(true, "F5ABC", "59", "59", "JO10AA", "JO10AA"));
+  EXPECT_EQ(directoryQuestion(true, "F5ABC", "59", "", "", ""),
+            QString::fromUtf8("Remplacer F5ABC Département XX Locator XXXXXX\r\n\r\n      par F5ABC département 59 Locator  ?"));
+  EXPECT_EQ(directoryQuestion(false, "F5ABC", "96", "97", "JN41AA", "JN41AA"),
+            QString::fromUtf8("Replace F5ABC Département 2b Locator JN41AA\r\n\r\n      by F5ABC département 2a Locator JN41AA ?"));
+}
+
+TEST(SaveContact, DepartementFlagAsBasicReadsIt) {
+  EXPECT_TRUE(departementFlagIsNew("0"));
+  EXPECT_TRUE(departementFlagIsNew(" "));
+  EXPECT_FALSE(departementFlagIsNew(""));
+  EXPECT_FALSE(departementFlagIsNew("1"));
+  EXPECT_FALSE(departementFlagIsNew("3"));
+}
+
+TEST(SaveContact, OneContactLogIs201Bytes) {
+  testing::TempDir dir;
+  testing::writeBytes(dir / "F6ABC.log", testing::crlf({*newContactRecord(frenchCastle(), "F", "3")}));
+  EXPECT_TRUE(logHoldsOneContact(dir.path(), "F6ABC"));
+  testing::writeBytes(dir / "F6ABC.log", testing::crlf({*newContactRecord(frenchCastle(), "F", "3"),
+                                                        *newContactRecord(frenchCastle(), "F", "3")}));
+  EXPECT_FALSE(logHoldsOneContact(dir.path(), "F6ABC"));
+  EXPECT_FALSE(logHoldsOneContact(dir.path(), "NOLOG"));
+  EXPECT_EQ(oneContactEditMessage(false), QStringLiteral("There must be at least TWO QSO recorded to change the first QSO"));
+}
+
+}  // namespace
+}  // namespace brivant
