@@ -154,45 +154,50 @@ QWidget* Main::buildEntryForm() {
   grid->setVerticalSpacing(2);
   outer->addLayout(grid);
 
-  // What is worked: band, mode, the station, where it is and what it activates.
-  Label16 = label(Frame4, "Label16", "Bande");
+  // The fields in the order the operator fills them: what is worked (band,
+  // mode, the station, where it is, what it activates), then when, and the
+  // reports exchanged.
   Bande_A = combo(Frame4, "Bande_A", 90);
-  Label8 = label(Frame4, "Label8", "Mode");
   Mode_A = combo(Frame4, "Mode_A", 70);
-  Label5 = label(Frame4, "Label5", "Indicatif");
   Indicatif_A = field(Frame4, "Indicatif_A", 130);
-  Label7 = label(Frame4, "Label7", "Dpt");
   Depart_A = field(Frame4, "Depart_A", 40);
-  auto* locatorCaption = new QLabel(QStringLiteral("Locator"), Frame4);
   Locator_A = field(Frame4, "Locator_A", 70);
-  Label43 = label(Frame4, "Label43", "Activité");
   Activite_A = combo(Frame4, "Activite_A", 100);
-  place(grid, 0, 0, Label16, Bande_A);
-  place(grid, 0, 1, Label8, Mode_A);
-  place(grid, 0, 2, Label5, Indicatif_A);
-  place(grid, 0, 3, Label7, Depart_A);
-  place(grid, 0, 4, locatorCaption, Locator_A);
-  place(grid, 0, 5, Label43, Activite_A);
-
-  // When, and the reports exchanged.
-  Label15 = label(Frame4, "Label15", "Date");
   Date_A = field(Frame4, "Date_A", 80);
-  Label14 = label(Frame4, "Label14", "Début");
   Debut_A = field(Frame4, "Debut_A", 60);
-  Label13 = label(Frame4, "Label13", "Fin");
   Fin_A = field(Frame4, "Fin_A", 60);
-  Label12 = label(Frame4, "Label12", "RST reçu");
   RSTR_A = field(Frame4, "RSTR_A", 60);
-  Label11 = label(Frame4, "Label11", "RST Envoyé");
   RSTE_A = field(Frame4, "RSTE_A", 60);
-  Label10 = label(Frame4, "Label10", "       Prénom (Optionel)");
   Prenom_A = field(Frame4, "Prenom_A", 130);
-  place(grid, 2, 0, Label15, Date_A);
-  place(grid, 2, 1, Label14, Debut_A);
-  place(grid, 2, 2, Label13, Fin_A);
-  place(grid, 2, 3, Label12, RSTR_A);
-  place(grid, 2, 4, Label11, RSTE_A);
-  place(grid, 2, 5, Label10, Prenom_A);
+  struct Cell {
+    QLabel** caption;  // the design label over the field; none for the locator
+    const char* name;
+    const char* text;
+    QWidget* input;
+  };
+  const Cell cells[2][6] = {
+      {{&Label16, "Label16", "Bande", Bande_A},
+       {&Label8, "Label8", "Mode", Mode_A},
+       {&Label5, "Label5", "Indicatif", Indicatif_A},
+       {&Label7, "Label7", "Dpt", Depart_A},
+       {nullptr, nullptr, "Locator", Locator_A},
+       {&Label43, "Label43", "Activité", Activite_A}},
+      {{&Label15, "Label15", "Date", Date_A},
+       {&Label14, "Label14", "Début", Debut_A},
+       {&Label13, "Label13", "Fin", Fin_A},
+       {&Label12, "Label12", "RST reçu", RSTR_A},
+       {&Label11, "Label11", "RST Envoyé", RSTE_A},
+       {&Label10, "Label10", "       Prénom (Optionel)", Prenom_A}},
+  };
+  for (int row = 0; row < 2; ++row) {
+    for (int column = 0; column < 6; ++column) {
+      const Cell& cell = cells[row][column];
+      QLabel* caption = cell.caption != nullptr ? label(Frame4, cell.name, cell.text)
+                                                : new QLabel(QString::fromUtf8(cell.text), Frame4);
+      if (cell.caption != nullptr) *cell.caption = caption;
+      place(grid, 2 * row, column, caption, cell.input);
+    }
+  }
 
   // The castle: its reference (after "DFCF" for a French one) and its name.
   Label9 = label(Frame4, "Label9", "Reference Chateau");

@@ -46,6 +46,10 @@ inline void onNextModal(std::function<void(QWidget*)> act) {
   timer->start(10);
 }
 
+// The five files of a station, after its callsign.
+inline constexpr const char* StationFiles[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt",
+                                               "_Prefixe_SSB.txt", "_Prefixe_CW.txt"};
+
 // One contact as its log line.
 inline std::string contact(const char* date, const char* call, const char* start, const char* dept, const char* band,
                            const char* mode, bool castle = false) {

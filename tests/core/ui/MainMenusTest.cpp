@@ -26,9 +26,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-const char* const StationFiles[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt", "_Prefixe_SSB.txt",
-                                    "_Prefixe_CW.txt"};
-
 std::vector<std::string> twoContacts() {
   return {contact("06/06/26", "F5AAA", "08:00", "59", "3.5 Mhz", "SSB"),
           contact("06/06/26", "DL1ABC", "08:10", "", "3.5 Mhz", "SSB")};

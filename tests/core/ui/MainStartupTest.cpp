@@ -25,9 +25,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-const char* const StationFiles[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt", "_Prefixe_SSB.txt",
-                                    "_Prefixe_CW.txt"};
-
 TEST_F(MainFixture, FirstStartAsksForTheStationInEnglishAndCreatesItsFiles) {
   dialogs.expectMessage("First, you must enter your callsign and date of the JNC");
   dialogs.expectMessage(StartsWith("                                   Before the JNC \r\n"));
@@ -175,6 +172,20 @@ TEST_F(MainFixture, ClosingTheErrorWindowEndsTheProgramAsQuitterDoes) {
   EXPECT_THAT(endings, ElementsAre(0));
   // Ending that way makes no backup.
   EXPECT_FALSE(std::filesystem::exists(programDir / "F6ABC_Prefixe_SSB.bak"));
+}
+
+TEST_F(MainFixture, AnyOtherFileErrorIsNumberedAndEndsTheProgram) {
+  setUpStation("F6ABC");
+  Main& window = start();
+  ASSERT_TRUE(started);
+  dialogs.clearShown();
+  window.raiseFileError(FileError{PermissionDenied, (programDir / "F6ABC.log").string(), ""}, ".log");
+  EXPECT_THAT(shownTexts(), ElementsAre("Erreur N° 70"));
+  EXPECT_THAT(endings, ElementsAre(1));
+  EXPECT_EQ(window.errorWindow(), nullptr);
+  // Nothing runs once the program is ending.
+  EXPECT_FALSE(window.Charge_Liste_QSO());
+  EXPECT_FALSE(window.Timer1->isActive());
 }
 
 struct SizeCase {
