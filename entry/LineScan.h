@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/Text.h"
+
 namespace brivant {
 
 // Calls visit(line) for each line; visit returns false to stop early.
@@ -21,6 +23,13 @@ void scanLines(std::string_view bytes, Visit&& visit) {
     if (!lf) return;
     p = lf + 1;
   }
+}
+
+// A fixed-column field, trimmed, without copying it.  A short (damaged) line
+// reads as blank-padded.
+inline std::string_view trimmedField(std::string_view line, std::size_t column, std::size_t width) {
+  if (column == 0 || column > line.size()) return {};
+  return trimBlanks(line.substr(column - 1, width));
 }
 
 }  // namespace brivant

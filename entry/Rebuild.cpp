@@ -25,12 +25,6 @@ constexpr std::string_view RebuildTemporary = "Temporaire.txt";
 constexpr std::string_view ResetTemporary = "Temporaire.txt";
 constexpr std::array<std::string_view, 2> Modes = {"SSB", "CW"};
 
-// A field of a log line, trimmed.  A short (damaged) line reads as blanks.
-std::string_view logField(std::string_view line, std::size_t column, std::size_t width) {
-  if (column > line.size()) return {};
-  return trimBlanks(line.substr(column - 1, width));
-}
-
 // What the rebuild reads from one logged contact.
 struct LoggedContact {
   std::string_view callsign;  // columns 11-22
@@ -42,10 +36,10 @@ struct LoggedContact {
 
 LoggedContact readContact(std::string_view line) {
   LoggedContact contact;
-  contact.callsign = logField(line, QsoLayout::Callsign.column, QsoLayout::Callsign.width);
-  contact.departement = Cp1252::upperAscii(logField(line, QsoLayout::Departement.column, 2));
-  contact.band = logField(line, QsoLayout::Band.column, QsoLayout::Band.width);
-  contact.mode = logField(line, QsoLayout::Mode.column, QsoLayout::Mode.width);
+  contact.callsign = trimmedField(line, QsoLayout::Callsign.column, QsoLayout::Callsign.width);
+  contact.departement = Cp1252::upperAscii(trimmedField(line, QsoLayout::Departement.column, 2));
+  contact.band = trimmedField(line, QsoLayout::Band.column, QsoLayout::Band.width);
+  contact.mode = trimmedField(line, QsoLayout::Mode.column, QsoLayout::Mode.width);
   contact.marker = flagAt(line, QsoLayout::Marker.column);
   return contact;
 }

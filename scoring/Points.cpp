@@ -22,11 +22,6 @@ constexpr std::size_t ModeColumn = 60;
 constexpr std::size_t ModeWidth = 5;
 constexpr std::size_t ActivityColumn = 165;
 
-std::string_view logField(std::string_view line, std::size_t column, std::size_t width) {
-  if (column > line.size()) return {};
-  return trimBlanks(line.substr(column - 1, width));
-}
-
 Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters) {
   Result<std::string> bytes = TextFile::readAll(file);
   if (!bytes) return bytes.error();
@@ -38,8 +33,8 @@ Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters
     } else if (activity == '1' || activity == '0') {
       castle = activity == '1';
     }
-    const std::optional<std::size_t> band = scoreBandIndex(logField(line, BandColumn, BandWidth));
-    const std::optional<std::size_t> mode = scoreModeIndex(logField(line, ModeColumn, ModeWidth));
+    const std::optional<std::size_t> band = scoreBandIndex(trimmedField(line, BandColumn, BandWidth));
+    const std::optional<std::size_t> mode = scoreModeIndex(trimmedField(line, ModeColumn, ModeWidth));
     if (band && mode) {
       BandModeCounts& cell = counters.cell[*mode][*band];
       ++cell.contacts;
