@@ -100,12 +100,10 @@ ExportOutcome exportAdif(const std::filesystem::path& programDir, std::string_vi
   const std::filesystem::path target = adifFilePath(programDir, stationCall);
   Result<TextFile::Lines> lines = TextFile::readLines(log);
   if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
-  if (Status written = writeOutputFile(target, adifDocument(french, stationCall, *lines)); !written) {
-    return {false, outputWriteFailure(french, written.error(), target)};
-  }
   const QString call = Cp1252::toQString(stationCall);
-  return {true, french ? QStringLiteral("le fichier %1.log a été copié en %1.adi").arg(call)
-                       : QStringLiteral("The file %1.log was copied %1.adi").arg(call)};
+  return writeOutputAndConfirm(target, adifDocument(french, stationCall, *lines), french,
+                               french ? QStringLiteral("le fichier %1.log a été copié en %1.adi").arg(call)
+                                      : QStringLiteral("The file %1.log was copied %1.adi").arg(call));
 }
 
 }  // namespace brivant

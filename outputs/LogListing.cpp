@@ -110,12 +110,8 @@ ExportOutcome saveListing(const std::filesystem::path& programDir, std::string_v
   Result<TextFile::Lines> lines = TextFile::readLines(log);
   if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
   const std::string name = listingFileName(stationCall, jncDate);
-  const std::filesystem::path target = programDir / name;
-  if (Status written = writeOutputFile(target, savedListing(french, jncDate, stationCall, revisionText, *lines));
-      !written) {
-    return {false, outputWriteFailure(french, written.error(), target)};
-  }
-  return {true, listingSavedMessage(french, stationCall, name)};
+  return writeOutputAndConfirm(programDir / name, savedListing(french, jncDate, stationCall, revisionText, *lines),
+                               french, listingSavedMessage(french, stationCall, name));
 }
 
 }  // namespace brivant

@@ -50,6 +50,14 @@ Status writeOutputFile(const std::filesystem::path& target, std::string_view byt
   return TextFile::replaceAtomicallyBytes(outputTemporaryFor(target), target, bytes);
 }
 
+ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,
+                                    const QString& confirmation) {
+  if (Status written = writeOutputFile(target, bytes); !written) {
+    return {false, outputWriteFailure(french, written.error(), target)};
+  }
+  return {true, confirmation};
+}
+
 QString fileNameText(const std::filesystem::path& file) {
   // Names are made of the station callsign, which the program keeps as 1252.
   return Cp1252::toQString(file.filename().string());

@@ -43,6 +43,10 @@ std::filesystem::path outputTemporaryFor(const std::filesystem::path& target);
 // over the target: a failure leaves any previous output as it was.
 Status writeOutputFile(const std::filesystem::path& target, std::string_view bytes);
 
+// Writes the output and returns the confirmation, or the failure message.
+ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,
+                                    const QString& confirmation);
+
 // The message of a failed output, in the interface language, with the
 // run-time error number and the file's name (without its folder).
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target);

@@ -277,12 +277,9 @@ ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::strin
                              std::string_view jncDate, std::string_view revisionText, bool french,
                              const RecapIdentity& identity, const RecapCells& cells) {
   const std::string name = recapFileName(stationCall, jncDate);
-  const std::filesystem::path target = programDir / name;
-  const std::string bytes = joinCrlf(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText));
-  if (Status written = writeOutputFile(target, bytes); !written) {
-    return {false, outputWriteFailure(french, written.error(), target)};
-  }
-  return {true, recapSavedMessage(french, stationCall, name)};
+  return writeOutputAndConfirm(
+      programDir / name, joinCrlf(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)),
+      french, recapSavedMessage(french, stationCall, name));
 }
 
 }  // namespace brivant

@@ -12,6 +12,7 @@
 #include "core/ui/Centre.h"
 #include "outputs/LogListing.h"
 #include "outputs/ui/PrintJob.h"
+#include "outputs/ui/SavePrintButtons.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
@@ -30,15 +31,10 @@ Impression::Impression(AppState& state, Printer& printer, QWidget* parent)
   Visu_Print->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   Visu_Print->setMinimumSize(720, 420);
   layout->addWidget(Visu_Print);
-  auto* buttons = new QHBoxLayout;
-  Enregistrer = new QPushButton(this);
-  Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-  Imprimer = new QPushButton(this);
-  Imprimer->setObjectName(QStringLiteral("Imprimer"));
-  Quitter = new QPushButton(this);
-  Quitter->setObjectName(QStringLiteral("Quitter"));
-  for (QPushButton* button : {Enregistrer, Imprimer, Quitter}) buttons->addWidget(button);
-  layout->addLayout(buttons);
+  const SavePrintButtons buttons = addSavePrintButtons(this, layout);
+  Enregistrer = buttons.Enregistrer;
+  Imprimer = buttons.Imprimer;
+  Quitter = buttons.Quitter;
   connect(Enregistrer, &QPushButton::clicked, this, &Impression::Enregistrer_Click);
   connect(Imprimer, &QPushButton::clicked, this, &Impression::Imprimer_Click);
   connect(Quitter, &QPushButton::clicked, this, &Impression::Quitter_Click);
@@ -50,9 +46,7 @@ Status Impression::Form_Load() {
   centreOnScreen(this);
   setWindowTitle(QStringLiteral("Log JNC"));
   Label2->setText(pick(french, "Log JNC de la station ", "Log JNC station ") + Cp1252::toQString(state_.StationCall));
-  Enregistrer->setText(pick(french, "Enregistrer", "Save"));
-  Imprimer->setText(pick(french, "Imprimer", "Print"));
-  Quitter->setText(pick(french, "Quitter", "Exit"));
+  setSavePrintCaptions({Enregistrer, Imprimer, Quitter}, french);
 
   Result<TextFile::Lines> log = TextFile::readLines(logFilePath(state_.programDir, state_.StationCall));
   static const TextFile::Lines NoLines;

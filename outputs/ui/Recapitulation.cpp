@@ -13,6 +13,7 @@
 #include "core/ui/Centre.h"
 #include "outputs/OutputText.h"
 #include "outputs/ui/PrintJob.h"
+#include "outputs/ui/SavePrintButtons.h"
 #include "platform/Cp1252.h"
 #include "platform/ui/Printer.h"
 
@@ -163,17 +164,10 @@ void Recapitulation::buildControls() {
   table->addLayout(score, 12, 3, 1, 3);
   layout->addLayout(table);
 
-  auto* buttons = new QHBoxLayout;
-  Enregistrer = new QPushButton(this);
-  Enregistrer->setObjectName(QStringLiteral("Enregistrer"));
-  Imprimer = new QPushButton(this);
-  Imprimer->setObjectName(QStringLiteral("Imprimer"));
-  Quitter = new QPushButton(this);
-  Quitter->setObjectName(QStringLiteral("Quitter"));
-  buttons->addWidget(Enregistrer);
-  buttons->addWidget(Imprimer);
-  buttons->addWidget(Quitter);
-  layout->addLayout(buttons);
+  const SavePrintButtons buttons = addSavePrintButtons(this, layout);
+  Enregistrer = buttons.Enregistrer;
+  Imprimer = buttons.Imprimer;
+  Quitter = buttons.Quitter;
   connect(Enregistrer, &QPushButton::clicked, this, &Recapitulation::Enregistrer_Click);
   connect(Imprimer, &QPushButton::clicked, this, &Recapitulation::Imprimer_Click);
   connect(Quitter, &QPushButton::clicked, this, &Recapitulation::Quitter_Click);
@@ -196,9 +190,7 @@ void Recapitulation::setCaptions() {
   Label10->setText(pick(french, "Nom de la commune", "Commune name"));
   Label15->setText(pick(french, "Liste des opérateurs", "List of operators"));
   Text9->setText(pick(french, "Bande", "Band"));
-  Enregistrer->setText(pick(french, "Enregistrer", "Save"));
-  Imprimer->setText(pick(french, "Imprimer", "Print"));
-  Quitter->setText(pick(french, "Quitter", "Exit"));
+  setSavePrintCaptions({Enregistrer, Imprimer, Quitter}, french);
 }
 
 Status Recapitulation::Form_Load() {
@@ -218,13 +210,10 @@ Status Recapitulation::Form_Load() {
   Operateurs->setText(identity.operateurs);
   if (identity.categorie == QLatin1String("1") || identity.categorie == QLatin1String("2")) {
     Option1[identity.categorie == QLatin1String("1") ? 0 : 1]->setChecked(true);
-    for (QLineEdit* field : {Reference, Commune, Operateurs}) field->setEnabled(true);
+    setCastleFields(true);
   } else if (identity.categorie == QLatin1String("3")) {
     Option1[2]->setChecked(true);
-    for (QLineEdit* field : {Reference, Commune, Operateurs}) {
-      field->clear();
-      field->setEnabled(false);
-    }
+    setCastleFields(false);
   }
   return loadTable();
 }
@@ -272,16 +261,16 @@ RecapCells Recapitulation::cellsOfBoxes() const {
   return cells;
 }
 
+void Recapitulation::setCastleFields(bool castleOperator) {
+  for (QLineEdit* field : {Reference, Commune, Operateurs}) {
+    if (!castleOperator) field->clear();
+    field->setEnabled(castleOperator);
+  }
+}
+
 void Recapitulation::Option1_Click() {
-  if (Option1[0]->isChecked() || Option1[1]->isChecked()) {
-    for (QLineEdit* field : {Reference, Commune, Operateurs}) field->setEnabled(true);
-  }
-  if (Option1[2]->isChecked()) {
-    for (QLineEdit* field : {Reference, Commune, Operateurs}) {
-      field->clear();
-      field->setEnabled(false);
-    }
-  }
+  if (Option1[0]->isChecked() || Option1[1]->isChecked()) setCastleFields(true);
+  if (Option1[2]->isChecked()) setCastleFields(false);
 }
 
 bool Recapitulation::prepareSheet(RecapIdentity& identity, RecapCells& cells) {

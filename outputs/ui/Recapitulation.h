@@ -92,6 +92,8 @@ class Recapitulation final : public QWidget {
   void buildControls();
   void setCaptions();
   void showCells(const RecapCells& cells);
+  // Enabled for a castle operator; emptied and disabled otherwise.
+  void setCastleFields(bool castleOperator);
   // The first steps of Save and Print: the texts can be written, the
   // identity is stored, Total_Points recomputed.  False after a message.
   bool prepareSheet(RecapIdentity& identity, RecapCells& cells);
