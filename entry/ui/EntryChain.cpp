@@ -54,6 +54,8 @@ EntryChain::EntryChain(Main& main) : QObject(&main), main_(main), state_(main.st
   connect(main_.Effacer, &QPushButton::clicked, this, [this] { Effacer_Click(main_); });
   connect(main_.Liste_QSO->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { Liste_QSO_Click(main_); });
+  // Only "QSO Suivant" waits for a whole contact.
+  for (QPushButton* button : {main_.Annuler, main_.Editer, main_.Effacer}) button->setEnabled(true);
 }
 
 bool EntryChain::french() const { return state_.french(); }
