@@ -119,6 +119,7 @@ class EntryWindowTest : public ::testing::Test {
   static std::string text(const QLineEdit* field) { return field->text().toStdString(); }
   static std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
   static std::string text(const QLabel* label) { return label->text().toStdString(); }
+  static std::string text(const QPushButton* button) { return button->text().toStdString(); }
   static bool green(const QWidget* field) { return fieldColour(field) == AwaitingColour; }
   static bool yellow(const QWidget* field) { return fieldColour(field) == AcceptedColour; }
   std::string file(const std::string& name) const { return readBytes(programDir / name); }
