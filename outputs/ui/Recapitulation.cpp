@@ -37,6 +37,7 @@ QLineEdit* box(QWidget* parent, const QString& name, int width = 0) {
 QLineEdit* head(QWidget* parent, const QString& name, const QString& text) {
   QLineEdit* result = box(parent, name);
   result->setText(text);
+  result->setMinimumWidth(result->fontMetrics().horizontalAdvance(text) + 16);
   result->setReadOnly(true);
   result->setFocusPolicy(Qt::NoFocus);
   return result;
@@ -92,26 +93,27 @@ void Recapitulation::buildControls() {
   auto* category = new QGroupBox(this);
   category->setObjectName(QStringLiteral("Frame1"));
   auto* categoryLayout = new QGridLayout(category);
+  Label11 = label(category, "Label11");
+  categoryLayout->addWidget(Label11, 0, 2, 1, 2);
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     Option1[i] = new QRadioButton(category);
     Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i + 1));
-    categoryLayout->addWidget(Option1[i], 0, static_cast<int>(i));
+    categoryLayout->addWidget(Option1[i], static_cast<int>(i) + 1, 0);
     connect(Option1[i], &QRadioButton::clicked, this, &Recapitulation::Option1_Click);
   }
-  Label11 = label(category, "Label11");
   Label9 = label(category, "Label9");
   Reference = box(category, QStringLiteral("Reference"));
   Label10 = label(category, "Label10");
   Commune = box(category, QStringLiteral("Commune"));
   Label15 = label(category, "Label15");
   Operateurs = box(category, QStringLiteral("Operateurs"));
-  categoryLayout->addWidget(Label11, 1, 0, 1, 3);
-  categoryLayout->addWidget(Label9, 2, 0);
-  categoryLayout->addWidget(Label10, 2, 1);
-  categoryLayout->addWidget(Label15, 2, 2);
-  categoryLayout->addWidget(Reference, 3, 0);
-  categoryLayout->addWidget(Commune, 3, 1);
-  categoryLayout->addWidget(Operateurs, 3, 2);
+  int fieldRow = 1;
+  for (auto [caption, field] : {std::pair{Label9, Reference}, {Label10, Commune}, {Label15, Operateurs}}) {
+    categoryLayout->addWidget(caption, fieldRow, 2);
+    categoryLayout->addWidget(field, fieldRow++, 3);
+  }
+  categoryLayout->setColumnMinimumWidth(1, 16);
+  categoryLayout->setColumnStretch(3, 1);
   layout->addWidget(category);
 
   auto* table = new QGridLayout;
