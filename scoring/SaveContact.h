@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "entry/PrefixTally.h"
+#include "platform/Result.h"
+
 namespace brivant {
 
 // The texts of the entry controls when the contact is saved (Windows-1252).
@@ -69,5 +72,40 @@ std::string editedContactPoints(std::string_view band, std::string_view distance
 // reference as the field holds it, the marker kept from the edited list line.
 std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
                                                std::string_view points);
+
+// The files a new contact updates besides the log, each only when asked for:
+// the first-name list always, the directory when the operator agreed, the
+// departement and prefix tallies when the entry found them new.
+struct ContactFileJobs {
+  struct Directory {
+    std::string call;
+    std::string departement;
+    std::string locator;
+  };
+  struct Flag {
+    std::string key;  // EntryDept, or EntryMainPrefix
+    std::string band;
+    std::string mode;
+  };
+  std::optional<std::string> firstNameLine;
+  bool firstNameMissing = true;
+  std::optional<Directory> directory;
+  std::optional<Flag> departement;
+  std::optional<Flag> prefix;
+};
+
+struct ContactFileOutcome {
+  Status firstNames;
+  Status directory;
+  Status departement;
+  std::optional<Result<PrefixLookup>> prefix;  // what MAJ_Fichier_Prefixe reported
+};
+
+// Runs the jobs.  They touch four different files through four different
+// temporary files, so they run side by side: each replacement waits for its
+// file to reach the disk, and waiting for four one after the other would
+// make the operator wait for four.  Returns when every one has finished.
+ContactFileOutcome updateContactFiles(const std::filesystem::path& programDir, std::string_view call,
+                                      const ContactFileJobs& jobs);
 
 }  // namespace brivant

@@ -86,27 +86,33 @@ bool saveNewContact(Main& main, EntryTexts& texts) {
   const bool fr = main.french();
   progress(main, 2);
 
+  ContactFileJobs jobs;
+  jobs.firstNameLine = firstNameLine(texts.callsign, texts.departement, texts.firstName);
+  jobs.firstNameMissing = state.FirstNameMissing;
   if (state.EntryCall.size() <= DirectoryCallWidth) {
     if (const std::optional<QString> question = directoryQuestion(
             fr, state.EntryCall, state.EntryDept, state.DirectoryDept, state.DirectoryLocator, texts.locator);
         question && state.dialogs.yesNo(*question)) {
       progress(main, 3);
-      reportListError(main, MAJ_Nomenclature(state.programDir, state.EntryCall, state.EntryDept, texts.locator));
+      jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, texts.locator};
     }
   }
-
   if (departementFlagIsNew(state.DeptBandFlag)) {
     progress(main, 4);
-    if (const Status marked = MAJ_Fichier_Departement(state.programDir, state.StationCall, state.EntryDept, "1",
-                                                      state.EntryBand, texts.mode);
-        !marked) {
-      main.raiseFileError(marked.error(), MissingFileLabel::DepartementTallies);
-      return false;
-    }
+    jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, texts.mode};
   }
-  if (state.NewPrefixConfirmed == "O") {
-    const Result<PrefixLookup> marked =
-        MAJ_Fichier_Prefixe(state.programDir, state.StationCall, state.EntryMainPrefix, state.EntryBand, texts.mode);
+  if (state.NewPrefixConfirmed == "O")
+    jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, texts.mode};
+
+  const ContactFileOutcome updated = updateContactFiles(state.programDir, state.StationCall, jobs);
+  reportListError(main, updated.firstNames);
+  reportListError(main, updated.directory);
+  if (!updated.departement) {
+    main.raiseFileError(updated.departement.error(), MissingFileLabel::DepartementTallies);
+    return false;
+  }
+  if (updated.prefix) {
+    const Result<PrefixLookup>& marked = *updated.prefix;
     if (!marked) {
       main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
       return false;
@@ -222,8 +228,10 @@ void Enregistrer_Click(Main& main) {
   }
 
   setFieldText(main.Prenom_A, texts.firstName);
-  reportListError(main, Ajoute_Prenom(state.programDir, firstNameLine(texts.callsign, texts.departement, texts.firstName),
-                                      state.FirstNameMissing));
+  if (state.EntryEditing)
+    reportListError(main, Ajoute_Prenom(state.programDir,
+                                        firstNameLine(texts.callsign, texts.departement, texts.firstName),
+                                        state.FirstNameMissing));
 
   const bool saved = state.EntryEditing ? saveEditedContact(main, texts) : saveNewContact(main, texts);
   if (saved) resetForNextContact(main);

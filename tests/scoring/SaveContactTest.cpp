@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/QsoRecord.h"
+#include "platform/TextFile.h"
 #include "scoring/SaveContact.h"
+#include "tests/entry/TallyTestData.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 
@@ -135,6 +137,65 @@ TEST(SaveContact, OneContactLogIs201Bytes) {
   EXPECT_FALSE(logHoldsOneContact(dir.path(), "F6ABC"));
   EXPECT_FALSE(logHoldsOneContact(dir.path(), "NOLOG"));
   EXPECT_EQ(oneContactEditMessage(false), QStringLiteral("There must be at least TWO QSO recorded to change the first QSO"));
+}
+
+}  // namespace
+}  // namespace brivant
+
+namespace brivant {
+namespace {
+
+class ContactFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::seedStation(dir.path(), "F6ABC"); }
+  ContactFileJobs everything() {
+    ContactFileJobs jobs;
+    jobs.firstNameLine = "F5ABC        59 JEAN";
+    jobs.directory = ContactFileJobs::Directory{"F5ABC", "59", "JO10AA"};
+    jobs.departement = ContactFileJobs::Flag{"59", "14 Mhz", "SSB"};
+    jobs.prefix = ContactFileJobs::Flag{"F", "14 Mhz", "SSB"};
+    return jobs;
+  }
+  std::string line(const char* name, std::string_view key) {
+    for (const std::string& l : TextFile::readLines(dir / name).valueOr({}))
+      if (l.starts_with(key)) return l;
+    return {};
+  }
+  testing::TempDir dir;
+};
+
+TEST_F(ContactFilesTest, EveryJobIsDoneAndNoTemporaryIsLeft) {
+  const ContactFileOutcome outcome = updateContactFiles(dir.path(), "F6ABC", everything());
+  EXPECT_TRUE(outcome.firstNames.ok() && outcome.directory.ok() && outcome.departement.ok());
+  ASSERT_TRUE(outcome.prefix && outcome.prefix->ok());
+  EXPECT_EQ((*outcome.prefix)->prefix, "F");
+  EXPECT_EQ(testing::readBytes(dir / "Liste_Prenom.txt"), testing::crlf({"F5ABC        59 JEAN"}));
+  EXPECT_EQ(testing::readBytes(dir / "Nomenclature.txt"), testing::crlf({"F5ABC      59 JO10AA"}));
+  EXPECT_EQ(line("F6ABC_Departement_SSB.txt", "59"), "59 00001000000000000 Nord");
+  EXPECT_EQ(line("F6ABC_Prefixe_SSB.txt", "F "), "F      00001000000000000  F      France");
+  for (const char* temporary : {"Temporaire.txt", "Temporaire1.txt", "Temporaire2.txt", "Temporaire5.txt"})
+    EXPECT_FALSE(TextFile::exists(dir / temporary)) << temporary;
+}
+
+TEST_F(ContactFilesTest, OnlyTheJobsAskedForRun) {
+  ContactFileJobs jobs;
+  jobs.firstNameLine = "G4XYZ           ";
+  const std::string prefixes = testing::readBytes(dir / "F6ABC_Prefixe_SSB.txt");
+  const ContactFileOutcome outcome = updateContactFiles(dir.path(), "F6ABC", jobs);
+  EXPECT_TRUE(outcome.firstNames.ok());
+  EXPECT_FALSE(outcome.prefix);
+  EXPECT_FALSE(TextFile::exists(dir / "Nomenclature.txt"));
+  EXPECT_EQ(testing::readBytes(dir / "F6ABC_Prefixe_SSB.txt"), prefixes);
+}
+
+TEST_F(ContactFilesTest, AFailingFileDoesNotStopTheOthers) {
+  std::filesystem::remove(dir / "F6ABC_Departement_SSB.txt");
+  const ContactFileOutcome outcome = updateContactFiles(dir.path(), "F6ABC", everything());
+  ASSERT_FALSE(outcome.departement.ok());
+  EXPECT_EQ(outcome.departement.error().number, FileNotFound);
+  EXPECT_TRUE(outcome.firstNames.ok() && outcome.directory.ok());
+  ASSERT_TRUE(outcome.prefix && outcome.prefix->ok());
+  EXPECT_EQ(line("F6ABC_Prefixe_SSB.txt", "F "), "F      00001000000000000  F      France");
 }
 
 }  // namespace
