@@ -32,10 +32,6 @@ class PrefixTallyTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(PrefixTallyTest, FileNameCarriesStationAndMode) {
-  EXPECT_EQ(prefixTallyPath("/p", "F6ABC", "CW"), std::filesystem::path("/p/F6ABC_Prefixe_CW.txt"));
-}
-
 TEST_F(PrefixTallyTest, FirstMatchingLineFromTheTopWins) {
   struct Case {
     const char* key;

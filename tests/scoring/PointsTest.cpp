@@ -181,12 +181,5 @@ TEST_F(PointsTest, AnyMissingFileIsError53) {
   }
 }
 
-TEST(ScoreTables, BandsAndWeights) {
-  EXPECT_EQ(scoreBandIndex("21 Mhz"), 3u);
-  EXPECT_EQ(scoreBandIndex("21 MHZ"), std::nullopt);
-  EXPECT_EQ(scoreModeIndex("CW"), 1u);
-  EXPECT_EQ(ScoreBandWeights[scoreBandIndex("28 Mhz").value()], 5);
-}
-
 }  // namespace
 }  // namespace brivant
