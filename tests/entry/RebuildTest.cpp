@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QStringList>
 #include <cerrno>
+#include <chrono>
+#include <random>
+#include <thread>
 
 #include "entry/Rebuild.h"
 #include "platform/TextFile.h"
@@ -198,6 +204,48 @@ TEST_F(RebuildTest, InterruptedRebuildLeavesEveryFileOldOrNew) {
     // A failed look at a file's current content only means it is replaced.
     if (outcome.ok()) {
       for (std::size_t i = 0; i < newFiles.size(); ++i) EXPECT_EQ(file(TallySuffixes[i]), newFiles[i]) << failAt;
+    }
+  }
+}
+
+// The same with the process killed at a random instant of the rebuild.
+TEST_F(RebuildTest, KilledRebuildLeavesEveryFileOldOrNew) {
+  std::vector<LogLine> lines;
+  for (int i = 0; i < 300; ++i)
+    lines.push_back(contact(i % 2 ? "DL1AA" : "F5ABC", i % 3 ? "14 Mhz" : "7.0 Mhz", i % 5 ? "SSB" : "CW", "59"));
+  writeLog(lines);
+  std::vector<std::string> oldFiles;
+  for (const char* suffix : TallySuffixes) {
+    writeBytes(dir / ("F6ABC" + std::string(suffix)), "old " + std::string(suffix) + "\r\n");
+    oldFiles.push_back(file(suffix));
+  }
+  std::vector<std::string> newFiles;
+  std::chrono::steady_clock::duration duration{};
+  {
+    TempDir clean;
+    testing::seedStation(clean.path(), Station);
+    writeBytes(clean / "F6ABC.log", readBytes(dir / "F6ABC.log"));
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(rebuildTallies(clean.path(), Station).ok());
+    duration = std::chrono::steady_clock::now() - start;
+    for (const char* suffix : TallySuffixes) newFiles.push_back(readBytes(clean / ("F6ABC" + std::string(suffix))));
+  }
+  std::mt19937 random(7);
+  for (int round = 0; round < 20; ++round) {
+    for (std::size_t i = 0; i < oldFiles.size(); ++i)
+      writeBytes(dir / ("F6ABC" + std::string(TallySuffixes[i])), oldFiles[i]);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(rebuildTallies(dir.path(), Station).ok() ? 0 : 1);
+    const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(duration * 1.2);
+    std::this_thread::sleep_for(std::chrono::microseconds(
+        std::uniform_int_distribution<long long>(0, std::max<long long>(wait.count(), 1))(random)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    for (std::size_t i = 0; i < oldFiles.size(); ++i) {
+      const std::string now = file(TallySuffixes[i]);
+      EXPECT_TRUE(now == oldFiles[i] || now == newFiles[i]) << TallySuffixes[i] << " in round " << round;
     }
   }
 }
