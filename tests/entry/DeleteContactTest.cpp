@@ -100,12 +100,8 @@ TEST_F(DeleteContactTest, MissingLogIsFileNotFound) {
   EXPECT_EQ(done.error().number, FileNotFound);
 }
 
-TEST(DeleteContactTexts, QuestionAndCallsignKey) {
-  const std::string line = QsoListLine(3, record("F5ABCDEFGHIJ", "10:00"));
-  EXPECT_EQ(callsignToDelete(line), "F5ABCDEFGH");  // ten characters
-  EXPECT_EQ(deleteQuestion("F5ABC"), QStringLiteral("Effacer le QSO avec la station F5ABC ?"));
-  EXPECT_EQ(selectFirstMessage(true), QStringLiteral("Selectionnez d'abord un QSO"));
-  EXPECT_EQ(selectFirstMessage(false), QStringLiteral("First select a QSO"));
+TEST(DeleteContactTexts, TheQuestionNamesTenCharactersOfTheCallsign) {
+  EXPECT_EQ(callsignToDelete(QsoListLine(3, record("F5ABCDEFGHIJ", "10:00"))), "F5ABCDEFGH");
 }
 
 }  // namespace

@@ -55,15 +55,5 @@ TEST(EditContact, ShortLineAndOddActivity) {
   EXPECT_EQ(c.activityIndex, 0);
 }
 
-TEST(EditContact, Captions) {
-  EXPECT_EQ(editFrame4Caption(true, "12"), QString::fromUtf8("QSO numéro 12"));
-  EXPECT_EQ(editFrame4Caption(false, "12"), QStringLiteral("QSO number 12"));
-  EXPECT_EQ(cancelFrame4Caption(true, 11), QString::fromUtf8("QSO numéro  12"));
-  EXPECT_EQ(validQsoCaption(true), QStringLiteral("Valider QSO"));
-  EXPECT_EQ(validQsoCaption(false), QStringLiteral("Valid QSO"));
-  EXPECT_EQ(nextQsoCaption(true), QStringLiteral("QSO Suivant"));
-  EXPECT_EQ(nextQsoCaption(false), QStringLiteral("Next QSO"));
-}
-
 }  // namespace
 }  // namespace brivant
