@@ -69,32 +69,23 @@ QString saveFormMessage(const EntryTexts& texts, bool french) {
   return {};
 }
 
-QString savedFieldsMessage(const EntryTexts& texts, bool french, bool edited) {
+QString savedFieldsMessage(const EntryTexts& texts, bool french, bool endTimeStamped) {
   EntryMessage problem = EntryMessage::None;
   const auto first = [&problem](EntryMessage found) {
     if (problem == EntryMessage::None) problem = found;
   };
-  if (edited) {
-    first(checkBand(texts.band));
-    first(checkMode(texts.mode));
-    first(checkCallsign(texts.callsign));
-  } else if (texts.callsign.size() > EntryLimits::Callsign) {
-    first(EntryMessage::I2);
-  }
+  first(checkBand(texts.band));
+  first(checkMode(texts.mode));
+  first(checkCallsign(texts.callsign));
   if (texts.departement.size() > EntryLimits::Departement) first(EntryMessage::D2);
   if (texts.locator.size() > EntryLimits::Locator) first(EntryMessage::LocatorLength);
-  if (edited) {
-    if (texts.activityIndex != 0 && texts.activityIndex != 1) first(EntryMessage::A1);
-    if (problem == EntryMessage::None) {
-      if (const DateTimeProblem end = checkEndField(texts.end); end != DateTimeProblem::None)
-        return dateTimeMessage(end, french);
-    }
-    first(checkRstReceived(texts.rstReceived));
-    first(checkRstSent(texts.rstSent));
-  } else {
-    if (texts.rstReceived.size() > EntryLimits::Report) first(EntryMessage::R2);
-    if (texts.rstSent.size() > EntryLimits::Report) first(EntryMessage::S2);
+  if (texts.activityIndex != 0 && texts.activityIndex != 1) first(EntryMessage::A1);
+  if (problem == EntryMessage::None && !endTimeStamped) {
+    if (const DateTimeProblem end = checkEndField(texts.end); end != DateTimeProblem::None)
+      return dateTimeMessage(end, french);
   }
+  first(checkRstReceived(texts.rstReceived));
+  first(checkRstSent(texts.rstSent));
   first(checkFirstName(texts.firstName));
   if (typedReference(texts.qth).size() > EntryLimits::Reference) first(EntryMessage::Q4);
   first(checkCastleName(texts.castleName));

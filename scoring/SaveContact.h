@@ -38,11 +38,12 @@ struct EntryTexts {
 // or an empty text.  Nothing is written before these pass.
 QString saveFormMessage(const EntryTexts& texts, bool french);
 
-// A field changed after it was accepted, or typed freely during an edit
-// (where Enter checks nothing), could not fit its column: the field's own
-// message, or an empty text.  An edit also has its band, mode, activity and
-// end time checked, since no Enter looked at them.
-QString savedFieldsMessage(const EntryTexts& texts, bool french, bool edited);
+// Every field the record is made of, checked again: a field changed after it
+// was accepted (or emptied by a double click), or typed freely during an edit
+// (where Enter checks nothing), must not reach the log.  The field's own
+// message, or an empty text.  The end time is not looked at when the save
+// stamps it from the clock.
+QString savedFieldsMessage(const EntryTexts& texts, bool french, bool endTimeStamped);
 
 // The edit of the only contact is refused (the log is then 201 bytes).
 bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call);

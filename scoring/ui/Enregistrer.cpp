@@ -216,7 +216,8 @@ void Enregistrer_Click(Main& main) {
   EntryTexts texts = entryTexts(main);
   progress(main, 1);
   // Everything that can refuse the save is looked at before any file changes.
-  for (const QString& refusal : {saveFormMessage(texts, fr), savedFieldsMessage(texts, fr, state.EntryEditing)}) {
+  const bool endStamped = !state.EntryEditing && main.automaticDate();
+  for (const QString& refusal : {saveFormMessage(texts, fr), savedFieldsMessage(texts, fr, endStamped)}) {
     if (!refusal.isEmpty()) {
       tell(main, refusal);
       return;

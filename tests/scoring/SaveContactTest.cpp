@@ -81,15 +81,15 @@ TEST(SaveContact, EditedRecordKeepsMarkerAndStoredReference) {
   EXPECT_EQ(editedContactPoints("1.8 Mhz", "", "3"), "3");
 }
 
-TEST(SaveContact, EditedFieldsAreCheckedBeforeAnythingIsWritten) {
+TEST(SaveContact, FieldsAreCheckedAgainBeforeAnythingIsWritten) {
   EntryTexts t = frenchCastle();
   t.qth = "DFCF 59045";
-  EXPECT_EQ(savedFieldsMessage(t, true, true), QString());
+  EXPECT_EQ(savedFieldsMessage(t, true, false), QString());
   const auto refusal = [](auto change) {
     EntryTexts e = frenchCastle();
     e.qth = "DFCF 59045";
     change(e);
-    return savedFieldsMessage(e, false, true);
+    return savedFieldsMessage(e, false, false);
   };
   EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign = "F5ABCDEFGHIJK"; }),
             QStringLiteral("Caution 12 characters maximum for the callsign"));
@@ -104,12 +104,14 @@ TEST(SaveContact, EditedFieldsAreCheckedBeforeAnythingIsWritten) {
             QStringLiteral("Caution 15 characters maximum for the Castle Reference"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.castleName = std::string(31, 'C'); }),
             QStringLiteral("Caution maximum 30 characters for the name of the Castel"));
-  // A new contact's end time is stamped at saving: not looked at.
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign.clear(); }), QStringLiteral("Please you must enter a callsign"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.rstSent = "123456789"; }),
+            QStringLiteral("Caution 8 characters maximum for the report sent"));
+  // An end time the save stamps from the clock is not looked at.
   EntryTexts fresh = frenchCastle();
   fresh.end.clear();
-  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QString());
-  fresh.rstSent = "123456789";
-  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QStringLiteral("Caution 8 characters maximum for the report sent"));
+  EXPECT_EQ(savedFieldsMessage(fresh, false, true), QString());
+  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QStringLiteral("Caution you must enter the end time of QSO"));
 }
 
 TEST(SaveContact, DirectoryQuestion) {

@@ -137,6 +137,11 @@ TEST_F(EnregistrerTest, AMalformedDateOrStartTimeChangesNoFile) {
   m().Prenom_A->setText(QStringLiteral("JEAN-CHRISTOPHEX"));
   dialogs.expectMessage("Caution 15 characters maximum for the name");
   m().Enregistrer->click();
+  // A callsign emptied by a double click after it was accepted.
+  m().Prenom_A->setText(QStringLiteral("JEAN"));
+  QTest::mouseDClick(m().Indicatif_A, Qt::LeftButton);
+  dialogs.expectMessage("Please you must enter a callsign");
+  m().Enregistrer->click();
   EXPECT_EQ(allFiles(), before);
 }
 
