@@ -34,6 +34,7 @@ Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state
   setObjectName(QStringLiteral("Main"));
   buildControls();
   buildMenus();
+  connectOutputMenus();
   connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
   // The Enter handling of the fields and the buttons of the entry.
   new EntryChain(*this);

@@ -61,6 +61,7 @@ class QTimer;
 namespace brivant {
 
 class Chargement;
+class OutputMenus;
 class DeptGridView;
 class Gestion_Erreur;
 class QsoListModel;
@@ -234,6 +235,8 @@ class Main final : public QMainWindow {
   QAction* Mnu_A_Propos = nullptr;
 
   QsoListModel* listModel() const { return listModel_; }
+  // The sheet, listing, export, rules and help windows opened from the menus.
+  OutputMenus* outputMenus() const { return outputMenus_; }
 
  public slots:
   void Mnu_Fr_Click();
@@ -258,6 +261,7 @@ class Main final : public QMainWindow {
   QWidget* buildTopRow();     // MainLayout.cpp
   QWidget* buildListFrame();  // MainLayout.cpp
   void buildMenus();         // MainMenus.cpp
+  void connectOutputMenus();  // MainMenus.cpp
   void setLanguage(const char* code);  // MainLanguage.cpp
   QWidget* fieldOf(QObject* watched) const;
 
@@ -273,6 +277,7 @@ class Main final : public QMainWindow {
   Station* station_ = nullptr;
   Gestion_Erreur* errorWindow_ = nullptr;
   Chargement* chargement_ = nullptr;
+  OutputMenus* outputMenus_ = nullptr;
   EndProgram endProgram_;
   bool programEnded_ = false;
   bool backupDone_ = false;

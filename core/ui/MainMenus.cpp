@@ -7,7 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/MissingFile.h"
 #include "core/ui/Main.h"
+#include "entry/ui/MainMaintenance.h"
+#include "outputs/ui/OutputMenus.h"
 
 namespace brivant {
 
@@ -113,6 +116,29 @@ void Main::buildMenus() {
   connect(Mnu_UTC_Oui, &QAction::triggered, this, &Main::Mnu_UTC_Oui_Click);
   connect(Mnu_UTC_Non, &QAction::triggered, this, &Main::Mnu_UTC_Non_Click);
   connect(Mnu_Historique, &QAction::triggered, this, &Main::Mnu_Historique_Click);
+}
+
+// The sheet, the listing, the exports, the rules and the help: their windows
+// rebuild the tallies through the main window, so that the grid and the score
+// follow, and a missing file raises the main window's error window.
+void Main::connectOutputMenus() {
+  OutputMenus::Hooks hooks;
+  hooks.rebuildTallies = [this] { return rebuildFromLog(*this, true); };
+  hooks.fileError = [this](const FileError& error) { raiseFileError(error, MissingFileLabel::Log); };
+  outputMenus_ = new OutputMenus(state_, this, nullptr, std::move(hooks));
+  const std::pair<QAction*, void (OutputMenus::*)()> wiring[] = {
+      {Mnu_ADIF, &OutputMenus::Mnu_ADIF_Click},
+      {Mnu_Quellon, &OutputMenus::Mnu_Quellon_Click},
+      {Mnu_Feuille_Recap, &OutputMenus::Mnu_Feuille_Recap_Click},
+      {Mnu_Imprime_Tout, &OutputMenus::Mnu_Imprime_Tout_Click},
+      {Mnu_Reglement, &OutputMenus::Mnu_Reglement_Click},
+      {Mnu_Mode_Emploi, &OutputMenus::Mnu_Mode_Emploi_Click},
+      {Mnu_A_Propos, &OutputMenus::Mnu_A_Propos_Click},
+  };
+  for (const auto& [action, handler] : wiring) {
+    connect(action, &QAction::triggered, outputMenus_, handler);
+    action->setEnabled(true);
+  }
 }
 
 }  // namespace brivant

@@ -17,6 +17,12 @@
 
 namespace brivant {
 
+// Defined here, where the windows are complete types (QPointer needs them).
+Recapitulation* OutputMenus::recapitulation() const { return recapitulation_; }
+Impression* OutputMenus::impression() const { return impression_; }
+Reglement* OutputMenus::reglement() const { return reglement_; }
+HelpWindow* OutputMenus::helpWindow() const { return helpWindow_; }
+
 namespace {
 
 // Shows a window of its own over the main window, or brings it forward.
@@ -104,7 +110,6 @@ void OutputMenus::Mnu_Reglement_Click() {
   bringForward(reglement_.data());
 }
 
-void OutputMenus::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(historyText())); }
 
 void OutputMenus::Mnu_Mode_Emploi_Click() {
   if (!helpWindow_) {

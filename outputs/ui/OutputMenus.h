@@ -1,7 +1,7 @@
 #pragma once
 // What the main window's output and help menus do: the handlers Main calls
 // from Mnu_ADIF, Mnu_Quellon, Mnu_Feuille_Recap, Mnu_Imprime_Tout,
-// Mnu_Reglement, Mnu_Historique, Mnu_Mode_Emploi and Mnu_A_Propos.
+// Mnu_Reglement, Mnu_Mode_Emploi and Mnu_A_Propos (Mnu_Historique is Main's).
 
 #include <QObject>
 #include <QPointer>
@@ -43,10 +43,10 @@ class OutputMenus final : public QObject {
   Printer& printer() { return *printer_; }
 
   // The windows while they are open (nullptr once closed).
-  Recapitulation* recapitulation() const { return recapitulation_; }
-  Impression* impression() const { return impression_; }
-  Reglement* reglement() const { return reglement_; }
-  HelpWindow* helpWindow() const { return helpWindow_; }
+  Recapitulation* recapitulation() const;
+  Impression* impression() const;
+  Reglement* reglement() const;
+  HelpWindow* helpWindow() const;
 
  public slots:
   void Mnu_ADIF_Click();
@@ -54,7 +54,6 @@ class OutputMenus final : public QObject {
   void Mnu_Feuille_Recap_Click();
   void Mnu_Imprime_Tout_Click();
   void Mnu_Reglement_Click();
-  void Mnu_Historique_Click();
   void Mnu_Mode_Emploi_Click();
   void Mnu_A_Propos_Click();
 

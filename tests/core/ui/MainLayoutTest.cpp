@@ -74,7 +74,8 @@ TEST_F(MainFixture, EveryMenuOfTheTableIsThere) {
     EXPECT_NE(window.findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
   for (const char* name : {"Mnu_RAZ_All", "Mnu_MAJ_Prefixe_Departement", "Mnu_Quitter", "Mnu_Fr", "Mnu_An",
                            "Mnu_Station", "Mnu_Auto_Oui", "Mnu_Auto_Non", "Mnu_UTC_Oui", "Mnu_UTC_Non",
-                           "Mnu_Historique"})
+                           "Mnu_Historique", "Mnu_ADIF", "Mnu_Quellon", "Mnu_Feuille_Recap", "Mnu_Imprime_Tout",
+                           "Mnu_Reglement", "Mnu_Mode_Emploi", "Mnu_A_Propos"})
     EXPECT_TRUE(window.findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
   for (const char* name : {"Mnu_Fichier", "Mnu_Langage", "Mnu_Call", "Mnu_Options", "Mnu_Date_Auto",
                            "Mnu_Heure_UTC", "Mnu_Carte", "Mnu_Statistique", "Mnu_Recap_ZIV", "Mnu_Log_Ziv",

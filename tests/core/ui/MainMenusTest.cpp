@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +18,10 @@
 #include "core/ui/Station.h"
 #include "entry/ui/Chargement.h"
 #include "entry/ui/MainGrid.h"
+#include "outputs/ui/Impression.h"
+#include "outputs/ui/OutputMenus.h"
+#include "outputs/ui/Recapitulation.h"
+#include "outputs/ui/Reglement.h"
 #include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
@@ -306,6 +311,30 @@ TEST_F(MenusTest, HistoryShowsTheRevisions) {
   ASSERT_EQ(dialogs.texts().size(), 1);
   EXPECT_EQ(dialogs.texts().front(), QString::fromStdString(historyText()));
   EXPECT_THAT(dialogs.texts().front().toStdString(), StartsWith("V1.0.0   le 14/04/2005 creation a partir de Morvex\r\n"));
+}
+
+TEST_F(MenusTest, OutputMenusAnswerFromTheMenuBar) {
+  setUpStation("F6ABC", "Fr");
+  writeLog("F6ABC", {contact("06/06/26", "F5XYZ", "08:00", "59", "14 Mhz", "SSB")});
+  Main& window = start();
+  dialogs.clearShown();
+
+  window.Mnu_Quellon->trigger();
+  EXPECT_EQ(fileBytes("F6ABC.mvx"), fileBytes("F6ABC.log"));
+  window.Mnu_ADIF->trigger();
+  EXPECT_THAT(fileBytes("F6ABC.adi"), HasSubstr("<call:5>F5XYZ<band:3>20m<mode:3>SSB"));
+  EXPECT_THAT(shownTexts(), ElementsAre("le fichier F6ABC.log a été copié en F6ABC.mvx",
+                                        "le fichier F6ABC.log a été copié en F6ABC.adi"));
+
+  // The sheet rebuilds the tallies through the main window first.
+  window.Mnu_Feuille_Recap->trigger();
+  ASSERT_NE(window.outputMenus()->recapitulation(), nullptr);
+  EXPECT_TRUE(window.outputMenus()->recapitulation()->isVisible());
+  window.Mnu_Imprime_Tout->trigger();
+  ASSERT_NE(window.outputMenus()->impression(), nullptr);
+  window.Mnu_Reglement->trigger();
+  ASSERT_NE(window.outputMenus()->reglement(), nullptr);
+  EXPECT_EQ(window.outputMenus()->reglement()->Reg->count(), 63);
 }
 
 }  // namespace

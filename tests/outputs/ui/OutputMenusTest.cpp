@@ -99,7 +99,7 @@ TEST_F(OutputMenusTest, ListingWindow) {
   EXPECT_EQ(menus.impression()->Visu_Print->count(), 14);
 }
 
-TEST_F(OutputMenusTest, RulesHistoryAboutAndHelp) {
+TEST_F(OutputMenusTest, RulesAboutAndHelp) {
   OutputMenus menus(state, nullptr, &printer);
   menus.Mnu_Reglement_Click();
   ASSERT_NE(menus.reglement(), nullptr);
@@ -109,8 +109,6 @@ TEST_F(OutputMenusTest, RulesHistoryAboutAndHelp) {
   EXPECT_EQ(menus.reglement()->Reg->item(33)->text(),
             QStringLiteral("Envoi du compte rendu avant le 30/06/13 au correcteur de la JNC."));
 
-  dialogs.expectMessage(QString::fromStdString(historyText()));
-  menus.Mnu_Historique_Click();
   dialogs.expectMessage(::testing::StartsWith("Journée Européenne des Ruziduza\r\n                revision  1.7.5\r\n\r\n"));
   menus.Mnu_A_Propos_Click();
 
