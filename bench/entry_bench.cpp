@@ -22,6 +22,7 @@
 #include <fstream>
 #include <memory>
 
+#include "bench/support/AnsweringDialogs.h"
 #include "bench/support/GeneratedLog.h"
 #include "bench/support/OffscreenApplication.h"
 #include "core/AppState.h"
@@ -41,19 +42,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view Station = "F6ABC";
 
-// Every box answered at once, Yes to every question.
-class AnsweringDialogs final : public Dialogs {
- public:
-  void message(const QString&) override { ++shown; }
-  bool yesNo(const QString&) override {
-    ++asked;
-    return true;
-  }
-  bool okCancelCritical(const QString&) override { return true; }
-  bool choosePrinter(QPrinter&) override { return false; }
-  int shown = 0;
-  int asked = 0;
-};
 
 void writeFile(const fs::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);

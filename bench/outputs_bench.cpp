@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include "bench/support/AnsweringDialogs.h"
+#include "bench/support/OffscreenApplication.h"
 #include "bench/support/GeneratedLog.h"
 #include "core/AppState.h"
 #include "core/Station.h"
@@ -96,32 +98,16 @@ void BM_OpenSheetLogic(benchmark::State& state) {
 BENCHMARK(BM_OpenSheetLogic)->ArgName("fromTemplates")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
     ->Repetitions(15)->ReportAggregatesOnly(true);
 
-class SilentDialogs final : public Dialogs {
- public:
-  void message(const QString&) override {}
-  bool yesNo(const QString&) override { return true; }
-  bool okCancelCritical(const QString&) override { return true; }
-  bool choosePrinter(QPrinter&) override { return false; }
-};
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "outputs_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
 
 // What Mnu_Feuille_Recap costs: the rebuild, then the window built and loaded.
 void BM_OpenSheetWindow(benchmark::State& state) {
-  application();
+  offscreenApplication();
   ScratchFolder folder;
   ScratchFolder settingsFolder;
   seedStation(folder.path());
   SettingsStore store(settingsFolder.path());
   FixedClock clock(ClockFields{2026, 6, 6, 12, 0, 0});
-  SilentDialogs dialogs;
+  AnsweringDialogs dialogs;
   AppState appState(folder.path(), store, clock, dialogs);
   appState.StationCall = std::string(Station);
   appState.JncDate = "06/06/26";

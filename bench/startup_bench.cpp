@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/support/AnsweringDialogs.h"
+#include "bench/support/OffscreenApplication.h"
 #include "bench/support/GeneratedLog.h"
 #include "core/AppState.h"
 #include "core/Station.h"
@@ -26,27 +28,9 @@ namespace {
 constexpr std::string_view Station = "F6ABC";
 
 // Every box answered at once (the pre-event instructions, the unknown
-// prefixes of the rebuild), as if the operator pressed OK without delay.
-class AnsweringDialogs final : public Dialogs {
- public:
-  void message(const QString&) override { ++shown; }
-  bool yesNo(const QString&) override { return true; }
-  bool okCancelCritical(const QString&) override { return true; }
-  bool choosePrinter(QPrinter&) override { return false; }
-  int shown = 0;
-};
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "startup_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
 
 void BM_StartUpWith10000Contacts(benchmark::State& state) {
-  application();
+  offscreenApplication();
   ScratchFolder programDir;
   ScratchFolder settingsDir;
   if (!ProgramDir::seed(programDir.path(), BRIVANT_DATA_DIR_FOR_BENCH).ok() ||

@@ -1,0 +1,25 @@
+#pragma once
+// Message boxes for the benchmarks: every box answered at once, Yes and OK to
+// every question, with a count of what was shown.
+
+#include "platform/Dialogs.h"
+
+namespace brivant::bench {
+
+class AnsweringDialogs final : public Dialogs {
+ public:
+  void message(const QString&) override { ++shown; }
+  bool yesNo(const QString&) override {
+    ++asked;
+    return true;
+  }
+  bool okCancelCritical(const QString&) override {
+    ++asked;
+    return true;
+  }
+  bool choosePrinter(QPrinter&) override { return false; }
+  int shown = 0;
+  int asked = 0;
+};
+
+}  // namespace brivant::bench
