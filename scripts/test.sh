@@ -17,7 +17,7 @@ fi
 
 # The independent ADIF reader the export tests compare against.
 if [ ! -d "$here/tests/node/node_modules/adif-parser-ts" ]; then
-  (cd "$here/tests/node" && npm install --no-audit --no-fund --silent >/dev/null)
+  (cd "$here/tests/node" && npm install --no-audit --no-fund --loglevel=error >/dev/null)
 fi
 
 bash "$here/scripts/build.sh" "$folder" "${options[@]}"
