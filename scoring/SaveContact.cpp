@@ -1,6 +1,5 @@
 #include "scoring/SaveContact.h"
 
-#include <future>
 #include <system_error>
 
 #include "core/DateText.h"
@@ -22,17 +21,6 @@ namespace {
 constexpr std::uintmax_t OneContactLogLength = QsoLayout::RecordLength + 2;
 
 constexpr std::string_view DfcfPrefix = "DFCF ";
-
-// A job on a thread of its own; where no thread can be had, it runs when its
-// result is asked for.
-template <class Job>
-auto startJob(Job job) -> std::future<decltype(job())> {
-  try {
-    return std::async(std::launch::async, std::move(job));
-  } catch (const std::system_error&) {
-    return std::async(std::launch::deferred, std::move(job));
-  }
-}
 
 QsoFields fieldsOf(const EntryTexts& texts) {
   QsoFields fields;
@@ -147,35 +135,19 @@ std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::str
 
 ContactFileOutcome updateContactFiles(const std::filesystem::path& programDir, std::string_view call,
                                       const ContactFileJobs& jobs) {
-  const std::string station(call);
-  std::future<Status> firstNames;
-  std::future<Status> directory;
-  std::future<Status> departement;
-  std::future<Result<PrefixLookup>> prefix;
-  if (jobs.firstNameLine)
-    firstNames = startJob([&] {
-      return Ajoute_Prenom(programDir, *jobs.firstNameLine, jobs.firstNameMissing);
-    });
-  if (jobs.directory)
-    directory = startJob([&] {
-      return MAJ_Nomenclature(programDir, jobs.directory->call, jobs.directory->departement, jobs.directory->locator);
-    });
-  if (jobs.departement)
-    departement = startJob([&] {
-      const ContactFileJobs::Flag& flag = *jobs.departement;
-      return MAJ_Fichier_Departement(programDir, station, flag.key, "1", flag.band, flag.mode);
-    });
-  if (jobs.prefix)
-    prefix = startJob([&] {
-      const ContactFileJobs::Flag& flag = *jobs.prefix;
-      return MAJ_Fichier_Prefixe(programDir, station, flag.key, flag.band, flag.mode);
-    });
-
   ContactFileOutcome outcome;
-  if (firstNames.valid()) outcome.firstNames = firstNames.get();
-  if (directory.valid()) outcome.directory = directory.get();
-  if (departement.valid()) outcome.departement = departement.get();
-  if (prefix.valid()) outcome.prefix = prefix.get();
+  if (jobs.firstNameLine) outcome.firstNames = Ajoute_Prenom(programDir, *jobs.firstNameLine, jobs.firstNameMissing);
+  if (jobs.directory)
+    outcome.directory =
+        MAJ_Nomenclature(programDir, jobs.directory->call, jobs.directory->departement, jobs.directory->locator);
+  if (jobs.departement) {
+    const ContactFileJobs::Flag& flag = *jobs.departement;
+    outcome.departement = MAJ_Fichier_Departement(programDir, call, flag.key, "1", flag.band, flag.mode);
+  }
+  if (jobs.prefix) {
+    const ContactFileJobs::Flag& flag = *jobs.prefix;
+    outcome.prefix = MAJ_Fichier_Prefixe(programDir, call, flag.key, flag.band, flag.mode);
+  }
   return outcome;
 }
 

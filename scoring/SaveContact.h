@@ -102,10 +102,8 @@ struct ContactFileOutcome {
   std::optional<Result<PrefixLookup>> prefix;  // what MAJ_Fichier_Prefixe reported
 };
 
-// Runs the jobs.  They touch four different files through four different
-// temporary files, so they run side by side: each replacement waits for its
-// file to reach the disk, and waiting for four one after the other would
-// make the operator wait for four.  Returns when every one has finished.
+// Runs the jobs one after the other (first names, directory, departement,
+// prefix); each replaces its file atomically through its own temporary file.
 ContactFileOutcome updateContactFiles(const std::filesystem::path& programDir, std::string_view call,
                                       const ContactFileJobs& jobs);
 
