@@ -1,6 +1,7 @@
 #include "entry/EntryRules.h"
 
 #include "core/Language.h"
+#include "entry/TallyBands.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -199,10 +200,8 @@ std::optional<QString> firstUnencodableCharacter(const QString& text) {
 std::string defaultReport(std::string_view mode) { return mode == "SSB" ? "59" : "599"; }
 
 std::optional<std::string> pointsOfBand(std::string_view band) {
-  if (band == "3.5 Mhz" || band == "7.0 Mhz") return "1";
-  if (band == "14 Mhz") return "3";
-  if (band == "21 Mhz") return "4";
-  if (band == "28 Mhz") return "5";
+  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
+    if (ScoreBands[i] == band) return std::to_string(ScoreBandWeights[i]);
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "core/Text.h"
 #include "entry/LineScan.h"
+#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -57,23 +58,6 @@ bool storeOneLinePerCall(TextFile::Lines& lines, std::string_view call, std::siz
 
 }  // namespace
 
-std::string upper1252(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z') {
-      c = static_cast<char>(byte - 0x20);
-    } else if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {  // à..þ, not ÷
-      c = static_cast<char>(byte - 0x20);
-    } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {  // š œ ž
-      c = static_cast<char>(byte - 0x10);
-    } else if (byte == 0xFF) {  // ÿ
-      c = static_cast<char>(0x9F);
-    }
-  }
-  return upper;
-}
-
 DirectoryEntry Cherche_Nomenclature(const fs::path& programDir, std::string_view call) {
   DirectoryEntry entry;
   Result<std::string> bytes = TextFile::readAll(programDir / std::string(DirectoryFileName));
@@ -123,7 +107,7 @@ Result<FirstNameEntry> Cherche_Prenom(const fs::path& programDir, std::string_vi
     if (callOfLine(line, FirstNameCallWidth) == call) {  // no early stop: the last line wins
       entry.found = true;
       entry.departement = cutColumns(line, 14, 2);
-      entry.firstName = std::string(trimBlanks(upper1252(line.size() > 16 ? line.substr(16) : std::string_view())));
+      entry.firstName = std::string(trimBlanks(Cp1252::upper(line.size() > 16 ? line.substr(16) : std::string_view())));
     }
     return true;
   });
@@ -136,7 +120,7 @@ QString firstNameListMessage(bool french) {
 }
 
 std::string firstNameLine(std::string_view call, std::string_view dept, std::string_view firstName) {
-  return padRight(call, FirstNameCallWidth + 1) + padRight(dept, 3) + upper1252(firstName);
+  return padRight(call, FirstNameCallWidth + 1) + padRight(dept, 3) + Cp1252::upper(firstName);
 }
 
 Status Ajoute_Prenom(const fs::path& programDir, std::string_view line, bool /*firstNameMissing*/) {

@@ -61,7 +61,4 @@ std::string firstNameLine(std::string_view call, std::string_view dept, std::str
 // created.  Written through "Temporaire.txt" in one atomic replacement.
 Status Ajoute_Prenom(const std::filesystem::path& programDir, std::string_view line, bool firstNameMissing);
 
-// Windows-1252 upper-casing of letters, accented ones included.
-std::string upper1252(std::string_view text);
-
 }  // namespace brivant

@@ -14,6 +14,11 @@ inline constexpr std::array<std::string_view, 17> TallyBandLabels = {
     "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz",  "14 Mhz",  "18 Mhz",  "21 Mhz", "24 Mhz", "28 Mhz",
     "50 Mhz",  "144 Mhz", "432 Mhz", "1.3 Ghz", "2.3 Ghz", "5.7 Ghz", "10 Ghz", "24 Ghz"};
 
+// The five bands that score, in the order of the score counters, and the
+// points of one contact on each.
+inline constexpr std::array<std::string_view, 5> ScoreBands = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
+inline constexpr std::array<int, 5> ScoreBandWeights = {1, 1, 3, 4, 5};
+
 // 1-based column of the first band ("1.8 Mhz") in each kind of tally line.
 inline constexpr std::size_t PrefixFirstBandColumn = 8;
 inline constexpr std::size_t DeptFirstBandColumn = 4;

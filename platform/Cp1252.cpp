@@ -155,6 +155,23 @@ bool canEncode(const QString& text) {
   return true;
 }
 
+std::string upper(std::string_view bytes) {
+  std::string upper(bytes);
+  for (char& c : upper) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'a' && byte <= 'z') {
+      c = static_cast<char>(byte - 0x20);
+    } else if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {  // à..þ, not ÷
+      c = static_cast<char>(byte - 0x20);
+    } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {  // š œ ž
+      c = static_cast<char>(byte - 0x10);
+    } else if (byte == 0xFF) {  // ÿ
+      c = static_cast<char>(0x9F);
+    }
+  }
+  return upper;
+}
+
 std::string upperAscii(std::string_view bytes) {
   std::string out(bytes);
   for (char& c : out) {

@@ -23,6 +23,10 @@ std::string fromQString(const QString& text, bool* ok = nullptr);
 bool canEncode(const QString& text);
 bool canEncode(QChar c);
 
+// 1252 upper-casing of every letter, accented ones included (à -> À, œ -> Œ,
+// ÿ -> Ÿ), as first names, callsigns and locators are stored.
+std::string upper(std::string_view bytes);
+
 // 1252 upper-casing of a..z only (as the entry fields do).
 std::string upperAscii(std::string_view bytes);
 

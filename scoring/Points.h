@@ -8,13 +8,12 @@
 #include <optional>
 #include <string_view>
 
+#include "entry/TallyBands.h"
 #include "platform/Result.h"
 
 namespace brivant {
 
-// The five bands that score, in the order of the counters, and their weights.
-inline constexpr std::array<std::string_view, 5> ScoreBands = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
-inline constexpr std::array<int, 5> ScoreBandWeights = {1, 1, 3, 4, 5};
+// The scoring bands and their weights are ScoreBands and ScoreBandWeights.
 inline constexpr std::array<std::string_view, 2> ScoreModes = {"SSB", "CW"};
 inline constexpr int CastleBonus = 10;
 

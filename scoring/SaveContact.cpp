@@ -126,8 +126,8 @@ std::string editedContactPoints(std::string_view band, std::string_view distance
 std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
                                                std::string_view points) {
   QsoFields fields = fieldsOf(texts);
-  fields.callsign = upper1252(texts.callsign);
-  fields.locator = upper1252(texts.locator);
+  fields.callsign = Cp1252::upper(texts.callsign);
+  fields.locator = Cp1252::upper(texts.locator);
   fields.points = points;
   fields.marker = cutColumns(editedListLine, QsoLayout::Marker.column + QsoLayout::ListOffset, QsoLayout::Marker.width);
   return buildQsoRecord(fields);

@@ -1,3 +1,4 @@
+#include "platform/Cp1252.h"
 #include "scoring/ui/Enregistrer.h"
 
 #include <QComboBox>
@@ -59,7 +60,7 @@ EntryTexts entryTexts(Main& main) {
   t.rstSent = fieldText(main.RSTE_A);
   t.rstReceived = fieldText(main.RSTR_A);
   t.qth = fieldText(main.QTH_A);
-  t.firstName = upper1252(fieldText(main.Prenom_A));
+  t.firstName = Cp1252::upper(fieldText(main.Prenom_A));
   t.distance = fieldText(main.Distance_A);
   t.azimuth = fieldText(main.Azimut_A);
   t.activity = fieldText(main.Activite_A);

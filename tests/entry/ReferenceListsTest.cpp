@@ -143,9 +143,5 @@ TEST_F(FirstNameTest, UnreadableListIsAnError) {
   EXPECT_EQ(firstNameListMessage(false), QStringLiteral("Caution you need the file 'Liste_Prenom.txt'"));
 }
 
-TEST(Upper1252, AccentedLettersToo) {
-  EXPECT_EQ(upper1252("abc\xe9\xe7\xff\x9c\xf7\xdf"), "ABC\xc9\xc7\x9f\x8c\xf7\xdf");
-}
-
 }  // namespace
 }  // namespace brivant

@@ -120,10 +120,12 @@ TEST(Cp1252, MalformedUtf8NeverCrashesAndIsReported) {
   EXPECT_EQ(cp::fromUtf8("\xFF" "abc"), "?abc");
 }
 
-TEST(Cp1252, UpperAsciiOnlyTouchesAtoZ) {
+TEST(Cp1252, UpperAsciiOnlyTouchesAtoZUpperTakesEveryLetter) {
   EXPECT_EQ(cp::upperAscii("f1abc/p"), "F1ABC/P");
   EXPECT_EQ(cp::upperAscii("\xE9t\xE9 \x9C"), "\xE9T\xE9 \x9C");  // é and œ stay
   EXPECT_EQ(cp::upperAscii(""), "");
+  // Full upper-casing takes the accented letters too; ÷ and ß have no capital.
+  EXPECT_EQ(cp::upper("abc\xe9\xe7\xff\x9c\xf7\xdf"), "ABC\xc9\xc7\x9f\x8c\xf7\xdf");
 }
 
 }  // namespace
