@@ -94,14 +94,11 @@ std::vector<std::string> printedListingLines(bool french, std::string_view jncDa
 }
 
 std::string listingFileName(std::string_view stationCall, std::string_view jncDate) {
-  return std::string(stationCall) + "_Log_JNC_" + jncDateSuffix(jncDate) + ".txt";
+  return jncFileName(stationCall, "Log", jncDate);
 }
 
 QString listingSavedMessage(bool french, std::string_view stationCall, std::string_view fileName) {
-  const QString call = Cp1252::toQString(stationCall);
-  const QString name = Cp1252::toQString(fileName);
-  return french ? QStringLiteral("Le Log de %1 a été sauvegardé sous le nom : %2").arg(call, name)
-                : QStringLiteral("The Log %1 was saved as: %2").arg(call, name);
+  return jncSavedMessage(french, "Le Log de %1 a été sauvegardé sous le nom : %2", stationCall, fileName);
 }
 
 ExportOutcome saveListing(const std::filesystem::path& programDir, std::string_view stationCall,

@@ -6,6 +6,19 @@
 
 namespace brivant {
 
+namespace {
+
+std::filesystem::path outputTemporaryFor(const std::filesystem::path& target) {
+  return target.parent_path() / ("." + target.filename().string() + ".tmp");
+}
+
+QString fileNameText(const std::filesystem::path& file) {
+  // Names are made of the station callsign, which the program keeps as 1252.
+  return Cp1252::toQString(file.filename().string());
+}
+
+}  // namespace
+
 std::string_view leftText(std::string_view text, std::size_t n) { return text.substr(0, n); }
 
 std::string_view rightText(std::string_view text, std::size_t n) {
@@ -17,13 +30,24 @@ std::string_view midText(std::string_view text, std::size_t position, std::size_
   return text.substr(position - 1, n);
 }
 
-std::string jncDateSuffix(std::string_view jncDate) {
-  std::string suffix(leftText(jncDate, 2));
-  suffix += '_';
-  suffix += midText(jncDate, 4, 2);
-  suffix += '_';
-  suffix += rightText(trimBlanks(jncDate), 2);
-  return suffix;
+std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate) {
+  std::string name(stationCall);
+  name += '_';
+  name += kind;
+  name += "_JNC_";
+  name += leftText(jncDate, 2);
+  name += '_';
+  name += midText(jncDate, 4, 2);
+  name += '_';
+  name += rightText(trimBlanks(jncDate), 2);
+  name += ".txt";
+  return name;
+}
+
+QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall,
+                        std::string_view fileName) {
+  return (french ? QString::fromUtf8(frenchText) : QStringLiteral("The Log %1 was saved as: %2"))
+      .arg(Cp1252::toQString(stationCall), Cp1252::toQString(fileName));
 }
 
 std::string recapBanner(std::string_view revisionText) {
@@ -42,25 +66,12 @@ std::string joinCrlf(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-std::filesystem::path outputTemporaryFor(const std::filesystem::path& target) {
-  return target.parent_path() / ("." + target.filename().string() + ".tmp");
-}
-
-Status writeOutputFile(const std::filesystem::path& target, std::string_view bytes) {
-  return TextFile::replaceAtomicallyBytes(outputTemporaryFor(target), target, bytes);
-}
-
 ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,
                                     const QString& confirmation) {
-  if (Status written = writeOutputFile(target, bytes); !written) {
+  if (Status written = TextFile::replaceAtomicallyBytes(outputTemporaryFor(target), target, bytes); !written) {
     return {false, outputWriteFailure(french, written.error(), target)};
   }
   return {true, confirmation};
-}
-
-QString fileNameText(const std::filesystem::path& file) {
-  // Names are made of the station callsign, which the program keeps as 1252.
-  return Cp1252::toQString(file.filename().string());
 }
 
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {

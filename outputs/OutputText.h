@@ -1,7 +1,7 @@
 #pragma once
 // Pieces shared by every output the program writes for the organisers and
-// other programs: the date part of their names, the closing banner, writing a
-// whole file atomically and the message of a failed write.
+// other programs: the names and confirmations of the saved listing and sheet,
+// the closing banner, writing a whole file atomically and the failure messages.
 
 #include <QString>
 #include <filesystem>
@@ -26,9 +26,16 @@ std::string_view leftText(std::string_view text, std::size_t n);
 std::string_view rightText(std::string_view text, std::size_t n);
 std::string_view midText(std::string_view text, std::size_t position, std::size_t n);
 
-// "dd_mm_yy" cut from JncDate: the first 2 characters, 2 from the 4th and the
-// last 2 of the blank-trimmed date.
-std::string jncDateSuffix(std::string_view jncDate);
+// The name of a file saved for the organisers: StationCall + "_" + kind +
+// "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
+// characters, 2 from the 4th and the last 2 of the blank-trimmed date).
+std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
+
+// The confirmation that such a file was saved: frenchText (UTF-8, %1 the
+// callsign, %2 the file name) in French; in English the listing and the sheet
+// both read "The Log %1 was saved as: %2".
+QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall,
+                        std::string_view fileName);
 
 // The line that closes the sheet and the listing: "Brivant Rev " + revision.
 std::string recapBanner(std::string_view revisionText);
@@ -36,14 +43,9 @@ std::string recapBanner(std::string_view revisionText);
 // Joins lines with CR LF after each.
 std::string joinCrlf(const std::vector<std::string>& lines);
 
-// The temporary file an output is first written to: hidden, beside the target.
-std::filesystem::path outputTemporaryFor(const std::filesystem::path& target);
-
-// Writes the whole output through its temporary file, flushed and renamed
-// over the target: a failure leaves any previous output as it was.
-Status writeOutputFile(const std::filesystem::path& target, std::string_view bytes);
-
-// Writes the output and returns the confirmation, or the failure message.
+// Writes the whole output through a hidden temporary file beside it,
+// flushed and renamed over the target (a failure leaves any previous output
+// as it was), and returns the confirmation or the failure message.
 ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,
                                     const QString& confirmation);
 
@@ -52,8 +54,5 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target);
 // The message of an input that could not be read.
 QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source);
-
-// A file name of the program directory (Windows-1252 bytes) for a message.
-QString fileNameText(const std::filesystem::path& file);
 
 }  // namespace brivant

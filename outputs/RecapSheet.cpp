@@ -68,6 +68,18 @@ std::string_view recapRowLabel(std::size_t row) {
   return row < Labels.size() ? Labels[row] : std::string_view{};
 }
 
+RecapIdentityCaptions identityCaptions(bool french) {
+  return {pick(french, "Nom", "Name"),
+          pick(french, "Prenom", "First_name"),
+          pick(french, "Indicatif", "Callsign"),
+          QStringLiteral("Adresse 1"),
+          QStringLiteral("Adresse 2"),
+          pick(french, "Pays", "Country"),
+          pick(french, "Reference et nom du Chateau", "Reference and name of Castle"),
+          pick(french, "Nom de la commune", "Commune name"),
+          pick(french, "Liste des opérateurs", "List of operators")};
+}
+
 RecapIdentity readIdentity(const SettingsStore& store, std::string_view stationCall) {
   RecapIdentity identity;
   for (const IdentityKey& entry : IdentityKeys) {
@@ -168,19 +180,20 @@ std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, 
     }
     return std::nullopt;
   };
-  const std::array<std::pair<const QString*, QString>, 9> boxes{{
-      {&identity.nom, pick(french, "Nom", "Name")},
-      {&identity.prenom, pick(french, "Prenom", "First_name")},
-      {&identity.indicatif, pick(french, "Indicatif", "Callsign")},
-      {&identity.adresse1, QStringLiteral("Adresse 1")},
-      {&identity.adresse2, QStringLiteral("Adresse 2")},
-      {&identity.pays, pick(french, "Pays", "Country")},
-      {&identity.reference, pick(french, "Reference et nom du Chateau", "Reference and name of Castle")},
-      {&identity.commune, pick(french, "Nom de la commune", "Commune name")},
-      {&identity.operateurs, pick(french, "Liste des opérateurs", "List of operators")},
+  const RecapIdentityCaptions captions = identityCaptions(french);
+  const std::array<std::pair<const QString*, const QString*>, 9> boxes{{
+      {&identity.nom, &captions.nom},
+      {&identity.prenom, &captions.prenom},
+      {&identity.indicatif, &captions.indicatif},
+      {&identity.adresse1, &captions.adresse1},
+      {&identity.adresse2, &captions.adresse2},
+      {&identity.pays, &captions.pays},
+      {&identity.reference, &captions.reference},
+      {&identity.commune, &captions.commune},
+      {&identity.operateurs, &captions.operateurs},
   }};
-  for (const auto& [text, name] : boxes) {
-    if (auto character = check(*text)) return UnwritableText{name, *character};
+  for (const auto& [text, caption] : boxes) {
+    if (auto character = check(*text)) return UnwritableText{*caption, *character};
   }
   static constexpr std::array<const char*, RecapColumnCount> Columns{"QSO", "Point", "MCT", "MDP", "MPV"};
   for (std::size_t row = 0; row < RecapRowCount; ++row) {
@@ -263,14 +276,12 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
 }
 
 std::string recapFileName(std::string_view stationCall, std::string_view jncDate) {
-  return std::string(stationCall) + "_Recapitulatif_JNC_" + jncDateSuffix(jncDate) + ".txt";
+  return jncFileName(stationCall, "Recapitulatif", jncDate);
 }
 
 QString recapSavedMessage(bool french, std::string_view stationCall, std::string_view fileName) {
-  const QString call = Cp1252::toQString(stationCall);
-  const QString name = Cp1252::toQString(fileName);
-  return french ? QStringLiteral("La feuille récapitulative JNC de %1 a été sauvegardée sous le nom : %2").arg(call, name)
-                : QStringLiteral("The Log %1 was saved as: %2").arg(call, name);
+  return jncSavedMessage(french, "La feuille récapitulative JNC de %1 a été sauvegardée sous le nom : %2", stationCall,
+                         fileName);
 }
 
 ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::string_view stationCall,

@@ -31,6 +31,13 @@ struct RecapIdentity {
   QString categorie;  // "1", "2", "3" or empty: the selected Option1 item
 };
 
+// The captions beside the identity boxes, in the interface language; a
+// message names a box by its caption.
+struct RecapIdentityCaptions {
+  QString nom, prenom, indicatif, adresse1, adresse2, pays, reference, commune, operateurs;
+};
+RecapIdentityCaptions identityCaptions(bool french);
+
 RecapIdentity readIdentity(const SettingsStore& store, std::string_view stationCall);
 // Writes the ten keys; stops at the first failure.
 Status storeIdentity(SettingsStore& store, std::string_view stationCall, const RecapIdentity& identity);

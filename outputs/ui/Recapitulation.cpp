@@ -15,7 +15,6 @@
 #include "outputs/ui/PrintJob.h"
 #include "outputs/ui/SavePrintButtons.h"
 #include "platform/Cp1252.h"
-#include "platform/ui/Printer.h"
 
 namespace brivant {
 
@@ -70,9 +69,9 @@ void Recapitulation::buildControls() {
   Prenom = box(this, QStringLiteral("Prenom"));
   Label4 = label(this, "Label4");
   Indicatif = box(this, QStringLiteral("Indicatif"));
-  Label3 = label(this, "Label3", QStringLiteral("Adresse 1"));
+  Label3 = label(this, "Label3");
   Adresse1 = box(this, QStringLiteral("Adresse1"));
-  Label1 = label(this, "Label1", QStringLiteral("Adresse 2"));
+  Label1 = label(this, "Label1");
   Adresse2 = box(this, QStringLiteral("Adresse2"));
   Label2 = label(this, "Label2");
   Pays = box(this, QStringLiteral("Pays"));
@@ -180,17 +179,20 @@ void Recapitulation::setCaptions() {
   setWindowTitle(pick(french, "Feuille récapitulative", "Recapitulative sheet"));
   Label13->setText(pick(french, "Journée Nationale des Razeraro du ", "Ravuzore Ruruzav Evu ") +
                    Cp1252::toQString(state_.JncDate));
-  Label6->setText(pick(french, "Nom", "Name"));
-  Label5->setText(pick(french, "Prenom", "First_name"));
-  Label4->setText(pick(french, "Indicatif", "Callsign"));
-  Label2->setText(pick(french, "Pays", "Country"));
+  const RecapIdentityCaptions captions = identityCaptions(french);
+  Label6->setText(captions.nom);
+  Label5->setText(captions.prenom);
+  Label4->setText(captions.indicatif);
+  Label3->setText(captions.adresse1);
+  Label1->setText(captions.adresse2);
+  Label2->setText(captions.pays);
   Option1[0]->setText(pick(french, "Opérateur de Château en portable", "Operator Castle in /P"));
   Option1[1]->setText(pick(french, "Opérateur de Château (Résident)", "Opérator Castle Resident"));
   Option1[2]->setText(pick(french, "Opérateur individuel et SWL", "Individual operator and SWL"));
   Label11->setText(pick(french, "Opérateur de château :", "Operator Castle :"));
-  Label9->setText(pick(french, "Reference et nom du Chateau", "Reference and name of Castle"));
-  Label10->setText(pick(french, "Nom de la commune", "Commune name"));
-  Label15->setText(pick(french, "Liste des opérateurs", "List of operators"));
+  Label9->setText(captions.reference);
+  Label10->setText(captions.commune);
+  Label15->setText(captions.operateurs);
   Text9->setText(pick(french, "Bande", "Band"));
   setSavePrintCaptions({Enregistrer, Imprimer, Quitter}, french);
 }
