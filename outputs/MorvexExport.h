@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "outputs/AdifExport.h"
+#include "outputs/OutputText.h"
 
 namespace brivant {
 

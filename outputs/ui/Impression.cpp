@@ -1,7 +1,6 @@
 #include "outputs/ui/Impression.h"
 
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include "core/History.h"
-#include "core/LogFile.h"
 #include "entry/Rebuild.h"
 #include "outputs/AdifExport.h"
 #include "outputs/MorvexExport.h"

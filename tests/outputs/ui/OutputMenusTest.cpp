@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
-#include "core/History.h"
 #include "outputs/ui/HelpWindow.h"
 #include "outputs/ui/Impression.h"
 #include "outputs/ui/Recapitulation.h"
