@@ -200,9 +200,9 @@ std::optional<QString> firstUnencodableCharacter(const QString& text) {
 std::string defaultReport(std::string_view mode) { return mode == "SSB" ? "59" : "599"; }
 
 std::optional<std::string> pointsOfBand(std::string_view band) {
-  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
-    if (ScoreBands[i] == band) return std::to_string(ScoreBandWeights[i]);
-  return std::nullopt;
+  const std::optional<std::size_t> index = scoreBandIndex(band);
+  if (!index) return std::nullopt;
+  return std::to_string(ScoreBandWeights[*index]);
 }
 
 DepartementEntry departementOfField(std::string_view text) {

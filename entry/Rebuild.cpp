@@ -23,7 +23,6 @@ namespace {
 // the other; it still does, once per file.
 constexpr std::string_view RebuildTemporary = "Temporaire.txt";
 constexpr std::string_view ResetTemporary = "Temporaire.txt";
-constexpr std::array<std::string_view, 2> Modes = {"SSB", "CW"};
 
 // What the rebuild reads from one logged contact.
 struct LoggedContact {
@@ -192,26 +191,26 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
   std::vector<std::string> absent;
   std::array<Tally, 2> prefixTallies{*prefixTemplate, *prefixTemplate};
   std::array<Tally, 2> deptTallies{*deptTemplate, *deptTemplate};
-  for (std::size_t m = 0; m < Modes.size(); ++m) {
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
     absent.clear();  // the list ends with the last pass's keys
     for (const LoggedContact& contact : contacts) {
       // A line without a callsign is no contact: it has no prefix to look up.
-      if (contact.mode != Modes[m] || contact.callsign.empty()) continue;
+      if (contact.mode != TallyModes[m] || contact.callsign.empty()) continue;
       Reconstruit_Prefixes(prefixTallies[m], prefixIndex, contact, absent, outcome.unknownCallsigns);
     }
   }
-  for (std::size_t m = 0; m < Modes.size(); ++m) {
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
     for (const LoggedContact& contact : contacts)
-      if (contact.mode == Modes[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
+      if (contact.mode == TallyModes[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
   }
 
-  for (std::size_t m = 0; m < Modes.size(); ++m) {
-    if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, Modes[m]), prefixTallies[m]); !s)
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+    if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, TallyModes[m]), prefixTallies[m]); !s)
       return s.error();
   }
   if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), joinLines(absent)); !s) return s.error();
-  for (std::size_t m = 0; m < Modes.size(); ++m) {
-    if (Status s = writeTally(programDir, deptTallyPath(programDir, call, Modes[m]), deptTallies[m]); !s)
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+    if (Status s = writeTally(programDir, deptTallyPath(programDir, call, TallyModes[m]), deptTallies[m]); !s)
       return s.error();
   }
   return outcome;
@@ -239,9 +238,9 @@ Status resetStationFiles(const fs::path& programDir, std::string_view call) {
                         ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), log, {})
                         : TextFile::copy(logTemplate, log);
   if (!logReset) return logReset;
-  for (std::string_view mode : Modes)
+  for (std::string_view mode : TallyModes)
     if (Status s = TextFile::copy(deptTemplate, deptTallyPath(programDir, call, mode)); !s) return s;
-  for (std::string_view mode : Modes)
+  for (std::string_view mode : TallyModes)
     if (Status s = TextFile::copy(prefixTemplate, prefixTallyPath(programDir, call, mode)); !s) return s;
   return {};
 }

@@ -20,9 +20,9 @@ std::optional<std::size_t> shifted(std::optional<std::size_t> index, std::size_t
 
 }  // namespace
 
-std::optional<std::size_t> bandIndexExact(std::string_view band) {
-  for (std::size_t i = 0; i < TallyBandLabels.size(); ++i)
-    if (TallyBandLabels[i] == band) return i;
+std::optional<std::size_t> scoreBandIndex(std::string_view band) {
+  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
+    if (ScoreBands[i] == band) return i;
   return std::nullopt;
 }
 

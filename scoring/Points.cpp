@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/LogFile.h"
-#include "core/Text.h"
 #include "entry/DeptTally.h"
 #include "entry/LineScan.h"
 #include "entry/PrefixTally.h"
@@ -21,6 +20,17 @@ constexpr std::size_t BandWidth = 10;
 constexpr std::size_t ModeColumn = 60;
 constexpr std::size_t ModeWidth = 5;
 constexpr std::size_t ActivityColumn = 165;
+
+// The flag column of each scoring band in a tally line whose first band sits
+// at firstBandColumn.
+using ScoreBandColumns = std::array<std::size_t, ScoreBands.size()>;
+constexpr ScoreBandColumns scoreBandColumns(std::size_t firstBandColumn) {
+  ScoreBandColumns columns{};
+  for (std::size_t b = 0; b < ScoreBands.size(); ++b) columns[b] = firstBandColumn + *bandIndexExact(ScoreBands[b]);
+  return columns;
+}
+constexpr ScoreBandColumns PrefixColumns = scoreBandColumns(PrefixFirstBandColumn);
+constexpr ScoreBandColumns DeptColumns = scoreBandColumns(DeptFirstBandColumn);
 
 Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters) {
   Result<std::string> bytes = TextFile::readAll(file);
@@ -46,8 +56,8 @@ Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters
 }
 
 // Adds 1 to the counter of each scoring band whose flag is set, per line.
-Status countTally(const fs::path& file, const std::array<std::size_t, 5>& columns, std::size_t mode,
-                  int BandModeCounts::*counter, ScoreCounters& counters) {
+Status countTally(const fs::path& file, const ScoreBandColumns& columns, std::size_t mode, int BandModeCounts::*counter,
+                  ScoreCounters& counters) {
   Result<std::string> bytes = TextFile::readAll(file);
   if (!bytes) return bytes.error();
   scanLines(*bytes, [&](std::string_view line) {
@@ -60,29 +70,23 @@ Status countTally(const fs::path& file, const std::array<std::size_t, 5>& column
 
 }  // namespace
 
-std::optional<std::size_t> scoreBandIndex(std::string_view band) {
-  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
-    if (ScoreBands[i] == band) return i;
-  return std::nullopt;
-}
-
 std::optional<std::size_t> scoreModeIndex(std::string_view mode) {
-  for (std::size_t i = 0; i < ScoreModes.size(); ++i)
-    if (ScoreModes[i] == mode) return i;
+  for (std::size_t i = 0; i < TallyModes.size(); ++i)
+    if (TallyModes[i] == mode) return i;
   return std::nullopt;
 }
 
 Result<ScoreCounters> countScore(const fs::path& programDir, std::string_view call, ActivityRule rule) {
   ScoreCounters counters;
   if (Status s = countLog(logFilePath(programDir, call), rule, counters); !s) return s.error();
-  for (std::size_t m = 0; m < ScoreModes.size(); ++m) {
-    if (Status s = countTally(prefixTallyPath(programDir, call, ScoreModes[m]), ScorePrefixColumns, m,
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+    if (Status s = countTally(prefixTallyPath(programDir, call, TallyModes[m]), PrefixColumns, m,
                               &BandModeCounts::prefixes, counters);
         !s)
       return s.error();
   }
-  for (std::size_t m = 0; m < ScoreModes.size(); ++m) {
-    if (Status s = countTally(deptTallyPath(programDir, call, ScoreModes[m]), ScoreDeptColumns, m,
+  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+    if (Status s = countTally(deptTallyPath(programDir, call, TallyModes[m]), DeptColumns, m,
                               &BandModeCounts::departements, counters);
         !s)
       return s.error();

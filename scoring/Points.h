@@ -2,7 +2,6 @@
 // The event score: contact points weighted by band times the multiplier
 // (castle bonus, departements and prefixes contacted per band and mode).
 
-#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -13,13 +12,9 @@
 
 namespace brivant {
 
-// The scoring bands and their weights are ScoreBands and ScoreBandWeights.
-inline constexpr std::array<std::string_view, 2> ScoreModes = {"SSB", "CW"};
+// The scoring bands, their weights and the modes are ScoreBands,
+// ScoreBandWeights and TallyModes.
 inline constexpr int CastleBonus = 10;
-
-// Flag columns of the five bands in the tally files.
-inline constexpr std::array<std::size_t, 5> ScorePrefixColumns = {9, 10, 12, 14, 16};
-inline constexpr std::array<std::size_t, 5> ScoreDeptColumns = {5, 6, 8, 10, 12};
 
 struct BandModeCounts {
   int contacts = 0;      // n(b, m)
@@ -29,7 +24,7 @@ struct BandModeCounts {
 };
 
 struct ScoreCounters {
-  BandModeCounts cell[2][5];  // [0 SSB, 1 CW][0..4 = 3.5, 7.0, 14, 21, 28 Mhz]
+  BandModeCounts cell[TallyModes.size()][ScoreBands.size()];  // [0 SSB, 1 CW][0..4 = 3.5, 7.0, 14, 21, 28 Mhz]
 };
 
 // How a log line's activity column makes a castle contact.
@@ -54,8 +49,7 @@ long long scoreOf(const ScoreCounters& counters);
 // The score shown in P_QSO.
 Result<long long> Calcul_Points(const std::filesystem::path& programDir, std::string_view call);
 
-// Index of a band among ScoreBands and of a mode among ScoreModes (exact text).
-std::optional<std::size_t> scoreBandIndex(std::string_view band);
+// Index of a mode among TallyModes (exact text); scoreBandIndex gives the band's.
 std::optional<std::size_t> scoreModeIndex(std::string_view mode);
 
 }  // namespace brivant
