@@ -8,6 +8,7 @@
 
 #include "bench/support/GeneratedLog.h"
 #include "core/Station.h"
+#include "entry/DeptTally.h"
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
 #include "entry/ReferenceLists.h"
@@ -32,16 +33,13 @@ void seedStation(const fs::path& programDir) {
 }
 
 void resetTallies(const fs::path& programDir) {
-  for (std::string_view mode : {"SSB", "CW"}) {
-    const std::string station(Station);
-    fs::copy_file(programDir / std::string(PrefixTemplate),
-                  programDir / (station + "_Prefixe_" + std::string(mode) + ".txt"),
+  for (std::string_view mode : TallyModes) {
+    fs::copy_file(programDir / std::string(PrefixTemplate), prefixTallyPath(programDir, Station, mode),
                   fs::copy_options::overwrite_existing);
-    fs::copy_file(programDir / std::string(DepartementTemplate),
-                  programDir / (station + "_Departement_" + std::string(mode) + ".txt"),
+    fs::copy_file(programDir / std::string(DepartementTemplate), deptTallyPath(programDir, Station, mode),
                   fs::copy_options::overwrite_existing);
   }
-  fs::remove(programDir / (std::string(Station) + "_Absent.txt"));
+  fs::remove(absentListPath(programDir, Station));
 }
 
 void checkRebuild(benchmark::State& state, const Result<RebuildOutcome>& outcome) {

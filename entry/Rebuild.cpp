@@ -254,21 +254,13 @@ QString resetQuestion(bool french, std::string_view call) {
 }
 
 Status Copie_Securite(const fs::path& programDir, std::string_view call) {
-  const std::string station(call);
-  struct Copy {
-    std::string from;
-    std::string to;
-  };
-  const std::array<Copy, 5> copies{{
-      {station + ".log", station + ".bak"},
-      {station + "_Departement_SSB.txt", station + "_Departement_SSB.bak"},
-      {station + "_Departement_CW.txt", station + "_Departement_CW.bak"},
-      {station + "_Prefixe_SSB.txt", station + "_Prefixe_SSB.bak"},
-      {station + "_Prefixe_CW.txt", station + "_Prefixe_CW.bak"},
-  }};
+  const std::array<fs::path, 5> files{logFilePath(programDir, call), deptTallyPath(programDir, call, "SSB"),
+                                      deptTallyPath(programDir, call, "CW"), prefixTallyPath(programDir, call, "SSB"),
+                                      prefixTallyPath(programDir, call, "CW")};
   Status first;
-  for (const Copy& copy : copies) {
-    Status done = TextFile::copy(programDir / copy.from, programDir / copy.to);
+  for (const fs::path& file : files) {
+    fs::path backup = file;
+    Status done = TextFile::copy(file, backup.replace_extension(".bak"));
     if (!done && first) first = done;
   }
   return first;
