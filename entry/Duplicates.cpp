@@ -1,6 +1,6 @@
 #include "entry/Duplicates.h"
 
-#include "core/Text.h"
+#include "entry/LineScan.h"
 
 namespace brivant {
 
@@ -8,12 +8,7 @@ namespace {
 
 using DuplicateColumns::Cut;
 
-// A trimmed cut without copying; a short line reads as blank-padded, so the
-// part beyond its end is simply absent.
-std::string_view cut(std::string_view line, Cut where) {
-  if (where.column - 1 >= line.size()) return {};
-  return trimBlanks(line.substr(where.column - 1, where.length));
-}
+std::string_view cut(std::string_view line, Cut where) { return trimmedField(line, where.column, where.length); }
 
 std::string_view referenceForScan(std::string_view line) {
   const std::string_view reference = cut(line, DuplicateColumns::Reference);

@@ -1,6 +1,7 @@
 #include "entry/EditContact.h"
 
 #include "core/Language.h"
+#include "core/QsoRecord.h"
 #include "core/Text.h"
 #include "platform/Cp1252.h"
 
@@ -27,23 +28,24 @@ int leadingValue(std::string_view text) {
 }  // namespace
 
 EditedContact editedContactOf(std::string_view line) {
+  using namespace QsoLayout;
   EditedContact c;
-  c.number = cutTrimmed(line, 1, 5);
-  c.date = cutTrimmed(line, 7, 8);
-  c.callsign = cutTrimmed(line, 17, 12);
-  c.start = cutTrimmed(line, 29, 5);
-  c.end = cutTrimmed(line, 36, 5);
-  c.departement = cutTrimmed(line, 43, 3);
-  c.locator = cutTrimmed(line, 48, 6);
-  c.band = cutTrimmed(line, 56, 8);
-  c.mode = cutTrimmed(line, 66, 7);
-  c.rstSent = cutTrimmed(line, 75, 8);
-  c.rstReceived = cutTrimmed(line, 85, 8);
-  c.reference = cutTrimmed(line, 95, 20);
-  c.firstName = cutTrimmed(line, 117, 15);
-  c.points = cutTrimmed(line, 134, 5);
-  c.activityIndex = leadingValue(cutColumns(line, 171, 2));
-  c.castleName = cutTrimmed(line, 175, 30);
+  c.number = cutTrimmed(line, 1, NumberWidth);
+  c.date = listFieldTrimmed(line, Date);
+  c.callsign = listFieldTrimmed(line, Callsign);
+  c.start = listFieldTrimmed(line, StartTime);
+  c.end = listFieldTrimmed(line, EndTime);
+  c.departement = listFieldTrimmed(line, Departement);
+  c.locator = listFieldTrimmed(line, Locator);
+  c.band = listFieldTrimmed(line, Band);
+  c.mode = listFieldTrimmed(line, Mode);
+  c.rstSent = listFieldTrimmed(line, RstSent);
+  c.rstReceived = listFieldTrimmed(line, RstReceived);
+  c.reference = listFieldTrimmed(line, Qth);
+  c.firstName = listFieldTrimmed(line, FirstName);
+  c.points = listFieldTrimmed(line, Points);
+  c.activityIndex = leadingValue(listField(line, Activity));
+  c.castleName = listFieldTrimmed(line, CastleName);
   return c;
 }
 
