@@ -1,5 +1,7 @@
 #include "entry/DeleteContact.h"
 
+#include <algorithm>
+
 #include "core/Language.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
@@ -32,19 +34,11 @@ Result<DeleteOutcome> deleteLoggedContact(const std::filesystem::path& programDi
   DeleteOutcome outcome;
   if (row < listLines.size()) {
     const std::string_view record = recordOfListLine(listLines[row]);
-    std::size_t found = lines.size();
-    if (row < lines.size() && lines[row] == record) {
-      found = row;
-    } else {
-      for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == record) {
-          found = i;
-          break;
-        }
-      }
-    }
-    if (found < lines.size()) {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(found));
+    const auto found = row < lines.size() && lines[row] == record
+                           ? lines.begin() + static_cast<std::ptrdiff_t>(row)
+                           : std::find(lines.begin(), lines.end(), record);
+    if (found != lines.end()) {
+      lines.erase(found);
       if (Status written = TextFile::replaceAtomically(programDir / std::string(DeleteTemporary), logFile, lines);
           !written)
         return written.error();
