@@ -14,10 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <fstream>
 #include <memory>
@@ -30,7 +28,6 @@
 #include "core/ui/Main.h"
 #include "entry/ui/EntryChain.h"
 #include "platform/Clock.h"
-#include "platform/Cp1252.h"
 #include "platform/ProgramDir.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextFile.h"
@@ -41,7 +38,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view Station = "F6ABC";
-
 
 void writeFile(const fs::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -4,7 +4,6 @@
 #include "core/QsoRecord.h"
 #include "entry/DeleteContact.h"
 #include "platform/TextFile.h"
-#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 
 namespace brivant {

@@ -2,7 +2,6 @@
 
 #include "core/QsoRecord.h"
 #include "entry/EditContact.h"
-#include "tests/support/ScriptedDialogs.h"
 
 namespace brivant {
 namespace {

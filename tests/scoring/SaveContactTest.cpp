@@ -141,12 +141,6 @@ TEST(SaveContact, OneContactLogIs201Bytes) {
   EXPECT_EQ(oneContactEditMessage(false), QStringLiteral("There must be at least TWO QSO recorded to change the first QSO"));
 }
 
-}  // namespace
-}  // namespace brivant
-
-namespace brivant {
-namespace {
-
 class ContactFilesTest : public ::testing::Test {
  protected:
   void SetUp() override { testing::seedStation(dir.path(), "F6ABC"); }
