@@ -110,10 +110,14 @@ bool Main::Charge_Liste_QSO() {
     raiseFileError(lines.error(), MissingFileLabel::Log);
     return false;
   }
-  listModel_->setLines(std::move(lines).value());
+  showList(std::move(lines).value());
+  return true;
+}
+
+void Main::showList(std::vector<std::string> lines) {
+  listModel_->setLines(std::move(lines));
   state_.QsoCount = listModel_->rowCount();
   Frame4->setTitle(frame4Caption(french(), state_.QsoCount));
-  return true;
 }
 
 bool Main::Affiche_Departements(std::string_view band, std::string_view mode) {

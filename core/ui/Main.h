@@ -24,10 +24,11 @@
 //     text itself (typed capitals) and swallow the original key;
 //   - onMouse(field, QEvent::MouseButtonDblClick / MouseButtonPress, handler)
 //     does the same for clicks and double clicks;
-//   - Charge_Liste_QSO, Affiche_Departements, showPoints, appendListLine,
-//     selectLastQso and raiseFileError are the shared window operations; each
-//     returns false when the operation had to stop (the missing-file window is
-//     then up, or the program is ending) and the caller must stop too;
+//   - Charge_Liste_QSO, Affiche_Departements, showPoints, showList,
+//     appendListLine, selectLastQso and raiseFileError are the shared window
+//     operations; those that return a bool return false when the operation had
+//     to stop (the missing-file window is then up, or the program is ending)
+//     and the caller must stop too;
 //   - the buttons Enregistrer, Annuler, Editer, Effacer start disabled and have
 //     no handler: the entry chain connects and enables them.
 
@@ -104,6 +105,9 @@ class Main final : public QMainWindow {
   bool Affiche_Departements(std::string_view band, std::string_view mode);
   // Calcul_Points into P_QSO.
   bool showPoints();
+  // The list, QsoCount and Frame4 from list lines already in hand (the log as
+  // a rewrite just left it), without reading the file again.
+  void showList(std::vector<std::string> lines);
   // Adds one list line at the end of Liste_QSO (a contact just appended).
   void appendListLine(std::string listLine);
   void selectLastQso();

@@ -98,13 +98,15 @@ int Efface_QSO(Main& main, std::string_view callsign) {
   if (!state.dialogs.yesNo(deleteQuestion(callsign))) return 1;
   const int row = main.selectedQso();
   if (row < 0) return 1;
-  const Result<DeleteOutcome> outcome =
+  Result<DeleteOutcome> outcome =
       deleteLoggedContact(state.programDir, state.StationCall, main.listLines(), static_cast<std::size_t>(row));
   if (!outcome) {
     main.raiseFileError(outcome.error(), MissingFileLabel::Log);
     return 1;
   }
-  if (!main.Charge_Liste_QSO()) return 1;
+  if (main.programEnded()) return 1;
+  // The deletion read the log and returns the list as it now is.
+  main.showList(std::move(outcome.value().lines));
   awaitInput(main.Indicatif_A);
   main.selectLastQso();
   return outcome->removed ? 0 : 1;

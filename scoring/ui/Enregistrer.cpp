@@ -1,4 +1,3 @@
-#include "platform/Cp1252.h"
 #include "scoring/ui/Enregistrer.h"
 
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include "core/SettingsKeys.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Main.h"
-#include "core/ui/QsoListModel.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
 #include "entry/EntryRules.h"
@@ -24,6 +22,7 @@
 #include "entry/ui/EditDelete.h"
 #include "entry/ui/EntryFields.h"
 #include "entry/ui/MainMaintenance.h"
+#include "platform/Cp1252.h"
 #include "scoring/SaveContact.h"
 
 namespace brivant {
@@ -67,13 +66,6 @@ EntryTexts entryTexts(Main& main) {
   t.activityIndex = main.Activite_A->currentIndex();
   t.castleName = fieldText(main.Remarques_A);
   return t;
-}
-
-// The list as the log now is, without reading the file again.
-void showList(Main& main, ListLines lines) {
-  main.listModel()->setLines(std::move(lines));
-  main.state().QsoCount = main.listModel()->rowCount();
-  main.Frame4->setTitle(frame4Caption(main.french(), main.state().QsoCount));
 }
 
 // A reference list that cannot be written must not cost the contact: the
@@ -151,7 +143,7 @@ bool saveNewContact(Main& main, EntryTexts& texts) {
       main.raiseFileError(lines.error(), MissingFileLabel::Log);
       return false;
     }
-    showList(main, std::move(lines).value());
+    main.showList(std::move(lines).value());
   } else {
     progress(main, 7);
     if (const Status added = Ajout_Log(state.programDir, state.StationCall, *record); !added) {
@@ -181,7 +173,7 @@ bool saveEditedContact(Main& main, const EntryTexts& texts) {
     return false;
   }
   progress(main, 12);
-  showList(main, std::move(lines).value());
+  main.showList(std::move(lines).value());
   main.selectLastQso();
 
   main.Indicatif_A->setEnabled(true);
