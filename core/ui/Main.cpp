@@ -132,6 +132,14 @@ bool Main::Affiche_Departements(std::string_view band, std::string_view mode) {
   return true;
 }
 
+bool Main::showEntryGrid(Frame3Caller caller) {
+  state_.GridBand = state_.EntryBand;
+  const std::string mode = Cp1252::fromQString(Mode_A->currentText());
+  if (!Affiche_Departements(state_.GridBand, mode)) return false;
+  Frame3->setTitle(frame3Caption(caller, french(), state_.DeptCount, state_.GridBand, mode));
+  return true;
+}
+
 bool Main::showPoints() {
   if (programEnded_) return false;
   const Result<long long> points = Calcul_Points(state_.programDir, state_.StationCall);

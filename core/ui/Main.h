@@ -24,7 +24,7 @@
 //     text itself (typed capitals) and swallow the original key;
 //   - onMouse(field, QEvent::MouseButtonDblClick / MouseButtonPress, handler)
 //     does the same for clicks and double clicks;
-//   - Charge_Liste_QSO, Affiche_Departements, showPoints, showList,
+//   - Charge_Liste_QSO, Affiche_Departements, showEntryGrid, showPoints, showList,
 //     appendListLine, selectLastQso and raiseFileError are the shared window
 //     operations; those that return a bool return false when the operation had
 //     to stop (the missing-file window is then up, or the program is ending)
@@ -67,6 +67,7 @@ class DeptGridView;
 class Gestion_Erreur;
 class QsoListModel;
 class Station;
+enum class Frame3Caller;
 
 class Main final : public QMainWindow {
   Q_OBJECT
@@ -103,6 +104,9 @@ class Main final : public QMainWindow {
   bool Charge_Liste_QSO();
   // The grid for a band and mode; sets DeptCount.
   bool Affiche_Departements(std::string_view band, std::string_view mode);
+  // The grid of the band being entered (it becomes GridBand) and of the mode
+  // shown, and its count in Frame3's title as the caller words it.
+  bool showEntryGrid(Frame3Caller caller);
   // Calcul_Points into P_QSO.
   bool showPoints();
   // The list, QsoCount and Frame4 from list lines already in hand (the log as

@@ -119,9 +119,7 @@ bool Main::Form_Load() {
   if (!rebuildFromLog(*this, false)) return false;
 
   // 26. The departement grid and its count.
-  const std::string mode = Cp1252::fromQString(Mode_A->currentText());
-  if (!Affiche_Departements(state_.GridBand, mode)) return false;
-  Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, french(), state_.DeptCount, state_.EntryBand, mode));
+  if (!showEntryGrid(Frame3Caller::StartUpOrSave)) return false;
 
   // 27. The score.
   return showPoints();

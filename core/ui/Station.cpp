@@ -208,10 +208,11 @@ void Station::Validation_Click() {
   // The window closes whatever follows: a missing file raises its own window.
   accept();
   if (!main_.Charge_Liste_QSO()) return;
-  if (!main_.Affiche_Departements(state.GridBand, Cp1252::fromQString(main_.Mode_A->currentText()))) return;
+  const std::string mode = Cp1252::fromQString(main_.Mode_A->currentText());
+  if (!main_.Affiche_Departements(state.GridBand, mode)) return;
   // The new station's count and score replace the old station's.
-  main_.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, main_.french(), state.DeptCount, state.GridBand,
-                                       Cp1252::fromQString(main_.Mode_A->currentText())));
+  main_.Frame3->setTitle(
+      frame3Caption(Frame3Caller::StartUpOrSave, main_.french(), state.DeptCount, state.GridBand, mode));
   if (!main_.showPoints()) return;
   main_.selectLastQso();
   main_.Bande_A->setFocus();

@@ -113,7 +113,6 @@ int Efface_QSO(Main& main, std::string_view callsign) {
 }
 
 void Effacer_Click(Main& main) {
-  AppState& state = main.state();
   const std::string* line = selectedLine(main);
   if (line == nullptr) {
     tell(main, selectFirstMessage(main.french()));
@@ -122,10 +121,7 @@ void Effacer_Click(Main& main) {
   if (Efface_QSO(main, callsignToDelete(*line)) != 0) return;
 
   if (!rebuildFromLog(main, false)) return;
-  state.GridBand = state.EntryBand;
-  const std::string mode = fieldText(main.Mode_A);
-  if (!main.Affiche_Departements(state.GridBand, mode)) return;
-  main.Frame3->setTitle(frame3Caption(Frame3Caller::DeleteOrReset, main.french(), state.DeptCount, state.GridBand, mode));
+  if (!main.showEntryGrid(Frame3Caller::DeleteOrReset)) return;
   (void)main.showPoints();
 }
 

@@ -14,7 +14,6 @@
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
 #include "entry/ui/Chargement.h"
-#include "platform/Cp1252.h"
 
 namespace brivant {
 
@@ -69,16 +68,7 @@ bool rebuildFromLog(Main& main, bool showResult) {
     goOn = reportRebuildError(main, outcome.error());
   }
 
-  if (goOn && showResult) {
-    state.GridBand = state.EntryBand;
-    const std::string mode = Cp1252::fromQString(main.Mode_A->currentText());
-    goOn = main.Affiche_Departements(state.GridBand, mode);
-    if (goOn) {
-      main.Frame3->setTitle(
-          frame3Caption(Frame3Caller::StartUpOrSave, main.french(), state.DeptCount, state.EntryBand, mode));
-      goOn = main.showPoints();
-    }
-  }
+  if (goOn && showResult) goOn = main.showEntryGrid(Frame3Caller::StartUpOrSave) && main.showPoints();
   if (!main.programEnded()) main.Timer1->start();
   window->close();
   return goOn && !main.programEnded();

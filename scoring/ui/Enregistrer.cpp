@@ -190,11 +190,7 @@ bool saveEditedContact(Main& main, const EntryTexts& texts) {
   // The edit may have changed the band, the mode, the prefix or the
   // departement: the tallies are recomputed from the log.
   if (!rebuildFromLog(main, false)) return false;
-  state.GridBand = state.EntryBand;
-  const std::string mode = fieldText(main.Mode_A);
-  if (!main.Affiche_Departements(state.GridBand, mode)) return false;
-  main.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.GridBand, mode));
-  return true;
+  return main.showEntryGrid(Frame3Caller::StartUpOrSave);
 }
 
 }  // namespace
