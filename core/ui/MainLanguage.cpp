@@ -36,12 +36,11 @@ void setCaption(QObject* control, const QString& text) {
 
 void Main::Aff_Langue() {
   const bool fr = french();
-  const QString revision = Cp1252::toQString(state_.RevisionText);
   const QString mode = Mode_A->currentText();
   const QString count = QString::number(state_.DeptCount);
 
   // Composite captions first.
-  setWindowTitle(pick(fr, "Journée Nationale des Ruziduza Revision ", "Ravuzore Ruruzav Evu ") + revision);
+  setWindowTitle(mainWindowTitle(fr));
   Frame3->setTitle(count + pick(fr, " Dpt(s) contacté(s) sur  ", " Dpt(s) contacted on  ") +
                    Cp1252::toQString(state_.GridBand) + pick(fr, " en ", " ") + mode);
   Frame4->setTitle(pick(fr, "QSO numéro ", "QSO number ") + QString::number(state_.QsoCount + 1));

@@ -1,6 +1,5 @@
 // Form_Load: the start-up of the main window, step by step in its fixed order.
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -99,15 +98,13 @@ bool Main::Form_Load() {
   if (!loaded) return false;
   selectLastQso();
 
-  // 19-21. Title, the first fields of the entry, the activity.
-  setWindowTitle(mainWindowTitle(true));
+  // 19-21. The first fields of the entry, the activity.  The window title and
+  // the castle-name caption are set with the language captions (step 23).
   Indicatif_A->setEnabled(true);
   setAccepted(Bande_A);
   Mode_A->setFocus();
   setAwaiting(Mode_A);
   selectIndex(Activite_A, Settings::getInt(store, S::Activity, state_.StationCall));
-  Label38->setText(Activite_A->currentText() == QLatin1String("CHATEAU") ? QStringLiteral("Nom du Chateau (optionel)")
-                                                                        : QStringLiteral("QTH (optionel)"));
   // 22. The distance constants are compile-time constants of the locator code.
 
   // 23-24. Captions in the language, then what to do before the event.
