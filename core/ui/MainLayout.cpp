@@ -273,6 +273,7 @@ QWidget* Main::buildListFrame() {
   Label29->setTextFormat(Qt::PlainText);
   listHeader_ = new QScrollArea(Frame5);
   listHeader_->setObjectName(QStringLiteral("Label29Area"));
+  listHeader_->setFont(fixed);
   listHeader_->setWidget(Label29);
   listHeader_->setWidgetResizable(false);
   listHeader_->setFrameShape(QFrame::NoFrame);
@@ -301,8 +302,6 @@ QWidget* Main::buildListFrame() {
   connect(Liste_QSO->horizontalScrollBar(), &QScrollBar::valueChanged, listHeader_->horizontalScrollBar(),
           &QScrollBar::setValue);
 
-  for (QWidget* child : {static_cast<QWidget*>(listHeader_), static_cast<QWidget*>(Liste_QSO)})
-    child->setFont(fixed);
   layout->addWidget(listHeader_);
   layout->addWidget(Liste_QSO, 1);
   return Frame5;

@@ -16,14 +16,9 @@ namespace brivant {
 
 namespace {
 
-QMenu* menu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* added = bar->addMenu(QString::fromUtf8(caption));
-  added->setObjectName(QString::fromLatin1(name));
-  added->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_Action"));
-  return added;
-}
-
-QMenu* submenu(QMenu* parent, const char* name, const char* caption) {
+// A menu of the bar (QMenuBar) or a submenu (QMenu).
+template <class Parent>
+QMenu* menu(Parent* parent, const char* name, const char* caption) {
   QMenu* added = parent->addMenu(QString::fromUtf8(caption));
   added->setObjectName(QString::fromLatin1(name));
   added->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_Action"));
@@ -70,11 +65,11 @@ void Main::buildMenus() {
   Mnu_Station = item(this, Mnu_Call, "Mnu_Station", "Indicatif et date JNC");
 
   Mnu_Options = menu(bar, "Mnu_Options", "Options");
-  Mnu_Date_Auto = submenu(Mnu_Options, "Mnu_Date_Auto", "Date Automatique");
+  Mnu_Date_Auto = menu(Mnu_Options, "Mnu_Date_Auto", "Date Automatique");
   autoDateGroup_ = new QActionGroup(this);
   Mnu_Auto_Oui = checkItem(this, Mnu_Date_Auto, autoDateGroup_, "Mnu_Auto_Oui", "Oui");
   Mnu_Auto_Non = checkItem(this, Mnu_Date_Auto, autoDateGroup_, "Mnu_Auto_Non", "Non");
-  Mnu_Heure_UTC = submenu(Mnu_Options, "Mnu_Heure_UTC", "Heure en UTC");
+  Mnu_Heure_UTC = menu(Mnu_Options, "Mnu_Heure_UTC", "Heure en UTC");
   utcGroup_ = new QActionGroup(this);
   Mnu_UTC_Oui = checkItem(this, Mnu_Heure_UTC, utcGroup_, "Mnu_UTC_Oui", "Oui");
   Mnu_UTC_Non = checkItem(this, Mnu_Heure_UTC, utcGroup_, "Mnu_UTC_Non", "Non");
