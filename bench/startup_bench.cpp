@@ -6,14 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
-#include <cstdlib>
 #include <memory>
 
 #include "bench/support/AnsweringDialogs.h"
-#include "bench/support/OffscreenApplication.h"
 #include "bench/support/GeneratedLog.h"
+#include "bench/support/OffscreenApplication.h"
 #include "core/AppState.h"
 #include "core/Station.h"
 #include "core/ui/Main.h"
@@ -26,8 +25,6 @@ namespace brivant::bench {
 namespace {
 
 constexpr std::string_view Station = "F6ABC";
-
-// Every box answered at once (the pre-event instructions, the unknown
 
 void BM_StartUpWith10000Contacts(benchmark::State& state) {
   offscreenApplication();
