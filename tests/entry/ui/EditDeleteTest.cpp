@@ -132,10 +132,10 @@ TEST_F(EditDeleteTest, TheOnlyContactCannotBeEdited) {
   m().selectQso(0);
   m().Editer->click();
   m().Indicatif_A->setText(QStringLiteral("F5ZZZ"));
-  const std::string before = stationFile(".log") + file("Liste_Prenom.txt");
+  const std::string before = stationFile(".log") + fileBytes("Liste_Prenom.txt");
   dialogs.expectMessage("There must be at least TWO QSO recorded to change the first QSO");
   m().Enregistrer->click();
-  EXPECT_EQ(stationFile(".log") + file("Liste_Prenom.txt"), before);
+  EXPECT_EQ(stationFile(".log") + fileBytes("Liste_Prenom.txt"), before);
   EXPECT_TRUE(s().EntryEditing);
   EXPECT_TRUE(m().Enregistrer->isEnabled());
 }

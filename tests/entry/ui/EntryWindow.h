@@ -1,31 +1,22 @@
 #pragma once
 // A started main window for the entry tests: a station F6ABC set up from the
-// shipped data, its settings, a fixed clock, the scripted dialogs (strict
-// once the start-up is over) and the keyboard, typing into whatever field has
-// the focus.
+// shipped data, its settings, the scripted dialogs (strict once the start-up
+// is over) and the keyboard, typing into whatever field has the focus.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/AppState.h"
 #include "core/QsoRecord.h"
-#include "core/Station.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Main.h"
-#include "platform/Clock.h"
-#include "platform/Cp1252.h"
-#include "platform/SettingsStore.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TestFiles.h"
+#include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
 
@@ -58,26 +49,22 @@ inline std::string loggedRecord(const char* date, const char* call, const char* 
   return buildQsoRecord(f).value();
 }
 
-class EntryWindowTest : public ::testing::Test {
+class EntryWindowTest : public MainFixture {
  protected:
-  EntryWindowTest() { seedFromShippedData(programDir.path()); }
+  // 6 June 2026, 10:15:20 UTC; local time two hours ahead.
+  EntryWindowTest() { clock.set({2026, 6, 6, 10, 15, 20}); }
 
   void start(const StartOptions& options = {}) {
     const std::string call = EntryStation;
     const std::string section = "Setup " + call;
-    ASSERT_TRUE(Cree_Fichiers_Station(programDir.path(), call).ok());
-    (void)store.save("ZIV", "Setup ", "Indicatif Station", call);
+    setUpStation(call, options.language);
+    if (HasFatalFailure()) return;
     (void)store.save("ZIV", "Setup ", "Locator Station", "JN18EU");
-    (void)store.save("ZIV", section, "Date ZIV", "06/06/26");
-    (void)store.save("ZIV", section, "Langue", options.language);
     (void)store.saveBool("ZIV", section, "Date Automatique", options.automaticDate);
     (void)store.saveBool("ZIV", section, "Heure UTC", options.utc);
-    writeBytes(programDir / (call + ".log"), crlf(options.log));
-    dialogs.setLenient(true);
-    state = std::make_unique<AppState>(programDir.path(), store, clock, dialogs);
-    main = std::make_unique<Main>(*state);
-    main->setEndProgram([this](int code) { endings.push_back(code); });
-    ASSERT_TRUE(main->Form_Load());
+    writeLog(call, options.log);
+    MainFixture::start();
+    ASSERT_TRUE(started);
     dialogs.clearShown();
     dialogs.setLenient(false);
   }
@@ -122,40 +109,27 @@ class EntryWindowTest : public ::testing::Test {
   static std::string text(const QPushButton* button) { return button->text().toStdString(); }
   static bool green(const QWidget* field) { return fieldColour(field) == AwaitingColour; }
   static bool yellow(const QWidget* field) { return fieldColour(field) == AcceptedColour; }
-  std::string file(const std::string& name) const { return readBytes(programDir / name); }
-  std::string stationFile(const char* suffix) const { return file(std::string(EntryStation) + suffix); }
-  std::string setting(const char* key) const {
-    return store.get("ZIV", std::string("Setup ") + EntryStation, key, "<absent>");
-  }
-  std::vector<std::string> logRecords() const {
-    std::vector<std::string> records;
-    const std::string bytes = stationFile(".log");
-    std::size_t from = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2)
-      records.push_back(bytes.substr(from, end - from));
-    return records;
-  }
+  std::string stationFile(const char* suffix) const { return fileBytes(std::string(EntryStation) + suffix); }
+  using MainFixture::setting;
+  std::string setting(const char* key) const { return setting(std::string("Setup ") + EntryStation, key); }
+  std::vector<std::string> logRecords() const { return linesOf(stationFile(".log")); }
 
-  // The flag of a band column in a tally line that begins with its key.
+  // The first line of a tally file that begins with the key.
   std::string tallyLine(const char* suffix, const std::string& key) const {
-    const std::string bytes = stationFile(suffix);
-    std::size_t from = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
-      const std::string line = bytes.substr(from, end - from);
+    for (const std::string& line : linesOf(stationFile(suffix)))
       if (line.rfind(key, 0) == 0) return line;
-    }
     return {};
   }
 
-  TempDir programDir;
-  TempDir settingsDir;
-  SettingsStore store{settingsDir.path()};
-  // 6 June 2026, 10:15:20 UTC; local time two hours ahead.
-  FixedClock clock{{2026, 6, 6, 10, 15, 20}, 120};
-  ScriptedDialogs dialogs;
-  std::unique_ptr<AppState> state;
-  std::unique_ptr<Main> main;
-  std::vector<int> endings;
+ private:
+  // The lines of a file's bytes, each ended by CR LF.
+  static std::vector<std::string> linesOf(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2)
+      lines.push_back(bytes.substr(from, end - from));
+    return lines;
+  }
 };
 
 }  // namespace brivant::testing

@@ -20,10 +20,8 @@ class EnregistrerTest : public EntryTypingTest {
   // Every file a save may touch, to show that a refused save touched none.
   std::string allFiles() const {
     std::string all;
-    for (const char* suffix : {".log", "_Departement_SSB.txt", "_Departement_CW.txt", "_Prefixe_SSB.txt",
-                               "_Prefixe_CW.txt"})
-      all += stationFile(suffix) + "|";
-    return all + file("Liste_Prenom.txt") + "|" + file("Nomenclature.txt");
+    for (const char* suffix : StationFiles) all += stationFile(suffix) + "|";
+    return all + fileBytes("Liste_Prenom.txt") + "|" + fileBytes("Nomenclature.txt");
   }
 };
 
@@ -64,8 +62,8 @@ TEST_F(EnregistrerTest, AutomaticDateAppendsTheContactAndUpdatesEveryFile) {
 
   EXPECT_EQ(tallyLine("_Departement_SSB.txt", "59"), "59 01000000000000000 Nord");
   EXPECT_EQ(tallyLine("_Prefixe_SSB.txt", "F "), "F      01000000000000000  F      France");
-  EXPECT_EQ(file("Liste_Prenom.txt"), crlf({"F5ABC        59 JEAN"}));
-  EXPECT_EQ(file("Nomenclature.txt"), crlf({"F5ABC      59 "}));
+  EXPECT_EQ(fileBytes("Liste_Prenom.txt"), crlf({"F5ABC        59 JEAN"}));
+  EXPECT_EQ(fileBytes("Nomenclature.txt"), crlf({"F5ABC      59 "}));
   EXPECT_FALSE(std::filesystem::exists(programDir / "Temporaire.txt"));
 
   // Ready for the next contact.
@@ -160,8 +158,8 @@ TEST_F(EnregistrerTest, CorsicaIsFlaggedLiveAndShownAs2aInTheQuestion) {
   EXPECT_EQ(recordField(logRecords().at(0), QsoLayout::Departement), "2a ");
   EXPECT_EQ(recordFieldTrimmed(logRecords().at(0), QsoLayout::Locator), "");  // HF
   EXPECT_EQ(tallyLine("_Departement_SSB.txt", "2A"), "2A 01000000000000000 Corse-du-Sud");
-  EXPECT_EQ(file("Nomenclature.txt"), crlf({"F5KTE      96 JN41AA"}));
-  EXPECT_EQ(file("Liste_Prenom.txt"), crlf({"F5KTE        2a "}));
+  EXPECT_EQ(fileBytes("Nomenclature.txt"), crlf({"F5KTE      96 JN41AA"}));
+  EXPECT_EQ(fileBytes("Liste_Prenom.txt"), crlf({"F5KTE        2a "}));
   EXPECT_EQ(m().Dpt->boxColour(96), QColor(255, 192, 192));
   // The directory now agrees: the next Corsican contact asks nothing.
   m().Mode_A->setFocus();
@@ -186,7 +184,7 @@ TEST_F(EnregistrerTest, CastleOfAFrenchStationGetsDfcfAndTheBonus) {
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Activity), "1");
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::CastleName), "C. DE LILLE");
   EXPECT_FALSE(m().Label26->isVisibleTo(&m()));
-  EXPECT_EQ(file("Nomenclature.txt"), "");  // declined
+  EXPECT_EQ(fileBytes("Nomenclature.txt"), "");  // declined
   EXPECT_EQ(text(m().P_QSO), "12");  // 1 x (10 + 1 + 1)
 }
 
