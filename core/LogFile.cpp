@@ -1,5 +1,6 @@
 #include "core/LogFile.h"
 
+#include "core/DateText.h"
 #include "core/Language.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
@@ -13,19 +14,11 @@ namespace {
 
 constexpr std::string_view RewriteTemporary = "Temporaire6.txt";
 
-// The value of a run of ASCII digits; nothing when any character is not one.
-std::optional<int> digitsValue(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
+// The two digits at index at, read as a number (the form is checked first).
+int twoDigits(std::string_view text, std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
 
 std::optional<long long> recordKey(std::string_view record) {
-  return logDateTimeKey(cutColumns(record, 1, 8), cutColumns(record, 23, 5));
+  return logDateTimeKey(recordField(record, QsoLayout::Date), recordField(record, QsoLayout::StartTime));
 }
 
 }  // namespace
@@ -57,16 +50,11 @@ QString frame4Caption(bool french, int qsoCount) {
 }
 
 std::optional<long long> logDateTimeKey(std::string_view date, std::string_view time) {
-  if (date.size() != 8 || date[2] != '/' || date[5] != '/' || time.size() != 5 || time[2] != ':')
-    return std::nullopt;
-  const auto day = digitsValue(date.substr(0, 2));
-  const auto month = digitsValue(date.substr(3, 2));
-  const auto yy = digitsValue(date.substr(6, 2));
-  const auto hour = digitsValue(time.substr(0, 2));
-  const auto minute = digitsValue(time.substr(3, 2));
-  if (!day || !month || !yy || !hour || !minute) return std::nullopt;
-  const long long year = (*yy >= 50 ? 1900 : 2000) + *yy;
-  return (((year * 100 + *month) * 100 + *day) * 100 + *hour) * 100 + *minute;
+  if (Verif_Date(date) != 0 || Verif_Heure(time) != 0) return std::nullopt;
+  const int yy = twoDigits(date, 6);
+  const long long year = (yy >= 50 ? 1900 : 2000) + yy;
+  return (((year * 100 + twoDigits(date, 3)) * 100 + twoDigits(date, 0)) * 100 + twoDigits(time, 0)) * 100 +
+         twoDigits(time, 3);
 }
 
 Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
