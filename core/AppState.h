@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/History.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -30,7 +31,7 @@ struct AppState {
   std::string Language = "An";  // "Fr" or "An"
   bool FirstRun = false;
   double BandIndex = 0;
-  std::string RevisionText = " 1.7.5";
+  std::string RevisionText{brivant::RevisionText};
   std::string HistoryText;  // UTF-8
 
   // List of contacts.
@@ -68,10 +69,6 @@ struct AppState {
   std::string DistanceText;
 
   bool french() const { return Language == "Fr"; }
-  // The settings sections: "Setup " and "Setup " + callsign.
-  static constexpr std::string_view App = "ZIV";
-  static constexpr std::string_view CommonSection = "Setup ";
-  std::string stationSection() const { return std::string(CommonSection) + StationCall; }
   // A file of the program directory named from the station callsign.
   std::filesystem::path stationFile(std::string_view suffix) const {
     return programDir / (StationCall + std::string(suffix));

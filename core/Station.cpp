@@ -31,8 +31,6 @@ constexpr std::array<StationFile, 5> StationFiles{{
     {LogTemplate, ".log"},
 }};
 
-QString fromUtf8(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 }  // namespace
 
 std::string displayCallsign(std::string_view callsign) {
@@ -94,11 +92,12 @@ StationWindowFields loadStationWindow(AppState& state) {
       Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
   state.FirstRun = callsign == "FXXXX";
   StationWindowFields fields;
-  fields.callsign = fromUtf8(callsign);
-  fields.locator = fromUtf8(Settings::getText(state.settings, Settings::Common::StationLocator, state.StationCall,
-                                              Settings::Common::StationLocatorInStationWindow));
-  fields.jncDate = fromUtf8(Settings::getText(state.settings, Settings::Station::JncDate, state.StationCall,
-                                              Settings::Station::JncDateInStationWindow));
+  fields.callsign = QString::fromStdString(callsign);
+  fields.locator = QString::fromStdString(Settings::getText(
+      state.settings, Settings::Common::StationLocator, state.StationCall,
+      Settings::Common::StationLocatorInStationWindow));
+  fields.jncDate = QString::fromStdString(Settings::getText(
+      state.settings, Settings::Station::JncDate, state.StationCall, Settings::Station::JncDateInStationWindow));
   return fields;
 }
 
