@@ -49,7 +49,6 @@ class Printer {
   void printLine(const QString& text);
   // Lines printed since the last end or discard.
   bool documentOpen() const { return !pending_.empty(); }
-  int pendingLineCount() const { return static_cast<int>(pending_.size()); }
 
   // Lays the document out on the device and sends it; the next line starts a
   // new document.  False when the device would not take it (no printer, a
