@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/Cp1252.h"
+
 namespace brivant::tools {
 
 namespace {
@@ -161,11 +163,9 @@ int CountryFile::resolveByPrefix(std::string_view text) const {
 }
 
 std::string CountryFile::tableMainPrefix(int index) const {
-  std::string prefix = entity(index).fileMainPrefix;
-  if (!prefix.empty() && prefix.front() == '*') prefix.erase(0, 1);
-  std::transform(prefix.begin(), prefix.end(), prefix.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-  return prefix;
+  std::string_view prefix = entity(index).fileMainPrefix;
+  if (!prefix.empty() && prefix.front() == '*') prefix.remove_prefix(1);
+  return Cp1252::upperAscii(prefix);
 }
 
 }  // namespace brivant::tools

@@ -2,33 +2,24 @@
 
 #include <cstdio>
 #include <exception>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <system_error>
+#include <utility>
+
+#include "platform/TextFile.h"
 
 namespace brivant::tools {
 
 std::string readWholeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + file.string());
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw std::runtime_error("error while reading " + file.string());
-  return bytes;
+  Result<std::string> bytes = TextFile::readAll(file);
+  if (!bytes) throw std::runtime_error("cannot read " + file.string() + ": " + bytes.error().detail);
+  return std::move(bytes).value();
 }
 
 void writeWholeFile(const std::filesystem::path& file, std::string_view bytes) {
   std::filesystem::path temporary = file;
   temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) throw std::runtime_error("cannot write " + temporary.string());
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) throw std::runtime_error("cannot replace " + file.string() + ": " + error.message());
+  if (Status written = TextFile::replaceAtomicallyBytes(temporary, file, bytes); !written)
+    throw std::runtime_error("cannot write " + file.string() + ": " + written.error().detail);
 }
 
 int runGenerator(int argc, char** argv, int arguments, std::string_view usage,
