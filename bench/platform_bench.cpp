@@ -4,10 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
+#include "bench/support/GeneratedLog.h"
 #include "platform/Cp1252.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextFile.h"
@@ -16,25 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch folder removed at the end of the benchmark.
-class Scratch {
- public:
-  Scratch() {
-    std::random_device device;
-    path_ = fs::temp_directory_path() / ("brivant-bench-" + std::to_string(device()));
-    fs::create_directories(path_);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+using brivant::bench::ScratchFolder;
 
 brivant::TextFile::Lines logLines() {
   brivant::TextFile::Lines lines;
@@ -50,7 +31,7 @@ brivant::TextFile::Lines logLines() {
 }
 
 void BM_ReadLinesFullLog(benchmark::State& state) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const fs::path file = scratch.path() / "F1ABC.log";
   if (!brivant::TextFile::writeLines(file, logLines()).ok()) state.SkipWithError("cannot write the log");
   for (auto _ : state) {
@@ -62,7 +43,7 @@ void BM_ReadLinesFullLog(benchmark::State& state) {
 BENCHMARK(BM_ReadLinesFullLog)->Unit(benchmark::kMillisecond);
 
 void BM_ReplaceAtomicallyFullLog(benchmark::State& state) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const auto lines = logLines();
   for (auto _ : state) {
     auto status = brivant::TextFile::replaceAtomically(scratch.path() / "Temporaire.txt",
@@ -81,7 +62,7 @@ void BM_ToQStringFullLog(benchmark::State& state) {
 BENCHMARK(BM_ToQStringFullLog)->Unit(benchmark::kMillisecond);
 
 void BM_SettingsGet(benchmark::State& state) {
-  Scratch scratch;
+  ScratchFolder scratch;
   brivant::SettingsStore store(scratch.path());
   for (int i = 0; i < 40; ++i) (void)store.save("ZIV", "Setup F1ABC", "Key " + std::to_string(i), "value");
   for (auto _ : state) benchmark::DoNotOptimize(store.get("ZIV", "Setup F1ABC", "Key 17", ""));
@@ -89,7 +70,7 @@ void BM_SettingsGet(benchmark::State& state) {
 BENCHMARK(BM_SettingsGet);
 
 void BM_SettingsSave(benchmark::State& state) {
-  Scratch scratch;
+  ScratchFolder scratch;
   brivant::SettingsStore store(scratch.path());
   for (int i = 0; i < 40; ++i) (void)store.save("ZIV", "Setup F1ABC", "Key " + std::to_string(i), "value");
   for (auto _ : state) benchmark::DoNotOptimize(store.save("ZIV", "Setup F1ABC", "Key 17", "other"));

@@ -4,7 +4,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "core/LogFile.h"
 #include "core/QsoRecord.h"
+#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 namespace brivant::bench {
@@ -121,9 +123,7 @@ std::vector<std::string> generateLogRecords(const GeneratedLogOptions& options) 
       if (!f.departement.empty()) {
         // Departement (Corsica in capitals) and a three-digit castle number.
         const std::size_t number = 1 + draw.below(300);
-        f.qth = f.departement;
-        for (char& c : f.qth)
-          if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        f.qth = Cp1252::upperAscii(f.departement);
         f.qth += std::string{char('0' + number / 100), char('0' + number / 10 % 10), char('0' + number % 10)};
         f.dfcfReference = takesDfcfPrefix("CHATEAU", prefix);
       } else {
@@ -143,7 +143,7 @@ std::vector<std::string> generateLogRecords(const GeneratedLogOptions& options) 
 
 fs::path writeStationLog(const fs::path& programDir, std::string_view callsign,
                          const std::vector<std::string>& records) {
-  const fs::path log = programDir / (std::string(callsign) + ".log");
+  const fs::path log = logFilePath(programDir, callsign);
   if (Status status = TextFile::writeLines(log, records); !status)
     throw std::runtime_error("cannot write " + log.string() + ": " + status.error().detail);
   return log;
