@@ -30,8 +30,6 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace brivant::testing {
 
-inline std::string toStd(const QString& text) { return text.toStdString(); }
-
 // The expected text of a box: an exact QString / UTF-8 literal, or any gmock
 // matcher on the UTF-8 text (HasSubstr, StartsWith, Truly(...)).
 class TextMatch {
