@@ -1,7 +1,6 @@
 #include "core/ui/Gestion_Erreur.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>

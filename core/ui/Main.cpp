@@ -1,7 +1,5 @@
 #include "core/ui/Main.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -11,10 +9,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
-#include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
 #include "core/ui/Gestion_Erreur.h"
