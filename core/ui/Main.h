@@ -34,7 +34,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
 #include <functional>
 #include <map>
 #include <string>
