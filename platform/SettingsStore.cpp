@@ -175,6 +175,9 @@ Status SettingsStore::save(std::string_view application, std::string_view sectio
   const Key where{std::string(section), std::string(key)};
   std::optional<std::string> previous;
   if (const auto found = entry.values.find(where); found != entry.values.end()) previous = found->second;
+  // The entry fields save their choice at every Enter: a value already stored
+  // (and so already in the file) costs no rewrite and no flush.
+  if (previous && *previous == value) return {};
   entry.values[where] = std::string(value);
 
   std::string text;

@@ -25,6 +25,7 @@ class SettingsStore {
 
   std::string get(std::string_view application, std::string_view section, std::string_view key,
                   std::string_view defaultValue) const;
+  // Saving the value a key already holds leaves the file alone.
   Status save(std::string_view application, std::string_view section, std::string_view key,
               std::string_view value);
 

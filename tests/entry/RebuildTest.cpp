@@ -12,7 +12,7 @@
 #include "entry/Rebuild.h"
 #include "platform/TextFile.h"
 #include "tests/entry/TallyTestData.h"
-#include "tests/platform/FaultHookGuard.h"
+#include "tests/support/FaultHookGuard.h"
 
 namespace brivant {
 namespace {

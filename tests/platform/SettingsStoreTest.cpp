@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "platform/TextFile.h"
-#include "tests/platform/FaultHookGuard.h"
+#include "tests/support/FaultHookGuard.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -199,6 +199,26 @@ TEST(SettingsStore, FailedSaveKeepsFileAndMemoryAsBefore) {
     EXPECT_EQ(store.get("ZIV", "Setup ", "New key", "-"), "-") << int(failing);
     EXPECT_EQ(readBytes(dir / "ZIV.ini"), before) << int(failing);
   }
+}
+
+TEST(SettingsStore, SavingTheStoredValueAgainWritesNothing) {
+  TempDir dir;
+  SettingsStore store(dir.path());
+  ASSERT_TRUE(store.save("ZIV", "Setup F6ABC", "bande Utilisee", "2").ok());
+  int writes = 0;
+  FaultHook hook([&writes](Step step, const fs::path&) -> std::optional<int> {
+    if (step == Step::Open) ++writes;
+    return std::nullopt;
+  });
+  EXPECT_TRUE(store.save("ZIV", "Setup F6ABC", "bande Utilisee", "2").ok());
+  EXPECT_EQ(writes, 0);
+  // An empty value is a value like any other: saved once, then left alone.
+  EXPECT_TRUE(store.save("ZIV", "Setup F6ABC", "Nom", "").ok());
+  EXPECT_TRUE(store.save("ZIV", "Setup F6ABC", "Nom", "").ok());
+  EXPECT_EQ(writes, 1);
+  EXPECT_TRUE(store.save("ZIV", "Setup F6ABC", "bande Utilisee", "3").ok());
+  EXPECT_EQ(writes, 2);
+  EXPECT_EQ(SettingsStore(dir.path()).get("ZIV", "Setup F6ABC", "bande Utilisee", "-"), "3");
 }
 
 TEST(SettingsStore, UnreadableFileIsNeverOverwritten) {

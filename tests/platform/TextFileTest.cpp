@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "tests/platform/FaultHookGuard.h"
+#include "tests/support/FaultHookGuard.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
