@@ -69,10 +69,6 @@ struct AppState {
   std::string DistanceText;
 
   bool french() const { return Language == "Fr"; }
-  // A file of the program directory named from the station callsign.
-  std::filesystem::path stationFile(std::string_view suffix) const {
-    return programDir / (StationCall + std::string(suffix));
-  }
   std::filesystem::path file(std::string_view name) const { return programDir / std::string(name); }
 };
 

@@ -27,6 +27,18 @@ fs::path logFilePath(const fs::path& programDir, std::string_view callsign) {
   return programDir / (std::string(callsign) + ".log");
 }
 
+fs::path prefixTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
+  return programDir / (std::string(callsign) + "_Prefixe_" + std::string(mode) + ".txt");
+}
+
+fs::path deptTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
+  return programDir / (std::string(callsign) + "_Departement_" + std::string(mode) + ".txt");
+}
+
+fs::path absentListPath(const fs::path& programDir, std::string_view callsign) {
+  return programDir / (std::string(callsign) + "_Absent.txt");
+}
+
 Status Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
   return TextFile::appendLine(logFilePath(programDir, callsign), record);
 }
@@ -43,6 +55,24 @@ Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view 
   Result<TextFile::Lines> records = TextFile::readLines(logFilePath(programDir, callsign));
   if (!records) return records.error();
   return numberedListLines(records.value());
+}
+
+std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate) {
+  std::string name(stationCall);
+  name += '_';
+  name += kind;
+  name += "_JNC_";
+  name += leftText(jncDate, 2);
+  name += '_';
+  name += midText(jncDate, 4, 2);
+  name += '_';
+  name += rightText(trimBlanks(jncDate), 2);
+  name += ".txt";
+  return name;
+}
+
+QString frame4NumberCaption(bool french, const QString& number) {
+  return pick(french, "QSO numéro ", "QSO number ") + number;
 }
 
 QString frame4Caption(bool french, int qsoCount) {

@@ -15,8 +15,16 @@ namespace brivant {
 
 using ListLines = std::vector<std::string>;
 
-// Program directory + callsign + ".log".
+// The station's files in the program directory: its log (callsign + ".log"),
+// its tallies per mode (callsign + "_Prefixe_" / "_Departement_" + mode +
+// ".txt") and the rebuild's list of unknown main prefixes (callsign +
+// "_Absent.txt").
 std::filesystem::path logFilePath(const std::filesystem::path& programDir, std::string_view callsign);
+std::filesystem::path prefixTallyPath(const std::filesystem::path& programDir, std::string_view callsign,
+                                      std::string_view mode);
+std::filesystem::path deptTallyPath(const std::filesystem::path& programDir, std::string_view callsign,
+                                    std::string_view mode);
+std::filesystem::path absentListPath(const std::filesystem::path& programDir, std::string_view callsign);
 
 // Appends one record and CR LF to the station's log, creating it when absent.
 Status Ajout_Log(const std::filesystem::path& programDir, std::string_view callsign, std::string_view record);
@@ -29,7 +37,15 @@ Result<ListLines> Charge_Liste_QSO(const std::filesystem::path& programDir, std:
 // Numbers records from 1 into list lines.
 ListLines numberedListLines(const std::vector<std::string>& records);
 
+// The name of a file saved for the organisers: StationCall + "_" + kind +
+// "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
+// characters, 2 from the 4th and the last 2 of the blank-trimmed date).
+std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
+
 // Frame4 after a load: "QSO numero " / "QSO number " + (QsoCount + 1).
+// Everywhere else (language switch, save, edit, cancel) the French caption
+// carries its accent: "QSO numéro " / "QSO number " + the number as given.
+QString frame4NumberCaption(bool french, const QString& number);
 QString frame4Caption(bool french, int qsoCount);
 
 // Rewrites the log without the line equal to the old list line minus its first

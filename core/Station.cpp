@@ -18,19 +18,6 @@ constexpr std::size_t MaxCallsignLength = 12;
 
 bool callsignCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
-struct StationFile {
-  std::string_view templateName;
-  std::string_view suffix;
-};
-
-constexpr std::array<StationFile, 5> StationFiles{{
-    {DepartementTemplate, "_Departement_SSB.txt"},
-    {DepartementTemplate, "_Departement_CW.txt"},
-    {PrefixTemplate, "_Prefixe_SSB.txt"},
-    {PrefixTemplate, "_Prefixe_CW.txt"},
-    {LogTemplate, ".log"},
-}};
-
 }  // namespace
 
 std::string displayCallsign(std::string_view callsign) {
@@ -103,9 +90,15 @@ StationWindowFields loadStationWindow(AppState& state) {
 
 Status Cree_Fichiers_Station(const fs::path& programDir, std::string_view callsign) {
   const bool keepExisting = TextFile::exists(logFilePath(programDir, callsign));
-  for (const StationFile& file : StationFiles) {
-    const fs::path from = programDir / std::string(file.templateName);
-    const fs::path to = programDir / (std::string(callsign) + std::string(file.suffix));
+  const std::pair<std::string_view, fs::path> copies[] = {
+      {DepartementTemplate, deptTallyPath(programDir, callsign, "SSB")},
+      {DepartementTemplate, deptTallyPath(programDir, callsign, "CW")},
+      {PrefixTemplate, prefixTallyPath(programDir, callsign, "SSB")},
+      {PrefixTemplate, prefixTallyPath(programDir, callsign, "CW")},
+      {LogTemplate, logFilePath(programDir, callsign)},
+  };
+  for (const auto& [templateName, to] : copies) {
+    const fs::path from = programDir / std::string(templateName);
     if (keepExisting && TextFile::exists(to)) continue;
     if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
     if (Status status = TextFile::copy(from, to); !status) return status;

@@ -33,4 +33,15 @@ std::string rightAligned(long long number, std::size_t width) {
   return std::string(width - digits.size(), ' ') + digits;
 }
 
+std::string_view leftText(std::string_view text, std::size_t n) { return text.substr(0, n); }
+
+std::string_view rightText(std::string_view text, std::size_t n) {
+  return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+std::string_view midText(std::string_view text, std::size_t position, std::size_t n) {
+  if (position == 0 || position > text.size()) return {};
+  return text.substr(position - 1, n);
+}
+
 }  // namespace brivant

@@ -22,6 +22,12 @@ std::string cutColumns(std::string_view line, std::size_t column, std::size_t le
 // The same cut with the blanks trimmed, as readers compare fields.
 std::string cutTrimmed(std::string_view line, std::size_t column, std::size_t length);
 
+// BASIC-style cuts that never fail on a short text: the first n characters,
+// the last n, and n from a 1-based position.
+std::string_view leftText(std::string_view text, std::size_t n);
+std::string_view rightText(std::string_view text, std::size_t n);
+std::string_view midText(std::string_view text, std::size_t position, std::size_t n);
+
 // The decimal digits of number right-aligned in width columns (blanks in front).
 // A number wider than the columns is written whole.
 std::string rightAligned(long long number, std::size_t width);

@@ -20,10 +20,6 @@ std::string_view codeOfLine(std::string_view line) {
 
 }  // namespace
 
-fs::path deptTallyPath(const fs::path& programDir, std::string_view call, std::string_view mode) {
-  return programDir / (std::string(call) + "_Departement_" + std::string(mode) + ".txt");
-}
-
 std::string deptFileKey(std::string_view entryDept) {
   if (entryDept == "96" || entryDept == "2a") return "2A";
   if (entryDept == "97" || entryDept == "2b") return "2B";

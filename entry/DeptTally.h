@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/LogFile.h"
 #include "entry/TallyBands.h"
 #include "platform/Result.h"
 
@@ -21,10 +22,6 @@ namespace DeptLine {
 inline constexpr std::size_t CodeWidth = 2;  // columns 1-2
 inline constexpr std::size_t NameColumn = 22;
 }  // namespace DeptLine
-
-// Program directory + callsign + "_Departement_" + mode + ".txt".
-std::filesystem::path deptTallyPath(const std::filesystem::path& programDir, std::string_view call,
-                                    std::string_view mode);
 
 // The code under which a departement is filed.  EntryDept holds Corsica as
 // "96"/"97" while the files key it "2A"/"2B": converting here lets a Corsican

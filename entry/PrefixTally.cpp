@@ -15,10 +15,6 @@ constexpr std::string_view SaveTemporary = "Temporaire1.txt";
 
 }  // namespace
 
-fs::path prefixTallyPath(const fs::path& programDir, std::string_view call, std::string_view mode) {
-  return programDir / (std::string(call) + "_Prefixe_" + std::string(mode) + ".txt");
-}
-
 std::string_view prefixOfLine(std::string_view line) {
   return trimBlanks(line.substr(0, std::min(line.size(), PrefixLine::PrefixWidth)));
 }

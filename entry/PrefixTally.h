@@ -4,10 +4,12 @@
 // telling whether the entity was contacted there.
 
 #include <QString>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "core/LogFile.h"
 #include "entry/TallyBands.h"
 #include "platform/Result.h"
 
@@ -20,6 +22,9 @@ inline constexpr std::size_t PrefixWidth = 5;
 inline constexpr std::size_t MainPrefixColumn = 27;
 inline constexpr std::size_t MainPrefixWidth = 6;
 inline constexpr std::size_t NameColumn = 34;
+// The size of the prefix template, and so of a station's prefix files: the
+// start-up refuses any other as a file of another version.
+inline constexpr std::uintmax_t TemplateBytes = 50700;
 }  // namespace PrefixLine
 
 struct PrefixLookup {
@@ -29,10 +34,6 @@ struct PrefixLookup {
   std::string prefix;      // EntryPrefix: trimmed columns 1-5
   std::string mainPrefix;  // EntryMainPrefix: trimmed columns 27-32 (the prefix itself when blank)
 };
-
-// Program directory + callsign + "_Prefixe_" + mode + ".txt".
-std::filesystem::path prefixTallyPath(const std::filesystem::path& programDir, std::string_view call,
-                                      std::string_view mode);
 
 // The prefix a line declares (trimmed columns 1-5).  A line matches a key when
 // that prefix is not empty and begins the key; the first matching line from

@@ -143,15 +143,6 @@ Result<Tally> loadTemplate(const fs::path& file) {
   return tally;
 }
 
-std::string joinLines(const TextFile::Lines& lines) {
-  std::size_t total = 0;
-  for (const std::string& line : lines) total += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(total);
-  for (const std::string& line : lines) bytes.append(line).append("\r\n");
-  return bytes;
-}
-
 // Replaces the file unless it already holds these bytes.  At start-up the
 // tallies usually are what the log says already, and each replacement costs a
 // flush to disk.
@@ -162,14 +153,10 @@ Status writeIfChanged(const fs::path& programDir, const fs::path& target, std::s
 
 Status writeTally(const fs::path& programDir, const fs::path& target, const Tally& tally) {
   if (!tally.rewritten) return writeIfChanged(programDir, target, tally.templateBytes);
-  return writeIfChanged(programDir, target, joinLines(tally.lines));
+  return writeIfChanged(programDir, target, TextFile::joinLines(tally.lines));
 }
 
 }  // namespace
-
-fs::path absentListPath(const fs::path& programDir, std::string_view call) {
-  return programDir / (std::string(call) + "_Absent.txt");
-}
 
 Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_view call) {
   Result<std::string> log = TextFile::readAll(logFilePath(programDir, call));
@@ -208,7 +195,7 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
     if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, TallyModes[m]), prefixTallies[m]); !s)
       return s.error();
   }
-  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), joinLines(absent)); !s) return s.error();
+  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), TextFile::joinLines(absent)); !s) return s.error();
   for (std::size_t m = 0; m < TallyModes.size(); ++m) {
     if (Status s = writeTally(programDir, deptTallyPath(programDir, call, TallyModes[m]), deptTallies[m]); !s)
       return s.error();
@@ -267,15 +254,9 @@ Status Copie_Securite(const fs::path& programDir, std::string_view call) {
 }
 
 QString backupReminder(bool french, std::string_view call, std::string_view jncDate, const fs::path& programDir) {
-  // The date part of the names, as the sheet and the listing build theirs:
-  // dd, the two characters from the fourth, and the last two of the date.
-  const std::string_view date = trimBlanks(jncDate);
-  const std::string dd = cutColumns(jncDate, 1, 2);
-  const std::string mm = cutColumns(jncDate, 4, 2);
-  const std::string yy(date.substr(date.size() >= 2 ? date.size() - 2 : 0));
-  const std::string stamp = dd + "_" + mm + "_" + yy;
-  const QString sheetName = Cp1252::toQString(std::string(call) + "_Recapitulatif_JNC_" + stamp + ".txt");
-  const QString logName = Cp1252::toQString(std::string(call) + "_Log_JNC_" + stamp + ".txt");
+  // The names the sheet and the listing are saved under.
+  const QString sheetName = Cp1252::toQString(jncFileName(call, "Recapitulatif", jncDate));
+  const QString logName = Cp1252::toQString(jncFileName(call, "Log", jncDate));
   const QString folder = QString::fromStdString(programDir.string());
   const QString crlf = QStringLiteral("\r\n");
   if (french) {

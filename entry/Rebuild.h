@@ -9,12 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/LogFile.h"
 #include "platform/Result.h"
 
 namespace brivant {
-
-// Program directory + callsign + "_Absent.txt".
-std::filesystem::path absentListPath(const std::filesystem::path& programDir, std::string_view call);
 
 struct RebuildOutcome {
   // One entry per logged contact whose callsign matches no prefix, in the

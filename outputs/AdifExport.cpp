@@ -82,7 +82,7 @@ std::string adifDocument(bool french, std::string_view stationCall, const std::v
   title += stationCall;
   title += french ? " au format ADIF" : " ADIF format";
 
-  std::string document = joinCrlf({title, "", "Tolvane", "", "", "<eoh>"});
+  std::string document = TextFile::joinLines({title, "", "Tolvane", "", "", "<eoh>"});
   document.reserve(document.size() + logLines.size() * 180);
   for (const std::string& line : logLines) {
     document += adifRecord(line);

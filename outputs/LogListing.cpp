@@ -68,7 +68,7 @@ std::vector<std::string> previewLines(bool french, std::string_view jncDate, std
 
 std::string savedListing(bool french, std::string_view jncDate, std::string_view stationCall,
                          std::string_view revisionText, const std::vector<std::string>& logLines) {
-  std::string bytes = joinCrlf({title(Copy::Saved, french, jncDate, stationCall), "", heads(Copy::Saved, french), ""});
+  std::string bytes = TextFile::joinLines({title(Copy::Saved, french, jncDate, stationCall), "", heads(Copy::Saved, french), ""});
   bytes.reserve(bytes.size() + logLines.size() * 97 + 64);
   long long n = 1;
   for (const std::string& line : logLines) {
@@ -76,7 +76,7 @@ std::string savedListing(bool french, std::string_view jncDate, std::string_view
     bytes += logListingLine(n++, line, ListingReferenceWidth);
     bytes += "\r\n";
   }
-  bytes += joinCrlf({"", bannerLine(revisionText), ""});
+  bytes += TextFile::joinLines({"", bannerLine(revisionText), ""});
   return bytes;
 }
 

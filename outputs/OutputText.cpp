@@ -19,30 +19,7 @@ QString fileNameText(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string_view leftText(std::string_view text, std::size_t n) { return text.substr(0, n); }
 
-std::string_view rightText(std::string_view text, std::size_t n) {
-  return n >= text.size() ? text : text.substr(text.size() - n);
-}
-
-std::string_view midText(std::string_view text, std::size_t position, std::size_t n) {
-  if (position == 0 || position > text.size()) return {};
-  return text.substr(position - 1, n);
-}
-
-std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate) {
-  std::string name(stationCall);
-  name += '_';
-  name += kind;
-  name += "_JNC_";
-  name += leftText(jncDate, 2);
-  name += '_';
-  name += midText(jncDate, 4, 2);
-  name += '_';
-  name += rightText(trimBlanks(jncDate), 2);
-  name += ".txt";
-  return name;
-}
 
 QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall,
                         std::string_view fileName) {
@@ -52,18 +29,6 @@ QString jncSavedMessage(bool french, const char* frenchText, std::string_view st
 
 std::string recapBanner(std::string_view revisionText) {
   return "Brivant Rev " + std::string(revisionText);
-}
-
-std::string joinCrlf(const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(size);
-  for (const std::string& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
-  }
-  return bytes;
 }
 
 ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,

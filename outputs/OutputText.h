@@ -20,16 +20,6 @@ struct ExportOutcome {
   QString message;
 };
 
-// BASIC-style cuts that never fail on a short text: the first n characters,
-// the last n, and n from a 1-based position.
-std::string_view leftText(std::string_view text, std::size_t n);
-std::string_view rightText(std::string_view text, std::size_t n);
-std::string_view midText(std::string_view text, std::size_t position, std::size_t n);
-
-// The name of a file saved for the organisers: StationCall + "_" + kind +
-// "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
-// characters, 2 from the 4th and the last 2 of the blank-trimmed date).
-std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
 
 // The confirmation that such a file was saved: frenchText (UTF-8, %1 the
 // callsign, %2 the file name) in French; in English the listing and the sheet
@@ -39,9 +29,6 @@ QString jncSavedMessage(bool french, const char* frenchText, std::string_view st
 
 // The line that closes the sheet and the listing: "Brivant Rev " + revision.
 std::string recapBanner(std::string_view revisionText);
-
-// Joins lines with CR LF after each.
-std::string joinCrlf(const std::vector<std::string>& lines);
 
 // Writes the whole output through a hidden temporary file beside it,
 // flushed and renamed over the target (a failure leaves any previous output

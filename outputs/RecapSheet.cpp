@@ -7,8 +7,10 @@
 
 #include "core/Language.h"
 #include "core/SettingsKeys.h"
+#include "core/LogFile.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
+#include "platform/TextFile.h"
 #include "platform/Cp1252.h"
 #include "scoring/Points.h"
 
@@ -289,7 +291,7 @@ ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::strin
                              const RecapIdentity& identity, const RecapCells& cells) {
   const std::string name = recapFileName(stationCall, jncDate);
   return writeOutputAndConfirm(
-      programDir / name, joinCrlf(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)),
+      programDir / name, TextFile::joinLines(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)),
       french, recapSavedMessage(french, stationCall, name));
 }
 

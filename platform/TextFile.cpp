@@ -131,17 +131,6 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-std::string joinLines(const Lines& lines) {
-  std::size_t total = 0;
-  for (const auto& line : lines) total += line.size() + 2;
-  std::string bytes;
-  bytes.reserve(total);
-  for (const auto& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
-  }
-  return bytes;
-}
 
 // Writes the bytes through an already opened temporary file, flushes it and
 // renames it over the target.  On any failure the temporary file is removed
@@ -275,6 +264,18 @@ Result<Lines> readLines(const fs::path& file) {
     lines.push_back(std::move(pending));
   }
   return lines;
+}
+
+std::string joinLines(const Lines& lines) {
+  std::size_t total = 0;
+  for (const auto& line : lines) total += line.size() + 2;
+  std::string bytes;
+  bytes.reserve(total);
+  for (const auto& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return bytes;
 }
 
 Status writeLines(const fs::path& file, const Lines& lines) {

@@ -24,6 +24,9 @@ Result<Lines> readLines(const fs::path& file);
 // The whole content as bytes.
 Result<std::string> readAll(const fs::path& file);
 
+// The lines as file bytes, each followed by CR LF.
+std::string joinLines(const Lines& lines);
+
 // Writes the lines, each followed by CR LF, truncating the file (not atomic:
 // for outputs; data files use replaceAtomically).
 Status writeLines(const fs::path& file, const Lines& lines);

@@ -10,6 +10,7 @@
 
 #include "core/History.h"
 #include "core/Language.h"
+#include "core/LogFile.h"
 #include "core/SettingsKeys.h"
 #include "core/Station.h"
 #include "core/ui/Centre.h"
@@ -83,7 +84,6 @@ bool Main::Form_Load() {
   state_.EntryEditing = false;
   Enregistrer->setEnabled(false);
   state_.HistoryText = historyText();
-  state_.RevisionText = std::string(RevisionText);
   (void)Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText);
   (void)Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex()));
   state_.GridBand = state_.EntryBand;
@@ -126,7 +126,7 @@ void Main::checkPrefixFileSizes() {
   // A file that is not there has no size to judge; the rebuild reports it.
   if (const Result<std::uintmax_t> size = TextFile::length(state_.file("FXXXX_Prefixe.txt")))
     if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) state_.dialogs.message(*message);
-  if (const Result<std::uintmax_t> size = TextFile::length(state_.stationFile("_Prefixe_SSB.txt")))
+  if (const Result<std::uintmax_t> size = TextFile::length(prefixTallyPath(state_.programDir, state_.StationCall, "SSB")))
     if (const std::optional<QString> message = stationPrefixSizeMessage(state_.StationCall, *size))
       state_.dialogs.message(*message);
 }
