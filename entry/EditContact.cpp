@@ -1,6 +1,7 @@
 #include "entry/EditContact.h"
 
 #include "core/Language.h"
+#include "core/LogFile.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
 #include "platform/Cp1252.h"
@@ -50,11 +51,11 @@ EditedContact editedContactOf(std::string_view line) {
 }
 
 QString editFrame4Caption(bool french, std::string_view number) {
-  return pick(french, "QSO numéro ", "QSO number ") + Cp1252::toQString(number);
+  return frame4NumberCaption(french, Cp1252::toQString(number));
 }
 
 QString cancelFrame4Caption(bool french, int qsoCount) {
-  return pick(french, "QSO numéro ", "QSO number ") + QLatin1Char(' ') + QString::number(qsoCount + 1);
+  return frame4NumberCaption(french, QLatin1Char(' ') + QString::number(qsoCount + 1));
 }
 
 QString validQsoCaption(bool french) { return pick(french, "Valider QSO", "Valid QSO"); }

@@ -15,7 +15,6 @@ namespace {
 constexpr std::string_view DirectoryTemporary = "Temporaire5.txt";
 constexpr std::string_view FirstNameTemporary = "Temporaire.txt";
 
-constexpr std::size_t DirectoryCallWidth = 10;
 constexpr std::size_t DirectoryDeptWidth = 2;
 constexpr std::size_t FirstNameCallWidth = 12;
 

@@ -4,6 +4,7 @@
 // first-name list "Liste_Prenom.txt" (departement and first name).
 
 #include <QString>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 #include "platform/Result.h"
 
 namespace brivant {
+
+// The callsign directory holds callsigns of at most this many characters.
+inline constexpr std::size_t DirectoryCallWidth = 10;
 
 inline constexpr std::string_view DirectoryFileName = "Nomenclature.txt";
 inline constexpr std::string_view FirstNameFileName = "Liste_Prenom.txt";

@@ -7,15 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "entry/PrefixTally.h"
 #include "tools/CountryFile.h"
 
 namespace brivant::tools {
 
-// Start-up refuses a template of any other size.
-inline constexpr std::size_t PrefixTemplateBytes = 50700;
-inline constexpr std::size_t PrefixWidth = 5;
-inline constexpr std::size_t MainPrefixWidth = 6;
-inline constexpr std::size_t BandFlags = 17;
+// The layout the program reads (start-up refuses a template of another size).
+inline constexpr std::size_t PrefixTemplateBytes = brivant::PrefixLine::TemplateBytes;
+inline constexpr std::size_t PrefixWidth = brivant::PrefixLine::PrefixWidth;
+inline constexpr std::size_t MainPrefixWidth = brivant::PrefixLine::MainPrefixWidth;
+inline constexpr std::size_t BandFlags = TallyBandLabels.size();
 
 // The prefixes the entry treats as France.  "TW" is not in the country file
 // but the entry counts it as French, so the table gives it a French line.

@@ -10,6 +10,7 @@
 
 #include "core/History.h"
 #include "core/Language.h"
+#include "core/LogFile.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
@@ -43,7 +44,7 @@ void Main::Aff_Langue() {
   setWindowTitle(mainWindowTitle(fr));
   Frame3->setTitle(count + pick(fr, " Dpt(s) contacté(s) sur  ", " Dpt(s) contacted on  ") +
                    Cp1252::toQString(state_.GridBand) + pick(fr, " en ", " ") + mode);
-  Frame4->setTitle(pick(fr, "QSO numéro ", "QSO number ") + QString::number(state_.QsoCount + 1));
+  Frame4->setTitle(frame4NumberCaption(fr, QString::number(state_.QsoCount + 1)));
   Frame5->setTitle(pick(fr, "Log de ", "Log from ") + Cp1252::toQString(state_.StationCall));
 
   const Caption captions[] = {

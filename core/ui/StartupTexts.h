@@ -7,10 +7,12 @@
 #include <optional>
 #include <string_view>
 
+#include "entry/PrefixTally.h"
+
 namespace brivant {
 
 // The size a prefix file must have to suit this version.
-inline constexpr std::uintmax_t PrefixFileSize = 50700;
+inline constexpr std::uintmax_t PrefixFileSize = PrefixLine::TemplateBytes;
 
 QString firstRunMessage(bool french);
 

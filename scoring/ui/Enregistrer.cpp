@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "core/DateText.h"
-#include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
 #include "core/QsoRecord.h"
@@ -28,9 +27,6 @@
 namespace brivant {
 
 namespace {
-
-// The callsign directory has room for ten characters.
-constexpr std::size_t DirectoryCallWidth = 10;
 
 void progress(Main& main, int step) { main.NB_Debug->setText(QString::number(step)); }
 
@@ -151,7 +147,7 @@ bool saveNewContact(Main& main, EntryTexts& texts) {
       return false;
     }
     main.appendListLine(QsoListLine(count, *record));
-    main.Frame4->setTitle(pick(fr, "QSO numéro ", "QSO number ") + QString::number(count + 1));
+    main.Frame4->setTitle(frame4NumberCaption(fr, QString::number(count + 1)));
   }
   main.selectLastQso();
   return true;
