@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
   const std::filesystem::path programDir = brivant::ProgramDir::defaultDataFolder();
   if (const brivant::Status seeded = brivant::ProgramDir::seed(programDir, brivant::ProgramDir::installedDataFolder());
       !seeded) {
-    QMessageBox::critical(nullptr, QStringLiteral("Brivant"),
-                          QStringLiteral("Brivant cannot prepare its folder %1 (%2).")
-                              .arg(QString::fromStdString(programDir.string()),
-                                   QString::fromStdString(seeded.error().detail)));
+    QMessageBox::critical(
+        nullptr, QStringLiteral("Brivant"),
+        QStringLiteral("Brivant cannot prepare its folder %1 (%2).")
+            .arg(QString::fromStdString(programDir.string()), QString::fromStdString(seeded.error().detail)));
     return 1;
   }
   brivant::SettingsStore settings(brivant::ProgramDir::defaultSettingsFolder());

@@ -7,8 +7,8 @@
 #include <QApplication>
 
 #include "bench/support/AnsweringDialogs.h"
-#include "bench/support/OffscreenApplication.h"
 #include "bench/support/GeneratedLog.h"
+#include "bench/support/OffscreenApplication.h"
 #include "core/AppState.h"
 #include "core/Station.h"
 #include "entry/Rebuild.h"
@@ -95,9 +95,13 @@ void BM_OpenSheetLogic(benchmark::State& state) {
     return cells.ok();
   });
 }
-BENCHMARK(BM_OpenSheetLogic)->ArgName("fromTemplates")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)->ReportAggregatesOnly(true);
-
+BENCHMARK(BM_OpenSheetLogic)
+    ->ArgName("fromTemplates")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 // What Mnu_Feuille_Recap costs: the rebuild, then the window built and loaded.
 void BM_OpenSheetWindow(benchmark::State& state) {
@@ -117,8 +121,13 @@ void BM_OpenSheetWindow(benchmark::State& state) {
     return window.Form_Load().ok();
   });
 }
-BENCHMARK(BM_OpenSheetWindow)->ArgName("fromTemplates")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenSheetWindow)
+    ->ArgName("fromTemplates")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace brivant::bench

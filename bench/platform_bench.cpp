@@ -46,8 +46,8 @@ void BM_ReplaceAtomicallyFullLog(benchmark::State& state) {
   ScratchFolder scratch;
   const auto lines = logLines();
   for (auto _ : state) {
-    auto status = brivant::TextFile::replaceAtomically(scratch.path() / "Temporaire.txt",
-                                                       scratch.path() / "F1ABC.log", lines);
+    auto status =
+        brivant::TextFile::replaceAtomically(scratch.path() / "Temporaire.txt", scratch.path() / "F1ABC.log", lines);
     benchmark::DoNotOptimize(status);
   }
 }

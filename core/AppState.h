@@ -14,8 +14,7 @@
 namespace brivant {
 
 struct AppState {
-  AppState(std::filesystem::path programDirectory, SettingsStore& store, const Clock& systemClock,
-           Dialogs& dialogBoxes)
+  AppState(std::filesystem::path programDirectory, SettingsStore& store, const Clock& systemClock, Dialogs& dialogBoxes)
       : programDir(std::move(programDirectory)), settings(store), clock(systemClock), dialogs(dialogBoxes) {}
 
   // Services.

@@ -40,13 +40,9 @@ std::string Lire_Date_Locale(const Clock& clock) { return dateText(clock.localNo
 std::string Lire_Heure_UTC(const Clock& clock) { return timeText(clock.utcNow()); }
 std::string Lire_Heure_Locale(const Clock& clock) { return timeText(clock.localNow()); }
 
-std::string currentDate(const Clock& clock, bool utc) {
-  return utc ? Lire_Date_UTC(clock) : Lire_Date_Locale(clock);
-}
+std::string currentDate(const Clock& clock, bool utc) { return utc ? Lire_Date_UTC(clock) : Lire_Date_Locale(clock); }
 
-std::string currentTime(const Clock& clock, bool utc) {
-  return utc ? Lire_Heure_UTC(clock) : Lire_Heure_Locale(clock);
-}
+std::string currentTime(const Clock& clock, bool utc) { return utc ? Lire_Heure_UTC(clock) : Lire_Heure_Locale(clock); }
 
 int Verif_Date(std::string_view text) { return hasForm(text, "99/99/99") ? 0 : 1; }
 

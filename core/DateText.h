@@ -33,14 +33,14 @@ int Verif_Heure(std::string_view text);
 // apply them: which message to show, or none when the text is accepted.
 enum class DateTimeProblem {
   None,
-  DateEmpty,           // 1
-  DateLength,          // 2
-  DateForm,            // 3
-  StartEmpty,          // 4
-  StartLength,         // 5
-  TimeForm,            // 6
-  EndEmpty,            // 7
-  EndLength,           // 8
+  DateEmpty,    // 1
+  DateLength,   // 2
+  DateForm,     // 3
+  StartEmpty,   // 4
+  StartLength,  // 5
+  TimeForm,     // 6
+  EndEmpty,     // 7
+  EndLength,    // 8
 };
 DateTimeProblem checkDateField(std::string_view text);
 DateTimeProblem checkStartField(std::string_view text);

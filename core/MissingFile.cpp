@@ -9,8 +9,7 @@ namespace brivant {
 QString runtimeErrorMessage(int number) { return QStringLiteral("Erreur N° ") + QString::number(number); }
 
 Status Initialiser(SettingsStore& store, const std::filesystem::path& programDir, std::string_view callsign) {
-  if (Status saved = Settings::save(store, Settings::Common::StationCallsign, callsign, callsign); !saved)
-    return saved;
+  if (Status saved = Settings::save(store, Settings::Common::StationCallsign, callsign, callsign); !saved) return saved;
   if (Status saved = Settings::save(store, Settings::Common::StationLocator, callsign,
                                     Settings::Common::StationLocatorAfterValidation);
       !saved)

@@ -13,9 +13,9 @@ using namespace QsoLayout;
 
 // The fields in line order; each starts where the previous one and its
 // separator end, and the end mark closes the line.
-constexpr std::array<QsoField, 18> FieldOrder{Date,    Callsign, StartTime, EndTime,  Departement, Locator,
-                                              Band,    Mode,     RstSent,   RstReceived, Qth,      FirstName,
-                                              Points,  Marker,   Distance,  Azimuth,  Activity,    CastleName};
+constexpr std::array<QsoField, 18> FieldOrder{Date,   Callsign, StartTime, EndTime,     Departement, Locator,
+                                              Band,   Mode,     RstSent,   RstReceived, Qth,         FirstName,
+                                              Points, Marker,   Distance,  Azimuth,     Activity,    CastleName};
 
 constexpr bool fieldsChain() {
   std::size_t column = 1;
@@ -49,10 +49,24 @@ bool takesDfcfPrefix(std::string_view activityText, std::string_view storedPrefi
 std::optional<std::string> buildQsoRecord(const QsoFields& fields) {
   const std::string qth = fields.dfcfReference ? "DFCF " + fields.qth : fields.qth;
   const std::string_view locator = isHfBand(fields.band) ? std::string_view() : std::string_view(fields.locator);
-  const std::array<std::string_view, 18> texts{
-      fields.date,    fields.callsign,   fields.start,  fields.end,       fields.departement, locator,
-      fields.band,    fields.mode,       fields.rstSent, fields.rstReceived, qth,            fields.firstName,
-      fields.points,  fields.marker,     fields.distance, fields.azimuth,  fields.activity,    fields.castleName};
+  const std::array<std::string_view, 18> texts{fields.date,
+                                               fields.callsign,
+                                               fields.start,
+                                               fields.end,
+                                               fields.departement,
+                                               locator,
+                                               fields.band,
+                                               fields.mode,
+                                               fields.rstSent,
+                                               fields.rstReceived,
+                                               qth,
+                                               fields.firstName,
+                                               fields.points,
+                                               fields.marker,
+                                               fields.distance,
+                                               fields.azimuth,
+                                               fields.activity,
+                                               fields.castleName};
 
   std::string line;
   line.reserve(RecordLength);

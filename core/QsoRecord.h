@@ -65,10 +65,10 @@ struct QsoFields {
   std::string firstName;    // Prenom_A
   std::string points;       // QsoPoints
   std::string marker{NewContactMarker};
-  std::string distance;     // Distance_A
-  std::string azimuth;      // Azimut_A
-  std::string activity;     // index of Activite_A: "0" QSO, "1" CHATEAU
-  std::string castleName;   // Remarques_A
+  std::string distance;    // Distance_A
+  std::string azimuth;     // Azimut_A
+  std::string activity;    // index of Activite_A: "0" QSO, "1" CHATEAU
+  std::string castleName;  // Remarques_A
   // The reference is a French castle's: it is written "DFCF " + qth.  The save
   // pipeline sets it from takesDfcfPrefix; an edited contact's QTH_A already
   // holds the prefix, so an edit leaves it false.

@@ -32,16 +32,20 @@ QString displayCallsignText(std::string_view callsign) { return Cp1252::toQStrin
 QString filterCallsignTyping(const QString& typed) {
   QString result = typed;
   for (QChar& c : result) {
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
-    else if (c == QLatin1Char('/')) c = QLatin1Char('_');
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+      c = QChar(c.unicode() - 'a' + 'A');
+    else if (c == QLatin1Char('/'))
+      c = QLatin1Char('_');
   }
   return result;
 }
 
 CallsignCheck checkStationCallsign(std::string_view typed) {
   CallsignCheck check{Cp1252::upperAscii(typed), CallsignProblem::None};
-  if (check.callsign.empty()) check.problem = CallsignProblem::Empty;
-  else if (check.callsign.size() > MaxCallsignLength) check.problem = CallsignProblem::TooLong;
+  if (check.callsign.empty())
+    check.problem = CallsignProblem::Empty;
+  else if (check.callsign.size() > MaxCallsignLength)
+    check.problem = CallsignProblem::TooLong;
   else {
     for (char c : check.callsign) {
       if (!callsignCharacter(c)) {
@@ -75,14 +79,13 @@ DateTimeProblem checkJncDate(std::string_view text) {
 }
 
 StationWindowFields loadStationWindow(AppState& state) {
-  const std::string callsign =
-      Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
+  const std::string callsign = Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
   state.FirstRun = callsign == "FXXXX";
   StationWindowFields fields;
   fields.callsign = QString::fromStdString(callsign);
-  fields.locator = QString::fromStdString(Settings::getText(
-      state.settings, Settings::Common::StationLocator, state.StationCall,
-      Settings::Common::StationLocatorInStationWindow));
+  fields.locator =
+      QString::fromStdString(Settings::getText(state.settings, Settings::Common::StationLocator, state.StationCall,
+                                               Settings::Common::StationLocatorInStationWindow));
   fields.jncDate = QString::fromStdString(Settings::getText(
       state.settings, Settings::Station::JncDate, state.StationCall, Settings::Station::JncDateInStationWindow));
   return fields;
@@ -118,8 +121,7 @@ QString missingTemplateMessage(bool french, const fs::path& programDir) {
   return text;
 }
 
-std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign,
-                                                std::string_view jncDate) {
+std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign, std::string_view jncDate) {
   namespace C = Settings::Common;
   namespace S = Settings::Station;
   // The station locator written is always the empty text: nothing on HF uses it.
@@ -164,9 +166,8 @@ StationValidation Validation(AppState& state, std::string_view typedCallsign, st
 
   if (outcome.newStation) {
     if (Status created = Cree_Fichiers_Station(state.programDir, state.StationCall); !created) {
-      outcome.message = created.error().number == FileNotFound
-                            ? missingTemplateMessage(french, state.programDir)
-                            : runtimeErrorMessage(created.error().number);
+      outcome.message = created.error().number == FileNotFound ? missingTemplateMessage(french, state.programDir)
+                                                               : runtimeErrorMessage(created.error().number);
       outcome.endProgram = true;
       return outcome;
     }
@@ -178,10 +179,8 @@ StationValidation Validation(AppState& state, std::string_view typedCallsign, st
 
   const SettingsStore& store = state.settings;
   // The store holds UTF-8; the state keeps Windows-1252 bytes.
-  state.StationCall =
-      Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationCallsign, state.StationCall));
-  state.StationLocator = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationLocator,
-                                                            state.StationCall,
+  state.StationCall = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationCallsign, state.StationCall));
+  state.StationLocator = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationLocator, state.StationCall,
                                                             Settings::Common::StationLocatorAfterValidation));
   outcome.stationCaption = displayCallsignText(state.StationCall);
   outcome.bandIndex = Settings::getInt(store, Settings::Station::BandUsed, state.StationCall, 0);

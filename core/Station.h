@@ -74,8 +74,7 @@ struct SettingWrite {
 // The values written (UTF-8), in order, for a new station (all its options
 // reset) or for one that already has a log (only the callsign, the locator and
 // the event date).  The callsign and the date are Windows-1252 bytes.
-std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign,
-                                                std::string_view jncDate);
+std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign, std::string_view jncDate);
 
 // What the windows do after Validation.
 struct StationValidation {
@@ -85,13 +84,13 @@ struct StationValidation {
   bool endProgram = false;     // the station files could not be made
   bool newStation = false;
   // Main window, when accepted.
-  QString stationCaption;  // I_Station
-  QString frame5Caption;   // "Log de " / "Log of " + display form
-  int bandIndex = 0;       // Bande_A
-  int modeIndex = 0;       // Mode_A
-  bool utc = true;         // Mnu_UTC_Oui checked
+  QString stationCaption;     // I_Station
+  QString frame5Caption;      // "Log de " / "Log of " + display form
+  int bandIndex = 0;          // Bande_A
+  int modeIndex = 0;          // Mode_A
+  bool utc = true;            // Mnu_UTC_Oui checked
   bool automaticDate = true;  // Mnu_Auto_Oui checked
-  QString label15;         // "Date automatique" / "Date manuelle"
+  QString label15;            // "Date automatique" / "Date manuelle"
 };
 
 // The Validation button: checks the callsign, creates a new station's files

@@ -34,9 +34,8 @@ Result<DeleteOutcome> deleteLoggedContact(const std::filesystem::path& programDi
   DeleteOutcome outcome;
   if (row < listLines.size()) {
     const std::string_view record = recordOfListLine(listLines[row]);
-    const auto found = row < lines.size() && lines[row] == record
-                           ? lines.begin() + static_cast<std::ptrdiff_t>(row)
-                           : std::find(lines.begin(), lines.end(), record);
+    const auto found = row < lines.size() && lines[row] == record ? lines.begin() + static_cast<std::ptrdiff_t>(row)
+                                                                  : std::find(lines.begin(), lines.end(), record);
     if (found != lines.end()) {
       lines.erase(found);
       if (Status written = TextFile::replaceAtomically(programDir / std::string(DeleteTemporary), logFile, lines);

@@ -31,9 +31,9 @@ LoggedContact loggedContactOf(std::string_view listLine, std::size_t row) {
   return logged;
 }
 
-std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string>& listLines,
-                                                   std::string_view callsign, std::string_view reference,
-                                                   std::string_view band, std::string_view mode) {
+std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string>& listLines, std::string_view callsign,
+                                                   std::string_view reference, std::string_view band,
+                                                   std::string_view mode) {
   for (std::size_t row = 0; row < listLines.size(); ++row) {
     const std::string_view line = listLines[row];
     if (cut(line, DuplicateColumns::Callsign) == callsign && cut(line, DuplicateColumns::Reference) == reference &&

@@ -36,9 +36,9 @@ LoggedContact loggedContactOf(std::string_view listLine, std::size_t row);
 // The first line, from the top, with this callsign, this reference (the
 // text of QTH_A, empty during a normal entry so that only contacts without a
 // castle reference count), band and mode.
-std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string>& listLines,
-                                                   std::string_view callsign, std::string_view reference,
-                                                   std::string_view band, std::string_view mode);
+std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string>& listLines, std::string_view callsign,
+                                                   std::string_view reference, std::string_view band,
+                                                   std::string_view mode);
 
 // The first line whose reference is this one on the band and mode, whatever
 // its callsign.  A French castle's stored "DFCF 59045" is compared by its

@@ -9,16 +9,14 @@ namespace brivant {
 namespace {
 
 // The bands the entry accepts: the five the list offers, and "1.8 Mhz" typed.
-constexpr std::array<std::string_view, 6> EntryBands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz",
-                                                        "14 Mhz",  "21 Mhz",  "28 Mhz"};
+constexpr std::array<std::string_view, 6> EntryBands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
 
 QString text1252(std::string_view bytes) { return Cp1252::toQString(bytes); }
 
 // " deja contactée sur 14 Mhz a 10:15 en SSB" and its English form.
 QString whereAndWhen(bool french, const LoggedContact& logged) {
   return pick(french, " deja contactée sur ", " already contacted on ") + text1252(logged.band) +
-         pick(french, " a ", " at ") + text1252(logged.start) + pick(french, " en ", " in ") +
-         text1252(logged.mode);
+         pick(french, " a ", " at ") + text1252(logged.start) + pick(french, " en ", " in ") + text1252(logged.mode);
 }
 
 }  // namespace
@@ -84,7 +82,8 @@ QString entryMessageText(EntryMessage message, bool french, std::string_view dep
       return pick(french, "Attention 30 caracteres maxi pour le nom du Chateau",
                   "Caution maximum 30 characters for the name of the Castel");
     case EntryMessage::LocatorLength:
-      return pick(french, "Attention 6 caracteres maxi pour le locator", "Caution 6 characters maximum for the locator");
+      return pick(french, "Attention 6 caracteres maxi pour le locator",
+                  "Caution 6 characters maximum for the locator");
   }
   return {};
 }
@@ -141,8 +140,7 @@ EntryMessage checkReference(std::string_view reference, bool castle, std::string
       if (reference.size() != EntryLimits::FrenchReference) return EntryMessage::Q2;
       // Compared in capitals: Corsica's field shows "2a" while its castles
       // are numbered "2A...".
-      if (Cp1252::upperAscii(reference.substr(0, 2)) != Cp1252::upperAscii(departementText))
-        return EntryMessage::Q3;
+      if (Cp1252::upperAscii(reference.substr(0, 2)) != Cp1252::upperAscii(departementText)) return EntryMessage::Q3;
     }
   }
   if (reference.size() > EntryLimits::Reference) return EntryMessage::Q4;
@@ -173,8 +171,8 @@ QString newPrefixQuestion(bool french, std::string_view prefix, std::string_view
 }
 
 QString newDepartementMessage(bool french, std::string_view shownDepartement, std::string_view name) {
-  return pick(french, "Nouveau département le ", "New department ") + text1252(shownDepartement) +
-         QLatin1Char(' ') + text1252(name);
+  return pick(french, "Nouveau département le ", "New department ") + text1252(shownDepartement) + QLatin1Char(' ') +
+         text1252(name);
 }
 
 QString castleNameCaption(bool french, bool castle) {

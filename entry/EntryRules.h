@@ -34,7 +34,24 @@ inline constexpr std::size_t Locator = 6;
 // may be given a locator that the record has no room for.
 enum class EntryMessage {
   None,
-  B1, M1, I1, I2, D1, D2, A1, A2, R1, R2, S1, S2, P1, Q1, Q2, Q3, Q4, C1,
+  B1,
+  M1,
+  I1,
+  I2,
+  D1,
+  D2,
+  A1,
+  A2,
+  R1,
+  R2,
+  S1,
+  S2,
+  P1,
+  Q1,
+  Q2,
+  Q3,
+  Q4,
+  C1,
   LocatorLength,
 };
 // The text in the interface language; Q3 names the departement typed.

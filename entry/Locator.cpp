@@ -48,8 +48,8 @@ int Rang_Lettre(char letter) {
 }
 
 double Longitude_Locator(std::string_view locator) {
-  const double degrees = 20.0 * Rang_Lettre(locator[0]) - 180 + 2.0 * (locator[2] - '0') +
-                         Rang_Lettre(locator[4]) / 12.0 + 1.0 / 24;
+  const double degrees =
+      20.0 * Rang_Lettre(locator[0]) - 180 + 2.0 * (locator[2] - '0') + Rang_Lettre(locator[4]) / 12.0 + 1.0 / 24;
   return degrees * DegreesToRadians;
 }
 

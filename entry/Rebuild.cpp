@@ -195,7 +195,8 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
     if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, TallyModes[m]), prefixTallies[m]); !s)
       return s.error();
   }
-  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), TextFile::joinLines(absent)); !s) return s.error();
+  if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), TextFile::joinLines(absent)); !s)
+    return s.error();
   for (std::size_t m = 0; m < TallyModes.size(); ++m) {
     if (Status s = writeTally(programDir, deptTallyPath(programDir, call, TallyModes[m]), deptTallies[m]); !s)
       return s.error();

@@ -30,9 +30,8 @@ std::string heads(Copy copy, bool french) {
     return Cp1252::fromUtf8("        N°   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     N° Chateau");
   }
   // The English heads name the report sent "RstS" on file and "RstE" on paper.
-  return copy == Copy::Saved
-             ? "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle"
-             : "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstE     Ref Castle";
+  return copy == Copy::Saved ? "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle"
+                             : "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstE     Ref Castle";
 }
 
 const std::string FiveBlanks(5, ' ');
@@ -68,7 +67,8 @@ std::vector<std::string> previewLines(bool french, std::string_view jncDate, std
 
 std::string savedListing(bool french, std::string_view jncDate, std::string_view stationCall,
                          std::string_view revisionText, const std::vector<std::string>& logLines) {
-  std::string bytes = TextFile::joinLines({title(Copy::Saved, french, jncDate, stationCall), "", heads(Copy::Saved, french), ""});
+  std::string bytes =
+      TextFile::joinLines({title(Copy::Saved, french, jncDate, stationCall), "", heads(Copy::Saved, french), ""});
   bytes.reserve(bytes.size() + logLines.size() * 97 + 64);
   long long n = 1;
   for (const std::string& line : logLines) {
@@ -81,13 +81,13 @@ std::string savedListing(bool french, std::string_view jncDate, std::string_view
 }
 
 std::vector<std::string> printedListingLines(bool french, std::string_view jncDate, std::string_view stationCall,
-                                             std::string_view revisionText,
-                                             const std::vector<std::string>& logLines) {
+                                             std::string_view revisionText, const std::vector<std::string>& logLines) {
   std::vector<std::string> lines{" ", title(Copy::Printed, french, jncDate, stationCall), " ",
                                  heads(Copy::Printed, french), " "};
   lines.reserve(lines.size() + logLines.size() + 2);
   long long n = 1;
-  for (const std::string& line : logLines) lines.push_back(FiveBlanks + logListingLine(n++, line, ListingReferenceWidth));
+  for (const std::string& line : logLines)
+    lines.push_back(FiveBlanks + logListingLine(n++, line, ListingReferenceWidth));
   lines.emplace_back(" ");
   lines.push_back(bannerLine(revisionText));
   return lines;

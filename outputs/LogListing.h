@@ -33,8 +33,7 @@ std::string savedListing(bool french, std::string_view jncDate, std::string_view
 
 // The printed lines, one printer line each.
 std::vector<std::string> printedListingLines(bool french, std::string_view jncDate, std::string_view stationCall,
-                                             std::string_view revisionText,
-                                             const std::vector<std::string>& logLines);
+                                             std::string_view revisionText, const std::vector<std::string>& logLines);
 
 std::string listingFileName(std::string_view stationCall, std::string_view jncDate);
 

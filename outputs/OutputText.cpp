@@ -19,17 +19,12 @@ QString fileNameText(const std::filesystem::path& file) {
 
 }  // namespace
 
-
-
-QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall,
-                        std::string_view fileName) {
+QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall, std::string_view fileName) {
   return (french ? QString::fromUtf8(frenchText) : QStringLiteral("The Log %1 was saved as: %2"))
       .arg(Cp1252::toQString(stationCall), Cp1252::toQString(fileName));
 }
 
-std::string recapBanner(std::string_view revisionText) {
-  return "Brivant Rev " + std::string(revisionText);
-}
+std::string recapBanner(std::string_view revisionText) { return "Brivant Rev " + std::string(revisionText); }
 
 ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::string_view bytes, bool french,
                                     const QString& confirmation) {
@@ -41,8 +36,9 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
 
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {
   const QString number = QString::number(error.number);
-  return french ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas été enregistré.").arg(number, fileNameText(target))
-                : QStringLiteral("Error No. %1: the file %2 was not saved.").arg(number, fileNameText(target));
+  return french
+             ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas été enregistré.").arg(number, fileNameText(target))
+             : QStringLiteral("Error No. %1: the file %2 was not saved.").arg(number, fileNameText(target));
 }
 
 QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source) {

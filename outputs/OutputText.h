@@ -20,12 +20,10 @@ struct ExportOutcome {
   QString message;
 };
 
-
 // The confirmation that such a file was saved: frenchText (UTF-8, %1 the
 // callsign, %2 the file name) in French; in English the listing and the sheet
 // both read "The Log %1 was saved as: %2".
-QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall,
-                        std::string_view fileName);
+QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall, std::string_view fileName);
 
 // The line that closes the sheet and the listing: "Brivant Rev " + revision.
 std::string recapBanner(std::string_view revisionText);

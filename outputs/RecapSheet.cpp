@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 #include "core/Language.h"
-#include "core/SettingsKeys.h"
 #include "core/LogFile.h"
+#include "core/SettingsKeys.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
-#include "platform/TextFile.h"
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 #include "scoring/Points.h"
 
 namespace brivant {
@@ -92,8 +92,7 @@ RecapIdentity readIdentity(const SettingsStore& store, std::string_view stationC
 
 Status storeIdentity(SettingsStore& store, std::string_view stationCall, const RecapIdentity& identity) {
   for (const IdentityKey& entry : IdentityKeys) {
-    if (Status saved = Settings::save(store, *entry.key, stationCall, (identity.*entry.field).toStdString());
-        !saved) {
+    if (Status saved = Settings::save(store, *entry.key, stationCall, (identity.*entry.field).toStdString()); !saved) {
       return saved;
     }
   }
@@ -109,15 +108,16 @@ Result<RecapCells> computeRecapCells(const std::filesystem::path& programDir, st
     const std::size_t mode = row / ScoreBands.size();
     const std::size_t band = row % ScoreBands.size();
     const BandModeCounts& cell = counted->cell[mode][band];
-    const std::array<long long, RecapColumnCount> values{
-        cell.contacts, static_cast<long long>(cell.contacts) * ScoreBandWeights[band], cell.castleBonus,
-        cell.departements, cell.prefixes};
+    const std::array<long long, RecapColumnCount> values{cell.contacts,
+                                                         static_cast<long long>(cell.contacts) * ScoreBandWeights[band],
+                                                         cell.castleBonus, cell.departements, cell.prefixes};
     for (std::size_t column = 0; column < RecapColumnCount; ++column) {
       cells.rows[row][column] = QString::number(values[column]);
       totals[column] += values[column];
     }
   }
-  for (std::size_t column = 0; column < RecapColumnCount; ++column) cells.totals[column] = QString::number(totals[column]);
+  for (std::size_t column = 0; column < RecapColumnCount; ++column)
+    cells.totals[column] = QString::number(totals[column]);
   cells.totalPoints = totalPointsText(cells);
   return cells;
 }
@@ -145,7 +145,8 @@ double basicValue(const QString& text) {
   }
   if (!any) return 0;
   std::size_t mantissaEnd = end;
-  if (end < compact.size() && (compact[end] == 'E' || compact[end] == 'e' || compact[end] == 'D' || compact[end] == 'd')) {
+  if (end < compact.size() &&
+      (compact[end] == 'E' || compact[end] == 'e' || compact[end] == 'D' || compact[end] == 'd')) {
     ++end;
     if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
     if (digits()) mantissaEnd = end;
@@ -172,8 +173,7 @@ QString totalPointsText(const RecapCells& cells) {
   return basicNumberText(points * multiplier);
 }
 
-std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, const RecapCells& cells,
-                                                  bool french) {
+std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, const RecapCells& cells, bool french) {
   auto check = [](const QString& text) -> std::optional<QString> {
     for (qsizetype i = 0; i < text.size(); ++i) {
       const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
@@ -208,17 +208,20 @@ std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, 
   static constexpr std::array<const char*, RecapColumnCount> Totals{"Tot_QSO", "Tot_Points", "Tot_MC", "Tot_MD",
                                                                     "Tot_MP"};
   for (std::size_t column = 0; column < RecapColumnCount; ++column) {
-    if (auto character = check(cells.totals[column])) return UnwritableText{QString::fromLatin1(Totals[column]), *character};
+    if (auto character = check(cells.totals[column]))
+      return UnwritableText{QString::fromLatin1(Totals[column]), *character};
   }
   return std::nullopt;
 }
 
 QString unwritableTextMessage(bool french, const UnwritableText& problem) {
-  return french ? QStringLiteral("Le champ « %1 » contient le caractère « %2 », que le fichier ne peut pas "
-                                 "contenir : remplacez-le avant d'enregistrer ou d'imprimer.")
+  return french ? QStringLiteral(
+                      "Le champ « %1 » contient le caractère « %2 », que le fichier ne peut pas "
+                      "contenir : remplacez-le avant d'enregistrer ou d'imprimer.")
                       .arg(problem.field, problem.character)
-                : QStringLiteral("The field \"%1\" holds the character \"%2\", which the file cannot hold: "
-                                 "replace it before saving or printing.")
+                : QStringLiteral(
+                      "The field \"%1\" holds the character \"%2\", which the file cannot hold: "
+                      "replace it before saving or printing.")
                       .arg(problem.field, problem.character);
 }
 
@@ -229,8 +232,8 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   std::vector<std::string> lines;
   lines.reserve(40);
 
-  std::string title = french ? blanks(10) + bytes("Journée Nationale des Razeraro ")
-                             : blanks(20) + "Ravuzore Ruruzav Evu ";
+  std::string title =
+      french ? blanks(10) + bytes("Journée Nationale des Razeraro ") : blanks(20) + "Ravuzore Ruruzav Evu ";
   title += jncDate;
   if (printed) lines.emplace_back(" ");
   lines.push_back(title);
@@ -246,8 +249,8 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   lines.push_back(address2);
   lines.emplace_back();
 
-  const char* categoryLabel = printed ? (french ? "Catégorie : " : "Catégory : ")
-                                      : (french ? "Categorie : " : "Category : ");
+  const char* categoryLabel =
+      printed ? (french ? "Catégorie : " : "Catégory : ") : (french ? "Categorie : " : "Category : ");
   lines.push_back(blanks(5) + bytes(categoryLabel) + categoryText(copy, french, identity.categorie));
   lines.emplace_back();
 
@@ -265,7 +268,8 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   lines.push_back(blanks(5) + (french ? " Bande         QSO    Points  M Chx   M Dpt   M DXCC"
                                       : " Band          QSO    Points  M Chx   M Dpt   M DXCC"));
   lines.emplace_back();
-  for (std::size_t row = 0; row < RecapRowCount; ++row) lines.push_back(scoreRowLine(recapRowLabel(row), cells.rows[row]));
+  for (std::size_t row = 0; row < RecapRowCount; ++row)
+    lines.push_back(scoreRowLine(recapRowLabel(row), cells.rows[row]));
   lines.push_back(blanks(5) + "144 Mhz   " + blanks(6) + blanks(40));
   lines.emplace_back();
   lines.push_back(scoreRowLine("  Total   ", cells.totals));
@@ -291,8 +295,9 @@ ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::strin
                              const RecapIdentity& identity, const RecapCells& cells) {
   const std::string name = recapFileName(stationCall, jncDate);
   return writeOutputAndConfirm(
-      programDir / name, TextFile::joinLines(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)),
-      french, recapSavedMessage(french, stationCall, name));
+      programDir / name,
+      TextFile::joinLines(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)), french,
+      recapSavedMessage(french, stationCall, name));
 }
 
 }  // namespace brivant

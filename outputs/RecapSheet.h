@@ -71,8 +71,7 @@ struct UnwritableText {
   QString field;
   QString character;
 };
-std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, const RecapCells& cells,
-                                                  bool french);
+std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, const RecapCells& cells, bool french);
 QString unwritableTextMessage(bool french, const UnwritableText& problem);
 
 // The lines of the sheet (Windows-1252), in the interface language.  The

@@ -22,9 +22,12 @@ ClockFields fromInstant(sys_seconds instant) {
   const sys_days midnight = floor<days>(instant);
   const year_month_day date{midnight};
   const hh_mm_ss<seconds> time{instant - midnight};
-  return ClockFields{static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                     static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
-                     static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+  return ClockFields{static_cast<int>(date.year()),
+                     static_cast<int>(static_cast<unsigned>(date.month())),
+                     static_cast<int>(static_cast<unsigned>(date.day())),
+                     static_cast<int>(time.hours().count()),
+                     static_cast<int>(time.minutes().count()),
+                     static_cast<int>(time.seconds().count())};
 }
 
 }  // namespace

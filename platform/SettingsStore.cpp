@@ -58,7 +58,10 @@ std::string unescape(std::string_view text) {
     }
     const char next = text[i + 1];
     switch (next) {
-      case '\\': case '=': case '[': case ']':
+      case '\\':
+      case '=':
+      case '[':
+      case ']':
         out += next;
         ++i;
         break;

@@ -26,19 +26,15 @@ class SettingsStore {
   std::string get(std::string_view application, std::string_view section, std::string_view key,
                   std::string_view defaultValue) const;
   // Saving the value a key already holds leaves the file alone.
-  Status save(std::string_view application, std::string_view section, std::string_view key,
-              std::string_view value);
+  Status save(std::string_view application, std::string_view section, std::string_view key, std::string_view value);
 
   // Booleans have one text form, "True" / "False"; "-1" and "1" also read true.
-  bool getBool(std::string_view application, std::string_view section, std::string_view key,
-               bool defaultValue) const;
-  Status saveBool(std::string_view application, std::string_view section, std::string_view key,
-                  bool value);
+  bool getBool(std::string_view application, std::string_view section, std::string_view key, bool defaultValue) const;
+  Status saveBool(std::string_view application, std::string_view section, std::string_view key, bool value);
   static std::string boolText(bool value) { return value ? "True" : "False"; }
 
   // Numeric reads: the default when absent or not a number.
-  int getInt(std::string_view application, std::string_view section, std::string_view key,
-             int defaultValue) const;
+  int getInt(std::string_view application, std::string_view section, std::string_view key, int defaultValue) const;
 
   std::filesystem::path fileOf(std::string_view application) const;
 

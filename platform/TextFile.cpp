@@ -21,11 +21,16 @@ testing::FaultHook& faultHook() {
 
 const char* stepName(Step step) {
   switch (step) {
-    case Step::Open: return "open";
-    case Step::Write: return "write";
-    case Step::Flush: return "flush";
-    case Step::Close: return "close";
-    case Step::Rename: return "rename";
+    case Step::Open:
+      return "open";
+    case Step::Write:
+      return "write";
+    case Step::Flush:
+      return "flush";
+    case Step::Close:
+      return "close";
+    case Step::Rename:
+      return "rename";
   }
   return "?";
 }
@@ -131,7 +136,6 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-
 // Writes the bytes through an already opened temporary file, flushes it and
 // renames it over the target.  On any failure the temporary file is removed
 // and the target is left as it was.
@@ -230,9 +234,7 @@ Result<Lines> readLines(const fs::path& file) {
   Lines lines;
   lines.reserve(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) / 128);
   std::string pending;  // the start of a line that runs into the next block
-  auto withoutCr = [](const char* from, const char* to) {
-    return (to > from && to[-1] == '\r') ? to - 1 : to;
-  };
+  auto withoutCr = [](const char* from, const char* to) { return (to > from && to[-1] == '\r') ? to - 1 : to; };
   for (;;) {
     const ssize_t got = ::read(fd, block.get(), kBlock);
     if (got < 0) {
@@ -259,7 +261,7 @@ Result<Lines> readLines(const fs::path& file) {
       p = lf + 1;
     }
   }
-  if (!pending.empty()) {  // a last line without its line end
+  if (!pending.empty()) {                            // a last line without its line end
     if (pending.back() == '\r') pending.pop_back();  // cut between CR and LF
     lines.push_back(std::move(pending));
   }

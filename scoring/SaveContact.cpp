@@ -97,9 +97,9 @@ std::optional<QString> directoryQuestion(bool french, std::string_view entryCall
   const std::string oldDept = directoryDept.empty() ? "XX" : shownDepartement(directoryDept);
   const std::string oldLocator = directoryLocator.empty() ? "XXXXXX" : std::string(directoryLocator);
   const QString call = Cp1252::toQString(entryCall);
-  return pick(french, "Remplacer ", "Replace ") + call + QStringLiteral(" Département ") +
-         Cp1252::toQString(oldDept) + QStringLiteral(" Locator ") + Cp1252::toQString(oldLocator) +
-         QStringLiteral("\r\n\r\n") + pick(french, "      par ", "      by ") + call + QStringLiteral(" département ") +
+  return pick(french, "Remplacer ", "Replace ") + call + QStringLiteral(" Département ") + Cp1252::toQString(oldDept) +
+         QStringLiteral(" Locator ") + Cp1252::toQString(oldLocator) + QStringLiteral("\r\n\r\n") +
+         pick(french, "      par ", "      by ") + call + QStringLiteral(" département ") +
          Cp1252::toQString(shownDepartement(entryDept)) + QStringLiteral(" Locator ") + Cp1252::toQString(locatorText) +
          QStringLiteral(" ?");
 }

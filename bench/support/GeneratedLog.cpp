@@ -37,8 +37,8 @@ struct BandChoice {
   std::string_view label;
   std::string_view points;
 };
-constexpr std::array<BandChoice, 5> MainBands{{
-    {"3.5 Mhz", "1"}, {"7.0 Mhz", "1"}, {"14 Mhz", "3"}, {"21 Mhz", "4"}, {"28 Mhz", "5"}}};
+constexpr std::array<BandChoice, 5> MainBands{
+    {{"3.5 Mhz", "1"}, {"7.0 Mhz", "1"}, {"14 Mhz", "3"}, {"21 Mhz", "4"}, {"28 Mhz", "5"}}};
 // Labels a log can hold besides the five bands of the entry.
 constexpr std::array<BandChoice, 3> OddBands{{{"1.8 Mhz", "1"}, {"10 Mhz", "1"}, {"144 Mhz", ""}}};
 
@@ -47,10 +47,10 @@ constexpr std::array<std::string_view, 16> ForeignPrefixes{"DL", "G",  "ON", "EA
                                                            "SP", "OK", "LX", "9A", "S5", "UA",  "JA", "W"};
 // Prefixes no DXCC entity has, as a mistyped or unusual callsign gives.
 constexpr std::array<std::string_view, 3> UnknownPrefixes{"Q", "0Z", "1B"};
-constexpr std::array<std::string_view, 8> FirstNames{"JEAN", "MARIE", "PIERRE", "ANNE",
+constexpr std::array<std::string_view, 8> FirstNames{"JEAN",    "MARIE",  "PIERRE", "ANNE",
                                                      "JACQUES", "CLAUDE", "MICHEL", "FRANCOISE"};
 constexpr std::array<std::string_view, 6> CastleNames{"Chateau de Robersart", "Chateau de Kerjean", "Fort la Latte",
-                                                      "Chateau d'Olhain", "Donjon de Vez", "Tour de Crest"};
+                                                      "Chateau d'Olhain",     "Donjon de Vez",      "Tour de Crest"};
 constexpr std::array<std::string_view, 5> Places{"Lille", "Quimper", "Lyon", "Nancy", "Ajaccio"};
 
 std::string callsignFor(Draw& draw, std::string_view prefix) {

@@ -47,8 +47,10 @@ void Main::endProgram(int exitCode) {
   if (programEnded_) return;
   programEnded_ = true;
   Timer1->stop();
-  if (endProgram_) endProgram_(exitCode);
-  else QCoreApplication::exit(exitCode);
+  if (endProgram_)
+    endProgram_(exitCode);
+  else
+    QCoreApplication::exit(exitCode);
 }
 
 void Main::closeEvent(QCloseEvent* event) {
@@ -189,8 +191,7 @@ void Main::onMouse(QWidget* field, int eventType, MouseHandler handler) {
 QWidget* Main::fieldOf(QObject* watched) const {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr) return nullptr;
-  if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget());
-      combo != nullptr && combo->lineEdit() == widget)
+  if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()); combo != nullptr && combo->lineEdit() == widget)
     return combo;
   return widget;
 }

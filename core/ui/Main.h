@@ -263,12 +263,12 @@ class Main final : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildControls();      // MainLayout.cpp
-  QWidget* buildEntryForm();  // MainLayout.cpp
-  QWidget* buildTopRow();     // MainLayout.cpp
-  QWidget* buildListFrame();  // MainLayout.cpp
-  void buildMenus();         // MainMenus.cpp
-  void connectOutputMenus();  // MainMenus.cpp
+  void buildControls();                // MainLayout.cpp
+  QWidget* buildEntryForm();           // MainLayout.cpp
+  QWidget* buildTopRow();              // MainLayout.cpp
+  QWidget* buildListFrame();           // MainLayout.cpp
+  void buildMenus();                   // MainMenus.cpp
+  void connectOutputMenus();           // MainMenus.cpp
   void setLanguage(const char* code);  // MainLanguage.cpp
   QWidget* fieldOf(QObject* watched) const;
 

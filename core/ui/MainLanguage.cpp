@@ -26,11 +26,16 @@ struct Caption {
 };
 
 void setCaption(QObject* control, const QString& text) {
-  if (auto* action = qobject_cast<QAction*>(control)) action->setText(text);
-  else if (auto* menu = qobject_cast<QMenu*>(control)) menu->setTitle(text);
-  else if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-  else if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text);
-  else if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle(text);
+  if (auto* action = qobject_cast<QAction*>(control))
+    action->setText(text);
+  else if (auto* menu = qobject_cast<QMenu*>(control))
+    menu->setTitle(text);
+  else if (auto* label = qobject_cast<QLabel*>(control))
+    label->setText(text);
+  else if (auto* button = qobject_cast<QPushButton*>(control))
+    button->setText(text);
+  else if (auto* frame = qobject_cast<QGroupBox*>(control))
+    frame->setTitle(text);
 }
 
 }  // namespace
@@ -78,7 +83,8 @@ void Main::Aff_Langue() {
       {Mnu_Stat_Prefixe, "des prefixes contactés", "Prefixes contacted"},
       {Mnu_Stat_DFCF, "des activations contactées", "activations contacted"},
       {Mnu_Recap_ZIV, "Fruille récapitulative", "recapitulative sheet"},
-      {Mnu_Feuille_Recap, "Enregistrer ou imprimer la feuille récapitulative", "Save or print  the recapitulative sheet"},
+      {Mnu_Feuille_Recap, "Enregistrer ou imprimer la feuille récapitulative",
+       "Save or print  the recapitulative sheet"},
       {Mnu_Log_Ziv, "Log JNC", "Log JNC"},
       {Mnu_Imprime_Tout, "Enregistrer ou imprimer le log de la JNC", "Save or print the log of the JNC"},
       {Mnu_Imp_QSL, "Impression d'etiquettes", "print labels"},
@@ -89,14 +95,17 @@ void Main::Aff_Langue() {
       {Mnu_A_Propos, "A propos de Brivant", "About Brivant"},
       {Label1, "Total des Points :", "Total points"},
       {Label2, "Indicatif : ", "Callsign : "},
-      {Label6, "Un double click sur un département affiche les QSO's", "Double click on a department displays the QSO's"},
+      {Label6, "Un double click sur un département affiche les QSO's",
+       "Double click on a department displays the QSO's"},
       {Label16, "Bande", "Band"},
       {Label8, "Mode", "Mode"},
       {Label5, "Indicatif", "Callsign"},
       {Label29,
-       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E        Rst R      "
+       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E        Rst R     "
+       " "
        "    Ref Chateau                 Prenom",
-       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     Rst S        Rst R      "
+       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     Rst S        Rst R     "
+       " "
        "    Castle Ref                      First name"},
       {Label43, "Activité", "Activity"},
       {Label15, "Date", "Date"},

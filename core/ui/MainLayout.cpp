@@ -17,8 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/ui/Main.h"
 #include "core/QsoRecord.h"
+#include "core/ui/Main.h"
 #include "core/ui/QsoListModel.h"
 #include "entry/ui/MainGrid.h"
 
@@ -227,9 +227,9 @@ QWidget* Main::buildEntryForm() {
 
   // A new contact begins at the band and mode; the other fields open one by
   // one as the entry moves on.
-  for (QWidget* later : std::initializer_list<QWidget*>{Indicatif_A, Depart_A, Locator_A, Activite_A, Date_A,
-                                                        Debut_A, Fin_A, RSTR_A, RSTE_A, Prenom_A, QTH_A,
-                                                        Remarques_A, Distance_A, Azimut_A})
+  for (QWidget* later :
+       std::initializer_list<QWidget*>{Indicatif_A, Depart_A, Locator_A, Activite_A, Date_A, Debut_A, Fin_A, RSTR_A,
+                                       RSTE_A, Prenom_A, QTH_A, Remarques_A, Distance_A, Azimut_A})
     later->setEnabled(false);
 
   auto* buttons = new QHBoxLayout;

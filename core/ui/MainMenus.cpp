@@ -85,8 +85,8 @@ void Main::buildMenus() {
   Mnu_Stat_DFCF = item(this, Mnu_Statistique, "Mnu_Stat_DFCF", "Des activations DFCF Contactées", false);
 
   Mnu_Recap_ZIV = menu(bar, "Mnu_Recap_ZIV", "Recapitulatif JNC");
-  Mnu_Feuille_Recap = item(this, Mnu_Recap_ZIV, "Mnu_Feuille_Recap",
-                           "Enregistrer ou imprimer la Feuille récapitulative JNC", false);
+  Mnu_Feuille_Recap =
+      item(this, Mnu_Recap_ZIV, "Mnu_Feuille_Recap", "Enregistrer ou imprimer la Feuille récapitulative JNC", false);
 
   Mnu_Log_Ziv = menu(bar, "Mnu_Log_Ziv", "Log JNC");
   Mnu_Imprime_Tout = item(this, Mnu_Log_Ziv, "Mnu_Imprime_Tout", "Enregistrer ou imprimer le fichier log JNC", false);

@@ -126,7 +126,8 @@ void Main::checkPrefixFileSizes() {
   // A file that is not there has no size to judge; the rebuild reports it.
   if (const Result<std::uintmax_t> size = TextFile::length(state_.file("FXXXX_Prefixe.txt")))
     if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) state_.dialogs.message(*message);
-  if (const Result<std::uintmax_t> size = TextFile::length(prefixTallyPath(state_.programDir, state_.StationCall, "SSB")))
+  if (const Result<std::uintmax_t> size =
+          TextFile::length(prefixTallyPath(state_.programDir, state_.StationCall, "SSB")))
     if (const std::optional<QString> message = stationPrefixSizeMessage(state_.StationCall, *size))
       state_.dialogs.message(*message);
 }

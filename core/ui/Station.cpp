@@ -96,8 +96,8 @@ void Station::Form_Load() {
   Label2->setText(pick(fr, "Identification de la station", "Identification of the station"));
   setWindowTitle(Label2->text());
   Label1->setText(pick(fr, "Date JNC", "JNC Date"));
-  Label5->setText(pick(fr, "! Pour la saisie la ' / ' est remplacée par le ' _ ' !",
-                       "! To enter the ' / ' is replaced by '_' !"));
+  Label5->setText(
+      pick(fr, "! Pour la saisie la ' / ' est remplacée par le ' _ ' !", "! To enter the ' / ' is replaced by '_' !"));
   Label3->setText(pick(fr, "Indicatif", "Callsign"));
   Validation->setText(pick(fr, "Validez", "Validate"));
 

@@ -143,17 +143,17 @@ void Annuler_Click(Main& main) {
   setFieldText(main.RSTE_A, defaultReport("SSB"));
   main.Label26->setVisible(false);
 
-  for (QWidget* field : std::initializer_list<QWidget*>{
-           main.Bande_A, main.Mode_A, main.Activite_A, main.Indicatif_A, main.Depart_A, main.Locator_A, main.Date_A,
-           main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A, main.Prenom_A, main.QTH_A, main.Remarques_A,
-           main.Distance_A, main.Azimut_A})
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{main.Bande_A, main.Mode_A, main.Activite_A, main.Indicatif_A, main.Depart_A,
+                                       main.Locator_A, main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
+                                       main.Prenom_A, main.QTH_A, main.Remarques_A, main.Distance_A, main.Azimut_A})
     setAccepted(field);
   if (!main.Affiche_Departements(fieldText(main.Bande_A), fieldText(main.Mode_A))) return;
   main.Label5->setText(callsignRestCaption());
 
   for (QWidget* field : std::initializer_list<QWidget*>{main.Depart_A, main.Locator_A, main.Mode_A, main.Activite_A,
-                                                        main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A,
-                                                        main.RSTE_A, main.Prenom_A, main.QTH_A, main.Remarques_A})
+                                                        main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
+                                                        main.Prenom_A, main.QTH_A, main.Remarques_A})
     field->setEnabled(false);
   awaitInput(main.Indicatif_A);
 

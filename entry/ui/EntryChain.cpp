@@ -235,8 +235,8 @@ void EntryChain::Indicatif_A_Enter() {
   state_.EntryCall = Cp1252::upperAscii(callsign);
 
   const std::vector<std::string>& lines = main_.listLines();
-  const std::optional<LoggedContact> logged = findCallsignDuplicate(
-      lines, callsign, fieldText(main_.QTH_A), fieldText(main_.Bande_A), fieldText(main_.Mode_A));
+  const std::optional<LoggedContact> logged =
+      findCallsignDuplicate(lines, callsign, fieldText(main_.QTH_A), fieldText(main_.Bande_A), fieldText(main_.Mode_A));
   if (logged) {
     main_.Label5->setText(contactedOnCaption(logged->date));
     tell(main_, callsignDuplicateMessage(french(), callsign, *logged));
@@ -295,8 +295,10 @@ bool EntryChain::lookUpStation() {
       main_.raiseFileError(mainLine.error(), MissingFileLabel::PrefixTallies);
       return false;
     }
-    if (mainLine->found) entity = *mainLine;
-    else tell(main_, unknownPrefixMessage(fr));
+    if (mainLine->found)
+      entity = *mainLine;
+    else
+      tell(main_, unknownPrefixMessage(fr));
     state_.EntryPrefix = entity.prefix;
     state_.EntryMainPrefix = entity.mainPrefix;
     if (entity.flag == "0")

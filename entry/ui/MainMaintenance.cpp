@@ -90,8 +90,10 @@ void resetAllFiles(Main& main) {
   setAwaiting(main.Bande_A);
   main.Bande_A->setFocus();
   setAccepted(main.Mode_A);
-  if (reset) main.P_QSO->setText(QStringLiteral("0"));
-  else (void)main.showPoints();
+  if (reset)
+    main.P_QSO->setText(QStringLiteral("0"));
+  else
+    (void)main.showPoints();
 }
 
 void backupAtClosing(Main& main) {

@@ -108,7 +108,6 @@ void OutputMenus::Mnu_Reglement_Click() {
   bringForward(reglement_.data());
 }
 
-
 void OutputMenus::Mnu_Mode_Emploi_Click() {
   if (!helpWindow_) {
     helpWindow_ = new HelpWindow(state_, mainWindow_);

@@ -121,8 +121,8 @@ void Recapitulation::buildControls() {
   Text9 = head(this, QStringLiteral("Text9"), {});
   table->addWidget(Text9, 0, 0);
   static constexpr std::array<const char*, 5> HeadNames{"Text14", "Text13", "Text12", "Text11", "Text10"};
-  static constexpr std::array<const char*, 5> HeadTexts{"Nb QSO", "Nb Points/QSO", "Multi Chx (x10)",
-                                                        "Multi Dpts (x1)", "Multi DXCC (x1)"};
+  static constexpr std::array<const char*, 5> HeadTexts{"Nb QSO", "Nb Points/QSO", "Multi Chx (x10)", "Multi Dpts (x1)",
+                                                        "Multi DXCC (x1)"};
   for (std::size_t column = 0; column < columnHeads.size(); ++column) {
     columnHeads[column] = head(this, QString::fromLatin1(HeadNames[column]), QString::fromLatin1(HeadTexts[column]));
     table->addWidget(columnHeads[column], 0, static_cast<int>(column) + 1);
@@ -143,7 +143,8 @@ void Recapitulation::buildControls() {
     MDP[row] = box(this, QStringLiteral("MDP") + number);
     MPV[row] = box(this, QStringLiteral("MPV") + number);
     int column = 1;
-    for (QLineEdit* cell : {QSO[row], Point[row], MCT[row], MDP[row], MPV[row]}) table->addWidget(cell, gridRow, column++);
+    for (QLineEdit* cell : {QSO[row], Point[row], MCT[row], MDP[row], MPV[row]})
+      table->addWidget(cell, gridRow, column++);
   }
   Text25 = head(this, QStringLiteral("Text25"), QStringLiteral("Total"));
   table->addWidget(Text25, 11, 0);
@@ -243,8 +244,8 @@ void Recapitulation::showCells(const RecapCells& cells) {
 }
 
 RecapIdentity Recapitulation::identityOfBoxes() const {
-  RecapIdentity identity{Nom->text(),      Prenom->text(),    Indicatif->text(), Adresse1->text(),   Adresse2->text(),
-                         Pays->text(),     Reference->text(), Commune->text(),   Operateurs->text(), QString()};
+  RecapIdentity identity{Nom->text(),  Prenom->text(),    Indicatif->text(), Adresse1->text(),   Adresse2->text(),
+                         Pays->text(), Reference->text(), Commune->text(),   Operateurs->text(), QString()};
   // Tested in this order, as the options are read when the sheet is stored.
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     if (Option1[i]->isChecked()) {

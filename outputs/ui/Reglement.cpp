@@ -31,7 +31,8 @@ Reglement::Reglement(AppState& state, QWidget* parent) : QWidget(parent, Qt::Win
 void Reglement::Form_Load() {
   adjustSize();
   centreOnScreen(this);
-  const QString corrector = QString::fromStdString(Settings::getText(state_.settings, CorrectorKey, state_.StationCall));
+  const QString corrector =
+      QString::fromStdString(Settings::getText(state_.settings, CorrectorKey, state_.StationCall));
   Reg->clear();
   Reg->addItems(rulesLines(corrector));
 }

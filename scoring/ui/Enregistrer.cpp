@@ -33,9 +33,9 @@ void progress(Main& main, int step) { main.NB_Debug->setText(QString::number(ste
 // Every text the record is made of; the first character 1252 cannot hold,
 // when one slipped in.
 std::optional<QString> unencodableInFields(Main& main) {
-  for (const QLineEdit* field : {main.Date_A, main.Indicatif_A, main.Debut_A, main.Fin_A, main.Depart_A,
-                                 main.Locator_A, main.RSTE_A, main.RSTR_A, main.QTH_A, main.Prenom_A,
-                                 main.Distance_A, main.Azimut_A, main.Remarques_A})
+  for (const QLineEdit* field :
+       {main.Date_A, main.Indicatif_A, main.Debut_A, main.Fin_A, main.Depart_A, main.Locator_A, main.RSTE_A,
+        main.RSTR_A, main.QTH_A, main.Prenom_A, main.Distance_A, main.Azimut_A, main.Remarques_A})
     if (std::optional<QString> bad = firstUnencodableCharacter(field->text())) return bad;
   for (const QComboBox* combo : {main.Bande_A, main.Mode_A, main.Activite_A})
     if (std::optional<QString> bad = firstUnencodableCharacter(combo->currentText())) return bad;
@@ -106,15 +106,16 @@ bool saveNewContact(Main& main, EntryTexts& texts) {
       main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
       return false;
     }
-    if (marked->found) state.EntryPrefix = marked->prefix;
-    else tell(main, unknownPrefixSaveMessage(fr));
+    if (marked->found)
+      state.EntryPrefix = marked->prefix;
+    else
+      tell(main, unknownPrefixSaveMessage(fr));
   }
 
   progress(main, 6);
   state.GridBand = texts.band;
   if (!main.Affiche_Departements(state.GridBand, texts.mode)) return false;
-  main.Frame3->setTitle(
-      frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, texts.mode));
+  main.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, texts.mode));
 
   const bool automatic = main.automaticDate();
   if (automatic) {
@@ -174,9 +175,9 @@ bool saveEditedContact(Main& main, const EntryTexts& texts) {
 
   main.Indicatif_A->setEnabled(true);
   main.Bande_A->setEnabled(true);
-  for (QWidget* field : std::initializer_list<QWidget*>{
-           main.Depart_A, main.Locator_A, main.Mode_A, main.Activite_A, main.Date_A, main.Debut_A, main.Fin_A,
-           main.RSTR_A, main.RSTE_A, main.Prenom_A, main.QTH_A, main.Remarques_A, main.Enregistrer})
+  for (QWidget* field : std::initializer_list<QWidget*>{main.Depart_A, main.Locator_A, main.Mode_A, main.Activite_A,
+                                                        main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
+                                                        main.Prenom_A, main.QTH_A, main.Remarques_A, main.Enregistrer})
     field->setEnabled(false);
   main.Enregistrer->setText(nextQsoCaption(fr));
   for (QPushButton* button : {main.Recherche, main.Annuler, main.Editer, main.Effacer}) button->setEnabled(true);
@@ -215,9 +216,9 @@ void Enregistrer_Click(Main& main) {
 
   setFieldText(main.Prenom_A, texts.firstName);
   if (state.EntryEditing)
-    reportListError(main, Ajoute_Prenom(state.programDir,
-                                        firstNameLine(texts.callsign, texts.departement, texts.firstName),
-                                        state.FirstNameMissing));
+    reportListError(main,
+                    Ajoute_Prenom(state.programDir, firstNameLine(texts.callsign, texts.departement, texts.firstName),
+                                  state.FirstNameMissing));
 
   const bool saved = state.EntryEditing ? saveEditedContact(main, texts) : saveNewContact(main, texts);
   if (saved) resetForNextContact(main);
@@ -247,8 +248,8 @@ void resetForNextContact(Main& main) {
   // With typed dates the castle name stays for the next contact, as the date does.
   if (automatic) main.Remarques_A->clear();
   main.Label5->setText(callsignRestCaption());
-  for (QWidget* field : {static_cast<QWidget*>(main.Bande_A), static_cast<QWidget*>(main.Depart_A),
-                         static_cast<QWidget*>(main.Mode_A)})
+  for (QWidget* field :
+       {static_cast<QWidget*>(main.Bande_A), static_cast<QWidget*>(main.Depart_A), static_cast<QWidget*>(main.Mode_A)})
     setAccepted(field);
   awaitInput(main.Indicatif_A);
   (void)main.showPoints();

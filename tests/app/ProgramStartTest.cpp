@@ -12,13 +12,12 @@ namespace brivant::testing {
 namespace {
 
 // The program beside this test program in the build tree.
-QString programPath() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/brivant");
-}
+QString programPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/brivant"); }
 
 TEST(ProgramStart, WithoutADisplayItSaysSoInOneSentenceAndStops) {
   const QString program = programPath();
-  if (!QFileInfo::exists(program)) GTEST_SKIP() << "the program is not built beside the tests: " << program.toStdString();
+  if (!QFileInfo::exists(program))
+    GTEST_SKIP() << "the program is not built beside the tests: " << program.toStdString();
   TempDir home;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})

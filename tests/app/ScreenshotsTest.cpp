@@ -21,8 +21,8 @@ namespace brivant::testing {
 namespace {
 
 std::vector<std::string> dayOfContacts() {
-  const char* calls[] = {"F5AAA", "F6BBB", "DL1ABC", "F4CCC", "G4XYZ", "ON4DDD", "F8EEE", "I2FFF", "EA3GGG", "F5HHH",
-                         "F1III", "HB9JJJ", "F6KKK", "PA0LLL"};
+  const char* calls[] = {"F5AAA", "F6BBB",  "DL1ABC", "F4CCC", "G4XYZ",  "ON4DDD", "F8EEE",
+                         "I2FFF", "EA3GGG", "F5HHH",  "F1III", "HB9JJJ", "F6KKK",  "PA0LLL"};
   const char* departements[] = {"59", "2a", "", "75", "", "", "29", "", "", "13", "67", "", "33", ""};
   const char* bands[] = {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
   std::vector<std::string> records;

@@ -7,9 +7,19 @@ namespace {
 
 TEST(DateText, VerifDateChecksTheFormOnly) {
   const std::pair<const char*, int> cases[] = {
-      {"06/12/26", 0}, {"31/02/26", 0}, {"99/99/99", 0}, {"00/00/00", 0},
-      {"6/12/26", 1},  {"06-12-26", 1}, {"06/12/2026", 1}, {"", 1},
-      {"06/12/2a", 1}, {"06/12/26 ", 1}, {"\xB2" "6/12/26", 1},  // superscript two is not an ASCII digit
+      {"06/12/26", 0},
+      {"31/02/26", 0},
+      {"99/99/99", 0},
+      {"00/00/00", 0},
+      {"6/12/26", 1},
+      {"06-12-26", 1},
+      {"06/12/2026", 1},
+      {"", 1},
+      {"06/12/2a", 1},
+      {"06/12/26 ", 1},
+      {"\xB2"
+       "6/12/26",
+       1},  // superscript two is not an ASCII digit
   };
   for (const auto& [text, flag] : cases) EXPECT_EQ(Verif_Date(text), flag) << '"' << text << '"';
 }

@@ -63,8 +63,8 @@ TEST_F(LogFileTest, LoadNumbersLinesWhateverTheLineEnds) {
   const std::string a = record("07/06/26", "08:00", "F1AAA");
   const std::string b = record("07/06/26", "08:05", "F1BBB");
   const std::string c = record("07/06/26", "08:10", "F1CCC");
-  for (const std::string& bytes : {a + "\r\n" + b + "\r\n" + c + "\r\n", a + "\n" + b + "\n" + c + "\n",
-                                   a + "\r\n" + b + "\r\n" + c}) {
+  for (const std::string& bytes :
+       {a + "\r\n" + b + "\r\n" + c + "\r\n", a + "\n" + b + "\n" + c + "\n", a + "\r\n" + b + "\r\n" + c}) {
     writeBytes(dir / "F6ABC.log", bytes);
     Result<ListLines> lines = Charge_Liste_QSO(dir.path(), "F6ABC");
     ASSERT_TRUE(lines.ok());
@@ -149,8 +149,8 @@ TEST_F(LogFileTest, EditRemovesTheOldLineOnce) {
 
 TEST_F(LogFileTest, DamagedLinesNeverTakeTheNewContactsPlace) {
   const std::string damaged = "xx/06/26  F1BAD";
-  writeLog({record("07/06/26", "08:00", "F1AAA"), damaged, "", std::string(193, ' '),
-            record("07/06/26", "10:00", "F1CCC")});
+  writeLog(
+      {record("07/06/26", "08:00", "F1AAA"), damaged, "", std::string(193, ' '), record("07/06/26", "10:00", "F1CCC")});
   EXPECT_EQ(callsignsOf(rewrite(insertOnly, record("07/06/26", "09:00", "F1NEW"))),
             (std::vector<std::string>{"F1AAA", "F1BAD", "", "", "F1NEW", "F1CCC"}));
   // A record whose own date cannot be read goes to the end.
@@ -158,8 +158,7 @@ TEST_F(LogFileTest, DamagedLinesNeverTakeTheNewContactsPlace) {
   // The damaged lines are kept byte for byte, blank ones too: an old line that
   // names no record removes nothing.
   rewrite("", record("07/06/26", "11:00", "F1END"));
-  EXPECT_NE(logBytes().find("\r\n" + damaged + "\r\n\r\n" + std::string(193, ' ') + "\r\n"),
-            std::string::npos);
+  EXPECT_NE(logBytes().find("\r\n" + damaged + "\r\n\r\n" + std::string(193, ' ') + "\r\n"), std::string::npos);
 }
 
 TEST_F(LogFileTest, FailedRenameLeavesTheOldLog) {

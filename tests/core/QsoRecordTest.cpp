@@ -98,8 +98,8 @@ TEST(QsoRecord, GoldenRecords) {
 TEST(QsoRecord, LocatorKeptOnlyOutsideHf) {
   QsoFields f = frenchContact();
   f.locator = "JN18GU";
-  for (const char* band : {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz",
-                           "28 Mhz"}) {
+  for (const char* band :
+       {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz"}) {
     f.band = band;
     EXPECT_EQ(recordFieldTrimmed(*buildQsoRecord(f), QsoLayout::Locator), "") << band;
   }

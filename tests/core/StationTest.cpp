@@ -25,12 +25,14 @@ TEST(StationCallsign, Checks) {
   const CallsignCase cases[] = {
       {"f6abc", CallsignProblem::None, "F6ABC"},
       {"FXXXX_P", CallsignProblem::None, "FXXXX_P"},
-      {"ABCDEFGHIJ12", CallsignProblem::None, "ABCDEFGHIJ12"},   // exactly 12
+      {"ABCDEFGHIJ12", CallsignProblem::None, "ABCDEFGHIJ12"},  // exactly 12
       {"ABCDEFGHIJ123", CallsignProblem::TooLong, nullptr},     // 13
       {"", CallsignProblem::Empty, nullptr},
-      {"F6ABC/P", CallsignProblem::BadCharacter, nullptr},      // typed "/" is filtered before
+      {"F6ABC/P", CallsignProblem::BadCharacter, nullptr},  // typed "/" is filtered before
       {"F6 ABC", CallsignProblem::BadCharacter, nullptr},
-      {"F6\xC9" "BC", CallsignProblem::BadCharacter, nullptr},  // É in 1252
+      {"F6\xC9"
+       "BC",
+       CallsignProblem::BadCharacter, nullptr},                                      // É in 1252
       {"F6ABC\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9", CallsignProblem::TooLong, nullptr},  // length before content
   };
   for (const CallsignCase& c : cases) {
@@ -172,14 +174,14 @@ TEST_F(ValidationTest, NewStationGetsFilesAndDefaultOptions) {
 
 TEST_F(ValidationTest, ExistingStationKeepsItsOptions) {
   writeBytes(dir / "F6ABC.log", "contact\r\n");
-  for (const auto& [key, value] : std::vector<std::pair<Settings::Key, std::string>>{
-           {Settings::Station::BandUsed, "3"},
-           {Settings::Station::ModeUsed, "1"},
-           {Settings::Station::Activity, "1"},
-           {Settings::Station::UtcTime, "False"},
-           {Settings::Station::AutomaticDate, "False"},
-           {Settings::Common::StationCallsign, "F6ABC"},
-           {Settings::Common::StationLocator, "JN18GU"}})
+  for (const auto& [key, value] :
+       std::vector<std::pair<Settings::Key, std::string>>{{Settings::Station::BandUsed, "3"},
+                                                          {Settings::Station::ModeUsed, "1"},
+                                                          {Settings::Station::Activity, "1"},
+                                                          {Settings::Station::UtcTime, "False"},
+                                                          {Settings::Station::AutomaticDate, "False"},
+                                                          {Settings::Common::StationCallsign, "F6ABC"},
+                                                          {Settings::Common::StationLocator, "JN18GU"}})
     ASSERT_TRUE(Settings::save(store, key, "F6ABC", value).ok());
   state.StationCall = "F6ABC";
   loadStationWindow(state);

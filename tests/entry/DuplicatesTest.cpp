@@ -9,8 +9,12 @@ namespace {
 struct Contact {
   Contact(std::string call, std::string onBand = "14 Mhz", std::string inMode = "SSB", std::string reference = "",
           bool french = false, std::string at = "10:15")
-      : callsign(std::move(call)), band(std::move(onBand)), mode(std::move(inMode)), qth(std::move(reference)),
-        dfcf(french), start(std::move(at)) {}
+      : callsign(std::move(call)),
+        band(std::move(onBand)),
+        mode(std::move(inMode)),
+        qth(std::move(reference)),
+        dfcf(french),
+        start(std::move(at)) {}
   std::string callsign;
   std::string band;
   std::string mode;
@@ -57,7 +61,8 @@ TEST(Duplicates, SameCallsignBandModeWithoutReference) {
 }
 
 TEST(Duplicates, FirstLineFromTheTopWins) {
-  const auto lines = listOf({{"F5ABC", "14 Mhz", "SSB", "", false, "09:00"}, {"F5ABC", "14 Mhz", "SSB", "", false, "10:00"}});
+  const auto lines =
+      listOf({{"F5ABC", "14 Mhz", "SSB", "", false, "09:00"}, {"F5ABC", "14 Mhz", "SSB", "", false, "10:00"}});
   EXPECT_EQ(findCallsignDuplicate(lines, "F5ABC", "", "14 Mhz", "SSB")->start, "09:00");
 }
 

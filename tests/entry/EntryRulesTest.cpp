@@ -21,16 +21,24 @@ TEST(EntryRules, FieldLimits) {
     M expected;
   };
   const Case cases[] = {
-      {checkMode, "SSB", M::None},          {checkMode, "CW", M::None},
-      {checkMode, "cw", M::M1},             {checkMode, "FM", M::M1},
-      {checkCallsign, "", M::I1},           {checkCallsign, "\r\n", M::I1},
+      {checkMode, "SSB", M::None},
+      {checkMode, "CW", M::None},
+      {checkMode, "cw", M::M1},
+      {checkMode, "FM", M::M1},
+      {checkCallsign, "", M::I1},
+      {checkCallsign, "\r\n", M::I1},
       {checkCallsign, "F5ABC/P12345", M::None},  // 12 characters
       {checkCallsign, "F5ABC/P123456", M::I2},   // 13
-      {checkDepartement, "", M::D1},        {checkDepartement, "5", M::None},
-      {checkDepartement, "2A", M::None},    {checkDepartement, "590", M::D2},
-      {checkRstReceived, "", M::R1},        {checkRstReceived, "59+20dB!", M::None},
-      {checkRstReceived, "59+20dB!!", M::R2}, {checkRstSent, "", M::S1},
-      {checkRstSent, "123456789", M::S2},   {checkFirstName, "", M::None},
+      {checkDepartement, "", M::D1},
+      {checkDepartement, "5", M::None},
+      {checkDepartement, "2A", M::None},
+      {checkDepartement, "590", M::D2},
+      {checkRstReceived, "", M::R1},
+      {checkRstReceived, "59+20dB!", M::None},
+      {checkRstReceived, "59+20dB!!", M::R2},
+      {checkRstSent, "", M::S1},
+      {checkRstSent, "123456789", M::S2},
+      {checkFirstName, "", M::None},
       {checkFirstName, "JEAN-CHRISTOPHE", M::None},  // 15
       {checkFirstName, "JEAN-CHRISTOPHEX", M::P1},
       {checkCastleName, std::string_view("C. DU HAUT KOENIGSBOURG ET ALS"), M::None},  // 30
@@ -59,7 +67,8 @@ TEST(EntryRules, CharactersOutside1252) {
   EXPECT_EQ(firstUnencodableCharacter(QString::fromUtf8("F5\U0001F4FB")), QString::fromUtf8("\U0001F4FB"));
   EXPECT_EQ(unencodableCharacterMessage(true, QStringLiteral("x")),
             QString::fromUtf8("Ce caractère ne peut pas être enregistré : x"));
-  EXPECT_EQ(unencodableCharacterMessage(false, QStringLiteral("x")), QStringLiteral("This character cannot be saved: x"));
+  EXPECT_EQ(unencodableCharacterMessage(false, QStringLiteral("x")),
+            QStringLiteral("This character cannot be saved: x"));
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ const double EarthRadius = 40076.59 / (2 * 3.14159265358979323846);
 double haversineKm(const Place& a, const Place& b) {
   const double dLat = (b.lat - a.lat) * Deg;
   const double dLon = (b.lon - a.lon) * Deg;
-  const double h = std::pow(std::sin(dLat / 2), 2) + std::cos(a.lat * Deg) * std::cos(b.lat * Deg) * std::pow(std::sin(dLon / 2), 2);
+  const double h =
+      std::pow(std::sin(dLat / 2), 2) + std::cos(a.lat * Deg) * std::cos(b.lat * Deg) * std::pow(std::sin(dLon / 2), 2);
   return 2 * EarthRadius * std::asin(std::sqrt(h));
 }
 
@@ -36,7 +37,8 @@ double haversineKm(const Place& a, const Place& b) {
 double bearing(const Place& a, const Place& b) {
   const double dLon = (b.lon - a.lon) * Deg;
   const double y = std::sin(dLon) * std::cos(b.lat * Deg);
-  const double x = std::cos(a.lat * Deg) * std::sin(b.lat * Deg) - std::sin(a.lat * Deg) * std::cos(b.lat * Deg) * std::cos(dLon);
+  const double x =
+      std::cos(a.lat * Deg) * std::sin(b.lat * Deg) - std::sin(a.lat * Deg) * std::cos(b.lat * Deg) * std::cos(dLon);
   const double degrees = std::atan2(y, x) / Deg;
   return degrees < 0 ? degrees + 360 : degrees;
 }
@@ -55,9 +57,9 @@ TEST(Locator, CentresOfSubSquares) {
 }
 
 TEST(Locator, DistanceAndBearingAgreeWithTheGreatCircle) {
-  const std::pair<Place, Place> pairs[] = {{Paris, Berlin},   {Paris, London},     {Paris, NewYork},
-                                           {Paris, Tokyo},    {Paris, Melbourne},  {NewYork, Tokyo},
-                                           {Tokyo, NewYork},  {Melbourne, London}, {London, Paris}};
+  const std::pair<Place, Place> pairs[] = {{Paris, Berlin},  {Paris, London},     {Paris, NewYork},
+                                           {Paris, Tokyo},   {Paris, Melbourne},  {NewYork, Tokyo},
+                                           {Tokyo, NewYork}, {Melbourne, London}, {London, Paris}};
   for (const auto& [from, to] : pairs) {
     const std::optional<std::string> distance = Calcul_Distance(from.locator, to.locator);
     const std::optional<int> azimuth = Calcul_Azimut(from.locator, to.locator);
@@ -79,12 +81,12 @@ TEST(Locator, WhatTheEditShows) {
     return r.azimuth + "|" + r.distance;
   };
   EXPECT_EQ(shows("JN18EU", ""), "?|?");
-  EXPECT_EQ(shows("JN18EU", "JN18"), "?|?");     // shorter than 6: as blank
+  EXPECT_EQ(shows("JN18EU", "JN18"), "?|?");  // shorter than 6: as blank
   EXPECT_EQ(shows("JN18EU", "JN18E"), "?|?");
-  EXPECT_EQ(shows("JN18EU", "JN18E!"), "?|?");   // not a locator
-  EXPECT_EQ(shows("JN18EU", "JN18EU"), "?|0");   // the station's own
+  EXPECT_EQ(shows("JN18EU", "JN18E!"), "?|?");  // not a locator
+  EXPECT_EQ(shows("JN18EU", "JN18EU"), "?|0");  // the station's own
   EXPECT_EQ(shows("JN18EU", "jn18eu"), "?|0");
-  EXPECT_EQ(shows("------", "JN18FU"), "?|?");   // no station locator stored
+  EXPECT_EQ(shows("------", "JN18FU"), "?|?");  // no station locator stored
   EXPECT_EQ(shows("JN18EU", "JN18FU"), "90|6");
   EXPECT_EQ(shows("JN18EU", "JN18FU12"), "90|6");  // extended locator read by its first six
 }

@@ -31,7 +31,10 @@ TEST(AdifExportTest, RecordEdgeCases) {
   // No end time: the tag with length 0 and no value.
   EXPECT_NE(adifRecord(records[3]).find("<time_on:4>1000<time_off:0><rst_sent:"), std::string::npos);
   // One character per byte: "CHÂTEAU D'ÉPERNAY" is 17 characters.
-  EXPECT_NE(adifRecord(records[4]).find("<comment:28>DFCF 51001 CH\xC2" "TEAU D'\xC9PERNAY<eor>"), std::string::npos);
+  EXPECT_NE(adifRecord(records[4])
+                .find("<comment:28>DFCF 51001 CH\xC2"
+                      "TEAU D'\xC9PERNAY<eor>"),
+            std::string::npos);
   EXPECT_NE(adifRecord(records[5]).find("<band:4>160m<"), std::string::npos);
   // An unknown label never inherits the band of the record before it.
   EXPECT_NE(adifRecord(records[6]).find("<band:0><mode:2>CW"), std::string::npos);

@@ -19,15 +19,21 @@ namespace {
 using namespace testing;
 
 // The values as the parser sees them: one character per byte.
-QString asRead(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+QString asRead(const std::string& bytes) {
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 std::map<QString, QString> expectedFields(const VariedContact& contact) {
   const QsoFields& f = contact.fields;
   std::map<QString, QString> fields{
-      {QStringLiteral("call"), asRead(f.callsign)},       {QStringLiteral("band"), asRead(contact.band)},
-      {QStringLiteral("mode"), asRead(f.mode)},           {QStringLiteral("qso_date"), asRead(contact.qsoDate)},
-      {QStringLiteral("time_on"), asRead(contact.timeOn)}, {QStringLiteral("time_off"), asRead(contact.timeOff)},
-      {QStringLiteral("rst_sent"), asRead(f.rstSent)},    {QStringLiteral("rst_rcvd"), asRead(f.rstReceived)},
+      {QStringLiteral("call"), asRead(f.callsign)},
+      {QStringLiteral("band"), asRead(contact.band)},
+      {QStringLiteral("mode"), asRead(f.mode)},
+      {QStringLiteral("qso_date"), asRead(contact.qsoDate)},
+      {QStringLiteral("time_on"), asRead(contact.timeOn)},
+      {QStringLiteral("time_off"), asRead(contact.timeOff)},
+      {QStringLiteral("rst_sent"), asRead(f.rstSent)},
+      {QStringLiteral("rst_rcvd"), asRead(f.rstReceived)},
   };
   if (!contact.state.empty()) fields[QStringLiteral("state")] = asRead(contact.state);
   if (!contact.comment.empty()) fields[QStringLiteral("comment")] = asRead(contact.comment);
@@ -47,8 +53,8 @@ TEST(AdifReadBackTest, EveryFieldOfEveryRecordReadsBackEqual) {
   ASSERT_TRUE(exportAdif(dir.path(), "F6ABC", true).ok);
 
   const fs::path json = dir / "read.json";
-  const std::string command = "node '" + script.string() + "' '" + (dir / "F6ABC.adi").string() + "' > '" +
-                              json.string() + "'";
+  const std::string command =
+      "node '" + script.string() + "' '" + (dir / "F6ABC.adi").string() + "' > '" + json.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(readBytes(json)), &error);

@@ -43,9 +43,10 @@ TEST_F(MorvexExportTest, FailedCopyReportsTheFailureNotTheSuccess) {
     int error;
     const char* french;
   };
-  for (const Case& c : {Case{TextFile::testing::Step::Open, EACCES, "Erreur N° 70 : le fichier FXXXX.mvx n'a pas été enregistré."},
-                        Case{TextFile::testing::Step::Write, ENOSPC, "Erreur N° 61 : le fichier FXXXX.mvx n'a pas été enregistré."},
-                        Case{TextFile::testing::Step::Rename, EIO, "Erreur N° 57 : le fichier FXXXX.mvx n'a pas été enregistré."}}) {
+  for (const Case& c :
+       {Case{TextFile::testing::Step::Open, EACCES, "Erreur N° 70 : le fichier FXXXX.mvx n'a pas été enregistré."},
+        Case{TextFile::testing::Step::Write, ENOSPC, "Erreur N° 61 : le fichier FXXXX.mvx n'a pas été enregistré."},
+        Case{TextFile::testing::Step::Rename, EIO, "Erreur N° 57 : le fichier FXXXX.mvx n'a pas été enregistré."}}) {
     TextFile::testing::setFaultHook([&](TextFile::testing::Step step, const fs::path& file) -> std::optional<int> {
       if (step == c.step && file.filename() != "FXXXX.log") return c.error;
       return std::nullopt;

@@ -46,8 +46,7 @@ inline std::vector<VariedContact> variedContacts() {
   const std::string accented = Cp1252::fromUtf8("CHÂTEAU D'ÉPERNAY");
   std::vector<VariedContact> contacts{
       // The example record of the ADIF format.
-      {contactFields("19/05/13", "FXXXX", "08:12", "08:14", "59", "14 Mhz", "CW", "599", "579", "DFCF 59045", "",
-                     true),
+      {contactFields("19/05/13", "FXXXX", "08:12", "08:14", "59", "14 Mhz", "CW", "599", "579", "DFCF 59045", "", true),
        "20m", "20130519", "0812", "0814", "59", "DFCF 59045 "},
       // A foreign station: no departement, no reference, no castle name.
       {contactFields("19/05/13", "DL1ABC", "09:00", "09:05", "", "7.0 Mhz", "SSB", "59", "57", "", "", false), "40m",
@@ -60,12 +59,12 @@ inline std::vector<VariedContact> variedContacts() {
       {contactFields("19/05/13", "F6XYZ", "10:00", "", "75", "28 Mhz", "SSB", "59", "59", "", "", false), "10m",
        "20130519", "1000", "", "75", ""},
       // Accented castle name: one character per byte.
-      {contactFields("19/05/13", "F5ABC", "10:30", "10:31", "51", "3.5 Mhz", "CW", "599", "599", "DFCF 51001",
-                     accented, true),
+      {contactFields("19/05/13", "F5ABC", "10:30", "10:31", "51", "3.5 Mhz", "CW", "599", "599", "DFCF 51001", accented,
+                     true),
        "80m", "20130519", "1030", "1031", "51", "DFCF 51001 " + accented},
       // The 1.8 Mhz band, typed in the entry.
-      {contactFields("19/05/13", "F8AAA", "11:00", "11:02", "33", "1.8 Mhz", "CW", "599", "589", "", "", false),
-       "160m", "20130519", "1100", "1102", "33", ""},
+      {contactFields("19/05/13", "F8AAA", "11:00", "11:02", "33", "1.8 Mhz", "CW", "599", "589", "", "", false), "160m",
+       "20130519", "1100", "1102", "33", ""},
       // A label without an ADIF band, right after a known one.
       {contactFields("19/05/13", "G3ZZZ", "11:05", "11:06", "", "10 Mhz", "CW", "599", "599", "", "", false), "",
        "20130519", "1105", "1106", "", ""},
@@ -119,13 +118,12 @@ inline constexpr int Band3_5 = 1, Band7 = 2, Band14 = 4, Band21 = 6, Band28 = 8;
 // Score 10 x (3 + 10 + 2) = 150.
 inline void writeWorkedExample(const fs::path& programDir, std::string_view call) {
   const std::string c(call);
-  writeBytes(programDir / (c + ".log"),
-             crlf({simpleRecord("F5AAA", "14 Mhz", "SSB", false, "08:00"),
-                   simpleRecord("F5BBB", "14 Mhz", "SSB", true, "08:05"),
-                   simpleRecord("F5CCC", "14 Mhz", "SSB", false, "08:10"),
-                   simpleRecord("DL1AA", "7.0 Mhz", "CW", false, "08:20"),
-                   // Not one of the ten rows: counted nowhere.
-                   simpleRecord("F5DDD", "1.8 Mhz", "SSB", true, "08:30")}));
+  writeBytes(programDir / (c + ".log"), crlf({simpleRecord("F5AAA", "14 Mhz", "SSB", false, "08:00"),
+                                              simpleRecord("F5BBB", "14 Mhz", "SSB", true, "08:05"),
+                                              simpleRecord("F5CCC", "14 Mhz", "SSB", false, "08:10"),
+                                              simpleRecord("DL1AA", "7.0 Mhz", "CW", false, "08:20"),
+                                              // Not one of the ten rows: counted nowhere.
+                                              simpleRecord("F5DDD", "1.8 Mhz", "SSB", true, "08:30")}));
   writeBytes(programDir / (c + "_Departement_SSB.txt"),
              crlf({deptTallyLine("59", {Band14}), deptTallyLine("62", {Band14}), deptTallyLine("75", {})}));
   writeBytes(programDir / (c + "_Departement_CW.txt"), crlf({deptTallyLine("59", {Band7}), deptTallyLine("62", {})}));

@@ -11,10 +11,16 @@ namespace {
 using namespace testing;
 
 RecapIdentity castleOperator() {
-  return {QStringLiteral("Dupont"),        QStringLiteral("Jean"),  QStringLiteral("TM5CHX"),
-          QStringLiteral("12 rue du Château"), QStringLiteral("59000 Lille"), QStringLiteral("France"),
-          QStringLiteral("DFCF 59045 Château de Flers"), QStringLiteral("Villeneuve d'Ascq"),
-          QStringLiteral("F5AAA, F6BBB"), QStringLiteral("1")};
+  return {QStringLiteral("Dupont"),
+          QStringLiteral("Jean"),
+          QStringLiteral("TM5CHX"),
+          QStringLiteral("12 rue du Château"),
+          QStringLiteral("59000 Lille"),
+          QStringLiteral("France"),
+          QStringLiteral("DFCF 59045 Château de Flers"),
+          QStringLiteral("Villeneuve d'Ascq"),
+          QStringLiteral("F5AAA, F6BBB"),
+          QStringLiteral("1")};
 }
 
 RecapCells workedExampleCells() {
@@ -46,7 +52,8 @@ TEST(RecapSheetTest, WorkedExampleTable) {
 TEST(RecapSheetTest, TwoCastleContactsOnOneRowGiveTwenty) {
   TempDir dir;
   writeEmptyStation(dir.path(), "F6ABC");
-  writeBytes(dir / "F6ABC.log", crlf({simpleRecord("F5AAA", "21 Mhz", "CW", true), simpleRecord("F5BBB", "21 Mhz", "CW", true)}));
+  writeBytes(dir / "F6ABC.log",
+             crlf({simpleRecord("F5AAA", "21 Mhz", "CW", true), simpleRecord("F5BBB", "21 Mhz", "CW", true)}));
   Result<RecapCells> cells = computeRecapCells(dir.path(), "F6ABC");
   ASSERT_TRUE(cells.ok());
   EXPECT_EQ(cells->rows[8][0], QStringLiteral("2"));
@@ -96,7 +103,8 @@ TEST(RecapSheetTest, PrintedSheetDiffersWhereThePaperDoes) {
 TEST(RecapSheetTest, RowLinesAreSixtyOneCharacters) {
   const std::vector<std::string> lines =
       recapSheetLines(SheetCopy::Saved, true, castleOperator(), workedExampleCells(), "19/05/13", " 1.7.5");
-  const auto first = std::find(lines.begin(), lines.end(), "     3.5 Mhz SSB     0       0       0       0       0       ");
+  const auto first =
+      std::find(lines.begin(), lines.end(), "     3.5 Mhz SSB     0       0       0       0       0       ");
   ASSERT_NE(first, lines.end());
   for (auto line = first; line != first + 10; ++line) EXPECT_EQ(line->size(), 61u) << *line;
   EXPECT_EQ(*(first + 1), "     7.0 Mhz SSS     0       0       0       0       0       ");
@@ -117,9 +125,9 @@ TEST(RecapSheetTest, TotalPointsFollowTheTotalBoxesAsTyped) {
 }
 
 TEST(RecapSheetTest, BasicValueAndNumberText) {
-  const std::vector<std::pair<QString, double>> values{
-      {"150", 150}, {"  42 ", 42}, {"1 000", 1000}, {"-3", -3}, {"2.5x", 2.5}, {"1e3", 1000},
-      {"", 0},      {"abc", 0},    {".5", 0.5},     {"7e", 7},  {"+8", 8}};
+  const std::vector<std::pair<QString, double>> values{{"150", 150},  {"  42 ", 42}, {"1 000", 1000}, {"-3", -3},
+                                                       {"2.5x", 2.5}, {"1e3", 1000}, {"", 0},         {"abc", 0},
+                                                       {".5", 0.5},   {"7e", 7},     {"+8", 8}};
   for (const auto& [text, value] : values) EXPECT_DOUBLE_EQ(basicValue(text), value) << text.toStdString();
   EXPECT_EQ(basicNumberText(0), QStringLiteral("0"));
   EXPECT_EQ(basicNumberText(123456789012345.0), QStringLiteral("123456789012345"));

@@ -12,7 +12,8 @@ TEST(RulesTextTest, SixtyThreeLinesNamingNoOneUnlessConfigured) {
                                      "connaissance de notre patrimoine."));
   EXPECT_TRUE(lines[1].isEmpty());
   EXPECT_TRUE(lines[9].endsWith(QStringLiteral("auprès ")));
-  EXPECT_EQ(lines[31], QStringLiteral("Total = points QSO x ( Multis châteaux + Multis départements + Multis Pays DXCC)"));
+  EXPECT_EQ(lines[31],
+            QStringLiteral("Total = points QSO x ( Multis châteaux + Multis départements + Multis Pays DXCC)"));
   EXPECT_EQ(lines[33], QStringLiteral("Envoi du compte rendu avant le 30/06/13 au correcteur de la JNC."));
   EXPECT_EQ(lines[38], QStringLiteral("NOTE : "));
   EXPECT_EQ(lines[59], QStringLiteral("Coupes attribuées si au moins 5 logs par catégorie."));
@@ -28,8 +29,9 @@ TEST(RulesTextTest, SixtyThreeLinesNamingNoOneUnlessConfigured) {
 }
 
 TEST(RulesTextTest, AboutBox) {
-  EXPECT_EQ(aboutText(true, " 1.7.5"), QStringLiteral("Journée Européenne des Ruziduza\r\n                revision  1.7.5"
-                                                       "\r\n\r\nBrivant, logiciel libre pour la JNC"));
+  EXPECT_EQ(aboutText(true, " 1.7.5"),
+            QStringLiteral("Journée Européenne des Ruziduza\r\n                revision  1.7.5"
+                           "\r\n\r\nBrivant, logiciel libre pour la JNC"));
   EXPECT_TRUE(aboutText(false, " 1.7.5").endsWith(QStringLiteral("\r\n\r\nBrivant, free software for the JNC")));
 }
 

@@ -36,7 +36,10 @@ TEST(Cp1252, LatinOneHalvesAreTheirOwnCodePoints) {
     EXPECT_EQ(cp::toQString(std::string(1, static_cast<char>(b))).at(0).unicode(), b) << "byte " << b;
   }
   EXPECT_EQ(cp::toUtf8("\xB0\xE9"), "°é");
-  EXPECT_EQ(cp::fromUtf8("Journée n°1"), "Journ\xE9" "e n\xB0" "1");
+  EXPECT_EQ(cp::fromUtf8("Journée n°1"),
+            "Journ\xE9"
+            "e n\xB0"
+            "1");
 }
 
 TEST(Cp1252, TheTwentySevenSpecialBytes) {
@@ -103,12 +106,12 @@ TEST(Cp1252, CharactersOutsideAreRefusedAndReplacedOnce) {
 
 TEST(Cp1252, MalformedUtf8NeverCrashesAndIsReported) {
   const std::string inputs[] = {
-      "abc\xC3",          // cut at the end
-      "\x80",             // stray continuation byte
-      "\xC0\xAF",         // overlong '/'
-      "\xED\xA0\x80",     // encoded surrogate
+      "abc\xC3",           // cut at the end
+      "\x80",              // stray continuation byte
+      "\xC0\xAF",          // overlong '/'
+      "\xED\xA0\x80",      // encoded surrogate
       "\xF4\x90\x80\x80",  // above U+10FFFF
-      "\xE2\x82",         // cut euro sign
+      "\xE2\x82",          // cut euro sign
   };
   for (const std::string& input : inputs) {
     bool ok = true;
@@ -117,7 +120,9 @@ TEST(Cp1252, MalformedUtf8NeverCrashesAndIsReported) {
     EXPECT_NE(out.find('?'), std::string::npos) << input;
   }
   // Good text after a bad byte is kept.
-  EXPECT_EQ(cp::fromUtf8("\xFF" "abc"), "?abc");
+  EXPECT_EQ(cp::fromUtf8("\xFF"
+                         "abc"),
+            "?abc");
 }
 
 TEST(Cp1252, UpperAsciiOnlyTouchesAtoZUpperTakesEveryLetter) {

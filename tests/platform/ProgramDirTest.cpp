@@ -13,8 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace pd = brivant::ProgramDir;
-using brivant::testing::TempDir;
 using brivant::testing::readBytes;
+using brivant::testing::TempDir;
 using brivant::testing::writeBytes;
 
 // Changes environment variables for one test and puts them back.

@@ -12,8 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using brivant::SettingsStore;
-using brivant::testing::TempDir;
 using brivant::testing::readBytes;
+using brivant::testing::TempDir;
 using brivant::testing::writeBytes;
 using Step = brivant::TextFile::testing::Step;
 
@@ -78,9 +78,21 @@ TEST(SettingsStore, EmptyValueIsNotTheDefault) {
 
 TEST(SettingsStore, AnyTextRoundTrips) {
   const std::string values[] = {
-      "a=b=c", "back\\slash", "\\n is not a line end", "two\r\nlines", "lf\nonly", "[not a section]",
-      "trailing blank ", " leading blank", "tab\there", std::string("nul\0inside", 10), "Château “quoted” €", "1252 bytes Ch\xE2teau \x80",
-      "\\", "=", "\\x41 stays",
+      "a=b=c",
+      "back\\slash",
+      "\\n is not a line end",
+      "two\r\nlines",
+      "lf\nonly",
+      "[not a section]",
+      "trailing blank ",
+      " leading blank",
+      "tab\there",
+      std::string("nul\0inside", 10),
+      "Château “quoted” €",
+      "1252 bytes Ch\xE2teau \x80",
+      "\\",
+      "=",
+      "\\x41 stays",
   };
   const std::string names[] = {"key=with=equals", "[bracket", "close]", "back\\slash", "line\nend", ""};
   TempDir dir;
@@ -121,9 +133,8 @@ TEST(SettingsStore, BooleansAndNumbers) {
     bool whenDefaultFalse;
     bool whenDefaultTrue;
   };
-  const Case cases[] = {{"True", true, true},   {"true", true, true},    {"-1", true, true},
-                        {"1", true, true},      {"False", false, false}, {"0", false, false},
-                        {"", false, true},      {"maybe", false, true}};
+  const Case cases[] = {{"True", true, true},    {"true", true, true}, {"-1", true, true}, {"1", true, true},
+                        {"False", false, false}, {"0", false, false},  {"", false, true},  {"maybe", false, true}};
   for (const auto& c : cases) {
     ASSERT_TRUE(store.save("ZIV", "B", "k", c.text).ok());
     EXPECT_EQ(store.getBool("ZIV", "B", "k", false), c.whenDefaultFalse) << c.text;
@@ -131,8 +142,8 @@ TEST(SettingsStore, BooleansAndNumbers) {
   }
   EXPECT_TRUE(store.getBool("ZIV", "B", "absent", true));
 
-  const std::pair<const char*, int> numbers[] = {{"3", 3}, {"-12", -12}, {" 7 ", 7}, {"", 99},
-                                                 {"4x", 99}, {"x", 99}, {"99999999999", 99}};
+  const std::pair<const char*, int> numbers[] = {{"3", 3},   {"-12", -12}, {" 7 ", 7},         {"", 99},
+                                                 {"4x", 99}, {"x", 99},    {"99999999999", 99}};
   for (const auto& [text, expected] : numbers) {
     ASSERT_TRUE(store.save("ZIV", "N", "k", text).ok());
     EXPECT_EQ(store.getInt("ZIV", "N", "k", 99), expected) << text;
@@ -150,14 +161,19 @@ TEST(SettingsStore, DamagedFilesKeepWhatCanBeRead) {
       {"cut in a value", "[Setup ]\nA=1\nB=tw", {{"Setup ", "A", "1"}, {"Setup ", "B", "tw"}}, {}},
       {"cut in a key", "[Setup ]\nA=1\nBx", {{"Setup ", "A", "1"}}, {{"Setup ", "Bx"}}},
       {"cut in a header", "[Setup ]\nA=1\n[Set", {{"Setup ", "A", "1"}}, {}},
-      {"header without ]", "[Setup ]\nA=1\n[Setup F1ABC\nB=2\n",
-       {{"Setup ", "A", "1"}, {"Setup F1ABC", "B", "2"}}, {{"Setup ", "B"}}},
-      {"lines without =", "[S]\nnothing here\nA=1\n\n   \nB=2\n", {{"S", "A", "1"}, {"S", "B", "2"}},
+      {"header without ]",
+       "[Setup ]\nA=1\n[Setup F1ABC\nB=2\n",
+       {{"Setup ", "A", "1"}, {"Setup F1ABC", "B", "2"}},
+       {{"Setup ", "B"}}},
+      {"lines without =",
+       "[S]\nnothing here\nA=1\n\n   \nB=2\n",
+       {{"S", "A", "1"}, {"S", "B", "2"}},
        {{"S", "nothing here"}}},
-      {"garbage bytes", bytes("\xFF\xFE\0\x01junk\n[S]\n\x80\x81\x82\nA=1\n\0\0\0\n"),
-       {{"S", "A", "1"}}, {}},
-      {"invalid UTF-8", "[S]\nA=caf\xE9\nB=ok\nK\xC3=v\n",
-       {{"S", "A", "caf\xE9"}, {"S", "B", "ok"}, {"S", "K\xC3", "v"}}, {}},
+      {"garbage bytes", bytes("\xFF\xFE\0\x01junk\n[S]\n\x80\x81\x82\nA=1\n\0\0\0\n"), {{"S", "A", "1"}}, {}},
+      {"invalid UTF-8",
+       "[S]\nA=caf\xE9\nB=ok\nK\xC3=v\n",
+       {{"S", "A", "caf\xE9"}, {"S", "B", "ok"}, {"S", "K\xC3", "v"}},
+       {}},
       {"CR LF line ends", "[Setup ]\r\nA=1\r\nB=\r\n", {{"Setup ", "A", "1"}, {"Setup ", "B", ""}}, {}},
       {"cut escape", "[S]\nA=end\\\nB=\\x4\n", {{"S", "A", "end\\"}, {"S", "B", "\\x4"}}, {}},
       {"key twice", "[S]\nA=first\nA=second\n", {{"S", "A", "first"}}, {}},

@@ -11,8 +11,8 @@ namespace {
 
 namespace tf = brivant::TextFile;
 namespace fs = std::filesystem;
-using brivant::testing::TempDir;
 using brivant::testing::readBytes;
+using brivant::testing::TempDir;
 using brivant::testing::writeBytes;
 using Step = tf::testing::Step;
 
@@ -59,7 +59,8 @@ TEST(TextFileRead, LineEnds) {
 TEST(TextFileRead, LargeFileReadsEveryLine) {
   TempDir dir;
   tf::Lines lines;
-  for (int i = 0; i < 10000; ++i) lines.push_back(std::string(190, static_cast<char>('A' + i % 26)) + std::to_string(100000 + i));
+  for (int i = 0; i < 10000; ++i)
+    lines.push_back(std::string(190, static_cast<char>('A' + i % 26)) + std::to_string(100000 + i));
   writeBytes(dir / "big.log", brivant::testing::crlf(lines));
   auto read = tf::readLines(dir / "big.log");
   ASSERT_TRUE(read.ok());
@@ -89,9 +90,9 @@ TEST(TextFileRead, Errors) {
   EXPECT_EQ(missing.error().number, 53);
   EXPECT_EQ(missing.error().path, (dir / "absent.txt").string());
 
-  EXPECT_EQ(tf::readLines(dir.path()).error().number, 75);                      // a folder
-  EXPECT_EQ(tf::readLines(dir / "plain.txt" / "x").error().number, 75);         // through a file
-  EXPECT_EQ(tf::readLines(dir / std::string(300, 'n')).error().number, 75);     // name too long
+  EXPECT_EQ(tf::readLines(dir.path()).error().number, 75);                   // a folder
+  EXPECT_EQ(tf::readLines(dir / "plain.txt" / "x").error().number, 75);      // through a file
+  EXPECT_EQ(tf::readLines(dir / std::string(300, 'n')).error().number, 75);  // name too long
 
   FaultHook denied([](Step step, const fs::path&) -> std::optional<int> {
     return step == Step::Open ? std::optional<int>(EACCES) : std::nullopt;
@@ -105,7 +106,7 @@ TEST(TextFile, ErrnoMapping) {
     int number;
   };
   const Case cases[] = {
-      {ENOENT, 53}, {EACCES, 70}, {EPERM, 70},        {EROFS, 70}, {ENOSPC, 61}, {EDQUOT, 61}, {EISDIR, 75},
+      {ENOENT, 53},  {EACCES, 70},       {EPERM, 70}, {EROFS, 70}, {ENOSPC, 61}, {EDQUOT, 61}, {EISDIR, 75},
       {ENOTDIR, 75}, {ENAMETOOLONG, 75}, {ELOOP, 75}, {EIO, 57},   {EBADF, 57},  {ENOMEM, 57},
   };
   for (const auto& c : cases) EXPECT_EQ(tf::errorNumberOf(c.errnoValue), c.number) << "errno " << c.errnoValue;
@@ -212,9 +213,11 @@ TEST(TextFileReplace, WritesThroughTheNamedTemporaryFile) {
   }
   EXPECT_EQ(readBytes(target), "a\r\nb\xE9\r\n");
   EXPECT_FALSE(fs::exists(temporary));
-  const std::vector<std::pair<Step, fs::path>> expected = {
-      {Step::Open, temporary}, {Step::Write, temporary}, {Step::Flush, temporary},
-      {Step::Close, temporary}, {Step::Rename, target}};
+  const std::vector<std::pair<Step, fs::path>> expected = {{Step::Open, temporary},
+                                                           {Step::Write, temporary},
+                                                           {Step::Flush, temporary},
+                                                           {Step::Close, temporary},
+                                                           {Step::Rename, target}};
   EXPECT_EQ(seen, expected);
 
   // A missing target is simply created; an empty list gives an empty file.

@@ -93,13 +93,16 @@ TEST(SaveContact, FieldsAreCheckedAgainBeforeAnythingIsWritten) {
   };
   EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign = "F5ABCDEFGHIJK"; }),
             QStringLiteral("Caution 12 characters maximum for the callsign"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.band = "10 Mhz"; }), QStringLiteral("Caution You can only select the bands proposed"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.band = "10 Mhz"; }),
+            QStringLiteral("Caution You can only select the bands proposed"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.mode = "FM"; }), QStringLiteral("Attention mode must be only SSB or CW"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = "1016"; }), QStringLiteral("Caution 5 characters for time(format hh/mm)"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = "1016"; }),
+            QStringLiteral("Caution 5 characters for time(format hh/mm)"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.end = ""; }), QStringLiteral("Caution you must enter the end time of QSO"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.locator = "JO10AA12"; }),
             QStringLiteral("Caution 6 characters maximum for the locator"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.activityIndex = -1; }), QStringLiteral("Caution activity must be only CHATEAU or QSO"));
+  EXPECT_EQ(refusal([](EntryTexts& e) { e.activityIndex = -1; }),
+            QStringLiteral("Caution activity must be only CHATEAU or QSO"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.qth = "DFCF 1234567890123456"; }),
             QStringLiteral("Caution 15 characters maximum for the Castle Reference"));
   EXPECT_EQ(refusal([](EntryTexts& e) { e.castleName = std::string(31, 'C'); }),
@@ -117,9 +120,11 @@ TEST(SaveContact, FieldsAreCheckedAgainBeforeAnythingIsWritten) {
 TEST(SaveContact, DirectoryQuestion) {
   EXPECT_FALSE(directoryQuestion(true, "F5ABC", "59", "59", "JO10AA", "JO10AA"));
   EXPECT_EQ(directoryQuestion(true, "F5ABC", "59", "", "", ""),
-            QString::fromUtf8("Remplacer F5ABC Département XX Locator XXXXXX\r\n\r\n      par F5ABC département 59 Locator  ?"));
+            QString::fromUtf8(
+                "Remplacer F5ABC Département XX Locator XXXXXX\r\n\r\n      par F5ABC département 59 Locator  ?"));
   EXPECT_EQ(directoryQuestion(false, "F5ABC", "96", "97", "JN41AA", "JN41AA"),
-            QString::fromUtf8("Replace F5ABC Département 2b Locator JN41AA\r\n\r\n      by F5ABC département 2a Locator JN41AA ?"));
+            QString::fromUtf8(
+                "Replace F5ABC Département 2b Locator JN41AA\r\n\r\n      by F5ABC département 2a Locator JN41AA ?"));
 }
 
 TEST(SaveContact, DepartementFlagAsBasicReadsIt) {
@@ -138,7 +143,8 @@ TEST(SaveContact, OneContactLogIs201Bytes) {
                                                         *newContactRecord(frenchCastle(), "F", "3")}));
   EXPECT_FALSE(logHoldsOneContact(dir.path(), "F6ABC"));
   EXPECT_FALSE(logHoldsOneContact(dir.path(), "NOLOG"));
-  EXPECT_EQ(oneContactEditMessage(false), QStringLiteral("There must be at least TWO QSO recorded to change the first QSO"));
+  EXPECT_EQ(oneContactEditMessage(false),
+            QStringLiteral("There must be at least TWO QSO recorded to change the first QSO"));
 }
 
 class ContactFilesTest : public ::testing::Test {

@@ -43,8 +43,7 @@ ScriptedDialogs& ScriptedDialogs::expectPrinter(bool chosen) {
 
 void ScriptedDialogs::verifyAllConsumed() {
   for (const Expectation& left : queue_) {
-    ADD_FAILURE() << "expected " << kindName(left.kind) << " box was never shown: text "
-                  << left.text.describe();
+    ADD_FAILURE() << "expected " << kindName(left.kind) << " box was never shown: text " << left.text.describe();
   }
   queue_.clear();
 }
@@ -67,10 +66,14 @@ QString ScriptedDialogs::lastText() const { return shown_.empty() ? QString() : 
 
 const char* ScriptedDialogs::kindName(Kind kind) {
   switch (kind) {
-    case Kind::Message: return "message (OK)";
-    case Kind::YesNo: return "Yes/No";
-    case Kind::OkCancel: return "OK/Cancel";
-    case Kind::Printer: return "printer choice";
+    case Kind::Message:
+      return "message (OK)";
+    case Kind::YesNo:
+      return "Yes/No";
+    case Kind::OkCancel:
+      return "OK/Cancel";
+    case Kind::Printer:
+      return "printer choice";
   }
   return "?";
 }

@@ -34,11 +34,10 @@ namespace brivant::testing {
 // matcher on the UTF-8 text (HasSubstr, StartsWith, Truly(...)).
 class TextMatch {
  public:
-  TextMatch(const QString& exact);  // NOLINT(google-explicit-constructor)
+  TextMatch(const QString& exact);   // NOLINT(google-explicit-constructor)
   TextMatch(const char* exactUtf8);  // NOLINT(google-explicit-constructor)
   template <class M>
-    requires(!std::is_convertible_v<M, QString>)
-  TextMatch(M matcher)  // NOLINT(google-explicit-constructor)
+  requires(!std::is_convertible_v<M, QString>) TextMatch(M matcher)  // NOLINT(google-explicit-constructor)
       : matcher_(::testing::MatcherCast<const std::string&>(matcher)) {}
 
   bool matches(const QString& text) const { return matcher_.Matches(text.toStdString()); }

@@ -73,14 +73,16 @@ static std::string describeDifference(std::string_view actual, std::string_view 
                                   end == std::string_view::npos ? std::string_view::npos : end - lineStart));
     std::string escaped;
     for (char c : shown) {
-      if (c == '\r') escaped += "\\r";
-      else escaped += c;
+      if (c == '\r')
+        escaped += "\\r";
+      else
+        escaped += c;
     }
     return escaped;
   };
   std::ostringstream out;
-  out << "sizes " << actual.size() << " (actual) and " << expected.size() << " (golden); first difference at byte "
-      << i << ", line " << line << ", column " << (i - lineStart + 1) << "\n  actual: [" << excerpt(actual)
+  out << "sizes " << actual.size() << " (actual) and " << expected.size() << " (golden); first difference at byte " << i
+      << ", line " << line << ", column " << (i - lineStart + 1) << "\n  actual: [" << excerpt(actual)
       << "]\n  golden: [" << excerpt(expected) << "]";
   return out.str();
 }

@@ -3,8 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,17 +24,18 @@ namespace {
 TEST_F(MainFixture, EveryControlCarriesItsDesignName) {
   Main& window = makeMain();
   for (const char* name :
-       {"Activite_A", "ClusterHF", "Locator_A", "Remarques_A", "Frame1", "L_Station", "Label2", "I_Station", "Frame7",
-        "Label33", "Frame2", "Label37", "Label34", "Recherche", "Effacer", "Distance_A", "Editer", "Azimut_A",
-        "Annuler", "Liste_QSO", "Frame5", "Label29", "Bande_A", "Mode_A", "Enregistrer", "Frame4", "Depart_A",
-        "RSTE_A", "Prenom_A", "QTH_A", "Date_A", "Debut_A", "Fin_A", "RSTR_A", "Indicatif_A", "Label26", "Label43",
-        "Label38", "Label16", "Label15", "Label14", "Label13", "Label12", "Label11", "Label10", "Label9", "Label8",
-        "Label7", "Label5", "Frame3", "Dpt", "Label6", "Frame6", "P_QSO", "Label1", "NB_Debug", "Line1"})
+       {"Activite_A",  "ClusterHF", "Locator_A",   "Remarques_A", "Frame1",   "L_Station", "Label2",  "I_Station",
+        "Frame7",      "Label33",   "Frame2",      "Label37",     "Label34",  "Recherche", "Effacer", "Distance_A",
+        "Editer",      "Azimut_A",  "Annuler",     "Liste_QSO",   "Frame5",   "Label29",   "Bande_A", "Mode_A",
+        "Enregistrer", "Frame4",    "Depart_A",    "RSTE_A",      "Prenom_A", "QTH_A",     "Date_A",  "Debut_A",
+        "Fin_A",       "RSTR_A",    "Indicatif_A", "Label26",     "Label43",  "Label38",   "Label16", "Label15",
+        "Label14",     "Label13",   "Label12",     "Label11",     "Label10",  "Label9",    "Label8",  "Label7",
+        "Label5",      "Frame3",    "Dpt",         "Label6",      "Frame6",   "P_QSO",     "Label1",  "NB_Debug",
+        "Line1"})
     EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_NE(window.findChild<QObject*>(QStringLiteral("Timer1")), nullptr);
   EXPECT_EQ(window.Indicatif_A->objectName(), QStringLiteral("Indicatif_A"));
-  for (int box : {0, 59, 96, 99})
-    EXPECT_EQ(window.Dpt->box(box)->objectName(), QStringLiteral("Dpt(%1)").arg(box));
+  for (int box : {0, 59, 96, 99}) EXPECT_EQ(window.Dpt->box(box)->objectName(), QStringLiteral("Dpt(%1)").arg(box));
 }
 
 TEST_F(MainFixture, NoMenuItemOrButtonIsADeadClick) {
@@ -66,20 +67,36 @@ TEST_F(MainFixture, NoMenuItemOrButtonIsADeadClick) {
 
 TEST_F(MainFixture, EveryMenuOfTheTableIsThere) {
   Main& window = makeMain();
-  for (const char* name : {"Mnu_RAZ_All", "Mnu_MAJ_Prefixe_Departement", "Mnu_ADIF", "Mnu_Quellon", "Mnu_Quitter",
-                           "Mnu_Fr", "Mnu_An", "Mnu_Station", "Mnu_Auto_Oui", "Mnu_Auto_Non", "Mnu_UTC_Oui",
-                           "Mnu_UTC_Non", "Mnu_Carte_Activation", "Mnu_Stat_Prefixe", "Mnu_Stat_DFCF",
-                           "Mnu_Feuille_Recap", "Mnu_Imprime_Tout", "Mnu_Imp_QSL", "Mnu_Reglement", "Mnu_Historique",
-                           "Mnu_Mode_Emploi", "Mnu_A_Propos"})
+  for (const char* name : {"Mnu_RAZ_All",
+                           "Mnu_MAJ_Prefixe_Departement",
+                           "Mnu_ADIF",
+                           "Mnu_Quellon",
+                           "Mnu_Quitter",
+                           "Mnu_Fr",
+                           "Mnu_An",
+                           "Mnu_Station",
+                           "Mnu_Auto_Oui",
+                           "Mnu_Auto_Non",
+                           "Mnu_UTC_Oui",
+                           "Mnu_UTC_Non",
+                           "Mnu_Carte_Activation",
+                           "Mnu_Stat_Prefixe",
+                           "Mnu_Stat_DFCF",
+                           "Mnu_Feuille_Recap",
+                           "Mnu_Imprime_Tout",
+                           "Mnu_Imp_QSL",
+                           "Mnu_Reglement",
+                           "Mnu_Historique",
+                           "Mnu_Mode_Emploi",
+                           "Mnu_A_Propos"})
     EXPECT_NE(window.findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
-  for (const char* name : {"Mnu_RAZ_All", "Mnu_MAJ_Prefixe_Departement", "Mnu_Quitter", "Mnu_Fr", "Mnu_An",
-                           "Mnu_Station", "Mnu_Auto_Oui", "Mnu_Auto_Non", "Mnu_UTC_Oui", "Mnu_UTC_Non",
-                           "Mnu_Historique", "Mnu_ADIF", "Mnu_Quellon", "Mnu_Feuille_Recap", "Mnu_Imprime_Tout",
-                           "Mnu_Reglement", "Mnu_Mode_Emploi", "Mnu_A_Propos"})
+  for (const char* name :
+       {"Mnu_RAZ_All", "Mnu_MAJ_Prefixe_Departement", "Mnu_Quitter", "Mnu_Fr", "Mnu_An", "Mnu_Station", "Mnu_Auto_Oui",
+        "Mnu_Auto_Non", "Mnu_UTC_Oui", "Mnu_UTC_Non", "Mnu_Historique", "Mnu_ADIF", "Mnu_Quellon", "Mnu_Feuille_Recap",
+        "Mnu_Imprime_Tout", "Mnu_Reglement", "Mnu_Mode_Emploi", "Mnu_A_Propos"})
     EXPECT_TRUE(window.findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
-  for (const char* name : {"Mnu_Fichier", "Mnu_Langage", "Mnu_Call", "Mnu_Options", "Mnu_Date_Auto",
-                           "Mnu_Heure_UTC", "Mnu_Carte", "Mnu_Statistique", "Mnu_Recap_ZIV", "Mnu_Log_Ziv",
-                           "Mnu_Aide"})
+  for (const char* name : {"Mnu_Fichier", "Mnu_Langage", "Mnu_Call", "Mnu_Options", "Mnu_Date_Auto", "Mnu_Heure_UTC",
+                           "Mnu_Carte", "Mnu_Statistique", "Mnu_Recap_ZIV", "Mnu_Log_Ziv", "Mnu_Aide"})
     EXPECT_NE(window.findChild<QMenu*>(QString::fromLatin1(name)), nullptr) << name;
 }
 

@@ -290,8 +290,8 @@ TEST_F(MenusTest, StationDateIsCheckedOnEnter) {
   QTest::keyClick(station->Nouv_Date, Qt::Key_Return);
   station->Nouv_Date->setText("6/6/26");
   QTest::keyClick(station->Nouv_Date, Qt::Key_Return);
-  EXPECT_THAT(dialogs.texts(), ElementsAre("Attention vous devez entrer une date",
-                                           "Attention le format date doit etre jj/mm/aa"));
+  EXPECT_THAT(dialogs.texts(),
+              ElementsAre("Attention vous devez entrer une date", "Attention le format date doit etre jj/mm/aa"));
   EXPECT_FALSE(station->Validation->isEnabled());
   station->Nouv_Date->setText("07/06/26");
   QTest::keyClick(station->Nouv_Date, Qt::Key_Return);
@@ -310,7 +310,8 @@ TEST_F(MenusTest, HistoryShowsTheRevisions) {
   window.Mnu_Historique->trigger();
   ASSERT_EQ(dialogs.texts().size(), 1);
   EXPECT_EQ(dialogs.texts().front(), QString::fromStdString(historyText()));
-  EXPECT_THAT(dialogs.texts().front().toStdString(), StartsWith("V1.0.0   le 14/04/2005 creation a partir de Morvex\r\n"));
+  EXPECT_THAT(dialogs.texts().front().toStdString(),
+              StartsWith("V1.0.0   le 14/04/2005 creation a partir de Morvex\r\n"));
 }
 
 TEST_F(MenusTest, OutputMenusAnswerFromTheMenuBar) {

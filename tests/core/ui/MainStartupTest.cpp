@@ -210,7 +210,8 @@ TEST_P(PrefixSizeCheck, AFileOneByteShortIsNamedWithItsSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PrefixSizeCheck,
-    ::testing::Values(SizeCase{"FXXXX_Prefixe.txt", "Le fichier FXXXX_Prefixe.txt ne convient pas a cette version 50699 octets"},
+    ::testing::Values(SizeCase{"FXXXX_Prefixe.txt",
+                               "Le fichier FXXXX_Prefixe.txt ne convient pas a cette version 50699 octets"},
                       SizeCase{"F6ABC_Prefixe_SSB.txt",
                                "Le fichier F6ABC_Prefixe_SSB.txt ne convient pas a cette version50699 octets"}));
 
@@ -279,7 +280,8 @@ TEST_F(MainFixture, AMissingDepartementTallyRaisesTheErrorWindowNamingIt) {
   std::filesystem::remove(programDir / "FXXXX_Departement.txt");
   Main& window = start();
   EXPECT_FALSE(started);
-  EXPECT_THAT(dialogs.texts(), ::testing::Contains(QStringLiteral("Fichier FXXXX_Departement.txt Absent du repertoire")));
+  EXPECT_THAT(dialogs.texts(),
+              ::testing::Contains(QStringLiteral("Fichier FXXXX_Departement.txt Absent du repertoire")));
   EXPECT_THAT(endings, ElementsAre(1));
   EXPECT_EQ(window.errorWindow(), nullptr);
 }

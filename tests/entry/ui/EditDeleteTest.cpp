@@ -158,7 +158,8 @@ TEST_F(EditDeleteTest, AnEditedFieldThatCannotFitIsRefused) {
 
 TEST_F(EditDeleteTest, DeclinedDeleteChangesNothing) {
   startWithThree();
-  const std::string before = stationFile(".log") + stationFile("_Departement_SSB.txt") + stationFile("_Prefixe_SSB.txt");
+  const std::string before =
+      stationFile(".log") + stationFile("_Departement_SSB.txt") + stationFile("_Prefixe_SSB.txt");
   const QString score = m().P_QSO->text();
   m().selectQso(1);
   dialogs.expectYesNo("Effacer le QSO avec la station F5BBB ?", false);
@@ -218,8 +219,7 @@ TEST_F(EditDeleteTest, AnnulerStartsTheEntryAgain) {
   EXPECT_TRUE(green(m().Indicatif_A));
   EXPECT_TRUE(yellow(m().Bande_A) && yellow(m().Depart_A) && yellow(m().QTH_A));
   for (const QWidget* field : std::initializer_list<const QWidget*>{m().Depart_A, m().Mode_A, m().Activite_A,
-                                                                    m().Date_A, m().RSTR_A, m().QTH_A,
-                                                                    m().Remarques_A})
+                                                                    m().Date_A, m().RSTR_A, m().QTH_A, m().Remarques_A})
     EXPECT_FALSE(field->isEnabled()) << field->objectName().toStdString();
   EXPECT_FALSE(m().Enregistrer->isEnabled());
   EXPECT_TRUE(m().Editer->isEnabled() && m().Effacer->isEnabled() && m().Annuler->isEnabled());

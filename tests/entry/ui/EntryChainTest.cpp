@@ -256,10 +256,9 @@ TEST_F(EntryChainTest, ManualDateAndTimesWithTheirMessages) {
   }
   answer("05/06/26");
   EXPECT_EQ(s().EntryDate, "05/06/26");
-  const std::pair<const char*, const char*> starts[] = {
-      {"", "Caution you must enter the start time of QSO"},
-      {"9:05", "Caution 5 characters for time(format hh/mm)"},
-      {"09h05", "Caution the time format should be hh/mm"}};
+  const std::pair<const char*, const char*> starts[] = {{"", "Caution you must enter the start time of QSO"},
+                                                        {"9:05", "Caution 5 characters for time(format hh/mm)"},
+                                                        {"09h05", "Caution the time format should be hh/mm"}};
   for (const auto& [typed, message] : starts) {
     dialogs.expectMessage(message);
     answer(typed);
@@ -400,9 +399,9 @@ TEST_F(EntryChainTest, EditingBlocksEnterInTheEntryFields) {
   m().Editer->click();
   ASSERT_TRUE(s().EntryEditing);
   const std::string bandBefore = s().EntryBand;
-  for (QWidget* field : std::initializer_list<QWidget*>{m().Bande_A, m().Indicatif_A, m().Date_A, m().Debut_A,
-                                                        m().Fin_A, m().RSTR_A, m().RSTE_A, m().Prenom_A, m().QTH_A,
-                                                        m().Remarques_A}) {
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{m().Bande_A, m().Indicatif_A, m().Date_A, m().Debut_A, m().Fin_A, m().RSTR_A,
+                                       m().RSTE_A, m().Prenom_A, m().QTH_A, m().Remarques_A}) {
     field->setFocus();
     enter();
     EXPECT_EQ(focused(), field) << field->objectName().toStdString();

@@ -14,11 +14,11 @@ struct TypedContact {
   // Manual dates only.
   const char* date = nullptr;
   const char* start = nullptr;
-  const char* end = nullptr;  // nullptr: Enter takes the start time
+  const char* end = nullptr;          // nullptr: Enter takes the start time
   const char* rstReceived = nullptr;  // nullptr: Enter takes the default report
   const char* rstSent = nullptr;
   const char* firstName = "";
-  const char* reference = nullptr;  // castles only
+  const char* reference = nullptr;   // castles only
   const char* castleName = nullptr;  // nullptr: Enter keeps what the field shows
   bool save = true;
 };
@@ -33,17 +33,25 @@ class EntryTypingTest : public EntryWindowTest {
     if (c.date != nullptr) {
       answer(c.date);
       answer(c.start);
-      if (c.end != nullptr) answer(c.end);
-      else enter();
+      if (c.end != nullptr)
+        answer(c.end);
+      else
+        enter();
     }
-    if (c.rstReceived != nullptr) answer(c.rstReceived);
-    else enter();
-    if (c.rstSent != nullptr) answer(c.rstSent);
-    else enter();
+    if (c.rstReceived != nullptr)
+      answer(c.rstReceived);
+    else
+      enter();
+    if (c.rstSent != nullptr)
+      answer(c.rstSent);
+    else
+      enter();
     answer(c.firstName);
     if (c.reference != nullptr) answer(c.reference);
-    if (c.castleName != nullptr) answer(c.castleName);
-    else enter();
+    if (c.castleName != nullptr)
+      answer(c.castleName);
+    else
+      enter();
     if (c.save) enter();  // on "QSO Suivant"
   }
 };

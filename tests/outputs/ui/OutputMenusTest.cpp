@@ -108,15 +108,17 @@ TEST_F(OutputMenusTest, RulesAboutAndHelp) {
   EXPECT_EQ(menus.reglement()->Reg->item(33)->text(),
             QStringLiteral("Envoi du compte rendu avant le 30/06/13 au correcteur de la JNC."));
 
-  dialogs.expectMessage(::testing::StartsWith("Journée Européenne des Ruziduza\r\n                revision  1.7.5\r\n\r\n"));
+  dialogs.expectMessage(
+      ::testing::StartsWith("Journée Européenne des Ruziduza\r\n                revision  1.7.5\r\n\r\n"));
   menus.Mnu_A_Propos_Click();
 
   dialogs.expectMessage(::testing::HasSubstr("Brivant.html est introuvable"));
   menus.Mnu_Mode_Emploi_Click();
   EXPECT_EQ(menus.helpWindow(), nullptr);
 
-  writeBytes(programDir / "Brivant.html",
-             "<html><body><h1 id=\"fr\">Mode d'emploi</h1><p>Texte.</p><h1 id=\"en\">Operating manual</h1></body></html>");
+  writeBytes(
+      programDir / "Brivant.html",
+      "<html><body><h1 id=\"fr\">Mode d'emploi</h1><p>Texte.</p><h1 id=\"en\">Operating manual</h1></body></html>");
   menus.Mnu_Mode_Emploi_Click();
   ASSERT_NE(menus.helpWindow(), nullptr);
   EXPECT_TRUE(menus.helpWindow()->isVisible());

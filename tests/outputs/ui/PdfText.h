@@ -1,8 +1,8 @@
 #pragma once
 // Reading printed output back: the text of a PDF as pdftotext lays it out.
 
-#include <QString>
 #include <QRegularExpression>
+#include <QString>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>

@@ -65,8 +65,9 @@ TEST_F(RecapitulationTest, LoadShowsIdentityCategoryAndTheWorkedExample) {
 
 TEST_F(RecapitulationTest, SaveWritesTheSheetAndConfirms) {
   ASSERT_TRUE(window->Form_Load().ok());
-  dialogs.expectMessage("La feuille récapitulative JNC de F6ABC a été sauvegardée sous le nom : "
-                        "F6ABC_Recapitulatif_JNC_19_05_13.txt");
+  dialogs.expectMessage(
+      "La feuille récapitulative JNC de F6ABC a été sauvegardée sous le nom : "
+      "F6ABC_Recapitulatif_JNC_19_05_13.txt");
   QTest::mouseClick(window->Enregistrer, Qt::LeftButton);
   expectMatchesGolden(sheetFile(), "outputs/recap_castle_fr.txt");
 }

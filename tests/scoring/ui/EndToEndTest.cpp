@@ -68,12 +68,22 @@ TEST_F(EndToEndTest, AMorningOfContacts) {
   // A castle activated by a TM station: France for the prefix, DFCF reference.
   newDepartement("62 Pas-de-Calais");
   directoryQuestion(false);
-  logAt(8, 9, {.callsign = "tm5c", .departement = "62", .activity = "CHATEAU", .rstReceived = "57",
-               .reference = "62001", .castleName = "c. de boulogne"});
+  logAt(8, 9,
+        {.callsign = "tm5c",
+         .departement = "62",
+         .activity = "CHATEAU",
+         .rstReceived = "57",
+         .reference = "62001",
+         .castleName = "c. de boulogne"});
 
   directoryQuestion(true);
-  logAt(8, 12, {.callsign = "f6cst", .departement = "59", .activity = "CHATEAU", .firstName = "paul",
-                .reference = "59045", .castleName = "c. de lille"});
+  logAt(8, 12,
+        {.callsign = "f6cst",
+         .departement = "59",
+         .activity = "CHATEAU",
+         .firstName = "paul",
+         .reference = "59045",
+         .castleName = "c. de lille"});
 
   // The first station again on the same band and mode: refused, the field emptied.
   clock.set({2026, 6, 6, 8, 15, 5});
@@ -131,8 +141,12 @@ TEST_F(EndToEndTest, AMorningOfContacts) {
   newPrefix("F  France");
   newDepartement("62 Pas-de-Calais");
   directoryQuestion(false);
-  logAt(8, 39, {.callsign = "tm5c", .departement = "62", .activity = "CHATEAU", .reference = "62001",
-                .castleName = "c. de boulogne"});
+  logAt(8, 39,
+        {.callsign = "tm5c",
+         .departement = "62",
+         .activity = "CHATEAU",
+         .reference = "62001",
+         .castleName = "c. de boulogne"});
   newPrefix("EA  Spain");
   logAt(8, 42, {.callsign = "ea3xyz"});
 

@@ -177,7 +177,10 @@ TEST_F(EnregistrerTest, CastleOfAFrenchStationGetsDfcfAndTheBonus) {
   dialogs.expectYesNo(HasSubstr("F  France"), true);
   dialogs.expectMessage(HasSubstr("59 Nord"));
   dialogs.expectYesNo(HasSubstr("Remplacer"), false);
-  typeContact({.callsign = "TM5C", .departement = "59", .activity = "CHATEAU", .reference = "59045",
+  typeContact({.callsign = "TM5C",
+               .departement = "59",
+               .activity = "CHATEAU",
+               .reference = "59045",
                .castleName = "C. DE LILLE"});
   const std::string record = logRecords().at(0);
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Qth), "DFCF 59045");
@@ -185,7 +188,7 @@ TEST_F(EnregistrerTest, CastleOfAFrenchStationGetsDfcfAndTheBonus) {
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::CastleName), "C. DE LILLE");
   EXPECT_FALSE(m().Label26->isVisibleTo(&m()));
   EXPECT_EQ(fileBytes("Nomenclature.txt"), "");  // declined
-  EXPECT_EQ(text(m().P_QSO), "12");  // 1 x (10 + 1 + 1)
+  EXPECT_EQ(text(m().P_QSO), "12");              // 1 x (10 + 1 + 1)
 }
 
 TEST_F(EnregistrerTest, UnknownPrefixIsLoggedWithoutFlaggingAnything) {
