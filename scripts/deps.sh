@@ -9,7 +9,7 @@ purpose=${1:-run}
 packages=(g++ make cmake pkgconf qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
           fonts-liberation fonts-dejavu-core)
 if [ "$purpose" = test ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files nodejs npm)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm)
 fi
 
 missing=()
