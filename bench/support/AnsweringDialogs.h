@@ -18,6 +18,14 @@ class AnsweringDialogs final : public Dialogs {
     return true;
   }
   bool choosePrinter(QPrinter&) override { return false; }
+  std::optional<QString> chooseFileToSave(const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
+  std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
+  std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
+  void previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {}
   int shown = 0;
   int asked = 0;
 };

@@ -17,6 +17,11 @@ class QtDialogs final : public Dialogs {
   bool yesNo(const QString& text) override;
   bool okCancelCritical(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
+  std::optional<QString> chooseFileToSave(const QString& title, const QString& suggestedPath,
+                                          const QString& filter) override;
+  std::optional<QString> chooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
+  std::optional<QString> askText(const QString& prompt, const QString& current) override;
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
   void setParent(QWidget* parent) { parent_ = parent; }
 

@@ -86,3 +86,28 @@ TEST(ScriptedDialogs, LenientModeOnlyRecords) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScriptedDialogs, FileChoicesAndQuestionsReplyOrCancel) {
+  ScriptedDialogs dialogs;
+  dialogs.expectSaveFile(HasSubstr("image"), QStringLiteral("/tmp/carte.png"))
+      .expectOpenFile("ADIF", std::nullopt)
+      .expectText("Serveur", QStringLiteral("dx.example.org"));
+  brivant::Dialogs& shown = dialogs;
+  EXPECT_EQ(shown.chooseFileToSave(QStringLiteral("Enregistrer l'image"), {}, {}),
+            std::optional<QString>(QStringLiteral("/tmp/carte.png")));
+  EXPECT_EQ(shown.chooseFileToOpen(QStringLiteral("ADIF"), {}, {}), std::nullopt);
+  EXPECT_EQ(shown.askText(QStringLiteral("Serveur"), {}), std::optional<QString>(QStringLiteral("dx.example.org")));
+  dialogs.verifyAllConsumed();
+  EXPECT_EQ(dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Enregistrer l'image")});
+
+  EXPECT_NONFATAL_FAILURE(
+      {
+        ScriptedDialogs unexpected;
+        EXPECT_EQ(unexpected.askText(QStringLiteral("Port"), {}), std::nullopt);
+      },
+      "unexpected text question box: \"Port\"");
+}
+
+}  // namespace

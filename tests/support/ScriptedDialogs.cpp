@@ -41,6 +41,26 @@ ScriptedDialogs& ScriptedDialogs::expectPrinter(bool chosen) {
   return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectSaveFile(TextMatch title, std::optional<QString> reply) {
+  queue_.push_back({Kind::SaveFile, std::move(title), reply.has_value(), std::move(reply)});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectOpenFile(TextMatch title, std::optional<QString> reply) {
+  queue_.push_back({Kind::OpenFile, std::move(title), reply.has_value(), std::move(reply)});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectText(TextMatch prompt, std::optional<QString> reply) {
+  queue_.push_back({Kind::Text, std::move(prompt), reply.has_value(), std::move(reply)});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectPreview(bool paint) {
+  queue_.push_back({Kind::Preview, TextMatch(::testing::_), paint});
+  return *this;
+}
+
 void ScriptedDialogs::verifyAllConsumed() {
   for (const Expectation& left : queue_) {
     ADD_FAILURE() << "expected " << kindName(left.kind) << " box was never shown: text " << left.text.describe();
@@ -74,8 +94,27 @@ const char* ScriptedDialogs::kindName(Kind kind) {
       return "OK/Cancel";
     case Kind::Printer:
       return "printer choice";
+    case Kind::SaveFile:
+      return "save file";
+    case Kind::OpenFile:
+      return "open file";
+    case Kind::Text:
+      return "text question";
+    case Kind::Preview:
+      return "print preview";
   }
   return "?";
+}
+
+std::optional<QString> ScriptedDialogs::reply(Kind kind, const QString& text) {
+  if (!queue_.empty() && queue_.front().kind == kind && queue_.front().text.matches(text)) {
+    std::optional<QString> result = queue_.front().reply;
+    (void)answer(kind, text);
+    return result;
+  }
+  // Unexpected: recorded and reported by answer(); a lenient fake cancels.
+  (void)answer(kind, text);
+  return std::nullopt;
 }
 
 bool ScriptedDialogs::answer(Kind kind, const QString& text) {
@@ -106,5 +145,23 @@ bool ScriptedDialogs::yesNo(const QString& text) { return answer(Kind::YesNo, te
 bool ScriptedDialogs::okCancelCritical(const QString& text) { return answer(Kind::OkCancel, text); }
 
 bool ScriptedDialogs::choosePrinter(QPrinter& /*printer*/) { return answer(Kind::Printer, QString()); }
+
+std::optional<QString> ScriptedDialogs::chooseFileToSave(const QString& title, const QString& /*suggestedPath*/,
+                                                         const QString& /*filter*/) {
+  return reply(Kind::SaveFile, title);
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const QString& title, const QString& /*folder*/,
+                                                         const QString& /*filter*/) {
+  return reply(Kind::OpenFile, title);
+}
+
+std::optional<QString> ScriptedDialogs::askText(const QString& prompt, const QString& /*current*/) {
+  return reply(Kind::Text, prompt);
+}
+
+void ScriptedDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+  if (answer(Kind::Preview, QString())) paint(printer);
+}
 
 }  // namespace brivant::testing

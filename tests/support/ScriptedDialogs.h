@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -49,10 +50,10 @@ class TextMatch {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  enum class Kind { Message, YesNo, OkCancel, Printer };
+  enum class Kind { Message, YesNo, OkCancel, Printer, SaveFile, OpenFile, Text, Preview };
   struct Shown {
     Kind kind;
-    QString text;  // empty for the printer choice
+    QString text;  // the box's text, the file dialog's title, the question; empty for the printer choice
   };
 
   ScriptedDialogs() = default;
@@ -69,6 +70,13 @@ class ScriptedDialogs : public Dialogs {
   ScriptedDialogs& expectYesNo(TextMatch text, bool yes);
   ScriptedDialogs& expectOkCancel(TextMatch text, bool ok);
   ScriptedDialogs& expectPrinter(bool chosen);
+  // A file dialog or a question answered with reply (nothing: cancelled).
+  ScriptedDialogs& expectSaveFile(TextMatch title, std::optional<QString> reply);
+  ScriptedDialogs& expectOpenFile(TextMatch title, std::optional<QString> reply);
+  ScriptedDialogs& expectText(TextMatch prompt, std::optional<QString> reply);
+  // A print preview: with paint, the job is painted once on the preview's
+  // printer (as the preview would); without, the preview is closed unpainted.
+  ScriptedDialogs& expectPreview(bool paint);
 
   // Fails the test for every expectation still queued, then forgets them.
   void verifyAllConsumed();
@@ -84,6 +92,11 @@ class ScriptedDialogs : public Dialogs {
   bool yesNo(const QString& text) override;
   bool okCancelCritical(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
+  std::optional<QString> chooseFileToSave(const QString& title, const QString& suggestedPath,
+                                          const QString& filter) override;
+  std::optional<QString> chooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
+  std::optional<QString> askText(const QString& prompt, const QString& current) override;
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
   static const char* kindName(Kind kind);
 
@@ -92,8 +105,11 @@ class ScriptedDialogs : public Dialogs {
     Kind kind;
     TextMatch text;
     bool answer;
+    std::optional<QString> reply = std::nullopt;
   };
   bool answer(Kind kind, const QString& text);
+  // The reply of a file dialog or question; nothing when it was not expected.
+  std::optional<QString> reply(Kind kind, const QString& text);
 
   std::deque<Expectation> queue_;
   std::vector<Shown> shown_;
