@@ -1,4 +1,5 @@
-// Brivant: builds the platform services and the shared state, then shows Main.
+// Brivant: builds the platform services and the shared state, puts the
+// program together (Composition) and starts the main window.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Composition.h"
 #include "core/AppState.h"
 #include "core/ui/Main.h"
 #include "platform/Clock.h"
@@ -48,7 +50,8 @@ int main(int argc, char** argv) {
   brivant::QtDialogs dialogs;
   brivant::AppState state(programDir, settings, clock, dialogs);
 
-  brivant::Main main(state);
+  brivant::Composition program(state);
+  brivant::Main& main = program.main();
   dialogs.setParent(&main);
   bool ended = false;
   int exitCode = 0;

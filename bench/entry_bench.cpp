@@ -20,6 +20,7 @@
 #include <fstream>
 #include <memory>
 
+#include "app/Composition.h"
 #include "bench/support/AnsweringDialogs.h"
 #include "bench/support/GeneratedLog.h"
 #include "bench/support/OffscreenApplication.h"
@@ -73,11 +74,11 @@ class Desk {
     (void)store_.save("ZIV", "Setup " + std::string(Station), "Langue", "Fr");
     (void)store_.saveBool("ZIV", "Setup " + std::string(Station), "Date Automatique", automaticDate);
     state_ = std::make_unique<AppState>(programDir_.path(), store_, clock_, dialogs_);
-    main_ = std::make_unique<Main>(*state_);
+    program_ = std::make_unique<Composition>(*state_);
+    main_ = &program_->main();
     main_->setEndProgram([this](int) { ok_ = false; });
     ok_ = ok_ && main_->Form_Load();
-    chain_ = main_->findChild<EntryChain*>();
-    ok_ = ok_ && chain_ != nullptr;
+    chain_ = &program_->entryChain();
     // The tallies as the rebuild left them, with 59 and F new again on
     // 14 Mhz SSB: each contact then flags both.
     const std::string call(Station);
@@ -144,7 +145,8 @@ class Desk {
   AnsweringDialogs dialogs_;
   std::vector<std::string> records_;
   std::unique_ptr<AppState> state_;
-  std::unique_ptr<Main> main_;
+  std::unique_ptr<Composition> program_;
+  Main* main_ = nullptr;
   EntryChain* chain_ = nullptr;
   std::string deptSsb_;
   std::string prefixSsb_;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "app/Composition.h"
 #include "bench/support/AnsweringDialogs.h"
 #include "bench/support/GeneratedLog.h"
 #include "bench/support/OffscreenApplication.h"
@@ -45,16 +46,17 @@ void BM_StartUpWith10000Contacts(benchmark::State& state) {
 
   for (auto _ : state) {
     AppState appState(programDir.path(), store, clock, dialogs);
-    auto window = std::make_unique<Main>(appState);
-    window->setEndProgram([&state](int) { state.SkipWithError("the program ended during start-up"); });
-    const bool started = window->Form_Load();
+    auto program = std::make_unique<Composition>(appState);
+    Main& window = program->main();
+    window.setEndProgram([&state](int) { state.SkipWithError("the program ended during start-up"); });
+    const bool started = window.Form_Load();
     // Whatever is still queued (the first paint) belongs to the start-up too.
     QCoreApplication::processEvents();
-    if (!started || window->listModel()->rowCount() != static_cast<int>(records.size()) ||
-        window->P_QSO->text().isEmpty())
+    if (!started || window.listModel()->rowCount() != static_cast<int>(records.size()) ||
+        window.P_QSO->text().isEmpty())
       state.SkipWithError("the start-up did not complete");
     state.PauseTiming();
-    window.reset();
+    program.reset();
     state.ResumeTiming();
   }
   state.counters["boxes"] = benchmark::Counter(dialogs.shown, benchmark::Counter::kAvgIterations);

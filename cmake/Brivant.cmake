@@ -3,27 +3,58 @@
 set(BRIVANT_DATA_DIR "${CMAKE_SOURCE_DIR}/data")
 set(BRIVANT_FIXTURES_DIR "${CMAKE_SOURCE_DIR}/tests/fixtures")
 
-# Every window of every subsystem goes into one library, so that Main can open
-# the windows of the other folders without a dependency cycle between targets.
-add_library(brivant_windows STATIC)
-target_link_libraries(brivant_windows PUBLIC Qt6::Widgets Qt6::PrintSupport)
+# brivant_layer_include(<target> <folder>)
+# Dependencies point one way, and the compiler says so: the code of a folder
+# sees only its own folder and the folders it links.  build/include/<folder>
+# holds one link, <folder>, to the source folder; a library puts that
+# directory on its include path and passes it on to the libraries that link
+# it.  An include of a folder above ("entry/..." from core/ui) then names no
+# file and fails to compile.
+function(brivant_layer_include target folder)
+  set(root "${CMAKE_BINARY_DIR}/include/${folder}")
+  if(NOT IS_SYMLINK "${root}/${folder}")
+    file(MAKE_DIRECTORY "${root}")
+    file(CREATE_LINK "${CMAKE_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC "${root}")
+endfunction()
 
-# brivant_subsystem(<folder> DEPENDS <libs...>)
-# The folder's *.cpp files form the logic library brivant_<folder>, which must
-# not see Qt Widgets; the folder's ui/*.cpp files are added to brivant_windows.
+# brivant_subsystem(<folder> DEPENDS <libraries...> [UI_DEPENDS <libraries...>])
+# The folder's *.cpp files form the logic library brivant_<folder>, which
+# links DEPENDS and never Qt Widgets (a widget include there fails to
+# compile).  Its ui/*.cpp files form the windows library brivant_<folder>_ui,
+# which links the logic library, the windows libraries of the folders DEPENDS
+# names (and through them of every folder below), Qt Widgets and UI_DEPENDS
+# (a Qt module only these windows use, for example).  List the folders in
+# the order of the layers: core < entry < scoring < outputs < stats, cluster,
+# labels < app.
 function(brivant_subsystem folder)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;UI_DEPENDS" ${ARGN})
   file(GLOB logic_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   file(GLOB logic_headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   add_library(brivant_${folder} STATIC ${logic_sources} ${logic_headers})
-  target_include_directories(brivant_${folder} PUBLIC "${CMAKE_SOURCE_DIR}")
+  brivant_layer_include(brivant_${folder} ${folder})
   target_link_libraries(brivant_${folder} PUBLIC ${ARG_DEPENDS})
+
+  # The windows below: those that stand for each library DEPENDS names.
+  set(windows_below "")
+  foreach(dependency IN LISTS ARG_DEPENDS)
+    get_property(windows GLOBAL PROPERTY BRIVANT_WINDOWS_OF_${dependency})
+    list(APPEND windows_below ${windows})
+  endforeach()
+  list(REMOVE_DUPLICATES windows_below)
+
   file(GLOB ui_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp")
   file(GLOB ui_headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h")
   if(ui_sources)
-    target_sources(brivant_windows PRIVATE ${ui_sources} ${ui_headers})
+    add_library(brivant_${folder}_ui STATIC ${ui_sources} ${ui_headers})
+    target_link_libraries(brivant_${folder}_ui PUBLIC brivant_${folder} ${windows_below} Qt6::Widgets
+                                                      ${ARG_UI_DEPENDS})
+    set(windows_below brivant_${folder}_ui)
+    set_property(GLOBAL APPEND PROPERTY BRIVANT_WINDOWS_LIBRARIES brivant_${folder}_ui)
   endif()
-  target_link_libraries(brivant_windows PUBLIC brivant_${folder})
+  # A folder above this one links these windows when it links this folder.
+  set_property(GLOBAL PROPERTY BRIVANT_WINDOWS_OF_brivant_${folder} "${windows_below}")
 endfunction()
 
 # brivant_test_folder(<folder> LIBS <libs...> [WINDOWS])
@@ -58,4 +89,25 @@ function(brivant_test_folder name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# brivant_layering_check(<name> LIBRARY <library> SOURCE <file> FORBIDDEN <header>)
+# A ctest test that builds SOURCE as a library above LIBRARY would be built
+# (with its include path and nothing more) and passes only when the compiler
+# stops at FORBIDDEN, a header of a folder above: the proof that an upward
+# include fails to build.  SOURCE includes a header of LIBRARY's own folder
+# first, so that a broken include path cannot pass for the check.
+function(brivant_layering_check name)
+  cmake_parse_arguments(ARG "" "LIBRARY;SOURCE;FORBIDDEN" "" ${ARGN})
+  set(target brivant_layering_${name})
+  add_library(${target} OBJECT EXCLUDE_FROM_ALL "${ARG_SOURCE}")
+  set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARY})
+  string(REPLACE "." "\\." header "${ARG_FORBIDDEN}")
+  add_test(NAME layering.${name} COMMAND "${CMAKE_COMMAND}" --build "${CMAKE_BINARY_DIR}" --target ${target})
+  # GCC: "x.h: No such file or directory"; Clang: "'x.h' file not found".
+  set_tests_properties(layering.${name} PROPERTIES
+    PASS_REGULAR_EXPRESSION "${header}'?:? *(No such file or directory|file not found)"
+    RESOURCE_LOCK brivant_build_tree
+    TIMEOUT 300)
 endfunction()

@@ -1,7 +1,6 @@
 #include "core/LogFile.h"
 
 #include "core/DateText.h"
-#include "core/Language.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
 #include "platform/TextFile.h"
@@ -69,14 +68,6 @@ std::string jncFileName(std::string_view stationCall, std::string_view kind, std
   name += rightText(trimBlanks(jncDate), 2);
   name += ".txt";
   return name;
-}
-
-QString frame4NumberCaption(bool french, const QString& number) {
-  return pick(french, "QSO numéro ", "QSO number ") + number;
-}
-
-QString frame4Caption(bool french, int qsoCount) {
-  return pick(french, "QSO numero ", "QSO number ") + QString::number(qsoCount + 1);
 }
 
 std::optional<long long> logDateTimeKey(std::string_view date, std::string_view time) {

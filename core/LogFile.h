@@ -2,7 +2,6 @@
 // The station's log file: appending a record, loading the numbered list lines
 // and rewriting the log in date and start-time order.
 
-#include <QString>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,12 +40,6 @@ ListLines numberedListLines(const std::vector<std::string>& records);
 // "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
 // characters, 2 from the 4th and the last 2 of the blank-trimmed date).
 std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
-
-// Frame4 after a load: "QSO numero " / "QSO number " + (QsoCount + 1).
-// Everywhere else (language switch, save, edit, cancel) the French caption
-// carries its accent: "QSO numéro " / "QSO number " + the number as given.
-QString frame4NumberCaption(bool french, const QString& number);
-QString frame4Caption(bool french, int qsoCount);
 
 // Rewrites the log without the line equal to the old list line minus its first
 // 6 characters, and with the new record before the first line whose date and

@@ -1,9 +1,7 @@
 #include "entry/DeptTally.h"
 
-#include "core/Language.h"
 #include "core/Text.h"
 #include "entry/LineScan.h"
-#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -118,24 +116,6 @@ std::uint32_t gridLevelWindowsColour(int level) {
   const std::optional<GridRgb> rgb = gridLevelRgb(level);
   if (!rgb) return 0x80000005u;  // the system's window background
   return (std::uint32_t{rgb->blue} << 16) | (std::uint32_t{rgb->green} << 8) | rgb->red;
-}
-
-QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band, std::string_view mode) {
-  QString text = QString::number(deptCount);
-  // Most callers write the count as text with a leading blank.
-  if (caller != Frame3Caller::StartUpOrSave) text.prepend(QLatin1Char(' '));
-  const char* frenchText = " Dpts contacté(s) sur ";
-  const char* english = " Dpts contacted on ";
-  if (caller == Frame3Caller::BandEntry) english = " Dpts contacted) on ";
-  if (caller == Frame3Caller::DeleteOrReset) {
-    frenchText = " Dpts contacté(s) sur  ";
-    english = " Dpts contacted on  ";
-  }
-  text += pick(french, frenchText, english);
-  text += Cp1252::toQString(band);
-  text += french ? QStringLiteral(" en ") : QStringLiteral(" ");
-  text += Cp1252::toQString(mode);
-  return text;
 }
 
 }  // namespace brivant

@@ -3,7 +3,6 @@
 // mode + ".txt"): one line per departement, one flag per band; and the grid
 // of 100 boxes that shows it for one band and mode.
 
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -74,15 +73,5 @@ struct GridRgb {
 std::optional<GridRgb> gridLevelRgb(int level);
 // The same as Windows colour values (0xBBGGRR); level 0 is 0x80000005.
 std::uint32_t gridLevelWindowsColour(int level);
-
-// Which caller composes the caption of Frame3 (their texts differ slightly).
-enum class Frame3Caller {
-  BandEntry,      // Bande_A accepted: " n Dpts contacté(s) sur b en m" / " n Dpts contacted) on b m"
-  ModeEntry,      // Mode_A: as BandEntry, English " Dpts contacted on "
-  DeleteOrReset,  // two blanks after "sur" / "on"
-  StartUpOrSave,  // no blank in front of the count
-};
-// band and mode are Windows-1252 bytes.
-QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::string_view band, std::string_view mode);
 
 }  // namespace brivant

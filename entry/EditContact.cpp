@@ -2,6 +2,7 @@
 
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/MainCaptions.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
 #include "platform/Cp1252.h"

@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "core/Text.h"
 #include "entry/LineScan.h"
+#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -70,6 +71,20 @@ Result<PrefixLookup> MAJ_Fichier_Prefixe(const fs::path& programDir, std::string
     return before;
   }
   return PrefixLookup{};
+}
+
+std::optional<QString> prefixTemplateSizeMessage(std::uintmax_t size) {
+  if (size == PrefixLine::TemplateBytes) return std::nullopt;
+  return QStringLiteral("Le fichier FXXXX_Prefixe.txt ne convient pas a cette version ") + QString::number(size) +
+         QStringLiteral(" octets");
+}
+
+std::optional<QString> stationPrefixSizeMessage(std::string_view call, std::uintmax_t size) {
+  if (size == PrefixLine::TemplateBytes) return std::nullopt;
+  // No blank between "version" and the size in this one.
+  return QStringLiteral("Le fichier ") + Cp1252::toQString(call) +
+         QStringLiteral("_Prefixe_SSB.txt ne convient pas a cette version") + QString::number(size) +
+         QStringLiteral(" octets");
 }
 
 QString unknownPrefixMessage(bool french) { return pick(french, "Prefixe Inconnu", "Prefixe Unknown"); }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,12 @@ Result<PrefixLookup> Cherche_Prefixe(const std::filesystem::path& programDir, st
 // MissingFileLabel::PrefixTallies.
 Result<PrefixLookup> MAJ_Fichier_Prefixe(const std::filesystem::path& programDir, std::string_view call,
                                          std::string_view key, std::string_view band, std::string_view mode);
+
+// The start-up's messages (French only) for the template "FXXXX_Prefixe.txt",
+// or for the station's SSB prefix file, when its size is not
+// PrefixLine::TemplateBytes, the size of this version; nothing when it is.
+std::optional<QString> prefixTemplateSizeMessage(std::uintmax_t size);
+std::optional<QString> stationPrefixSizeMessage(std::string_view call, std::uintmax_t size);
 
 // "Prefixe Inconnu" / "Prefixe Unknown" after a lookup.
 QString unknownPrefixMessage(bool french);

@@ -10,19 +10,14 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/QsoListModel.h"
 #include "core/ui/Station.h"
-#include "entry/DeptTally.h"
-#include "entry/ui/Chargement.h"
-#include "entry/ui/EntryChain.h"
-#include "entry/ui/MainGrid.h"
-#include "entry/ui/MainMaintenance.h"
 #include "platform/Cp1252.h"
-#include "scoring/Points.h"
 
 namespace brivant {
 
@@ -30,16 +25,52 @@ Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state
   setObjectName(QStringLiteral("Main"));
   buildControls();
   buildMenus();
-  connectOutputMenus();
   connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
-  // The Enter handling of the fields and the buttons of the entry.
-  new EntryChain(*this);
   // Room for the whole form, the grid and a dozen contacts on a 1366 x 768
   // screen; the list takes whatever more the window is given.
   resize(1340, 700);
 }
 
 Main::~Main() = default;
+
+MainOperations Main::operations() {
+  MainOperations ops;
+  ops.window = this;
+  ops.Charge_Liste_QSO = [this] { return Charge_Liste_QSO(); };
+  ops.showList = [this](std::vector<std::string> lines) { showList(std::move(lines)); };
+  ops.appendListLine = [this](std::string line) { appendListLine(std::move(line)); };
+  ops.listLines = [this]() -> const std::vector<std::string>& { return listLines(); };
+  ops.selectedQso = [this] { return selectedQso(); };
+  ops.selectLastQso = [this] { selectLastQso(); };
+  ops.Affiche_Departements = [this](std::string_view band, std::string_view mode) {
+    return Affiche_Departements(band, mode);
+  };
+  ops.showEntryGrid = [this](Frame3Caller caller) { return showEntryGrid(caller); };
+  ops.showPoints = [this] { return showPoints(); };
+  ops.raiseFileError = [this](const FileError& error, std::string_view missingLabel) {
+    raiseFileError(error, missingLabel);
+  };
+  ops.programEnded = [this] { return programEnded(); };
+  ops.endProgram = [this](int exitCode) { endProgram(exitCode); };
+  ops.automaticDate = [this] { return automaticDate(); };
+  ops.utcTime = [this] { return utcTime(); };
+  ops.runClock = [this](bool running) {
+    if (running)
+      Timer1->start();
+    else
+      Timer1->stop();
+  };
+  ops.onKeyPress = [this](QWidget* field, KeyHandler handler) { onKeyPress(field, std::move(handler)); };
+  ops.onMouse = [this](QWidget* field, int eventType, MouseHandler handler) {
+    onMouse(field, eventType, std::move(handler));
+  };
+  return ops;
+}
+
+void Main::setDeptGrid(QWidget* grid) {
+  auto* layout = qobject_cast<QVBoxLayout*>(Frame3->layout());
+  layout->insertWidget(0, grid);
+}
 
 // --- The end of the program ---------------------------------------------------
 
@@ -56,7 +87,7 @@ void Main::endProgram(int exitCode) {
 void Main::closeEvent(QCloseEvent* event) {
   if (!programEnded_ && !backupDone_) {
     backupDone_ = true;
-    backupAtClosing(*this);
+    if (hooks_.closing) hooks_.closing();
   }
   event->accept();
   endProgram(0);
@@ -71,18 +102,9 @@ Station* Main::stationWindow() {
   return station_;
 }
 
-Chargement* Main::updatingWindow() {
-  if (chargement_ == nullptr) chargement_ = new Chargement(this);
-  return chargement_;
-}
-
 void Main::Mnu_Station_Click() { stationWindow()->openNonModal(); }
 
 void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(state_.HistoryText)); }
-
-void Main::Mnu_RAZ_All_Click() { resetAllFiles(*this); }
-
-void Main::Mnu_MAJ_Prefixe_Departement_Click() { (void)rebuildFromLog(*this, true); }
 
 void Main::raiseFileError(const FileError& error, std::string_view missingLabel) {
   if (programEnded_) return;
@@ -120,14 +142,7 @@ void Main::showList(std::vector<std::string> lines) {
 
 bool Main::Affiche_Departements(std::string_view band, std::string_view mode) {
   if (programEnded_) return false;
-  const Result<DeptGrid> grid = brivant::Affiche_Departements(state_.programDir, state_.StationCall, band, mode);
-  if (!grid) {
-    raiseFileError(grid.error(), MissingFileLabel::DepartementTallies);
-    return false;
-  }
-  Dpt->showGrid(*grid);
-  state_.DeptCount = grid->DeptCount;
-  return true;
+  return !hooks_.showGrid || hooks_.showGrid(band, mode);
 }
 
 bool Main::showEntryGrid(Frame3Caller caller) {
@@ -140,13 +155,7 @@ bool Main::showEntryGrid(Frame3Caller caller) {
 
 bool Main::showPoints() {
   if (programEnded_) return false;
-  const Result<long long> points = Calcul_Points(state_.programDir, state_.StationCall);
-  if (!points) {
-    raiseFileError(points.error(), MissingFileLabel::Log);
-    return false;
-  }
-  P_QSO->setText(QString::number(*points));
-  return true;
+  return !hooks_.showPoints || hooks_.showPoints();
 }
 
 void Main::appendListLine(std::string listLine) {
@@ -173,7 +182,7 @@ int Main::selectedQso() const {
   return selected.isEmpty() ? -1 : selected.front().row();
 }
 
-// --- Entry chain hooks -----------------------------------------------------------
+// --- Keys and clicks of the fields -----------------------------------------------------------
 
 void Main::onKeyPress(QWidget* field, KeyHandler handler) {
   keyHandlers_[field] = std::move(handler);

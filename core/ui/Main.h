@@ -10,27 +10,14 @@
 //   MainLanguage.cpp    Aff_Langue and the language menu
 //   MainStartup.cpp     Form_Load, the start-up in its 27 steps
 //   MainClock.cpp       Timer1, the date and time labels, the clock option menus
-//   entry/ui/MainGrid   the departement grid widget
-//   entry/ui/MainMaintenance  reset, rebuild from the log, backup at closing
 //
-// For the entry chain (the Enter handling of the fields, save, edit, delete,
-// cancel), which lives in entry/ui and scoring/ui:
-//   - every control is a public member named as in the design, with the same
-//     objectName; Bande_A, Mode_A and Activite_A are editable combos that never
-//     add typed text to their items;
-//   - onKeyPress(field, handler) runs the handler for every key pressed in the
-//     field (for an editable combo, keys typed into its text too); a handler
-//     that returns true swallows the key.  A handler may insert replacement
-//     text itself (typed capitals) and swallow the original key;
-//   - onMouse(field, QEvent::MouseButtonDblClick / MouseButtonPress, handler)
-//     does the same for clicks and double clicks;
-//   - Charge_Liste_QSO, Affiche_Departements, showEntryGrid, showPoints, showList,
-//     appendListLine, selectLastQso and raiseFileError are the shared window
-//     operations; those that return a bool return false when the operation had
-//     to stop (the missing-file window is then up, or the program is ending)
-//     and the caller must stop too;
-//   - the buttons Enregistrer, Annuler, Editer, Effacer start disabled and have
-//     no handler: the entry chain connects and enables them.
+// Main includes nothing above core.  The folders above work on it through
+// narrow views: the entry form (EntryForm, whose controls Main carries as
+// members) and MainOperations (Main::view()).  What Main asks of them (the
+// grid, the score, some start-up steps, the closing) comes through Hooks, and
+// which of them answers a menu item or a button is decided in one place, the
+// composition of the program (app/Composition).  Menu items and buttons stay
+// disabled until the composition connects them.
 
 #include <QMainWindow>
 #include <QString>
@@ -41,39 +28,56 @@
 #include <vector>
 
 #include "core/AppState.h"
+#include "core/MainCaptions.h"
+#include "core/ui/EntryForm.h"
+#include "core/ui/MainOperations.h"
 #include "platform/Result.h"
 
 class QAction;
 class QActionGroup;
-class QComboBox;
 class QFrame;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
-class QLineEdit;
-class QListView;
 class QMenu;
-class QMouseEvent;
-class QPushButton;
 class QScrollArea;
 class QTimer;
 
 namespace brivant {
 
-class Chargement;
-class OutputMenus;
-class DeptGridView;
 class Gestion_Erreur;
 class QsoListModel;
 class Station;
-enum class Frame3Caller;
 
-class Main final : public QMainWindow {
+class Main final : public QMainWindow, public EntryForm {
   Q_OBJECT
 
  public:
+  // What the main window asks of the folders above core.  The composition
+  // fills it before Form_Load; a step without a hook is skipped.
+  struct Hooks {
+    // Affiche_Departements: the departement grid of a band and mode, and
+    // DeptCount.  False when it had to stop.
+    std::function<bool(std::string_view band, std::string_view mode)> showGrid;
+    // Calcul_Points into P_QSO.  False when it had to stop.
+    std::function<bool()> showPoints;
+    // Start-up step 17: prefix files of another version are named.
+    std::function<void()> checkPrefixFiles;
+    // Start-up step 25: the tallies rebuilt from the log.  False when the
+    // program cannot go on.
+    std::function<bool()> rebuildTallies;
+    // Unloading the window: the submission reminder and the backups.
+    std::function<void()> closing;
+  };
+
   explicit Main(AppState& state, QWidget* parent = nullptr);
   ~Main() override;
+
+  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+  // The narrow view the windows of the other folders work with.
+  MainOperations operations();
+  MainView view() { return {state_, *this, operations()}; }
+  // The departement grid (Dpt), drawn by the entry, at the top of Frame3.
+  void setDeptGrid(QWidget* grid);
 
   AppState& state() { return state_; }
   bool french() const { return state_.french(); }
@@ -95,18 +99,17 @@ class Main final : public QMainWindow {
   // The Station window at first run is modal; tests drive it from a timer.
   Station* stationWindow();
   Gestion_Erreur* errorWindow() const { return errorWindow_; }
-  Chargement* updatingWindow();
 
   // --- Shared window operations ---------------------------------------------
 
   // Charge_Liste_QSO for StationCall: the list, QsoCount and Frame4.
   bool Charge_Liste_QSO();
-  // The grid for a band and mode; sets DeptCount.
+  // The grid for a band and mode (Hooks::showGrid); sets DeptCount.
   bool Affiche_Departements(std::string_view band, std::string_view mode);
   // The grid of the band being entered (it becomes GridBand) and of the mode
   // shown, and its count in Frame3's title as the caller words it.
   bool showEntryGrid(Frame3Caller caller);
-  // Calcul_Points into P_QSO.
+  // Calcul_Points into P_QSO (Hooks::showPoints).
   bool showPoints();
   // The list, QsoCount and Frame4 from list lines already in hand (the log as
   // a rewrite just left it), without reading the file again.
@@ -135,45 +138,20 @@ class Main final : public QMainWindow {
   // Checks the clock option items and sets Label15 as stored options say.
   void applyClockOptions(bool utc, bool automatic);
 
-  // --- Entry chain hooks -----------------------------------------------------
-  using KeyHandler = std::function<bool(QKeyEvent& event)>;
-  using MouseHandler = std::function<bool(QMouseEvent& event)>;
+  // Runs the handler for every key pressed in the field (for an editable
+  // combo, keys typed into its text too); a handler that returns true
+  // swallows the key.  onMouse does the same for clicks and double clicks
+  // (QEvent::MouseButtonPress, MouseButtonDblClick).
   void onKeyPress(QWidget* field, KeyHandler handler);
   void onMouse(QWidget* field, int eventType, MouseHandler handler);
 
   // --- Controls (design names) ---------------------------------------------
-  // Entry fields.
-  QComboBox* Bande_A = nullptr;
-  QComboBox* Mode_A = nullptr;
-  QComboBox* Activite_A = nullptr;
-  QLineEdit* Indicatif_A = nullptr;
-  QLineEdit* Depart_A = nullptr;
-  QLineEdit* Locator_A = nullptr;
-  QLineEdit* Date_A = nullptr;
-  QLineEdit* Debut_A = nullptr;
-  QLineEdit* Fin_A = nullptr;
-  QLineEdit* RSTR_A = nullptr;
-  QLineEdit* RSTE_A = nullptr;
-  QLineEdit* Prenom_A = nullptr;
-  QLineEdit* QTH_A = nullptr;
-  QLineEdit* Remarques_A = nullptr;
-  QLineEdit* Distance_A = nullptr;
-  QLineEdit* Azimut_A = nullptr;
-  // Buttons.
-  QPushButton* Enregistrer = nullptr;
-  QPushButton* Annuler = nullptr;
-  QPushButton* Editer = nullptr;
-  QPushButton* Effacer = nullptr;
-  QPushButton* Recherche = nullptr;
-  QPushButton* ClusterHF = nullptr;
-  // The list of contacts and its header.
-  QListView* Liste_QSO = nullptr;
+  // The entry form's controls are members through EntryForm.
+  // The header of the list of contacts.
   QLabel* Label29 = nullptr;
-  // Frames.
+  // Frames (Frame3 and Frame4 are the entry form's).
   QGroupBox* Frame1 = nullptr;  // station
   QGroupBox* Frame2 = nullptr;  // UTC and local time
-  QGroupBox* Frame3 = nullptr;  // departement grid and count
-  QGroupBox* Frame4 = nullptr;  // next QSO number (holds the entry form)
   QGroupBox* Frame5 = nullptr;  // "Log de " + callsign (holds the list)
   QGroupBox* Frame6 = nullptr;  // points
   QGroupBox* Frame7 = nullptr;  // today's date
@@ -184,9 +162,7 @@ class Main final : public QMainWindow {
   QLabel* Label33 = nullptr;
   QLabel* Label37 = nullptr;
   QLabel* Label34 = nullptr;
-  QLabel* Label26 = nullptr;
   QLabel* Label43 = nullptr;
-  QLabel* Label38 = nullptr;
   QLabel* Label16 = nullptr;
   QLabel* Label15 = nullptr;
   QLabel* Label14 = nullptr;
@@ -197,13 +173,9 @@ class Main final : public QMainWindow {
   QLabel* Label9 = nullptr;
   QLabel* Label8 = nullptr;
   QLabel* Label7 = nullptr;
-  QLabel* Label5 = nullptr;
   QLabel* Label6 = nullptr;
   QLabel* Label1 = nullptr;
-  QLabel* P_QSO = nullptr;
-  QLabel* NB_Debug = nullptr;
   QFrame* Line1 = nullptr;
-  DeptGridView* Dpt = nullptr;
   QTimer* Timer1 = nullptr;
 
   // Menus and their items.
@@ -242,8 +214,6 @@ class Main final : public QMainWindow {
   QAction* Mnu_A_Propos = nullptr;
 
   QsoListModel* listModel() const { return listModel_; }
-  // The sheet, listing, export, rules and help windows opened from the menus.
-  OutputMenus* outputMenus() const { return outputMenus_; }
 
  public slots:
   void Mnu_Fr_Click();
@@ -254,8 +224,6 @@ class Main final : public QMainWindow {
   void Mnu_UTC_Non_Click();
   void Mnu_Station_Click();
   void Mnu_Historique_Click();
-  void Mnu_RAZ_All_Click();
-  void Mnu_MAJ_Prefixe_Departement_Click();
   void Mnu_Quitter_Click();
 
  protected:
@@ -268,14 +236,11 @@ class Main final : public QMainWindow {
   QWidget* buildTopRow();              // MainLayout.cpp
   QWidget* buildListFrame();           // MainLayout.cpp
   void buildMenus();                   // MainMenus.cpp
-  void connectOutputMenus();           // MainMenus.cpp
   void setLanguage(const char* code);  // MainLanguage.cpp
   QWidget* fieldOf(QObject* watched) const;
 
-  // Form_Load's steps (MainStartup.cpp).
-  void checkPrefixFileSizes();
-
   AppState& state_;
+  Hooks hooks_;
   QsoListModel* listModel_ = nullptr;
   QScrollArea* listHeader_ = nullptr;
   QActionGroup* languageGroup_ = nullptr;
@@ -283,8 +248,6 @@ class Main final : public QMainWindow {
   QActionGroup* utcGroup_ = nullptr;
   Station* station_ = nullptr;
   Gestion_Erreur* errorWindow_ = nullptr;
-  Chargement* chargement_ = nullptr;
-  OutputMenus* outputMenus_ = nullptr;
   EndProgram endProgram_;
   bool programEnded_ = false;
   bool backupDone_ = false;

@@ -20,7 +20,6 @@
 #include "core/QsoRecord.h"
 #include "core/ui/Main.h"
 #include "core/ui/QsoListModel.h"
-#include "entry/ui/MainGrid.h"
 
 namespace brivant {
 
@@ -319,12 +318,11 @@ void Main::buildControls() {
 
   auto* middle = new QHBoxLayout;
   middle->addWidget(buildEntryForm(), 1);
+  // The grid itself (Dpt) is the entry's: setDeptGrid puts it above Label6.
   Frame3 = named(new QGroupBox(this), "Frame3");
   auto* gridLayout = new QVBoxLayout(Frame3);
-  Dpt = new DeptGridView(Frame3);
   Label6 = label(Frame3, "Label6", "Un double click sur un département affiche les QSO's");
   Label6->setWordWrap(true);
-  gridLayout->addWidget(Dpt);
   gridLayout->addWidget(Label6);
   gridLayout->addStretch(1);
   middle->addWidget(Frame3, 0);

@@ -1,16 +1,14 @@
-// The menus of the main window with their design captions.  Items whose
-// windows come later are present but disabled, so that no click ever does
-// nothing.
+// The menus of the main window with their design captions.  The items the
+// main window answers itself are connected here; every other item starts
+// disabled, so that no click ever does nothing, and is enabled where the
+// composition of the program (app/Composition) connects it.
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "core/MissingFile.h"
 #include "core/ui/Main.h"
-#include "entry/ui/MainMaintenance.h"
-#include "outputs/ui/OutputMenus.h"
 
 namespace brivant {
 
@@ -47,9 +45,9 @@ void Main::buildMenus() {
   bar->setObjectName(QStringLiteral("Main_MenuBar"));
 
   Mnu_Fichier = menu(bar, "Mnu_Fichier", "Fichier");
-  Mnu_RAZ_All = item(this, Mnu_Fichier, "Mnu_RAZ_All", "Remise a zero des fichiers log, Departement, Prefixe ");
-  Mnu_MAJ_Prefixe_Departement =
-      item(this, Mnu_Fichier, "Mnu_MAJ_Prefixe_Departement", "MAJ du fichier Département et Prefixe a partir du log");
+  Mnu_RAZ_All = item(this, Mnu_Fichier, "Mnu_RAZ_All", "Remise a zero des fichiers log, Departement, Prefixe ", false);
+  Mnu_MAJ_Prefixe_Departement = item(this, Mnu_Fichier, "Mnu_MAJ_Prefixe_Departement",
+                                     "MAJ du fichier Département et Prefixe a partir du log", false);
   Mnu_Fichier->addSeparator();
   Mnu_ADIF = item(this, Mnu_Fichier, "Mnu_ADIF", "Exporter le log au format ADIF", false);
   Mnu_Quellon = item(this, Mnu_Fichier, "Mnu_Quellon", "Exporter le log au format Morvex", false);
@@ -100,8 +98,6 @@ void Main::buildMenus() {
   Mnu_Mode_Emploi = item(this, Mnu_Aide, "Mnu_Mode_Emploi", "Mode d'emploi", false);
   Mnu_A_Propos = item(this, Mnu_Aide, "Mnu_A_Propos", "A Propos de ", false);
 
-  connect(Mnu_RAZ_All, &QAction::triggered, this, &Main::Mnu_RAZ_All_Click);
-  connect(Mnu_MAJ_Prefixe_Departement, &QAction::triggered, this, &Main::Mnu_MAJ_Prefixe_Departement_Click);
   connect(Mnu_Quitter, &QAction::triggered, this, &Main::Mnu_Quitter_Click);
   connect(Mnu_Fr, &QAction::triggered, this, &Main::Mnu_Fr_Click);
   connect(Mnu_An, &QAction::triggered, this, &Main::Mnu_An_Click);
@@ -111,29 +107,6 @@ void Main::buildMenus() {
   connect(Mnu_UTC_Oui, &QAction::triggered, this, &Main::Mnu_UTC_Oui_Click);
   connect(Mnu_UTC_Non, &QAction::triggered, this, &Main::Mnu_UTC_Non_Click);
   connect(Mnu_Historique, &QAction::triggered, this, &Main::Mnu_Historique_Click);
-}
-
-// The sheet, the listing, the exports, the rules and the help: their windows
-// rebuild the tallies through the main window, so that the grid and the score
-// follow, and a missing file raises the main window's error window.
-void Main::connectOutputMenus() {
-  OutputMenus::Hooks hooks;
-  hooks.rebuildTallies = [this] { return rebuildFromLog(*this, true); };
-  hooks.fileError = [this](const FileError& error) { raiseFileError(error, MissingFileLabel::Log); };
-  outputMenus_ = new OutputMenus(state_, this, nullptr, std::move(hooks));
-  const std::pair<QAction*, void (OutputMenus::*)()> wiring[] = {
-      {Mnu_ADIF, &OutputMenus::Mnu_ADIF_Click},
-      {Mnu_Quellon, &OutputMenus::Mnu_Quellon_Click},
-      {Mnu_Feuille_Recap, &OutputMenus::Mnu_Feuille_Recap_Click},
-      {Mnu_Imprime_Tout, &OutputMenus::Mnu_Imprime_Tout_Click},
-      {Mnu_Reglement, &OutputMenus::Mnu_Reglement_Click},
-      {Mnu_Mode_Emploi, &OutputMenus::Mnu_Mode_Emploi_Click},
-      {Mnu_A_Propos, &OutputMenus::Mnu_A_Propos_Click},
-  };
-  for (const auto& [action, handler] : wiring) {
-    connect(action, &QAction::triggered, outputMenus_, handler);
-    action->setEnabled(true);
-  }
 }
 
 }  // namespace brivant

@@ -18,10 +18,7 @@
 #include "core/ui/Main.h"
 #include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
-#include "entry/DeptTally.h"
-#include "entry/ui/MainMaintenance.h"
 #include "platform/Cp1252.h"
-#include "platform/TextFile.h"
 
 namespace brivant {
 
@@ -89,7 +86,7 @@ bool Main::Form_Load() {
   state_.GridBand = state_.EntryBand;
 
   // 17. Prefix files of another version.
-  checkPrefixFileSizes();
+  if (hooks_.checkPrefixFiles) hooks_.checkPrefixFiles();
 
   // 18. The list of contacts.
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -113,23 +110,13 @@ bool Main::Form_Load() {
   if (programEnded_) return false;
 
   // 25. Tallies rebuilt from the log.
-  if (!rebuildFromLog(*this, false)) return false;
+  if (hooks_.rebuildTallies && !hooks_.rebuildTallies()) return false;
 
   // 26. The departement grid and its count.
   if (!showEntryGrid(Frame3Caller::StartUpOrSave)) return false;
 
   // 27. The score.
   return showPoints();
-}
-
-void Main::checkPrefixFileSizes() {
-  // A file that is not there has no size to judge; the rebuild reports it.
-  if (const Result<std::uintmax_t> size = TextFile::length(state_.file("FXXXX_Prefixe.txt")))
-    if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) state_.dialogs.message(*message);
-  if (const Result<std::uintmax_t> size =
-          TextFile::length(prefixTallyPath(state_.programDir, state_.StationCall, "SSB")))
-    if (const std::optional<QString> message = stationPrefixSizeMessage(state_.StationCall, *size))
-      state_.dialogs.message(*message);
 }
 
 }  // namespace brivant

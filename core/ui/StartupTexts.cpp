@@ -1,7 +1,6 @@
 #include "core/ui/StartupTexts.h"
 
 #include "core/Language.h"
-#include "platform/Cp1252.h"
 
 namespace brivant {
 
@@ -26,20 +25,6 @@ QString joinLines(std::initializer_list<InstructionLine> lines) {
 QString firstRunMessage(bool french) {
   return pick(french, "Premiere installation, vous devez entrer votre Indicatif et la date de la JNC",
               "First, you must enter your callsign and date of the JNC");
-}
-
-std::optional<QString> prefixTemplateSizeMessage(std::uintmax_t size) {
-  if (size == PrefixFileSize) return std::nullopt;
-  return QStringLiteral("Le fichier FXXXX_Prefixe.txt ne convient pas a cette version ") + QString::number(size) +
-         QStringLiteral(" octets");
-}
-
-std::optional<QString> stationPrefixSizeMessage(std::string_view call, std::uintmax_t size) {
-  if (size == PrefixFileSize) return std::nullopt;
-  // No blank between "version" and the size in this one.
-  return QStringLiteral("Le fichier ") + Cp1252::toQString(call) +
-         QStringLiteral("_Prefixe_SSB.txt ne convient pas a cette version") + QString::number(size) +
-         QStringLiteral(" octets");
 }
 
 QString preEventInstructions(bool french) {

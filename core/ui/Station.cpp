@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "core/Language.h"
+#include "core/MainCaptions.h"
 #include "core/SettingsKeys.h"
 #include "core/Station.h"
 #include "core/ui/Centre.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Main.h"
-#include "entry/DeptTally.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {

@@ -8,25 +8,26 @@
 
 #include "core/MissingFile.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
-#include "core/ui/Main.h"
 #include "entry/DeleteContact.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
 #include "entry/EntryRules.h"
 #include "entry/Locator.h"
 #include "entry/ui/EntryFields.h"
-#include "entry/ui/MainMaintenance.h"
+#include "entry/ui/Maintenance.h"
 
 namespace brivant {
 
 namespace {
 
 // The selected list line, or nothing.
-const std::string* selectedLine(Main& main) {
+const std::string* selectedLine(const MainOperations& main) {
   const int row = main.selectedQso();
-  if (row < 0 || static_cast<std::size_t>(row) >= main.listLines().size()) return nullptr;
-  return &main.listLines()[static_cast<std::size_t>(row)];
+  const std::vector<std::string>& lines = main.listLines();
+  if (row < 0 || static_cast<std::size_t>(row) >= lines.size()) return nullptr;
+  return &lines[static_cast<std::size_t>(row)];
 }
 
 void load(QLineEdit* field, const std::string& text) {
@@ -37,64 +38,66 @@ void load(QLineEdit* field, const std::string& text) {
 
 }  // namespace
 
-void Liste_QSO_Click(Main& main) {
-  AppState& state = main.state();
+void Liste_QSO_Click(const MainView& view) {
+  AppState& state = view.state;
   if (state.EntryEditing) return;
-  const std::string* line = selectedLine(main);
+  const std::string* line = selectedLine(view.main);
   state.EditedLine = line != nullptr ? *line : std::string();
 }
 
-void Editer_Click(Main& main) {
-  AppState& state = main.state();
-  const bool fr = main.french();
-  const std::string* line = selectedLine(main);
+void Editer_Click(const MainView& view) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
+  const bool fr = view.french();
+  const std::string* line = selectedLine(view.main);
   if (line == nullptr) {
-    tell(main, selectFirstMessage(fr));
+    view.tell(selectFirstMessage(fr));
     return;
   }
   state.EditedLine = *line;
   state.EntryEditing = true;
   const EditedContact contact = editedContactOf(state.EditedLine);
 
-  load(main.Indicatif_A, contact.callsign);
-  load(main.Depart_A, contact.departement);
-  load(main.Locator_A, contact.locator);
-  load(main.Date_A, contact.date);
-  load(main.Debut_A, contact.start);
-  load(main.Fin_A, contact.end);
-  load(main.RSTE_A, contact.rstSent);
-  load(main.RSTR_A, contact.rstReceived);
-  load(main.Prenom_A, contact.firstName);
-  load(main.QTH_A, contact.reference);
-  main.Bande_A->setEnabled(true);
-  setComboText(main.Bande_A, contact.band);
-  main.Mode_A->setEnabled(true);
-  setComboText(main.Mode_A, contact.mode);
+  load(form.Indicatif_A, contact.callsign);
+  load(form.Depart_A, contact.departement);
+  load(form.Locator_A, contact.locator);
+  load(form.Date_A, contact.date);
+  load(form.Debut_A, contact.start);
+  load(form.Fin_A, contact.end);
+  load(form.RSTE_A, contact.rstSent);
+  load(form.RSTR_A, contact.rstReceived);
+  load(form.Prenom_A, contact.firstName);
+  load(form.QTH_A, contact.reference);
+  form.Bande_A->setEnabled(true);
+  setComboText(form.Bande_A, contact.band);
+  form.Mode_A->setEnabled(true);
+  setComboText(form.Mode_A, contact.mode);
   state.QsoPoints = contact.points;
 
   const LocatorReadout readout = locatorReadout(state.StationLocator, contact.locator);
-  setFieldText(main.Azimut_A, readout.azimuth);
-  setFieldText(main.Distance_A, readout.distance);
+  setFieldText(form.Azimut_A, readout.azimuth);
+  setFieldText(form.Distance_A, readout.distance);
   if (readout.azimuth != "?") {
     state.AzimuthValue = std::stoi(readout.azimuth);
     state.DistanceText = readout.distance;
   }
 
-  main.Activite_A->setEnabled(true);
-  selectComboIndex(main.Activite_A, contact.activityIndex);
-  load(main.Remarques_A, contact.castleName);
+  form.Activite_A->setEnabled(true);
+  selectComboIndex(form.Activite_A, contact.activityIndex);
+  load(form.Remarques_A, contact.castleName);
 
-  main.Enregistrer->setEnabled(true);
-  main.Enregistrer->setText(validQsoCaption(fr));
-  main.Recherche->setEnabled(false);
-  main.Editer->setEnabled(false);
-  main.Effacer->setEnabled(false);
-  main.Frame4->setTitle(editFrame4Caption(fr, contact.number));
-  main.Indicatif_A->setFocus();
+  form.Enregistrer->setEnabled(true);
+  form.Enregistrer->setText(validQsoCaption(fr));
+  form.Recherche->setEnabled(false);
+  form.Editer->setEnabled(false);
+  form.Effacer->setEnabled(false);
+  form.Frame4->setTitle(editFrame4Caption(fr, contact.number));
+  form.Indicatif_A->setFocus();
 }
 
-int Efface_QSO(Main& main, std::string_view callsign) {
-  AppState& state = main.state();
+int Efface_QSO(const MainView& view, std::string_view callsign) {
+  AppState& state = view.state;
+  const MainOperations& main = view.main;
   if (!state.dialogs.yesNo(deleteQuestion(callsign))) return 1;
   const int row = main.selectedQso();
   if (row < 0) return 1;
@@ -107,59 +110,60 @@ int Efface_QSO(Main& main, std::string_view callsign) {
   if (main.programEnded()) return 1;
   // The deletion read the log and returns the list as it now is.
   main.showList(std::move(outcome.value().lines));
-  awaitInput(main.Indicatif_A);
+  awaitInput(view.form.Indicatif_A);
   main.selectLastQso();
   return outcome->removed ? 0 : 1;
 }
 
-void Effacer_Click(Main& main) {
-  const std::string* line = selectedLine(main);
+void Effacer_Click(const MainView& view, Maintenance& maintenance) {
+  const std::string* line = selectedLine(view.main);
   if (line == nullptr) {
-    tell(main, selectFirstMessage(main.french()));
+    view.tell(selectFirstMessage(view.french()));
     return;
   }
-  if (Efface_QSO(main, callsignToDelete(*line)) != 0) return;
+  if (Efface_QSO(view, callsignToDelete(*line)) != 0) return;
 
-  if (!rebuildFromLog(main, false)) return;
-  if (!main.showEntryGrid(Frame3Caller::DeleteOrReset)) return;
-  (void)main.showPoints();
+  if (!maintenance.rebuildFromLog(false)) return;
+  if (!view.main.showEntryGrid(Frame3Caller::DeleteOrReset)) return;
+  (void)view.main.showPoints();
 }
 
-void Annuler_Click(Main& main) {
-  AppState& state = main.state();
+void Annuler_Click(const MainView& view) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
   namespace S = Settings::Station;
   const int band = Settings::getInt(state.settings, S::BandUsed, state.StationCall, 0);
   // A typed band ("1.8 Mhz") was never stored: the band shown stays.
-  if (selectComboIndex(main.Bande_A, band)) state.BandIndex = band;
-  selectComboIndex(main.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
+  if (selectComboIndex(form.Bande_A, band)) state.BandIndex = band;
+  selectComboIndex(form.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
   state.EntryEditing = false;
-  Liste_QSO_Click(main);
+  Liste_QSO_Click(view);
 
-  for (QLineEdit* field : {main.Indicatif_A, main.Depart_A, main.Locator_A, main.Date_A, main.Debut_A, main.Fin_A,
-                           main.Prenom_A, main.QTH_A, main.Remarques_A, main.Distance_A, main.Azimut_A})
+  for (QLineEdit* field : {form.Indicatif_A, form.Depart_A, form.Locator_A, form.Date_A, form.Debut_A, form.Fin_A,
+                           form.Prenom_A, form.QTH_A, form.Remarques_A, form.Distance_A, form.Azimut_A})
     field->clear();
-  setComboText(main.Mode_A, "SSB");
-  setFieldText(main.RSTR_A, defaultReport("SSB"));
-  setFieldText(main.RSTE_A, defaultReport("SSB"));
-  main.Label26->setVisible(false);
+  setComboText(form.Mode_A, "SSB");
+  setFieldText(form.RSTR_A, defaultReport("SSB"));
+  setFieldText(form.RSTE_A, defaultReport("SSB"));
+  form.Label26->setVisible(false);
 
   for (QWidget* field :
-       std::initializer_list<QWidget*>{main.Bande_A, main.Mode_A, main.Activite_A, main.Indicatif_A, main.Depart_A,
-                                       main.Locator_A, main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
-                                       main.Prenom_A, main.QTH_A, main.Remarques_A, main.Distance_A, main.Azimut_A})
+       std::initializer_list<QWidget*>{form.Bande_A, form.Mode_A, form.Activite_A, form.Indicatif_A, form.Depart_A,
+                                       form.Locator_A, form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
+                                       form.Prenom_A, form.QTH_A, form.Remarques_A, form.Distance_A, form.Azimut_A})
     setAccepted(field);
-  if (!main.Affiche_Departements(fieldText(main.Bande_A), fieldText(main.Mode_A))) return;
-  main.Label5->setText(callsignRestCaption());
+  if (!view.main.Affiche_Departements(fieldText(form.Bande_A), fieldText(form.Mode_A))) return;
+  form.Label5->setText(callsignRestCaption());
 
-  for (QWidget* field : std::initializer_list<QWidget*>{main.Depart_A, main.Locator_A, main.Mode_A, main.Activite_A,
-                                                        main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
-                                                        main.Prenom_A, main.QTH_A, main.Remarques_A})
+  for (QWidget* field : std::initializer_list<QWidget*>{form.Depart_A, form.Locator_A, form.Mode_A, form.Activite_A,
+                                                        form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
+                                                        form.Prenom_A, form.QTH_A, form.Remarques_A})
     field->setEnabled(false);
-  awaitInput(main.Indicatif_A);
+  awaitInput(form.Indicatif_A);
 
-  main.Enregistrer->setEnabled(false);
-  for (QPushButton* button : {main.Annuler, main.Recherche, main.Editer, main.Effacer}) button->setEnabled(true);
-  main.Frame4->setTitle(cancelFrame4Caption(main.french(), state.QsoCount));
+  form.Enregistrer->setEnabled(false);
+  for (QPushButton* button : {form.Annuler, form.Recherche, form.Editer, form.Effacer}) button->setEnabled(true);
+  form.Frame4->setTitle(cancelFrame4Caption(view.french(), state.QsoCount));
 }
 
 }  // namespace brivant

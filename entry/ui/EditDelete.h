@@ -5,21 +5,24 @@
 
 #include <string_view>
 
+#include "core/ui/MainOperations.h"
+
 namespace brivant {
 
-class Main;
+class Maintenance;
 
 // The list's current line becomes EditedLine, except while a contact is
 // edited: the edit replaces the line it loaded, whatever is clicked meanwhile.
-void Liste_QSO_Click(Main& main);
+void Liste_QSO_Click(const MainView& view);
 
-void Editer_Click(Main& main);
-void Effacer_Click(Main& main);
-void Annuler_Click(Main& main);
+void Editer_Click(const MainView& view);
+// Deletes the selected contact, then rebuilds the tallies.
+void Effacer_Click(const MainView& view, Maintenance& maintenance);
+void Annuler_Click(const MainView& view);
 
 // Asks, then removes the selected contact from the log and the list: 0 when
 // it was deleted, 1 when the operator declined (or the log could not be
 // changed).
-int Efface_QSO(Main& main, std::string_view callsign);
+int Efface_QSO(const MainView& view, std::string_view callsign);
 
 }  // namespace brivant

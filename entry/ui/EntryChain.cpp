@@ -11,19 +11,18 @@
 #include <memory>
 
 #include "core/DateText.h"
+#include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
-#include "core/ui/Main.h"
 #include "entry/DeptTally.h"
 #include "entry/Duplicates.h"
 #include "entry/PrefixTally.h"
 #include "entry/ReferenceLists.h"
-#include "entry/ui/EditDelete.h"
+#include "entry/ui/DeptGridView.h"
 #include "entry/ui/EntryFields.h"
-#include "entry/ui/MainGrid.h"
 #include "platform/Cp1252.h"
-#include "scoring/ui/Enregistrer.h"
 
 namespace brivant {
 
@@ -44,24 +43,22 @@ void saveIndex(AppState& state, const Settings::Key& key, int index) {
 
 }  // namespace
 
-EntryChain::EntryChain(Main& main) : QObject(&main), main_(main), state_(main.state()) {
+EntryChain::EntryChain(MainView view, DeptGridView& grid)
+    : QObject(view.main.window),
+      view_(std::move(view)),
+      state_(view_.state),
+      form_(view_.form),
+      main_(view_.main),
+      grid_(grid) {
   setObjectName(QStringLiteral("EntryChain"));
   installKeys();
   installGuards();
-  connect(main_.Enregistrer, &QPushButton::clicked, this, [this] { Enregistrer_Click(main_); });
-  connect(main_.Annuler, &QPushButton::clicked, this, [this] { Annuler_Click(main_); });
-  connect(main_.Editer, &QPushButton::clicked, this, [this] { Editer_Click(main_); });
-  connect(main_.Effacer, &QPushButton::clicked, this, [this] { Effacer_Click(main_); });
-  connect(main_.Liste_QSO->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this] { Liste_QSO_Click(main_); });
-  // Only "QSO Suivant" waits for a whole contact.
-  for (QPushButton* button : {main_.Annuler, main_.Editer, main_.Effacer}) button->setEnabled(true);
 }
 
 bool EntryChain::french() const { return state_.french(); }
 
 void EntryChain::refuse(EntryMessage message, const std::string& departement) {
-  tell(main_, entryMessageText(message, french(), departement));
+  view_.tell(entryMessageText(message, french(), departement));
 }
 
 // --- Keys, clicks and the character guard -----------------------------------------
@@ -75,19 +72,19 @@ void EntryChain::installKeys() {
       return true;
     });
   };
-  enterIn(main_.Bande_A, &EntryChain::Bande_A_Enter);
-  enterIn(main_.Mode_A, &EntryChain::Mode_A_Enter);
-  enterIn(main_.Depart_A, &EntryChain::Depart_A_Enter);
-  enterIn(main_.Activite_A, &EntryChain::Activite_A_Enter);
-  enterIn(main_.Date_A, &EntryChain::Date_A_Enter);
-  enterIn(main_.Debut_A, &EntryChain::Debut_A_Enter);
-  enterIn(main_.Fin_A, &EntryChain::Fin_A_Enter);
-  enterIn(main_.RSTR_A, &EntryChain::RSTR_A_Enter);
-  enterIn(main_.RSTE_A, &EntryChain::RSTE_A_Enter);
-  enterIn(main_.Prenom_A, &EntryChain::Prenom_A_Enter);
-  enterIn(main_.QTH_A, &EntryChain::QTH_A_Enter);
-  enterIn(main_.Remarques_A, &EntryChain::Remarques_A_Enter);
-  main_.onKeyPress(main_.Indicatif_A, [this](QKeyEvent& event) {
+  enterIn(form_.Bande_A, &EntryChain::Bande_A_Enter);
+  enterIn(form_.Mode_A, &EntryChain::Mode_A_Enter);
+  enterIn(form_.Depart_A, &EntryChain::Depart_A_Enter);
+  enterIn(form_.Activite_A, &EntryChain::Activite_A_Enter);
+  enterIn(form_.Date_A, &EntryChain::Date_A_Enter);
+  enterIn(form_.Debut_A, &EntryChain::Debut_A_Enter);
+  enterIn(form_.Fin_A, &EntryChain::Fin_A_Enter);
+  enterIn(form_.RSTR_A, &EntryChain::RSTR_A_Enter);
+  enterIn(form_.RSTE_A, &EntryChain::RSTE_A_Enter);
+  enterIn(form_.Prenom_A, &EntryChain::Prenom_A_Enter);
+  enterIn(form_.QTH_A, &EntryChain::QTH_A_Enter);
+  enterIn(form_.Remarques_A, &EntryChain::Remarques_A_Enter);
+  main_.onKeyPress(form_.Indicatif_A, [this](QKeyEvent& event) {
     if (refusesKey(event)) return true;
     if (isEnter(event)) {
       Indicatif_A_Enter();
@@ -99,13 +96,13 @@ void EntryChain::installKeys() {
     }
     return false;
   });
-  for (QWidget* other : {static_cast<QWidget*>(main_.Locator_A), static_cast<QWidget*>(main_.Distance_A),
-                         static_cast<QWidget*>(main_.Azimut_A)})
+  for (QWidget* other : {static_cast<QWidget*>(form_.Locator_A), static_cast<QWidget*>(form_.Distance_A),
+                         static_cast<QWidget*>(form_.Azimut_A)})
     main_.onKeyPress(other, [this](QKeyEvent& event) { return refusesKey(event); });
 
   // Enter presses a focused button, so that a whole contact is logged from
   // the keyboard.
-  for (QPushButton* button : {main_.Enregistrer, main_.Annuler, main_.Editer, main_.Effacer}) {
+  for (QPushButton* button : {form_.Enregistrer, form_.Annuler, form_.Editer, form_.Effacer}) {
     main_.onKeyPress(button, [button](QKeyEvent& event) {
       if (!isEnter(event)) return false;
       if (button->isEnabled()) button->click();
@@ -113,11 +110,11 @@ void EntryChain::installKeys() {
     });
   }
 
-  main_.onMouse(main_.Bande_A, QEvent::MouseButtonPress, [this](QMouseEvent&) {
+  main_.onMouse(form_.Bande_A, QEvent::MouseButtonPress, [this](QMouseEvent&) {
     Bande_A_Click();
     return false;  // the list still opens
   });
-  for (QLineEdit* field : {main_.Indicatif_A, main_.Depart_A}) {
+  for (QLineEdit* field : {form_.Indicatif_A, form_.Depart_A}) {
     main_.onMouse(field, QEvent::MouseButtonDblClick, [field](QMouseEvent&) {
       field->clear();
       return true;
@@ -126,14 +123,14 @@ void EntryChain::installKeys() {
 }
 
 void EntryChain::installGuards() {
-  guard(main_.Indicatif_A, true);
-  guard(main_.Prenom_A, true);
-  guard(main_.QTH_A, true);
-  guard(main_.Remarques_A, true);
-  for (QLineEdit* field : {main_.Depart_A, main_.Locator_A, main_.Date_A, main_.Debut_A, main_.Fin_A, main_.RSTR_A,
-                           main_.RSTE_A, main_.Distance_A, main_.Azimut_A})
+  guard(form_.Indicatif_A, true);
+  guard(form_.Prenom_A, true);
+  guard(form_.QTH_A, true);
+  guard(form_.Remarques_A, true);
+  for (QLineEdit* field : {form_.Depart_A, form_.Locator_A, form_.Date_A, form_.Debut_A, form_.Fin_A, form_.RSTR_A,
+                           form_.RSTE_A, form_.Distance_A, form_.Azimut_A})
     guard(field, false);
-  for (QComboBox* combo : {main_.Bande_A, main_.Mode_A, main_.Activite_A})
+  for (QComboBox* combo : {form_.Bande_A, form_.Mode_A, form_.Activite_A})
     if (combo->lineEdit() != nullptr) guard(combo->lineEdit(), false);
 }
 
@@ -170,56 +167,56 @@ bool EntryChain::refusesKey(const QKeyEvent& event) {
 }
 
 void EntryChain::refuseCharacter(const QString& character) {
-  tell(main_, unencodableCharacterMessage(french(), character));
+  view_.tell(unencodableCharacterMessage(french(), character));
 }
 
 // --- Band and mode ---------------------------------------------------------------
 
 void EntryChain::Bande_A_Enter() {
   if (state_.EntryEditing) return;
-  state_.EntryBand = fieldText(main_.Bande_A);
-  const std::string mode = fieldText(main_.Mode_A);
+  state_.EntryBand = fieldText(form_.Bande_A);
+  const std::string mode = fieldText(form_.Mode_A);
   if (!main_.Affiche_Departements(state_.EntryBand, mode)) return;
-  main_.Frame3->setTitle(frame3Caption(Frame3Caller::BandEntry, french(), state_.DeptCount, state_.EntryBand, mode));
+  form_.Frame3->setTitle(frame3Caption(Frame3Caller::BandEntry, french(), state_.DeptCount, state_.EntryBand, mode));
   if (const EntryMessage problem = checkBand(state_.EntryBand); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  const int index = matchComboItem(main_.Bande_A);
-  setAccepted(main_.Bande_A);
-  awaitInput(main_.Mode_A);
-  setAccepted(main_.Indicatif_A);
-  main_.Indicatif_A->setEnabled(true);
+  const int index = matchComboItem(form_.Bande_A);
+  setAccepted(form_.Bande_A);
+  awaitInput(form_.Mode_A);
+  setAccepted(form_.Indicatif_A);
+  form_.Indicatif_A->setEnabled(true);
   // "1.8 Mhz" is typed, not listed: it has no index to come back to.
   if (index >= 0) saveIndex(state_, Settings::Station::BandUsed, index);
 }
 
 void EntryChain::Bande_A_Click() {
-  setAccepted(main_.Indicatif_A);
-  main_.Indicatif_A->setEnabled(false);
-  setAwaiting(main_.Bande_A);
+  setAccepted(form_.Indicatif_A);
+  form_.Indicatif_A->setEnabled(false);
+  setAwaiting(form_.Bande_A);
 }
 
 void EntryChain::Mode_A_Enter() {
-  const std::string mode = fieldText(main_.Mode_A);
+  const std::string mode = fieldText(form_.Mode_A);
   const bool known = checkMode(mode) == EntryMessage::None;
   if (!state_.EntryEditing && known) {
-    state_.EntryBand = fieldText(main_.Bande_A);
+    state_.EntryBand = fieldText(form_.Bande_A);
     if (!main_.Affiche_Departements(state_.EntryBand, mode)) return;
   }
-  main_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, state_.EntryBand, mode));
+  form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, state_.EntryBand, mode));
   if (state_.EntryEditing) return;
   if (!known) {
     refuse(EntryMessage::M1);
     return;
   }
   const std::string report = defaultReport(mode);
-  setFieldText(main_.RSTR_A, report);
-  setFieldText(main_.RSTE_A, report);
+  setFieldText(form_.RSTR_A, report);
+  setFieldText(form_.RSTE_A, report);
   state_.EntryMode = mode;
-  const int index = matchComboItem(main_.Mode_A);
-  setAccepted(main_.Mode_A);
-  awaitInput(main_.Indicatif_A);
+  const int index = matchComboItem(form_.Mode_A);
+  setAccepted(form_.Mode_A);
+  awaitInput(form_.Indicatif_A);
   saveIndex(state_, Settings::Station::ModeUsed, index);
 }
 
@@ -227,7 +224,7 @@ void EntryChain::Mode_A_Enter() {
 
 void EntryChain::Indicatif_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string callsign = fieldText(main_.Indicatif_A);
+  const std::string callsign = fieldText(form_.Indicatif_A);
   if (const EntryMessage problem = checkCallsign(callsign); problem != EntryMessage::None) {
     refuse(problem);
     return;
@@ -236,24 +233,24 @@ void EntryChain::Indicatif_A_Enter() {
 
   const std::vector<std::string>& lines = main_.listLines();
   const std::optional<LoggedContact> logged =
-      findCallsignDuplicate(lines, callsign, fieldText(main_.QTH_A), fieldText(main_.Bande_A), fieldText(main_.Mode_A));
+      findCallsignDuplicate(lines, callsign, fieldText(form_.QTH_A), fieldText(form_.Bande_A), fieldText(form_.Mode_A));
   if (logged) {
-    main_.Label5->setText(contactedOnCaption(logged->date));
-    tell(main_, callsignDuplicateMessage(french(), callsign, *logged));
-    main_.Indicatif_A->clear();
-    main_.Indicatif_A->setFocus();
+    form_.Label5->setText(contactedOnCaption(logged->date));
+    view_.tell(callsignDuplicateMessage(french(), callsign, *logged));
+    form_.Indicatif_A->clear();
+    form_.Indicatif_A->setFocus();
     return;
   }
-  if (!lines.empty()) main_.Label5->setText(newCallsignCaption(french()));
+  if (!lines.empty()) form_.Label5->setText(newCallsignCaption(french()));
 
   if (!lookUpStation()) return;
 
-  setAccepted(main_.Indicatif_A);
+  setAccepted(form_.Indicatif_A);
   if (state_.EntryPrefix != "F") {
     state_.DeptBandFlag.clear();
-    awaitInput(main_.Activite_A);
+    awaitInput(form_.Activite_A);
   } else {
-    awaitInput(main_.Depart_A);
+    awaitInput(form_.Depart_A);
   }
 }
 
@@ -261,20 +258,20 @@ bool EntryChain::lookUpStation() {
   const bool fr = french();
   // The first-name list may already know the operator and the departement.
   if (const Result<FirstNameEntry> known = Cherche_Prenom(state_.programDir, state_.EntryCall); !known) {
-    tell(main_, firstNameListMessage(fr));
+    view_.tell(firstNameListMessage(fr));
   } else {
     state_.FirstNameMissing = !known->found;
     if (known->found) {
-      main_.Depart_A->setEnabled(true);
-      setFieldText(main_.Depart_A, known->departement);
-      main_.Prenom_A->setEnabled(true);
-      setFieldText(main_.Prenom_A, known->firstName);
+      form_.Depart_A->setEnabled(true);
+      setFieldText(form_.Depart_A, known->departement);
+      form_.Prenom_A->setEnabled(true);
+      setFieldText(form_.Prenom_A, known->firstName);
     }
   }
 
   // The prefix, then the entity's main line, which holds the band's flag.
   const std::string band = state_.EntryBand;
-  const std::string mode = fieldText(main_.Mode_A);
+  const std::string mode = fieldText(form_.Mode_A);
   state_.NewPrefixConfirmed = "N";
   const Result<PrefixLookup> own = Cherche_Prefixe(state_.programDir, state_.StationCall, state_.EntryCall, band, mode);
   if (!own) {
@@ -284,7 +281,7 @@ bool EntryChain::lookUpStation() {
   if (!own->found) {
     // Nothing is known of the station: it is logged as a foreign one, and no
     // prefix of an earlier contact is offered or flagged for it.
-    tell(main_, unknownPrefixMessage(fr));
+    view_.tell(unknownPrefixMessage(fr));
     state_.EntryPrefix.clear();
     state_.EntryMainPrefix.clear();
   } else {
@@ -298,7 +295,7 @@ bool EntryChain::lookUpStation() {
     if (mainLine->found)
       entity = *mainLine;
     else
-      tell(main_, unknownPrefixMessage(fr));
+      view_.tell(unknownPrefixMessage(fr));
     state_.EntryPrefix = entity.prefix;
     state_.EntryMainPrefix = entity.mainPrefix;
     if (entity.flag == "0")
@@ -313,19 +310,19 @@ bool EntryChain::lookUpStation() {
   state_.DirectoryDept = state_.EntryDept;
   state_.DirectoryLocator = state_.EntryLocator;
   state_.EntryDept = shownDepartement(state_.EntryDept);
-  setFieldText(main_.Locator_A, state_.EntryLocator);
+  setFieldText(form_.Locator_A, state_.EntryLocator);
   return true;
 }
 
 void EntryChain::Indicatif_A_Escape() {
-  setAwaiting(main_.Bande_A);
-  main_.Bande_A->setFocus();
-  setAccepted(main_.Indicatif_A);
+  setAwaiting(form_.Bande_A);
+  form_.Bande_A->setFocus();
+  setAccepted(form_.Indicatif_A);
 }
 
 void EntryChain::Depart_A_Enter() {
   if (!isFrenchPrefix(state_.EntryPrefix)) return;
-  const std::string text = fieldText(main_.Depart_A);
+  const std::string text = fieldText(form_.Depart_A);
   if (const EntryMessage problem = checkDepartement(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
@@ -333,9 +330,9 @@ void EntryChain::Depart_A_Enter() {
   if (state_.EntryEditing) return;
 
   const DepartementEntry entry = departementOfField(text);
-  if (entry.field != text) setFieldText(main_.Depart_A, entry.field);
+  if (entry.field != text) setFieldText(form_.Depart_A, entry.field);
   state_.EntryDept = entry.entryDept;
-  const std::string mode = fieldText(main_.Mode_A);
+  const std::string mode = fieldText(form_.Mode_A);
   const Result<DeptLookup> found =
       Cherche_Departement(state_.programDir, state_.StationCall, state_.EntryDept, state_.EntryBand, mode);
   if (!found) {
@@ -344,160 +341,160 @@ void EntryChain::Depart_A_Enter() {
   }
   state_.DeptBandFlag = found->flag;
   if (state_.DeptBandFlag == "0") {
-    if (const std::optional<int> box = deptBoxOfCode(state_.EntryDept)) main_.Dpt->setBoxLevel(*box, 1);
-    tell(main_, newDepartementMessage(french(), shownDepartement(state_.EntryDept), found->name));
+    if (const std::optional<int> box = deptBoxOfCode(state_.EntryDept)) grid_.setBoxLevel(*box, 1);
+    view_.tell(newDepartementMessage(french(), shownDepartement(state_.EntryDept), found->name));
   }
-  setAccepted(main_.Depart_A);
-  awaitInput(main_.Activite_A);
-  main_.Mode_A->setEnabled(true);
+  setAccepted(form_.Depart_A);
+  awaitInput(form_.Activite_A);
+  form_.Mode_A->setEnabled(true);
 }
 
 // --- Activity, dates and times ---------------------------------------------------------
 
 void EntryChain::Activite_A_Enter() {
-  const std::string activity = fieldText(main_.Activite_A);
+  const std::string activity = fieldText(form_.Activite_A);
   if (const EntryMessage problem = checkActivity(activity, state_.EntryPrefix); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   const bool castle = activity == "CHATEAU";
-  const int index = matchComboItem(main_.Activite_A);
-  main_.Label26->setVisible(castle);
-  main_.Label38->setText(castleNameCaption(french(), castle));
+  const int index = matchComboItem(form_.Activite_A);
+  form_.Label26->setVisible(castle);
+  form_.Label38->setText(castleNameCaption(french(), castle));
   // During an edit the fields hold the logged contact: stamping the clock or
   // blanking the castle name would overwrite it.
   if (state_.EntryEditing) return;
 
-  setFieldText(main_.Remarques_A, castle ? "C. " : "");
-  setAccepted(main_.Activite_A);
+  setFieldText(form_.Remarques_A, castle ? "C. " : "");
+  setAccepted(form_.Activite_A);
   if (main_.automaticDate()) {
     const bool utc = main_.utcTime();
     state_.EntryDate = currentDate(state_.clock, utc);
     state_.EntryStart = currentTime(state_.clock, utc).substr(0, 5);
-    setFieldText(main_.Date_A, state_.EntryDate);
-    setFieldText(main_.Debut_A, state_.EntryStart);
-    main_.Date_A->setEnabled(true);
-    main_.Debut_A->setEnabled(true);
-    awaitInputAt(main_.RSTR_A, 2);
+    setFieldText(form_.Date_A, state_.EntryDate);
+    setFieldText(form_.Debut_A, state_.EntryStart);
+    form_.Date_A->setEnabled(true);
+    form_.Debut_A->setEnabled(true);
+    awaitInputAt(form_.RSTR_A, 2);
   } else {
-    awaitInput(main_.Date_A);
+    awaitInput(form_.Date_A);
   }
   saveIndex(state_, Settings::Station::Activity, index);
 }
 
 void EntryChain::Date_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.Date_A);
+  const std::string text = fieldText(form_.Date_A);
   if (const DateTimeProblem problem = checkDateField(text); problem != DateTimeProblem::None) {
-    tell(main_, dateTimeMessage(problem, french()));
+    view_.tell(dateTimeMessage(problem, french()));
     return;
   }
   state_.EntryDate = text;
-  setAccepted(main_.Date_A);
-  awaitInput(main_.Debut_A);
+  setAccepted(form_.Date_A);
+  awaitInput(form_.Debut_A);
 }
 
 void EntryChain::Debut_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.Debut_A);
+  const std::string text = fieldText(form_.Debut_A);
   if (const DateTimeProblem problem = checkStartField(text); problem != DateTimeProblem::None) {
-    tell(main_, dateTimeMessage(problem, french()));
+    view_.tell(dateTimeMessage(problem, french()));
     return;
   }
   state_.EntryStart = text;
-  setAccepted(main_.Debut_A);
+  setAccepted(form_.Debut_A);
   // The end time starts as the start time: Enter accepts a one-minute contact.
-  setFieldText(main_.Fin_A, text);
-  awaitInputAt(main_.Fin_A, 5);
+  setFieldText(form_.Fin_A, text);
+  awaitInputAt(form_.Fin_A, 5);
 }
 
 void EntryChain::Fin_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.Fin_A);
+  const std::string text = fieldText(form_.Fin_A);
   if (const DateTimeProblem problem = checkEndField(text); problem != DateTimeProblem::None) {
-    tell(main_, dateTimeMessage(problem, french()));
+    view_.tell(dateTimeMessage(problem, french()));
     return;
   }
   state_.EntryEnd = text;
-  setAccepted(main_.Fin_A);
-  awaitInputAt(main_.RSTR_A, 2);
+  setAccepted(form_.Fin_A);
+  awaitInputAt(form_.RSTR_A, 2);
 }
 
 // --- Reports, name, castle ---------------------------------------------------------------
 
 void EntryChain::RSTR_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.RSTR_A);
+  const std::string text = fieldText(form_.RSTR_A);
   if (const EntryMessage problem = checkRstReceived(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   state_.EntryRstReceived = text;
-  setAccepted(main_.RSTR_A);
-  awaitInputAt(main_.RSTE_A, 2);
+  setAccepted(form_.RSTR_A);
+  awaitInputAt(form_.RSTE_A, 2);
 }
 
 void EntryChain::RSTE_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.RSTE_A);
+  const std::string text = fieldText(form_.RSTE_A);
   if (const EntryMessage problem = checkRstSent(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   state_.EntryRstSent = text;
-  setAccepted(main_.RSTE_A);
-  awaitInput(main_.Prenom_A);
+  setAccepted(form_.RSTE_A);
+  awaitInput(form_.Prenom_A);
 }
 
 void EntryChain::Prenom_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string text = fieldText(main_.Prenom_A);
+  const std::string text = fieldText(form_.Prenom_A);
   if (const EntryMessage problem = checkFirstName(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   state_.EntryFirstName = text;
-  setAccepted(main_.Prenom_A);
-  awaitInput(fieldText(main_.Activite_A) == "CHATEAU" ? main_.QTH_A : main_.Remarques_A);
+  setAccepted(form_.Prenom_A);
+  awaitInput(fieldText(form_.Activite_A) == "CHATEAU" ? form_.QTH_A : form_.Remarques_A);
 }
 
 void EntryChain::QTH_A_Enter() {
   if (state_.EntryEditing) return;
-  const std::string reference = fieldText(main_.QTH_A);
+  const std::string reference = fieldText(form_.QTH_A);
   const std::optional<LoggedContact> logged =
-      findReferenceDuplicate(main_.listLines(), reference, fieldText(main_.Bande_A), fieldText(main_.Mode_A));
+      findReferenceDuplicate(main_.listLines(), reference, fieldText(form_.Bande_A), fieldText(form_.Mode_A));
   if (logged) {
-    main_.Label5->setText(contactedOnCaption(logged->date));
-    tell(main_, referenceDuplicateMessage(french(), *logged));
-    main_.QTH_A->clear();
+    form_.Label5->setText(contactedOnCaption(logged->date));
+    view_.tell(referenceDuplicateMessage(french(), *logged));
+    form_.QTH_A->clear();
     return;
   }
-  const std::string departement = fieldText(main_.Depart_A);
-  const bool castle = fieldText(main_.Activite_A) == "CHATEAU";
+  const std::string departement = fieldText(form_.Depart_A);
+  const bool castle = fieldText(form_.Activite_A) == "CHATEAU";
   if (const EntryMessage problem = checkReference(reference, castle, state_.EntryPrefix, departement);
       problem != EntryMessage::None) {
     refuse(problem, departement);
     return;
   }
   state_.EntryReference = Cp1252::upperAscii(reference);
-  setAccepted(main_.QTH_A);
-  main_.Annuler->setEnabled(true);
-  awaitInput(main_.Remarques_A);
+  setAccepted(form_.QTH_A);
+  form_.Annuler->setEnabled(true);
+  awaitInput(form_.Remarques_A);
 }
 
 void EntryChain::Remarques_A_Enter() {
   if (state_.EntryEditing) return;
-  if (const EntryMessage problem = checkCastleName(fieldText(main_.Remarques_A)); problem != EntryMessage::None) {
+  if (const EntryMessage problem = checkCastleName(fieldText(form_.Remarques_A)); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   // A band that scores nothing (1.8 Mhz) is worth nothing, rather than the
   // points of the contact before.
-  state_.QsoPoints = pointsOfBand(fieldText(main_.Bande_A)).value_or("0");
-  setAccepted(main_.Remarques_A);
-  main_.Annuler->setEnabled(true);
-  main_.Enregistrer->setEnabled(true);
-  main_.Enregistrer->setFocus();
+  state_.QsoPoints = pointsOfBand(fieldText(form_.Bande_A)).value_or("0");
+  setAccepted(form_.Remarques_A);
+  form_.Annuler->setEnabled(true);
+  form_.Enregistrer->setEnabled(true);
+  form_.Enregistrer->setFocus();
 }
 
 }  // namespace brivant

@@ -2,13 +2,14 @@
 // The entry chain of the main window: what Enter, Escape, clicks and double
 // clicks do in each entry field, in the order the operator fills them, and
 // the guard that keeps characters Windows-1252 cannot hold out of every
-// field.  It also connects the buttons of the entry (Enregistrer, Annuler,
-// Editer, Effacer) and the list's selection.
+// field.  Enter on a focused button of the entry presses it; what the
+// buttons do is connected by the composition of the program.
 
 #include <QObject>
 #include <QString>
 #include <string>
 
+#include "core/ui/MainOperations.h"
 #include "entry/EntryRules.h"
 
 class QLineEdit;
@@ -17,15 +18,16 @@ class QWidget;
 
 namespace brivant {
 
-class Main;
-struct AppState;
+class DeptGridView;
+struct EntryForm;
 
 class EntryChain final : public QObject {
   Q_OBJECT
 
  public:
-  // Installs every handler on the window's controls; the window owns the chain.
-  explicit EntryChain(Main& main);
+  // Installs every handler on the form's fields; the main window owns the
+  // chain.  grid is the departement grid the entry marks.
+  EntryChain(MainView view, DeptGridView& grid);
 
   // Enter in each field, in the order of entry.
   void Bande_A_Enter();
@@ -60,8 +62,11 @@ class EntryChain final : public QObject {
   void refuse(EntryMessage message, const std::string& departement = {});
   bool french() const;
 
-  Main& main_;
+  MainView view_;
   AppState& state_;
+  EntryForm& form_;
+  const MainOperations& main_;
+  DeptGridView& grid_;
 };
 
 }  // namespace brivant

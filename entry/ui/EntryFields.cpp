@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "core/ui/FieldColours.h"
-#include "core/ui/Main.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -48,7 +47,5 @@ void awaitInputAt(QLineEdit* field, int caret) {
   awaitInput(field);
   field->setCursorPosition(caret);
 }
-
-void tell(Main& main, const QString& text) { main.state().dialogs.message(text); }
 
 }  // namespace brivant

@@ -13,8 +13,6 @@ class QWidget;
 
 namespace brivant {
 
-class Main;
-
 // The text of a field or of an editable combo, in Windows-1252 bytes.  A
 // character 1252 cannot hold comes back as '?': the entry refuses such
 // characters when typed or pasted, so none should be there.
@@ -35,8 +33,5 @@ bool selectComboIndex(QComboBox* combo, int index);
 void awaitInput(QWidget* field);
 // The same with the caret placed after a number of characters.
 void awaitInputAt(QLineEdit* field, int caret);
-
-// The message box of the interface language.
-void tell(Main& main, const QString& text);
 
 }  // namespace brivant

@@ -8,11 +8,12 @@
 
 #include "core/DateText.h"
 #include "core/LogFile.h"
+#include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/QsoRecord.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
-#include "core/ui/Main.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
 #include "entry/EntryRules.h"
@@ -20,7 +21,7 @@
 #include "entry/ReferenceLists.h"
 #include "entry/ui/EditDelete.h"
 #include "entry/ui/EntryFields.h"
-#include "entry/ui/MainMaintenance.h"
+#include "entry/ui/Maintenance.h"
 #include "platform/Cp1252.h"
 #include "scoring/SaveContact.h"
 
@@ -28,52 +29,53 @@ namespace brivant {
 
 namespace {
 
-void progress(Main& main, int step) { main.NB_Debug->setText(QString::number(step)); }
+void progress(const EntryForm& form, int step) { form.NB_Debug->setText(QString::number(step)); }
 
 // Every text the record is made of; the first character 1252 cannot hold,
 // when one slipped in.
-std::optional<QString> unencodableInFields(Main& main) {
+std::optional<QString> unencodableInFields(const EntryForm& form) {
   for (const QLineEdit* field :
-       {main.Date_A, main.Indicatif_A, main.Debut_A, main.Fin_A, main.Depart_A, main.Locator_A, main.RSTE_A,
-        main.RSTR_A, main.QTH_A, main.Prenom_A, main.Distance_A, main.Azimut_A, main.Remarques_A})
+       {form.Date_A, form.Indicatif_A, form.Debut_A, form.Fin_A, form.Depart_A, form.Locator_A, form.RSTE_A,
+        form.RSTR_A, form.QTH_A, form.Prenom_A, form.Distance_A, form.Azimut_A, form.Remarques_A})
     if (std::optional<QString> bad = firstUnencodableCharacter(field->text())) return bad;
-  for (const QComboBox* combo : {main.Bande_A, main.Mode_A, main.Activite_A})
+  for (const QComboBox* combo : {form.Bande_A, form.Mode_A, form.Activite_A})
     if (std::optional<QString> bad = firstUnencodableCharacter(combo->currentText())) return bad;
   return std::nullopt;
 }
 
-EntryTexts entryTexts(Main& main) {
+EntryTexts entryTexts(const EntryForm& form) {
   EntryTexts t;
-  t.date = fieldText(main.Date_A);
-  t.callsign = fieldText(main.Indicatif_A);
-  t.start = fieldText(main.Debut_A);
-  t.end = fieldText(main.Fin_A);
-  t.departement = fieldText(main.Depart_A);
-  t.locator = fieldText(main.Locator_A);
-  t.band = fieldText(main.Bande_A);
-  t.mode = fieldText(main.Mode_A);
-  t.rstSent = fieldText(main.RSTE_A);
-  t.rstReceived = fieldText(main.RSTR_A);
-  t.qth = fieldText(main.QTH_A);
-  t.firstName = Cp1252::upper(fieldText(main.Prenom_A));
-  t.distance = fieldText(main.Distance_A);
-  t.azimuth = fieldText(main.Azimut_A);
-  t.activity = fieldText(main.Activite_A);
-  t.activityIndex = main.Activite_A->currentIndex();
-  t.castleName = fieldText(main.Remarques_A);
+  t.date = fieldText(form.Date_A);
+  t.callsign = fieldText(form.Indicatif_A);
+  t.start = fieldText(form.Debut_A);
+  t.end = fieldText(form.Fin_A);
+  t.departement = fieldText(form.Depart_A);
+  t.locator = fieldText(form.Locator_A);
+  t.band = fieldText(form.Bande_A);
+  t.mode = fieldText(form.Mode_A);
+  t.rstSent = fieldText(form.RSTE_A);
+  t.rstReceived = fieldText(form.RSTR_A);
+  t.qth = fieldText(form.QTH_A);
+  t.firstName = Cp1252::upper(fieldText(form.Prenom_A));
+  t.distance = fieldText(form.Distance_A);
+  t.azimuth = fieldText(form.Azimut_A);
+  t.activity = fieldText(form.Activite_A);
+  t.activityIndex = form.Activite_A->currentIndex();
+  t.castleName = fieldText(form.Remarques_A);
   return t;
 }
 
 // A reference list that cannot be written must not cost the contact: the
 // operator is told and the save goes on.
-void reportListError(Main& main, const Status& status) {
-  if (!status) tell(main, runtimeErrorMessage(status.error().number));
+void reportListError(const MainView& view, const Status& status) {
+  if (!status) view.tell(runtimeErrorMessage(status.error().number));
 }
 
-bool saveNewContact(Main& main, EntryTexts& texts) {
-  AppState& state = main.state();
-  const bool fr = main.french();
-  progress(main, 2);
+bool saveNewContact(const MainView& view, EntryTexts& texts) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
+  const bool fr = view.french();
+  progress(form, 2);
 
   ContactFileJobs jobs;
   jobs.firstNameLine = firstNameLine(texts.callsign, texts.departement, texts.firstName);
@@ -82,177 +84,180 @@ bool saveNewContact(Main& main, EntryTexts& texts) {
     if (const std::optional<QString> question = directoryQuestion(
             fr, state.EntryCall, state.EntryDept, state.DirectoryDept, state.DirectoryLocator, texts.locator);
         question && state.dialogs.yesNo(*question)) {
-      progress(main, 3);
+      progress(form, 3);
       jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, texts.locator};
     }
   }
   if (departementFlagIsNew(state.DeptBandFlag)) {
-    progress(main, 4);
+    progress(form, 4);
     jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, texts.mode};
   }
   if (state.NewPrefixConfirmed == "O")
     jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, texts.mode};
 
   const ContactFileOutcome updated = updateContactFiles(state.programDir, state.StationCall, jobs);
-  reportListError(main, updated.firstNames);
-  reportListError(main, updated.directory);
+  reportListError(view, updated.firstNames);
+  reportListError(view, updated.directory);
   if (!updated.departement) {
-    main.raiseFileError(updated.departement.error(), MissingFileLabel::DepartementTallies);
+    view.main.raiseFileError(updated.departement.error(), MissingFileLabel::DepartementTallies);
     return false;
   }
   if (updated.prefix) {
     const Result<PrefixLookup>& marked = *updated.prefix;
     if (!marked) {
-      main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
+      view.main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
       return false;
     }
     if (marked->found)
       state.EntryPrefix = marked->prefix;
     else
-      tell(main, unknownPrefixSaveMessage(fr));
+      view.tell(unknownPrefixSaveMessage(fr));
   }
 
-  progress(main, 6);
+  progress(form, 6);
   state.GridBand = texts.band;
-  if (!main.Affiche_Departements(state.GridBand, texts.mode)) return false;
-  main.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, texts.mode));
+  if (!view.main.Affiche_Departements(state.GridBand, texts.mode)) return false;
+  form.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, texts.mode));
 
-  const bool automatic = main.automaticDate();
+  const bool automatic = view.main.automaticDate();
   if (automatic) {
-    state.EntryEnd = currentTime(state.clock, main.utcTime()).substr(0, 5);
+    state.EntryEnd = currentTime(state.clock, view.main.utcTime()).substr(0, 5);
     texts.end = state.EntryEnd;
-    setFieldText(main.Fin_A, texts.end);
+    setFieldText(form.Fin_A, texts.end);
   }
-  main.Label26->setVisible(false);
+  form.Label26->setVisible(false);
 
   const std::optional<std::string> record = newContactRecord(texts, state.EntryPrefix, state.QsoPoints);
   if (!record) return false;  // the fields were checked to fit before anything was written
   state.CurrentRecord = *record;
-  main.Enregistrer->setText(nextQsoCaption(fr));
-  main.Enregistrer->setEnabled(false);
+  form.Enregistrer->setText(nextQsoCaption(fr));
+  form.Enregistrer->setEnabled(false);
 
   const int count = state.QsoCount + 1;
   if (!automatic) {
-    progress(main, 8);
+    progress(form, 8);
     Result<ListLines> lines =
         Reecrit_Log(state.programDir, state.StationCall, std::string(QsoLayout::RecordLength, ' '), *record);
     if (!lines) {
-      main.raiseFileError(lines.error(), MissingFileLabel::Log);
+      view.main.raiseFileError(lines.error(), MissingFileLabel::Log);
       return false;
     }
-    main.showList(std::move(lines).value());
+    view.main.showList(std::move(lines).value());
   } else {
-    progress(main, 7);
+    progress(form, 7);
     if (const Status added = Ajout_Log(state.programDir, state.StationCall, *record); !added) {
-      main.raiseFileError(added.error(), MissingFileLabel::Log);
+      view.main.raiseFileError(added.error(), MissingFileLabel::Log);
       return false;
     }
-    main.appendListLine(QsoListLine(count, *record));
-    main.Frame4->setTitle(frame4NumberCaption(fr, QString::number(count + 1)));
+    view.main.appendListLine(QsoListLine(count, *record));
+    form.Frame4->setTitle(frame4NumberCaption(fr, QString::number(count + 1)));
   }
-  main.selectLastQso();
+  view.main.selectLastQso();
   return true;
 }
 
-bool saveEditedContact(Main& main, const EntryTexts& texts) {
-  AppState& state = main.state();
-  const bool fr = main.french();
-  progress(main, 9);
+bool saveEditedContact(const MainView& view, Maintenance& maintenance, const EntryTexts& texts) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
+  const bool fr = view.french();
+  progress(form, 9);
   state.QsoPoints = editedContactPoints(texts.band, texts.distance, state.QsoPoints);
   const std::optional<std::string> record = editedContactRecord(texts, state.EditedLine, state.QsoPoints);
   if (!record) return false;  // the fields were checked to fit before anything was written
   state.CurrentRecord = *record;
 
-  progress(main, 10);
+  progress(form, 10);
   Result<ListLines> lines = Reecrit_Log(state.programDir, state.StationCall, state.EditedLine, *record);
   if (!lines) {
-    main.raiseFileError(lines.error(), MissingFileLabel::Log);
+    view.main.raiseFileError(lines.error(), MissingFileLabel::Log);
     return false;
   }
-  progress(main, 12);
-  main.showList(std::move(lines).value());
-  main.selectLastQso();
+  progress(form, 12);
+  view.main.showList(std::move(lines).value());
+  view.main.selectLastQso();
 
-  main.Indicatif_A->setEnabled(true);
-  main.Bande_A->setEnabled(true);
-  for (QWidget* field : std::initializer_list<QWidget*>{main.Depart_A, main.Locator_A, main.Mode_A, main.Activite_A,
-                                                        main.Date_A, main.Debut_A, main.Fin_A, main.RSTR_A, main.RSTE_A,
-                                                        main.Prenom_A, main.QTH_A, main.Remarques_A, main.Enregistrer})
+  form.Indicatif_A->setEnabled(true);
+  form.Bande_A->setEnabled(true);
+  for (QWidget* field : std::initializer_list<QWidget*>{form.Depart_A, form.Locator_A, form.Mode_A, form.Activite_A,
+                                                        form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
+                                                        form.Prenom_A, form.QTH_A, form.Remarques_A, form.Enregistrer})
     field->setEnabled(false);
-  main.Enregistrer->setText(nextQsoCaption(fr));
-  for (QPushButton* button : {main.Recherche, main.Annuler, main.Editer, main.Effacer}) button->setEnabled(true);
+  form.Enregistrer->setText(nextQsoCaption(fr));
+  for (QPushButton* button : {form.Recherche, form.Annuler, form.Editer, form.Effacer}) button->setEnabled(true);
   state.EntryEditing = false;
-  Liste_QSO_Click(main);
+  Liste_QSO_Click(view);
 
   // The edit may have changed the band, the mode, the prefix or the
   // departement: the tallies are recomputed from the log.
-  if (!rebuildFromLog(main, false)) return false;
-  return main.showEntryGrid(Frame3Caller::StartUpOrSave);
+  if (!maintenance.rebuildFromLog(false)) return false;
+  return view.main.showEntryGrid(Frame3Caller::StartUpOrSave);
 }
 
 }  // namespace
 
-void Enregistrer_Click(Main& main) {
-  AppState& state = main.state();
-  const bool fr = main.french();
-  if (const std::optional<QString> bad = unencodableInFields(main)) {
-    tell(main, unencodableCharacterMessage(fr, *bad));
+void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
+  const bool fr = view.french();
+  if (const std::optional<QString> bad = unencodableInFields(form)) {
+    view.tell(unencodableCharacterMessage(fr, *bad));
     return;
   }
-  EntryTexts texts = entryTexts(main);
-  progress(main, 1);
+  EntryTexts texts = entryTexts(form);
+  progress(form, 1);
   // Everything that can refuse the save is looked at before any file changes.
-  const bool endStamped = !state.EntryEditing && main.automaticDate();
+  const bool endStamped = !state.EntryEditing && view.main.automaticDate();
   for (const QString& refusal : {saveFormMessage(texts, fr), savedFieldsMessage(texts, fr, endStamped)}) {
     if (!refusal.isEmpty()) {
-      tell(main, refusal);
+      view.tell(refusal);
       return;
     }
   }
   if (state.EntryEditing && logHoldsOneContact(state.programDir, state.StationCall)) {
-    tell(main, oneContactEditMessage(fr));
+    view.tell(oneContactEditMessage(fr));
     return;
   }
 
-  setFieldText(main.Prenom_A, texts.firstName);
+  setFieldText(form.Prenom_A, texts.firstName);
   if (state.EntryEditing)
-    reportListError(main,
+    reportListError(view,
                     Ajoute_Prenom(state.programDir, firstNameLine(texts.callsign, texts.departement, texts.firstName),
                                   state.FirstNameMissing));
 
-  const bool saved = state.EntryEditing ? saveEditedContact(main, texts) : saveNewContact(main, texts);
-  if (saved) resetForNextContact(main);
+  const bool saved = state.EntryEditing ? saveEditedContact(view, maintenance, texts) : saveNewContact(view, texts);
+  if (saved) resetForNextContact(view);
 }
 
-void resetForNextContact(Main& main) {
-  AppState& state = main.state();
+void resetForNextContact(const MainView& view) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
   namespace S = Settings::Station;
-  progress(main, 13);
+  progress(form, 13);
   const int band = Settings::getInt(state.settings, S::BandUsed, state.StationCall, 0);
   // A typed band ("1.8 Mhz") has no index: it stays for the next contact.
-  if (selectComboIndex(main.Bande_A, band)) state.BandIndex = band;
-  selectComboIndex(main.Mode_A, Settings::getInt(state.settings, S::ModeUsed, state.StationCall, 0));
+  if (selectComboIndex(form.Bande_A, band)) state.BandIndex = band;
+  selectComboIndex(form.Mode_A, Settings::getInt(state.settings, S::ModeUsed, state.StationCall, 0));
 
-  const bool automatic = main.automaticDate();
-  for (QLineEdit* field : {main.Indicatif_A, main.Depart_A, main.Locator_A}) field->clear();
-  main.Mode_A->setEnabled(true);
-  if (automatic) main.Date_A->clear();
-  selectComboIndex(main.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
-  main.Activite_A->setEnabled(false);
-  main.Debut_A->clear();
-  main.Fin_A->clear();
-  const std::string report = defaultReport(fieldText(main.Mode_A));
-  setFieldText(main.RSTR_A, report);
-  setFieldText(main.RSTE_A, report);
-  for (QLineEdit* field : {main.Prenom_A, main.QTH_A, main.Distance_A, main.Azimut_A}) field->clear();
+  const bool automatic = view.main.automaticDate();
+  for (QLineEdit* field : {form.Indicatif_A, form.Depart_A, form.Locator_A}) field->clear();
+  form.Mode_A->setEnabled(true);
+  if (automatic) form.Date_A->clear();
+  selectComboIndex(form.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
+  form.Activite_A->setEnabled(false);
+  form.Debut_A->clear();
+  form.Fin_A->clear();
+  const std::string report = defaultReport(fieldText(form.Mode_A));
+  setFieldText(form.RSTR_A, report);
+  setFieldText(form.RSTE_A, report);
+  for (QLineEdit* field : {form.Prenom_A, form.QTH_A, form.Distance_A, form.Azimut_A}) field->clear();
   // With typed dates the castle name stays for the next contact, as the date does.
-  if (automatic) main.Remarques_A->clear();
-  main.Label5->setText(callsignRestCaption());
+  if (automatic) form.Remarques_A->clear();
+  form.Label5->setText(callsignRestCaption());
   for (QWidget* field :
-       {static_cast<QWidget*>(main.Bande_A), static_cast<QWidget*>(main.Depart_A), static_cast<QWidget*>(main.Mode_A)})
+       {static_cast<QWidget*>(form.Bande_A), static_cast<QWidget*>(form.Depart_A), static_cast<QWidget*>(form.Mode_A)})
     setAccepted(field);
-  awaitInput(main.Indicatif_A);
-  (void)main.showPoints();
+  awaitInput(form.Indicatif_A);
+  (void)view.main.showPoints();
 }
 
 }  // namespace brivant

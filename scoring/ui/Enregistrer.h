@@ -4,13 +4,16 @@
 // follow, and the entry starts again for the next contact.  It also ends an
 // edit, replacing the edited contact's line.
 
+#include "core/ui/MainOperations.h"
+
 namespace brivant {
 
-class Main;
+class Maintenance;
 
-void Enregistrer_Click(Main& main);
+// The tallies are rebuilt through maintenance after an edit.
+void Enregistrer_Click(const MainView& view, Maintenance& maintenance);
 
 // The fields put back for the next contact, and the score shown.
-void resetForNextContact(Main& main);
+void resetForNextContact(const MainView& view);
 
 }  // namespace brivant

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/MainCaptions.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
 #include "platform/TextFile.h"

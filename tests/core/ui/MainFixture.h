@@ -1,7 +1,8 @@
 #pragma once
-// A main window on a fresh program directory and settings file, with a fixed
-// clock and the scripted dialogs: what every window test of the start-up
-// starts from.
+// The whole program (the main window and every folder's windows, put together
+// by the composition as app/main.cpp does) on a fresh program directory and
+// settings file, with a fixed clock and the scripted dialogs: what every
+// window test of the start-up starts from.
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "app/Composition.h"
 #include "core/AppState.h"
 #include "core/QsoRecord.h"
 #include "core/Station.h"
 #include "core/ui/Main.h"
+#include "entry/ui/DeptGridView.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -107,14 +110,18 @@ class MainFixture : public ::testing::Test {
     return store.get("ZIV", section, key, "<absent>");
   }
 
-  // A new main window over the same folders (a restart).
+  // A new program over the same folders (a restart).
   Main& makeMain() {
-    main.reset();
+    main = nullptr;
+    program.reset();
     state = std::make_unique<AppState>(programDir.path(), store, clock, dialogs);
-    main = std::make_unique<Main>(*state);
+    program = std::make_unique<Composition>(*state);
+    main = &program->main();
     main->setEndProgram([this](int code) { endings.push_back(code); });
     return *main;
   }
+  // The windows of the other folders around the main window.
+  DeptGridView& Dpt() { return program->Dpt(); }
   // Starts the program; the boxes are only recorded.
   Main& start() {
     dialogs.setLenient(true);
@@ -130,7 +137,8 @@ class MainFixture : public ::testing::Test {
   FixedClock clock{{2026, 6, 6, 23, 30, 30}, 120};
   WatchingDialogs dialogs;
   std::unique_ptr<AppState> state;
-  std::unique_ptr<Main> main;
+  std::unique_ptr<Composition> program;
+  Main* main = nullptr;
   std::vector<int> endings;
   bool started = false;
 };

@@ -15,7 +15,7 @@
 #include <QTest>
 
 #include "core/ui/QsoListModel.h"
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
 #include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
@@ -35,7 +35,7 @@ TEST_F(MainFixture, EveryControlCarriesItsDesignName) {
     EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_NE(window.findChild<QObject*>(QStringLiteral("Timer1")), nullptr);
   EXPECT_EQ(window.Indicatif_A->objectName(), QStringLiteral("Indicatif_A"));
-  for (int box : {0, 59, 96, 99}) EXPECT_EQ(window.Dpt->box(box)->objectName(), QStringLiteral("Dpt(%1)").arg(box));
+  for (int box : {0, 59, 96, 99}) EXPECT_EQ(Dpt().box(box)->objectName(), QStringLiteral("Dpt(%1)").arg(box));
 }
 
 TEST_F(MainFixture, NoMenuItemOrButtonIsADeadClick) {
@@ -201,13 +201,13 @@ TEST_F(MainFixture, GridBoxesReportDoubleClicks) {
   Main& window = makeMain();
   window.show();
   int clicked = -1;
-  QObject::connect(window.Dpt, &DeptGridView::boxDoubleClicked, [&](int box) { clicked = box; });
-  QTest::mouseDClick(window.Dpt->box(59), Qt::LeftButton);
+  QObject::connect(&Dpt(), &DeptGridView::boxDoubleClicked, [&](int box) { clicked = box; });
+  QTest::mouseDClick(Dpt().box(59), Qt::LeftButton);
   EXPECT_EQ(clicked, 59);
-  EXPECT_EQ(window.Dpt->box(96)->text(), QStringLiteral("2A"));
-  EXPECT_EQ(window.Dpt->levelColour(2), QColor(255, 255, 0));
-  EXPECT_EQ(window.Dpt->levelColour(3), QColor(128, 255, 255));
-  EXPECT_EQ(window.Dpt->levelColour(4), QColor(128, 255, 128));
+  EXPECT_EQ(Dpt().box(96)->text(), QStringLiteral("2A"));
+  EXPECT_EQ(Dpt().levelColour(2), QColor(255, 255, 0));
+  EXPECT_EQ(Dpt().levelColour(3), QColor(128, 255, 255));
+  EXPECT_EQ(Dpt().levelColour(4), QColor(128, 255, 128));
 }
 
 }  // namespace

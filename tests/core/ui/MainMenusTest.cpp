@@ -17,7 +17,8 @@
 #include "core/ui/QsoListModel.h"
 #include "core/ui/Station.h"
 #include "entry/ui/Chargement.h"
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
+#include "entry/ui/Maintenance.h"
 #include "outputs/ui/Impression.h"
 #include "outputs/ui/OutputMenus.h"
 #include "outputs/ui/Recapitulation.h"
@@ -80,7 +81,7 @@ TEST_F(MenusTest, ResetConfirmedEmptiesTheLogAndTheTallies) {
   EXPECT_EQ(window.listModel()->rowCount(), 0);
   EXPECT_EQ(window.Frame4->title(), QStringLiteral("QSO number 1"));
   EXPECT_EQ(window.Frame3->title(), QStringLiteral(" 0 Dpts contacted on  3.5 Mhz SSB"));
-  EXPECT_EQ(window.Dpt->boxColour(59), window.Dpt->levelColour(0));
+  EXPECT_EQ(Dpt().boxColour(59), Dpt().levelColour(0));
   EXPECT_EQ(fieldColour(window.Bande_A), AwaitingColour);
   EXPECT_EQ(fieldColour(window.Mode_A), AcceptedColour);
 }
@@ -102,7 +103,7 @@ TEST_F(MenusTest, RebuildShowsTheUpdatingWindowPausesTheClockAndNamesUnknownPref
   int seenWhileRebuilding = 0;
   QString updatingText;
   dialogs.beforeMessage = [&](const QString&) {
-    Chargement* updating = window.updatingWindow();
+    Chargement* updating = program->maintenance().updatingWindow();
     if (updating->isVisible() && !window.Timer1->isActive()) ++seenWhileRebuilding;
     updatingText = updating->windowTitle() + "|" + updating->Label2->text() + "|" + updating->Label1->text();
   };
@@ -110,10 +111,10 @@ TEST_F(MenusTest, RebuildShowsTheUpdatingWindowPausesTheClockAndNamesUnknownPref
   EXPECT_THAT(dialogs.texts(), ElementsAre("Prefixe Inconnu", "Prefixe Inconnu"));
   EXPECT_EQ(seenWhileRebuilding, 2);
   EXPECT_EQ(updatingText, QString::fromUtf8("Morvex|Mise a jour des fichiers|Prefixes et Départements"));
-  EXPECT_FALSE(window.updatingWindow()->isVisible());
+  EXPECT_FALSE(program->maintenance().updatingWindow()->isVisible());
   EXPECT_TRUE(window.Timer1->isActive());
   EXPECT_NE(fileBytes("F6ABC_Departement_SSB.txt").find("\r\n59 01"), std::string::npos);
-  EXPECT_EQ(window.Dpt->boxColour(59), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(59), QColor(255, 192, 192));
   // Contacts 2 x 1 on 3.5 Mhz (the unknown one too) + 1 on 7.0 Mhz; multiplier
   // departement 59 and prefix F on 3.5 Mhz.
   EXPECT_EQ(window.P_QSO->text(), QStringLiteral("6"));
@@ -329,13 +330,13 @@ TEST_F(MenusTest, OutputMenusAnswerFromTheMenuBar) {
 
   // The sheet rebuilds the tallies through the main window first.
   window.Mnu_Feuille_Recap->trigger();
-  ASSERT_NE(window.outputMenus()->recapitulation(), nullptr);
-  EXPECT_TRUE(window.outputMenus()->recapitulation()->isVisible());
+  ASSERT_NE(program->outputMenus().recapitulation(), nullptr);
+  EXPECT_TRUE(program->outputMenus().recapitulation()->isVisible());
   window.Mnu_Imprime_Tout->trigger();
-  ASSERT_NE(window.outputMenus()->impression(), nullptr);
+  ASSERT_NE(program->outputMenus().impression(), nullptr);
   window.Mnu_Reglement->trigger();
-  ASSERT_NE(window.outputMenus()->reglement(), nullptr);
-  EXPECT_EQ(window.outputMenus()->reglement()->Reg->count(), 63);
+  ASSERT_NE(program->outputMenus().reglement(), nullptr);
+  EXPECT_EQ(program->outputMenus().reglement()->Reg->count(), 63);
 }
 
 }  // namespace

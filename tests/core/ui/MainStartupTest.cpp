@@ -15,7 +15,7 @@
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/QsoListModel.h"
 #include "core/ui/Station.h"
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
 #include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
@@ -245,11 +245,11 @@ TEST_F(MainFixture, ALogOfSeveralContactsShowsTheGridTheCountAndTheScore) {
   EXPECT_EQ(window.listLines().front().substr(0, 6), "    1 ");
   EXPECT_EQ(window.Frame4->title(), QStringLiteral("QSO numéro 7"));
   // 59 and Corsica (2A) on 3.5 Mhz SSB; 75 is on another band.
-  const QColor base = window.Dpt->levelColour(0);
-  EXPECT_EQ(window.Dpt->boxColour(59), QColor(255, 192, 192));
-  EXPECT_EQ(window.Dpt->boxColour(96), QColor(255, 192, 192));
-  EXPECT_EQ(window.Dpt->boxColour(75), base);
-  EXPECT_EQ(window.Dpt->boxColour(1), base);
+  const QColor base = Dpt().levelColour(0);
+  EXPECT_EQ(Dpt().boxColour(59), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(96), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(75), base);
+  EXPECT_EQ(Dpt().boxColour(1), base);
   EXPECT_EQ(state->DeptCount, 2);
   EXPECT_EQ(window.Frame3->title(), QString::fromUtf8("2 Dpts contacté(s) sur 3.5 Mhz en SSB"));
   // Points 3 x 1 + 1 x 3 + 2 x 1 = 8; multiplier: one castle 10, departements
@@ -269,7 +269,7 @@ TEST_F(MainFixture, TheGridFollowsTheModeStoredForTheStation) {
   ASSERT_TRUE(started);
   EXPECT_EQ(state->DeptCount, 0);
   EXPECT_EQ(window.Frame3->title(), QStringLiteral("0 Dpts contacted on 3.5 Mhz CW"));
-  EXPECT_EQ(window.Dpt->boxColour(59), window.Dpt->levelColour(0));
+  EXPECT_EQ(Dpt().boxColour(59), Dpt().levelColour(0));
 }
 
 TEST_F(MainFixture, AMissingDepartementTallyRaisesTheErrorWindowNamingIt) {

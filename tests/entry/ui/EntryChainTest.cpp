@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
 #include "tests/entry/ui/EntryWindow.h"
 
 namespace brivant::testing {
@@ -183,7 +183,7 @@ TEST_F(EntryChainTest, DepartementChecksAndANewOneIsAnnouncedInTheGrid) {
   answer("59");
   EXPECT_EQ(s().EntryDept, "59");
   EXPECT_EQ(s().DeptBandFlag, "0");
-  EXPECT_EQ(m().Dpt->boxColour(59), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(59), QColor(255, 192, 192));
   EXPECT_EQ(focused(), m().Activite_A);
   EXPECT_TRUE(yellow(m().Depart_A));
   EXPECT_TRUE(m().Mode_A->isEnabled());
@@ -199,7 +199,7 @@ TEST_F(EntryChainTest, CorsicaTypedInCapitals) {
   EXPECT_EQ(text(m().Depart_A), "2a");
   EXPECT_EQ(s().EntryDept, "96");
   EXPECT_EQ(s().DeptBandFlag, "0");
-  EXPECT_EQ(m().Dpt->boxColour(96), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(96), QColor(255, 192, 192));
 }
 
 TEST_F(EntryChainTest, DepartementNotInTheFileIsAcceptedSilently) {

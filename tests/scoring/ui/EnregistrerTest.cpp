@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QListView>
 
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
 #include "tests/entry/ui/EntryTyping.h"
 
 namespace brivant::testing {
@@ -160,7 +160,7 @@ TEST_F(EnregistrerTest, CorsicaIsFlaggedLiveAndShownAs2aInTheQuestion) {
   EXPECT_EQ(tallyLine("_Departement_SSB.txt", "2A"), "2A 01000000000000000 Corse-du-Sud");
   EXPECT_EQ(fileBytes("Nomenclature.txt"), crlf({"F5KTE      96 JN41AA"}));
   EXPECT_EQ(fileBytes("Liste_Prenom.txt"), crlf({"F5KTE        2a "}));
-  EXPECT_EQ(m().Dpt->boxColour(96), QColor(255, 192, 192));
+  EXPECT_EQ(Dpt().boxColour(96), QColor(255, 192, 192));
   // The directory now agrees: the next Corsican contact asks nothing.
   m().Mode_A->setFocus();
   answer("CW");

@@ -1,9 +1,11 @@
-#include "entry/ui/MainGrid.h"
+#include "entry/ui/DeptGridView.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPalette>
+
+#include "core/MissingFile.h"
 
 namespace brivant {
 
@@ -73,6 +75,18 @@ bool DeptGridView::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool showDeptGrid(const MainView& view, DeptGridView& grid, std::string_view band, std::string_view mode) {
+  AppState& state = view.state;
+  const Result<DeptGrid> shown = Affiche_Departements(state.programDir, state.StationCall, band, mode);
+  if (!shown) {
+    view.main.raiseFileError(shown.error(), MissingFileLabel::DepartementTallies);
+    return false;
+  }
+  grid.showGrid(*shown);
+  state.DeptCount = shown->DeptCount;
+  return true;
 }
 
 }  // namespace brivant

@@ -1,12 +1,15 @@
 #pragma once
-// The departement grid of the main window: 100 boxes, Dpt(0) to Dpt(99), the
-// box of a departement being its number (Corsica 96 and 97), coloured by the
-// level the tally holds for the band and mode shown.
+// The departement grid of the main window (Dpt): 100 boxes, Dpt(0) to
+// Dpt(99), the box of a departement being its number (Corsica 96 and 97),
+// coloured by the level the tally holds for the band and mode shown.  The
+// main window gives it its place in Frame3 (Main::setDeptGrid).
 
 #include <QColor>
 #include <QWidget>
 #include <array>
+#include <string_view>
 
+#include "core/ui/MainOperations.h"
 #include "entry/DeptTally.h"
 
 class QLabel;
@@ -41,5 +44,10 @@ class DeptGridView final : public QWidget {
  private:
   std::array<QLabel*, BoxCount> boxes_{};
 };
+
+// Affiche_Departements: the grid of a band and mode from the station's
+// departement tally, and DeptCount.  A tally that cannot be read raises the
+// missing-file window and gives false.
+bool showDeptGrid(const MainView& view, DeptGridView& grid, std::string_view band, std::string_view mode);
 
 }  // namespace brivant

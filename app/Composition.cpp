@@ -1,0 +1,114 @@
+#include "app/Composition.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QPushButton>
+
+#include "core/MissingFile.h"
+#include "core/ui/Main.h"
+#include "entry/ui/DeptGridView.h"
+#include "entry/ui/EditDelete.h"
+#include "entry/ui/EntryChain.h"
+#include "entry/ui/Maintenance.h"
+#include "outputs/ui/OutputMenus.h"
+#include "scoring/ui/Enregistrer.h"
+#include "scoring/ui/PointsDisplay.h"
+
+// Controls that no window answers yet; each stays disabled until its window
+// is wired here:
+//   Recherche                           the search of the log
+//   Mnu_Stat_Prefixe, Mnu_Stat_DFCF     the statistics windows
+//   Mnu_Carte_Activation, and the grid's double click
+//                                       the departement map and its list
+//   ClusterHF                           the cluster window
+//   Mnu_Imp_QSL                         the QSL labels
+
+namespace brivant {
+
+namespace {
+
+// Connects a menu item or a button to what answers it, and enables it.
+void wire(QAction* item, QObject* context, std::function<void()> answer) {
+  QObject::connect(item, &QAction::triggered, context, [answer = std::move(answer)] { answer(); });
+  item->setEnabled(true);
+}
+
+enum class Enabled { Now, ByTheEntry };
+
+void wire(QPushButton* button, QObject* context, std::function<void()> answer, Enabled enabled = Enabled::Now) {
+  QObject::connect(button, &QPushButton::clicked, context, [answer = std::move(answer)] { answer(); });
+  if (enabled == Enabled::Now) button->setEnabled(true);
+}
+
+}  // namespace
+
+Composition::Composition(AppState& state, Printer* printer)
+    : state_(state), printer_(printer), main_(std::make_unique<Main>(state)), view_(main_->view()) {
+  composeEntry();
+  composeScoring();
+  composeOutputs();
+  main_->setHooks(std::move(hooks_));
+}
+
+Composition::~Composition() = default;
+
+// The entry: the grid it marks, the chain of its fields, the buttons that act
+// on a logged contact, the list's selection, the maintenance of the files
+// (two menu items, a start-up check, the start-up rebuild, the closing).
+void Composition::composeEntry() {
+  Main& main = *main_;
+  dpt_ = new DeptGridView(main.Frame3);
+  main.setDeptGrid(dpt_);
+  maintenance_ = new Maintenance(view_);
+  entryChain_ = new EntryChain(view_, *dpt_);
+
+  wire(main.Annuler, &main, [this] { Annuler_Click(view_); });
+  wire(main.Editer, &main, [this] { Editer_Click(view_); });
+  wire(main.Effacer, &main, [this] { Effacer_Click(view_, *maintenance_); });
+  QObject::connect(main.Liste_QSO->selectionModel(), &QItemSelectionModel::currentChanged, &main,
+                   [this] { Liste_QSO_Click(view_); });
+  wire(main.Mnu_RAZ_All, &main, [this] { maintenance_->resetAllFiles(); });
+  wire(main.Mnu_MAJ_Prefixe_Departement, &main, [this] { (void)maintenance_->rebuildFromLog(true); });
+
+  hooks_.showGrid = [this](std::string_view band, std::string_view mode) {
+    return showDeptGrid(view_, *dpt_, band, mode);
+  };
+  hooks_.checkPrefixFiles = [this] { maintenance_->checkPrefixFileSizes(); };
+  hooks_.rebuildTallies = [this] { return maintenance_->rebuildFromLog(false); };
+  hooks_.closing = [this] { maintenance_->backupAtClosing(); };
+}
+
+// The save ("QSO Suivant", enabled by the entry once a contact is complete)
+// and the score.
+void Composition::composeScoring() {
+  Main& main = *main_;
+  const auto save = [this] { Enregistrer_Click(view_, *maintenance_); };
+  wire(main.Enregistrer, &main, save, Enabled::ByTheEntry);
+  hooks_.showPoints = [this] { return showPoints(view_); };
+}
+
+// The sheet, the listing, the exports, the rules and the help.  Their windows
+// rebuild the tallies through the maintenance, so that the grid and the score
+// follow, and a missing file raises the main window's error window.
+void Composition::composeOutputs() {
+  Main& main = *main_;
+  OutputMenus::Hooks hooks;
+  hooks.rebuildTallies = [this] { return maintenance_->rebuildFromLog(true); };
+  hooks.fileError = [&main](const FileError& error) { main.raiseFileError(error, MissingFileLabel::Log); };
+  outputMenus_ = new OutputMenus(state_, &main, printer_, std::move(hooks));
+  const std::pair<QAction*, void (OutputMenus::*)()> wiring[] = {
+      {main.Mnu_ADIF, &OutputMenus::Mnu_ADIF_Click},
+      {main.Mnu_Quellon, &OutputMenus::Mnu_Quellon_Click},
+      {main.Mnu_Feuille_Recap, &OutputMenus::Mnu_Feuille_Recap_Click},
+      {main.Mnu_Imprime_Tout, &OutputMenus::Mnu_Imprime_Tout_Click},
+      {main.Mnu_Reglement, &OutputMenus::Mnu_Reglement_Click},
+      {main.Mnu_Mode_Emploi, &OutputMenus::Mnu_Mode_Emploi_Click},
+      {main.Mnu_A_Propos, &OutputMenus::Mnu_A_Propos_Click},
+  };
+  for (const auto& [item, handler] : wiring)
+    wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
+}
+
+}  // namespace brivant

@@ -1,0 +1,71 @@
+#pragma once
+// The program put together: the main window, and around it the windows of
+// every folder, with which of them answers which menu item, button, start-up
+// step and closing step.  app/main.cpp, the window tests and the benchmarks
+// all build the program through it, so that they run the program as it ships.
+//
+// This is the one place where a window is connected to the main window.  To
+// add one (the search, the statistics, the map, the cluster, the labels):
+//   1. give the new folder's windows what they need as narrow views: the
+//      MainView (the shared state, the entry form and MainOperations) or a
+//      Hooks struct of their own, never Main itself;
+//   2. create them in a compose step of their own, called from the
+//      constructor after the folders below them;
+//   3. connect the menu items and buttons they answer with wire(), which also
+//      enables them (each stays disabled until it is wired); the grid's double
+//      click is DeptGridView::boxDoubleClicked on Dpt();
+//   4. give tests an accessor to the new windows' owner, as outputMenus().
+// The controls still waiting are listed in Composition.cpp.
+
+#include <memory>
+
+#include "core/ui/Main.h"
+#include "core/ui/MainOperations.h"
+
+namespace brivant {
+
+class DeptGridView;
+class EntryChain;
+class Maintenance;
+class OutputMenus;
+class Printer;
+
+class Composition {
+ public:
+  // The outputs print on printer (one of their own when none is given).
+  explicit Composition(AppState& state, Printer* printer = nullptr);
+  ~Composition();
+  Composition(const Composition&) = delete;
+  Composition& operator=(const Composition&) = delete;
+
+  Main& main() const { return *main_; }
+
+  // The entry: the departement grid, the chain of its fields and the
+  // maintenance of the station's files.
+  DeptGridView& Dpt() const { return *dpt_; }
+  EntryChain& entryChain() const { return *entryChain_; }
+  Maintenance& maintenance() const { return *maintenance_; }
+
+  // The sheet, listing, export, rules and help windows of the menus.
+  OutputMenus& outputMenus() const { return *outputMenus_; }
+
+ private:
+  void composeEntry();
+  void composeScoring();
+  void composeOutputs();
+
+  AppState& state_;
+  Printer* printer_;
+  std::unique_ptr<Main> main_;
+  MainView view_;
+  // What Main asks of the folders above it, gathered by the compose steps.
+  Main::Hooks hooks_;
+
+  // Owned by the main window (Qt children).
+  DeptGridView* dpt_ = nullptr;
+  EntryChain* entryChain_ = nullptr;
+  Maintenance* maintenance_ = nullptr;
+  OutputMenus* outputMenus_ = nullptr;
+};
+
+}  // namespace brivant

@@ -1,0 +1,126 @@
+#include "entry/ui/Maintenance.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "core/MainCaptions.h"
+#include "core/MissingFile.h"
+#include "core/Station.h"
+#include "core/ui/EntryForm.h"
+#include "core/ui/FieldColours.h"
+#include "entry/PrefixTally.h"
+#include "entry/Rebuild.h"
+#include "entry/ui/Chargement.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+namespace {
+
+bool names(const FileError& error, const std::string& fileName) {
+  return std::filesystem::path(error.path).filename().string() == fileName;
+}
+
+}  // namespace
+
+Maintenance::Maintenance(MainView view) : QObject(view.main.window), view_(std::move(view)) {
+  setObjectName(QStringLiteral("Maintenance"));
+}
+
+Chargement* Maintenance::updatingWindow() {
+  if (chargement_ == nullptr) chargement_ = new Chargement(view_.main.window);
+  return chargement_;
+}
+
+// Nothing was written: the rebuild changes the files only once everything is
+// computed.
+bool Maintenance::reportRebuildError(const FileError& error) {
+  AppState& state = view_.state;
+  if (error.number == FileNotFound && names(error, state.StationCall + ".log")) {
+    view_.main.raiseFileError(error, MissingFileLabel::Log);
+    return false;
+  }
+  if (error.number == FileNotFound && names(error, std::string(DepartementTemplate))) {
+    view_.tell(missingDeptTemplateMessage(view_.french()));
+    view_.main.endProgram(1);
+    return false;
+  }
+  if (error.number == FileNotFound) {
+    // The prefix template: the rebuild is skipped and the program goes on
+    // with the tallies as they were.
+    view_.tell(missingTemplateMessage(view_.french(), state.programDir));
+    return true;
+  }
+  view_.tell(runtimeErrorMessage(error.number));
+  view_.main.endProgram(1);
+  return false;
+}
+
+bool Maintenance::rebuildFromLog(bool showResult) {
+  AppState& state = view_.state;
+  const MainOperations& main = view_.main;
+  Chargement* window = updatingWindow();
+  window->open(view_.french());
+  main.runClock(false);
+  // Let the updating window appear before the work starts.
+  QCoreApplication::processEvents();
+
+  bool goOn = true;
+  const Result<RebuildOutcome> outcome = rebuildTallies(state.programDir, state.StationCall);
+  if (outcome) {
+    for (std::size_t i = 0; i < outcome->unknownCallsigns.size(); ++i) {
+      view_.tell(unknownPrefixMessage(view_.french()));
+      if (main.programEnded()) break;
+    }
+  } else {
+    goOn = reportRebuildError(outcome.error());
+  }
+
+  if (goOn && showResult) goOn = main.showEntryGrid(Frame3Caller::StartUpOrSave) && main.showPoints();
+  if (!main.programEnded()) main.runClock(true);
+  window->close();
+  return goOn && !main.programEnded();
+}
+
+void Maintenance::resetAllFiles() {
+  AppState& state = view_.state;
+  const EntryForm& form = view_.form;
+  const bool fr = view_.french();
+  if (!state.dialogs.okCancelCritical(resetQuestion(fr, state.StationCall))) return;
+
+  const Status reset = resetStationFiles(state.programDir, state.StationCall);
+  if (!reset) {
+    view_.tell(reset.error().number == FileNotFound ? missingTemplateMessage(fr, state.programDir)
+                                                    : runtimeErrorMessage(reset.error().number));
+  }
+  if (!view_.main.Affiche_Departements(state.GridBand, "SSB")) return;
+  if (!view_.main.Charge_Liste_QSO()) return;
+  form.Frame3->setTitle(frame3Caption(Frame3Caller::DeleteOrReset, fr, state.DeptCount, state.GridBand, "SSB"));
+  setAwaiting(form.Bande_A);
+  form.Bande_A->setFocus();
+  setAccepted(form.Mode_A);
+  if (reset)
+    form.P_QSO->setText(QStringLiteral("0"));
+  else
+    (void)view_.main.showPoints();
+}
+
+void Maintenance::checkPrefixFileSizes() {
+  const AppState& state = view_.state;
+  // A file that is not there has no size to judge; the rebuild reports it.
+  if (const Result<std::uintmax_t> size = TextFile::length(state.file(PrefixTemplate)))
+    if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) view_.tell(*message);
+  if (const Result<std::uintmax_t> size = TextFile::length(prefixTallyPath(state.programDir, state.StationCall, "SSB")))
+    if (const std::optional<QString> message = stationPrefixSizeMessage(state.StationCall, *size)) view_.tell(*message);
+}
+
+void Maintenance::backupAtClosing() {
+  AppState& state = view_.state;
+  view_.tell(backupReminder(view_.french(), state.StationCall, state.JncDate, state.programDir));
+  if (const Status copied = Copie_Securite(state.programDir, state.StationCall); !copied)
+    view_.tell(runtimeErrorMessage(copied.error().number));
+}
+
+}  // namespace brivant

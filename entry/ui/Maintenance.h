@@ -1,0 +1,54 @@
+#pragma once
+// The maintenance of a station's files from the main window: the reset after
+// the critical question, the rebuild of the tallies from the log with the
+// updating window up and the clock paused, the check of the prefix files at
+// start-up and the backup when the window closes.
+
+#include <QObject>
+
+#include "core/ui/MainOperations.h"
+#include "platform/Result.h"
+
+namespace brivant {
+
+class Chargement;
+
+class Maintenance final : public QObject {
+  Q_OBJECT
+
+ public:
+  // Lives as long as the main window (view.main.window).
+  explicit Maintenance(MainView view);
+
+  // Mnu_RAZ_All: asks, and on OK replaces the log and the four tallies by
+  // the templates, then shows the empty grid, list and score.  Cancel changes
+  // nothing.
+  void resetAllFiles();
+
+  // MAJ_Prefixe then MAJ_Departement: rebuilds the tallies from the log,
+  // showing "Prefixe Inconnu" for every logged callsign of an unknown
+  // prefix.  With showResult the grid, its count and the score follow (the
+  // menu); start-up shows them itself next.  False when the program cannot
+  // go on.
+  bool rebuildFromLog(bool showResult);
+
+  // Start-up: the template "FXXXX_Prefixe.txt" and the station's SSB prefix
+  // file named when their size is not the one of this version.
+  void checkPrefixFileSizes();
+
+  // Copie_Securite when the main window closes: the reminder, then the
+  // ".bak" copies of the log and the four tallies.
+  void backupAtClosing();
+
+  // The updating window shown during a rebuild.
+  Chargement* updatingWindow();
+
+ private:
+  // What a failed rebuild means for the program; false when it cannot go on.
+  bool reportRebuildError(const FileError& error);
+
+  MainView view_;
+  Chargement* chargement_ = nullptr;
+};
+
+}  // namespace brivant
