@@ -33,7 +33,7 @@ void seedStation(const fs::path& programDir) {
 }
 
 void resetTallies(const fs::path& programDir) {
-  for (std::string_view mode : TallyModes) {
+  for (std::string_view mode : ModeLabels) {
     fs::copy_file(programDir / std::string(PrefixTemplate), prefixTallyPath(programDir, Station, mode),
                   fs::copy_options::overwrite_existing);
     fs::copy_file(programDir / std::string(DepartementTemplate), deptTallyPath(programDir, Station, mode),

@@ -19,22 +19,27 @@ struct Band {
   std::string_view clusterPage;  // band name in the spot page's address; empty: no page of its own
   long long lowKhz;              // frequency range in kHz, as spots and radios report it
   long long highKhz;
+  bool adifExported = false;      // the ADIF export names it; it writes an empty band for the others
+  bool scoredByDistance = false;  // an edited contact on it is worth its distance in km
 };
+
+// The HF bands, below 30 MHz: a contact's locator is never kept on them.
+constexpr bool isHf(const Band& band) { return band.highKhz <= 30'000; }
 
 // In the column order of the tally files: the index of a band here is its
 // flag column's offset in a prefix or departement line.
 inline constexpr std::array<Band, 17> Bands{{
-    {"1.8 Mhz", false, true, 0, "160m", "1.8", 1'800, 2'000},
-    {"3.5 Mhz", true, true, 1, "80m", "3.5", 3'500, 4'000},
-    {"7.0 Mhz", true, true, 1, "40m", "7", 7'000, 7'300},
+    {"1.8 Mhz", false, true, 0, "160m", "1.8", 1'800, 2'000, true},
+    {"3.5 Mhz", true, true, 1, "80m", "3.5", 3'500, 4'000, true},
+    {"7.0 Mhz", true, true, 1, "40m", "7", 7'000, 7'300, true},
     {"10 Mhz", false, false, 0, "30m", "10", 10'100, 10'150},
-    {"14 Mhz", true, true, 3, "20m", "14", 14'000, 14'350},
+    {"14 Mhz", true, true, 3, "20m", "14", 14'000, 14'350, true},
     {"18 Mhz", false, false, 0, "17m", "18", 18'068, 18'168},
-    {"21 Mhz", true, true, 4, "15m", "21", 21'000, 21'450},
+    {"21 Mhz", true, true, 4, "15m", "21", 21'000, 21'450, true},
     {"24 Mhz", false, false, 0, "12m", "24", 24'890, 24'990},
-    {"28 Mhz", true, true, 5, "10m", "28", 28'000, 29'700},
+    {"28 Mhz", true, true, 5, "10m", "28", 28'000, 29'700, true},
     {"50 Mhz", false, false, 0, "6m", "50", 50'000, 54'000},
-    {"144 Mhz", false, false, 0, "2m", "144", 144'000, 148'000},
+    {"144 Mhz", false, false, 0, "2m", "144", 144'000, 148'000, true, true},
     {"432 Mhz", false, false, 0, "70cm", "430", 420'000, 450'000},
     {"1.3 Ghz", false, false, 0, "23cm", "", 1'240'000, 1'300'000},
     {"2.3 Ghz", false, false, 0, "13cm", "", 2'300'000, 2'450'000},
@@ -74,9 +79,25 @@ constexpr std::array<std::string_view, N> bandLabelsWhere(Predicate keep) {
   return labels;
 }
 
-// The labels Bande_A lists, and the bands that score, in table order.
+// The labels Bande_A lists, the labels the entry accepts, and the bands that
+// score (in the order of the score counters), in table order.
 inline constexpr auto EntryBandLabels = bandLabelsWhere<5>([](const Band& b) { return b.offeredInEntry; });
+inline constexpr auto AcceptedBandLabels = bandLabelsWhere<6>([](const Band& b) { return b.acceptedInEntry; });
 inline constexpr auto ScoreBandLabels = bandLabelsWhere<5>([](const Band& b) { return b.scoreWeight > 0; });
+
+// The points of one contact on each band of ScoreBandLabels.
+inline constexpr std::array<int, ScoreBandLabels.size()> ScoreBandWeights = [] {
+  std::array<int, ScoreBandLabels.size()> weights{};
+  for (std::size_t i = 0; i < weights.size(); ++i) weights[i] = bandOfLabel(ScoreBandLabels[i])->scoreWeight;
+  return weights;
+}();
+
+// Index of a label among ScoreBandLabels (exact text), or nothing.
+constexpr std::optional<std::size_t> scoreBandIndex(std::string_view label) {
+  for (std::size_t i = 0; i < ScoreBandLabels.size(); ++i)
+    if (ScoreBandLabels[i] == label) return i;
+  return std::nullopt;
+}
 
 // The modes, in the order of Mode_A and of the score counters; each has its
 // own prefix and departement tallies.
@@ -92,11 +113,27 @@ constexpr const Mode* modeOfLabel(std::string_view label) {
   return nullptr;
 }
 
+// The mode labels in table order (SSB, then CW): the order of the tally
+// files' modes and of the score counters.
+inline constexpr std::array<std::string_view, Modes.size()> ModeLabels = [] {
+  std::array<std::string_view, Modes.size()> labels{};
+  for (std::size_t i = 0; i < Modes.size(); ++i) labels[i] = Modes[i].label;
+  return labels;
+}();
+
+// Index of a label among Modes (exact text), or nothing.
+constexpr std::optional<std::size_t> modeIndexOfLabel(std::string_view label) {
+  for (std::size_t i = 0; i < Modes.size(); ++i)
+    if (Modes[i].label == label) return i;
+  return std::nullopt;
+}
+
 // The activities, in the order of Activite_A: the index is what the log's
 // activity column and the settings store hold.
 inline constexpr std::array<std::string_view, 2> Activities{"QSO", "CHATEAU"};
 inline constexpr std::size_t ContactActivity = 0;
 inline constexpr std::size_t CastleActivity = 1;
 inline constexpr std::string_view CastleActivityLabel = Activities[CastleActivity];
+inline constexpr std::string_view ContactActivityLabel = Activities[ContactActivity];
 
 }  // namespace brivant

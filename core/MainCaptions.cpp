@@ -18,7 +18,7 @@ QString frame3Caption(Frame3Caller caller, bool french, int deptCount, std::stri
   }
   text += pick(french, frenchText, english);
   text += Cp1252::toQString(band);
-  text += french ? QStringLiteral(" en ") : QStringLiteral(" ");
+  text += pick(french, " en ", " ");
   text += Cp1252::toQString(mode);
   return text;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 
+#include "core/Bands.h"
 #include "core/Text.h"
 
 namespace brivant {
@@ -13,9 +14,9 @@ using namespace QsoLayout;
 
 // The fields in line order; each starts where the previous one and its
 // separator end, and the end mark closes the line.
-constexpr std::array<QsoField, 18> FieldOrder{Date,   Callsign, StartTime, EndTime,     Departement, Locator,
-                                              Band,   Mode,     RstSent,   RstReceived, Qth,         FirstName,
-                                              Points, Marker,   Distance,  Azimuth,     Activity,    CastleName};
+constexpr std::array<QsoField, 18> FieldOrder{
+    Date,        Callsign, StartTime, EndTime, Departement, Locator,  QsoLayout::Band, QsoLayout::Mode, RstSent,
+    RstReceived, Qth,      FirstName, Points,  Marker,      Distance, Azimuth,         Activity,        CastleName};
 
 constexpr bool fieldsChain() {
   std::size_t column = 1;
@@ -27,9 +28,6 @@ constexpr bool fieldsChain() {
 }
 static_assert(fieldsChain(), "the record columns must follow one another up to column 199");
 
-constexpr std::array<std::string_view, 9> HfBands{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz",
-                                                  "18 Mhz",  "21 Mhz",  "24 Mhz",  "28 Mhz"};
-
 bool fits(std::string_view text, const QsoField& field) {
   return text.size() <= field.width && text.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -37,13 +35,12 @@ bool fits(std::string_view text, const QsoField& field) {
 }  // namespace
 
 bool isHfBand(std::string_view band) {
-  for (std::string_view hf : HfBands)
-    if (band == hf) return true;
-  return false;
+  const brivant::Band* known = bandOfLabel(band);
+  return known != nullptr && isHf(*known);
 }
 
 bool takesDfcfPrefix(std::string_view activityText, std::string_view storedPrefix) {
-  return activityText == "CHATEAU" && (storedPrefix == "F" || storedPrefix == "TM" || storedPrefix == "TO");
+  return activityText == CastleActivityLabel && (storedPrefix == "F" || storedPrefix == "TM" || storedPrefix == "TO");
 }
 
 std::optional<std::string> buildQsoRecord(const QsoFields& fields) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/Bands.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
@@ -30,14 +31,7 @@ std::string displayCallsign(std::string_view callsign) {
 QString displayCallsignText(std::string_view callsign) { return Cp1252::toQString(displayCallsign(callsign)); }
 
 QString filterCallsignTyping(const QString& typed) {
-  QString result = typed;
-  for (QChar& c : result) {
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-      c = QChar(c.unicode() - 'a' + 'A');
-    else if (c == QLatin1Char('/'))
-      c = QLatin1Char('_');
-  }
-  return result;
+  return Cp1252::upperAscii(typed).replace(QLatin1Char('/'), QLatin1Char('_'));
 }
 
 CallsignCheck checkStationCallsign(std::string_view typed) {
@@ -91,20 +85,28 @@ StationWindowFields loadStationWindow(AppState& state) {
   return fields;
 }
 
+std::array<StationFile, StationFileCount> stationFiles(const fs::path& programDir, std::string_view callsign) {
+  static_assert(StationFileCount == 1 + 2 * ModeLabels.size(), "a log and two tallies per mode");
+  std::array<StationFile, StationFileCount> files;
+  files[0] = {LogTemplate, logFilePath(programDir, callsign)};
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
+    files[1 + m] = {DepartementTemplate, deptTallyPath(programDir, callsign, ModeLabels[m])};
+    files[1 + ModeLabels.size() + m] = {PrefixTemplate, prefixTallyPath(programDir, callsign, ModeLabels[m])};
+  }
+  return files;
+}
+
 Status Cree_Fichiers_Station(const fs::path& programDir, std::string_view callsign) {
   const bool keepExisting = TextFile::exists(logFilePath(programDir, callsign));
-  const std::pair<std::string_view, fs::path> copies[] = {
-      {DepartementTemplate, deptTallyPath(programDir, callsign, "SSB")},
-      {DepartementTemplate, deptTallyPath(programDir, callsign, "CW")},
-      {PrefixTemplate, prefixTallyPath(programDir, callsign, "SSB")},
-      {PrefixTemplate, prefixTallyPath(programDir, callsign, "CW")},
-      {LogTemplate, logFilePath(programDir, callsign)},
-  };
-  for (const auto& [templateName, to] : copies) {
-    const fs::path from = programDir / std::string(templateName);
-    if (keepExisting && TextFile::exists(to)) continue;
+  const std::array<StationFile, StationFileCount> files = stationFiles(programDir, callsign);
+  // The log last: a station whose creation stopped has no log, and is made
+  // whole again next time.
+  for (std::size_t i = 1; i <= files.size(); ++i) {
+    const StationFile& file = files[i % files.size()];
+    const fs::path from = programDir / std::string(file.templateName);
+    if (keepExisting && TextFile::exists(file.path)) continue;
     if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
-    if (Status status = TextFile::copy(from, to); !status) return status;
+    if (Status status = TextFile::copy(from, file.path); !status) return status;
   }
   return {};
 }

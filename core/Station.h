@@ -4,6 +4,7 @@
 // what the windows show.
 
 #include <QString>
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -51,6 +52,18 @@ StationWindowFields loadStationWindow(AppState& state);
 inline constexpr std::string_view LogTemplate = "FXXXX.log";
 inline constexpr std::string_view DepartementTemplate = "FXXXX_Departement.txt";
 inline constexpr std::string_view PrefixTemplate = "FXXXX_Prefixe.txt";
+
+// One of a station's files, and the template of the program directory it
+// starts from.
+struct StationFile {
+  std::string_view templateName;
+  std::filesystem::path path;
+};
+inline constexpr std::size_t StationFileCount = 5;
+// The station's files: its log, then its departement tally of each mode, then
+// its prefix tally of each mode (modes in the order of core/Bands.h).
+std::array<StationFile, StationFileCount> stationFiles(const std::filesystem::path& programDir,
+                                                       std::string_view callsign);
 
 // Creates the station's four tally files and its log from the templates, in
 // this order: _Departement_SSB, _Departement_CW, _Prefixe_SSB, _Prefixe_CW,

@@ -1,5 +1,8 @@
 #include "core/Text.h"
 
+#include <cctype>
+#include <cstdlib>
+
 namespace brivant {
 
 std::string_view trimBlanks(std::string_view text) {
@@ -25,6 +28,38 @@ std::string cutColumns(std::string_view line, std::size_t column, std::size_t le
 
 std::string cutTrimmed(std::string_view line, std::size_t column, std::size_t length) {
   return std::string(trimBlanks(cutColumns(line, column, length)));
+}
+
+double basicValue(std::string_view text) {
+  std::string compact;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+    compact += c;
+  }
+  std::size_t end = 0;
+  const auto digits = [&] {
+    const std::size_t start = end;
+    while (end < compact.size() && std::isdigit(static_cast<unsigned char>(compact[end]))) ++end;
+    return end > start;
+  };
+  if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
+  bool any = digits();
+  if (end < compact.size() && compact[end] == '.') {
+    ++end;
+    any = digits() || any;
+  }
+  if (!any) return 0;
+  std::size_t mantissaEnd = end;
+  if (end < compact.size() &&
+      (compact[end] == 'E' || compact[end] == 'e' || compact[end] == 'D' || compact[end] == 'd')) {
+    ++end;
+    if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
+    if (digits()) mantissaEnd = end;
+  }
+  std::string number = compact.substr(0, mantissaEnd);
+  for (char& c : number)
+    if (c == 'D' || c == 'd') c = 'E';
+  return std::strtod(number.c_str(), nullptr);
 }
 
 std::string rightAligned(long long number, std::size_t width) {

@@ -28,6 +28,13 @@ std::string_view leftText(std::string_view text, std::size_t n);
 std::string_view rightText(std::string_view text, std::size_t n);
 std::string_view midText(std::string_view text, std::size_t position, std::size_t n);
 
+// A number read the way the log's fields have always been read (BASIC's
+// Val): blanks, tabs, CR and LF are skipped wherever they stand; then an
+// optional sign, digits, a decimal point and an exponent (E or D); reading
+// stops at the first character that cannot continue the number.  0 when no
+// digit comes first.
+double basicValue(std::string_view text);
+
 // The decimal digits of number right-aligned in width columns (blanks in front).
 // A number wider than the columns is written whole.
 std::string rightAligned(long long number, std::size_t width);

@@ -9,26 +9,6 @@
 
 namespace brivant {
 
-namespace {
-
-// BASIC's Val: the leading digits of the text after its blanks, 0 when none.
-int leadingValue(std::string_view text) {
-  text = trimBlanks(text);
-  int value = 0;
-  bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  for (char c : text) {
-    if (c < '0' || c > '9' || value > 100'000) break;
-    value = value * 10 + (c - '0');
-  }
-  return negative ? -value : value;
-}
-
-}  // namespace
-
 EditedContact editedContactOf(std::string_view line) {
   using namespace QsoLayout;
   EditedContact c;
@@ -46,7 +26,7 @@ EditedContact editedContactOf(std::string_view line) {
   c.reference = listFieldTrimmed(line, Qth);
   c.firstName = listFieldTrimmed(line, FirstName);
   c.points = listFieldTrimmed(line, Points);
-  c.activityIndex = leadingValue(listField(line, Activity));
+  c.activityIndex = static_cast<int>(basicValue(listField(line, Activity)));
   c.castleName = listFieldTrimmed(line, CastleName);
   return c;
 }

@@ -1,15 +1,12 @@
 #include "entry/EntryRules.h"
 
+#include "core/Bands.h"
 #include "core/Language.h"
-#include "entry/TallyBands.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
 
 namespace {
-
-// The bands the entry accepts: the five the list offers, and "1.8 Mhz" typed.
-constexpr std::array<std::string_view, 6> EntryBands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"};
 
 QString text1252(std::string_view bytes) { return Cp1252::toQString(bytes); }
 
@@ -89,13 +86,12 @@ QString entryMessageText(EntryMessage message, bool french, std::string_view dep
 }
 
 EntryMessage checkBand(std::string_view band) {
-  for (std::string_view accepted : EntryBands)
-    if (band == accepted) return EntryMessage::None;
-  return EntryMessage::B1;
+  const Band* known = bandOfLabel(band);
+  return known != nullptr && known->acceptedInEntry ? EntryMessage::None : EntryMessage::B1;
 }
 
 EntryMessage checkMode(std::string_view mode) {
-  return mode == "SSB" || mode == "CW" ? EntryMessage::None : EntryMessage::M1;
+  return modeOfLabel(mode) != nullptr ? EntryMessage::None : EntryMessage::M1;
 }
 
 EntryMessage checkCallsign(std::string_view callsign) {
@@ -111,8 +107,8 @@ EntryMessage checkDepartement(std::string_view departement) {
 }
 
 EntryMessage checkActivity(std::string_view activity, std::string_view entryPrefix) {
-  if (activity != "CHATEAU" && activity != "QSO") return EntryMessage::A1;
-  if (activity == "CHATEAU" && !isFrenchPrefix(entryPrefix)) return EntryMessage::A2;
+  if (activity != CastleActivityLabel && activity != ContactActivityLabel) return EntryMessage::A1;
+  if (activity == CastleActivityLabel && !isFrenchPrefix(entryPrefix)) return EntryMessage::A2;
   return EntryMessage::None;
 }
 
@@ -184,23 +180,16 @@ QString unencodableCharacterMessage(bool french, const QString& character) {
   return pick(french, "Ce caractère ne peut pas être enregistré : ", "This character cannot be saved: ") + character;
 }
 
-std::optional<QString> firstUnencodableCharacter(const QString& text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (Cp1252::canEncode(c)) continue;
-    // A character outside the basic plane is two code units: name it whole.
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) return text.mid(i, 2);
-    return QString(c);
-  }
-  return std::nullopt;
+std::string defaultReport(std::string_view mode) {
+  // A mode the table does not know starts with the three-figure report.
+  const Mode* known = modeOfLabel(mode);
+  return std::string(known != nullptr ? known->defaultReport : "599");
 }
 
-std::string defaultReport(std::string_view mode) { return mode == "SSB" ? "59" : "599"; }
-
 std::optional<std::string> pointsOfBand(std::string_view band) {
-  const std::optional<std::size_t> index = scoreBandIndex(band);
-  if (!index) return std::nullopt;
-  return std::to_string(ScoreBandWeights[*index]);
+  const Band* known = bandOfLabel(band);
+  if (known == nullptr || known->scoreWeight == 0) return std::nullopt;
+  return std::to_string(known->scoreWeight);
 }
 
 DepartementEntry departementOfField(std::string_view text) {

@@ -101,17 +101,17 @@ QString newDepartementMessage(bool french, std::string_view shownDepartement, st
 // Label38 over Remarques_A.
 QString castleNameCaption(bool french, bool castle);
 
-// A character Windows-1252 has no byte for: it is never written to a file.
+// A character Windows-1252 has no byte for (Cp1252::firstUnencodable): it is
+// never written to a file.
 QString unencodableCharacterMessage(bool french, const QString& character);
-// The first such character of a text (a surrogate pair whole); nothing when
-// every character can be saved.
-std::optional<QString> firstUnencodableCharacter(const QString& text);
 
-// The reports a mode starts with: "59" in SSB, "599" otherwise.
+// The reports a mode starts with (core/Bands.h: "59" in SSB, "599" in CW),
+// "599" for any other text.
 std::string defaultReport(std::string_view mode);
 
-// The points of a contact by band ("1" on 3.5 and 7.0, "3" on 14, "4" on 21,
-// "5" on 28 Mhz); nothing for another band.
+// The points of a contact by band, its score weight (core/Bands.h: "1" on
+// 3.5 and 7.0, "3" on 14, "4" on 21, "5" on 28 Mhz); nothing for a band that
+// does not score.
 std::optional<std::string> pointsOfBand(std::string_view band);
 
 // Corsica.  The field shows "2a"/"2b" (typed capitals are lowered), EntryDept

@@ -178,27 +178,27 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
   std::vector<std::string> absent;
   std::array<Tally, 2> prefixTallies{*prefixTemplate, *prefixTemplate};
   std::array<Tally, 2> deptTallies{*deptTemplate, *deptTemplate};
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
     absent.clear();  // the list ends with the last pass's keys
     for (const LoggedContact& contact : contacts) {
       // A line without a callsign is no contact: it has no prefix to look up.
-      if (contact.mode != TallyModes[m] || contact.callsign.empty()) continue;
+      if (contact.mode != ModeLabels[m] || contact.callsign.empty()) continue;
       Reconstruit_Prefixes(prefixTallies[m], prefixIndex, contact, absent, outcome.unknownCallsigns);
     }
   }
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
     for (const LoggedContact& contact : contacts)
-      if (contact.mode == TallyModes[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
+      if (contact.mode == ModeLabels[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
   }
 
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
-    if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, TallyModes[m]), prefixTallies[m]); !s)
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
+    if (Status s = writeTally(programDir, prefixTallyPath(programDir, call, ModeLabels[m]), prefixTallies[m]); !s)
       return s.error();
   }
   if (Status s = writeIfChanged(programDir, absentListPath(programDir, call), TextFile::joinLines(absent)); !s)
     return s.error();
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
-    if (Status s = writeTally(programDir, deptTallyPath(programDir, call, TallyModes[m]), deptTallies[m]); !s)
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
+    if (Status s = writeTally(programDir, deptTallyPath(programDir, call, ModeLabels[m]), deptTallies[m]); !s)
       return s.error();
   }
   return outcome;
@@ -213,42 +213,34 @@ QString updatingFilesText(bool french) { return pick(french, "Mise a jour des fi
 QString updatingWhatText(bool french) { return pick(french, "Prefixes et Départements", "Prefix and Department"); }
 
 Status resetStationFiles(const fs::path& programDir, std::string_view call) {
-  const fs::path logTemplate = programDir / std::string(LogTemplate);
-  const fs::path deptTemplate = programDir / std::string(DepartementTemplate);
-  const fs::path prefixTemplate = programDir / std::string(PrefixTemplate);
-  for (const fs::path& file : {logTemplate, deptTemplate, prefixTemplate})
-    if (!TextFile::exists(file)) return FileError{FileNotFound, file.string(), "station template missing"};
-
-  const fs::path log = logFilePath(programDir, call);
-  // The template station's log is the template itself: emptying it is what
-  // copying an empty log over it means.
-  Status logReset = call == "FXXXX"
-                        ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), log, {})
-                        : TextFile::copy(logTemplate, log);
-  if (!logReset) return logReset;
-  for (std::string_view mode : TallyModes)
-    if (Status s = TextFile::copy(deptTemplate, deptTallyPath(programDir, call, mode)); !s) return s;
-  for (std::string_view mode : TallyModes)
-    if (Status s = TextFile::copy(prefixTemplate, prefixTallyPath(programDir, call, mode)); !s) return s;
+  const std::array<StationFile, StationFileCount> files = stationFiles(programDir, call);
+  for (const StationFile& file : files) {
+    const fs::path from = programDir / std::string(file.templateName);
+    if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
+  }
+  for (const StationFile& file : files) {
+    // The template station's log is the template itself: emptying it is what
+    // copying an empty log over it means.
+    const bool templateLog = file.templateName == LogTemplate && call == "FXXXX";
+    Status done = templateLog
+                      ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), file.path, {})
+                      : TextFile::copy(programDir / std::string(file.templateName), file.path);
+    if (!done) return done;
+  }
   return {};
 }
 
 QString resetQuestion(bool french, std::string_view call) {
-  const QString station = Cp1252::toQString(call);
-  if (french)
-    return QStringLiteral("!!! ATTENTION !!! tout les fichiers ") + station +
-           QString::fromUtf8(" vont etre effacé , Continuer ?");
-  return QStringLiteral("!!! WARNING!!! all files ") + station + QStringLiteral(" will be deleted, continue?");
+  return pick(french, "!!! ATTENTION !!! tout les fichiers %1 vont etre effacé , Continuer ?",
+              "!!! WARNING!!! all files %1 will be deleted, continue?")
+      .arg(Cp1252::toQString(call));
 }
 
 Status Copie_Securite(const fs::path& programDir, std::string_view call) {
-  const std::array<fs::path, 5> files{logFilePath(programDir, call), deptTallyPath(programDir, call, "SSB"),
-                                      deptTallyPath(programDir, call, "CW"), prefixTallyPath(programDir, call, "SSB"),
-                                      prefixTallyPath(programDir, call, "CW")};
   Status first;
-  for (const fs::path& file : files) {
-    fs::path backup = file;
-    Status done = TextFile::copy(file, backup.replace_extension(".bak"));
+  for (const StationFile& file : stationFiles(programDir, call)) {
+    fs::path backup = file.path;
+    Status done = TextFile::copy(file.path, backup.replace_extension(".bak"));
     if (!done && first) first = done;
   }
   return first;
@@ -259,21 +251,20 @@ QString backupReminder(bool french, std::string_view call, std::string_view jncD
   const QString sheetName = Cp1252::toQString(jncFileName(call, "Recapitulatif", jncDate));
   const QString logName = Cp1252::toQString(jncFileName(call, "Log", jncDate));
   const QString folder = QString::fromStdString(programDir.string());
-  const QString crlf = QStringLiteral("\r\n");
-  if (french) {
-    return QString::fromUtf8("N'oubliez pas d'envoyer les fichiers suivants au correcteur des logs de la JNC :") +
-           crlf + crlf + QStringLiteral("Fichier 1 : Exemple '") + sheetName + QStringLiteral("'") + crlf +
-           QStringLiteral("Pour cela allez dans 'Recapitulatif JNC' puis 'Enregistrez'") + crlf + crlf +
-           QStringLiteral("Fichier 2 : Exemple '") + logName + QStringLiteral("'") + crlf +
-           QStringLiteral("Pour cela allez dans 'Log JNC' puis 'Enregistrez'") + crlf + crlf +
-           QString::fromUtf8("Ces fichiers se trouvent dans le répertoire '") + folder + QStringLiteral("'");
-  }
-  return QStringLiteral("Do not forget to send the following files to the JNC log checker:") + crlf + crlf +
-         QStringLiteral("File 1: Example ") + sheetName + crlf +
-         QStringLiteral("To do this go to 'Recapitulatif JNC' then 'Save'") + crlf + crlf +
-         QStringLiteral("File 2 : Exemple '") + logName + QStringLiteral("'") + crlf +
-         QStringLiteral("To do this go to 'Log JNC' then 'Save'") + crlf + crlf +
-         QStringLiteral("These files are located in the directory '") + folder + QStringLiteral("'");
+  return pick(french,
+              "N'oubliez pas d'envoyer les fichiers suivants au correcteur des logs de la JNC :\r\n\r\n"
+              "Fichier 1 : Exemple '%1'\r\n"
+              "Pour cela allez dans 'Recapitulatif JNC' puis 'Enregistrez'\r\n\r\n"
+              "Fichier 2 : Exemple '%2'\r\n"
+              "Pour cela allez dans 'Log JNC' puis 'Enregistrez'\r\n\r\n"
+              "Ces fichiers se trouvent dans le répertoire '%3'",
+              "Do not forget to send the following files to the JNC log checker:\r\n\r\n"
+              "File 1: Example %1\r\n"
+              "To do this go to 'Recapitulatif JNC' then 'Save'\r\n\r\n"
+              "File 2 : Exemple '%2'\r\n"
+              "To do this go to 'Log JNC' then 'Save'\r\n\r\n"
+              "These files are located in the directory '%3'")
+      .arg(sheetName, logName, folder);
 }
 
 }  // namespace brivant

@@ -1,17 +1,10 @@
 #include "entry/TallyBands.h"
 
+#include "platform/Cp1252.h"
+
 namespace brivant {
 
 namespace {
-
-char upperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalUpperCased(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (upperAsciiChar(a[i]) != upperAsciiChar(b[i])) return false;
-  return true;
-}
 
 std::optional<std::size_t> shifted(std::optional<std::size_t> index, std::size_t firstColumn) {
   if (!index) return std::nullopt;
@@ -20,24 +13,18 @@ std::optional<std::size_t> shifted(std::optional<std::size_t> index, std::size_t
 
 }  // namespace
 
-std::optional<std::size_t> scoreBandIndex(std::string_view band) {
-  for (std::size_t i = 0; i < ScoreBands.size(); ++i)
-    if (ScoreBands[i] == band) return i;
-  return std::nullopt;
-}
-
 std::optional<std::size_t> bandIndexUpperCased(std::string_view band) {
-  for (std::size_t i = 0; i < TallyBandLabels.size(); ++i)
-    if (equalUpperCased(TallyBandLabels[i], band)) return i;
+  for (std::size_t i = 0; i < Bands.size(); ++i)
+    if (Cp1252::equalUpperAscii(Bands[i].label, band)) return i;
   return std::nullopt;
 }
 
 std::optional<std::size_t> prefixBandColumn(std::string_view band) {
-  return shifted(bandIndexExact(band), PrefixFirstBandColumn);
+  return shifted(bandIndexOfLabel(band), PrefixFirstBandColumn);
 }
 
 std::optional<std::size_t> deptBandColumn(std::string_view band) {
-  return shifted(bandIndexExact(band), DeptFirstBandColumn);
+  return shifted(bandIndexOfLabel(band), DeptFirstBandColumn);
 }
 
 std::optional<std::size_t> prefixBandColumnUpper(std::string_view band) {

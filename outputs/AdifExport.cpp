@@ -1,8 +1,7 @@
 #include "outputs/AdifExport.h"
 
-#include <array>
-#include <utility>
-
+#include "core/Bands.h"
+#include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
@@ -31,19 +30,8 @@ std::string compactTime(std::string_view time) {
 }  // namespace
 
 std::string_view adifBandName(std::string_view bandLabel) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> Bands{{
-      {"1.8 Mhz", "160m"},
-      {"3.5 Mhz", "80m"},
-      {"7.0 Mhz", "40m"},
-      {"14 Mhz", "20m"},
-      {"21 Mhz", "15m"},
-      {"28 Mhz", "10m"},
-      {"144 Mhz", "2m"},
-  }};
-  for (const auto& [label, band] : Bands) {
-    if (label == bandLabel) return band;
-  }
-  return {};
+  const Band* band = bandOfLabel(bandLabel);
+  return band != nullptr && band->adifExported ? band->adifBand : std::string_view();
 }
 
 std::string adifRecord(std::string_view line) {
@@ -78,9 +66,9 @@ std::string adifRecord(std::string_view line) {
 }
 
 std::string adifDocument(bool french, std::string_view stationCall, const std::vector<std::string>& logLines) {
-  std::string title = french ? "Exportation du carnet de trafic J.E.C. de " : "Export log J.E.C. of ";
+  std::string title = pickBytes(french, "Exportation du carnet de trafic J.E.C. de ", "Export log J.E.C. of ");
   title += stationCall;
-  title += french ? " au format ADIF" : " ADIF format";
+  title += pickBytes(french, " au format ADIF", " ADIF format");
 
   std::string document = TextFile::joinLines({title, "", "Tolvane", "", "", "<eoh>"});
   document.reserve(document.size() + logLines.size() * 180);
@@ -100,10 +88,8 @@ ExportOutcome exportAdif(const std::filesystem::path& programDir, std::string_vi
   const std::filesystem::path target = adifFilePath(programDir, stationCall);
   Result<TextFile::Lines> lines = TextFile::readLines(log);
   if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
-  const QString call = Cp1252::toQString(stationCall);
   return writeOutputAndConfirm(target, adifDocument(french, stationCall, *lines), french,
-                               french ? QStringLiteral("le fichier %1.log a été copié en %1.adi").arg(call)
-                                      : QStringLiteral("The file %1.log was copied %1.adi").arg(call));
+                               logCopiedMessage(french, stationCall, "adi"));
 }
 
 }  // namespace brivant

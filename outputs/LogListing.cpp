@@ -1,5 +1,6 @@
 #include "outputs/LogListing.h"
 
+#include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
@@ -13,8 +14,8 @@ namespace {
 enum class Copy { Preview, Saved, Printed };
 
 std::string title(Copy copy, bool french, std::string_view jncDate, std::string_view stationCall) {
-  std::string text = french ? std::string(copy == Copy::Preview ? 12 : 15, ' ') + "Journee Nationale des Ruziduza "
-                            : std::string(25, ' ') + "Ravuzore Ruruzav Evu ";
+  std::string text(pick<std::size_t>(french, copy == Copy::Preview ? 12 : 15, 25), ' ');
+  text += pickBytes(french, "Journee Nationale des Ruziduza ", "Ravuzore Ruruzav Evu ");
   text += jncDate;
   text += " Station ";
   text += stationCall;
@@ -23,15 +24,14 @@ std::string title(Copy copy, bool french, std::string_view jncDate, std::string_
 
 std::string heads(Copy copy, bool french) {
   if (copy == Copy::Preview) {
-    return french ? "   No   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     Ref Chateau"
-                  : "   No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle";
-  }
-  if (french) {
-    return Cp1252::fromUtf8("        N°   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     N° Chateau");
+    return pickBytes(french, "   No   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     Ref Chateau",
+                     "   No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle");
   }
   // The English heads name the report sent "RstS" on file and "RstE" on paper.
-  return copy == Copy::Saved ? "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle"
-                             : "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstE     Ref Castle";
+  return pickBytes(french, "        N°   Date   Indicatif    Dpt  QTR   Bande    Mode RstR    RstE     N° Chateau",
+                   copy == Copy::Saved
+                       ? "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstS     Ref Castle"
+                       : "        No   Date   Callsign     Dpt  QTR   Band     Mode RstR    RstE     Ref Castle");
 }
 
 const std::string FiveBlanks(5, ' ');

@@ -21,9 +21,7 @@ ExportOutcome exportMorvex(const std::filesystem::path& programDir, std::string_
     return {false, onLog ? outputReadFailure(french, copied.error(), log)
                          : outputWriteFailure(french, copied.error(), target)};
   }
-  const QString call = Cp1252::toQString(stationCall);
-  return {true, french ? QStringLiteral("le fichier %1.log a été copié en %1.mvx").arg(call)
-                       : QStringLiteral("The file %1.log was copied %1.mvx").arg(call)};
+  return {true, logCopiedMessage(french, stationCall, "mvx")};
 }
 
 }  // namespace brivant

@@ -1,5 +1,6 @@
 #include "outputs/OutputText.h"
 
+#include "core/Language.h"
 #include "core/Text.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
@@ -20,8 +21,13 @@ QString fileNameText(const std::filesystem::path& file) {
 }  // namespace
 
 QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall, std::string_view fileName) {
-  return (french ? QString::fromUtf8(frenchText) : QStringLiteral("The Log %1 was saved as: %2"))
+  return pick(french, frenchText, "The Log %1 was saved as: %2")
       .arg(Cp1252::toQString(stationCall), Cp1252::toQString(fileName));
+}
+
+QString logCopiedMessage(bool french, std::string_view stationCall, std::string_view extension) {
+  return pick(french, "le fichier %1.log a été copié en %1.%2", "The file %1.log was copied %1.%2")
+      .arg(Cp1252::toQString(stationCall), Cp1252::toQString(extension));
 }
 
 std::string recapBanner(std::string_view revisionText) { return "Brivant Rev " + std::string(revisionText); }
@@ -36,15 +42,16 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
 
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {
   const QString number = QString::number(error.number);
-  return french
-             ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas été enregistré.").arg(number, fileNameText(target))
-             : QStringLiteral("Error No. %1: the file %2 was not saved.").arg(number, fileNameText(target));
+  return pick(french, "Erreur N° %1 : le fichier %2 n'a pas été enregistré.",
+              "Error No. %1: the file %2 was not saved.")
+      .arg(number, fileNameText(target));
 }
 
 QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source) {
   const QString number = QString::number(error.number);
-  return french ? QStringLiteral("Erreur N° %1 : le fichier %2 n'a pas pu être lu.").arg(number, fileNameText(source))
-                : QStringLiteral("Error No. %1: the file %2 could not be read.").arg(number, fileNameText(source));
+  return pick(french, "Erreur N° %1 : le fichier %2 n'a pas pu être lu.",
+              "Error No. %1: the file %2 could not be read.")
+      .arg(number, fileNameText(source));
 }
 
 }  // namespace brivant

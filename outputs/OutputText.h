@@ -25,6 +25,10 @@ struct ExportOutcome {
 // both read "The Log %1 was saved as: %2".
 QString jncSavedMessage(bool french, const char* frenchText, std::string_view stationCall, std::string_view fileName);
 
+// The confirmation of an export: "le fichier F6ABC.log a été copié en
+// F6ABC.adi" / "The file F6ABC.log was copied F6ABC.adi" for the extension "adi".
+QString logCopiedMessage(bool french, std::string_view stationCall, std::string_view extension);
+
 // The line that closes the sheet and the listing: "Brivant Rev " + revision.
 std::string recapBanner(std::string_view revisionText);
 

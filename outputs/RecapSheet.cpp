@@ -1,9 +1,7 @@
 #include "outputs/RecapSheet.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "core/Language.h"
 #include "core/LogFile.h"
@@ -21,7 +19,6 @@ namespace {
 std::string blanks(std::size_t count) { return std::string(count, ' '); }
 
 std::string bytes(const QString& text) { return Cp1252::fromQString(text); }
-std::string bytes(const char* utf8) { return Cp1252::fromUtf8(utf8); }
 
 // The keys in the order they are stored, with the box each one fills.
 struct IdentityKey {
@@ -49,14 +46,14 @@ std::string scoreRowLine(std::string_view label, const std::array<QString, Recap
 
 std::string categoryText(SheetCopy copy, bool french, const QString& category) {
   if (category == QLatin1String("1")) {
-    return bytes(french ? "Opérateur de Château en portable" : "Operator Castle in /P");
+    return pickBytes(french, "Opérateur de Château en portable", "Operator Castle in /P");
   }
   if (category == QLatin1String("2")) {
-    return bytes(french ? "Opérateur de Château (Resident)" : "Opérator Castle Resident");
+    return pickBytes(french, "Opérateur de Château (Resident)", "Opérator Castle Resident");
   }
   if (category == QLatin1String("3")) {
-    if (!french) return bytes("Other op’s and  SWL");
-    return bytes(copy == SheetCopy::Saved ? "Opérateur individuel" : "Autre opérateur et SWL");
+    return pickBytes(french, copy == SheetCopy::Saved ? "Opérateur individuel" : "Autre opérateur et SWL",
+                     "Other op’s and  SWL");
   }
   return {};
 }
@@ -105,8 +102,8 @@ Result<RecapCells> computeRecapCells(const std::filesystem::path& programDir, st
   RecapCells cells;
   std::array<long long, RecapColumnCount> totals{};
   for (std::size_t row = 0; row < RecapRowCount; ++row) {
-    const std::size_t mode = row / ScoreBands.size();
-    const std::size_t band = row % ScoreBands.size();
+    const std::size_t mode = row / ScoreBandLabels.size();
+    const std::size_t band = row % ScoreBandLabels.size();
     const BandModeCounts& cell = counted->cell[mode][band];
     const std::array<long long, RecapColumnCount> values{cell.contacts,
                                                          static_cast<long long>(cell.contacts) * ScoreBandWeights[band],
@@ -122,41 +119,7 @@ Result<RecapCells> computeRecapCells(const std::filesystem::path& programDir, st
   return cells;
 }
 
-double basicValue(const QString& text) {
-  // Val reads past blanks anywhere in the number and stops at the first
-  // character that cannot continue it.
-  std::string compact;
-  for (const QChar c : text) {
-    if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r') continue;
-    if (c.unicode() > 127) break;
-    compact += static_cast<char>(c.unicode());
-  }
-  std::size_t end = 0;
-  auto digits = [&] {
-    const std::size_t start = end;
-    while (end < compact.size() && std::isdigit(static_cast<unsigned char>(compact[end]))) ++end;
-    return end > start;
-  };
-  if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
-  bool any = digits();
-  if (end < compact.size() && compact[end] == '.') {
-    ++end;
-    any = digits() || any;
-  }
-  if (!any) return 0;
-  std::size_t mantissaEnd = end;
-  if (end < compact.size() &&
-      (compact[end] == 'E' || compact[end] == 'e' || compact[end] == 'D' || compact[end] == 'd')) {
-    ++end;
-    if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
-    if (digits()) mantissaEnd = end;
-  }
-  std::string number = compact.substr(0, mantissaEnd);
-  for (char& c : number) {
-    if (c == 'D' || c == 'd') c = 'E';
-  }
-  return std::strtod(number.c_str(), nullptr);
-}
+double basicValue(const QString& text) { return basicValue(Cp1252::fromQString(text)); }
 
 QString basicNumberText(double value) {
   if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
@@ -174,14 +137,7 @@ QString totalPointsText(const RecapCells& cells) {
 }
 
 std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, const RecapCells& cells, bool french) {
-  auto check = [](const QString& text) -> std::optional<QString> {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
-      const QString character = pair ? text.mid(i, 2) : text.mid(i, 1);
-      if (pair || !Cp1252::canEncode(text[i])) return character;
-    }
-    return std::nullopt;
-  };
+  const auto check = [](const QString& text) { return Cp1252::firstUnencodable(text); };
   const RecapIdentityCaptions captions = identityCaptions(french);
   const std::array<std::pair<const QString*, const QString*>, 9> boxes{{
       {&identity.nom, &captions.nom},
@@ -215,14 +171,12 @@ std::optional<UnwritableText> findUnwritableText(const RecapIdentity& identity, 
 }
 
 QString unwritableTextMessage(bool french, const UnwritableText& problem) {
-  return french ? QStringLiteral(
-                      "Le champ « %1 » contient le caractère « %2 », que le fichier ne peut pas "
-                      "contenir : remplacez-le avant d'enregistrer ou d'imprimer.")
-                      .arg(problem.field, problem.character)
-                : QStringLiteral(
-                      "The field \"%1\" holds the character \"%2\", which the file cannot hold: "
-                      "replace it before saving or printing.")
-                      .arg(problem.field, problem.character);
+  return pick(french,
+              "Le champ « %1 » contient le caractère « %2 », que le fichier ne peut pas "
+              "contenir : remplacez-le avant d'enregistrer ou d'imprimer.",
+              "The field \"%1\" holds the character \"%2\", which the file cannot hold: "
+              "replace it before saving or printing.")
+      .arg(problem.field, problem.character);
 }
 
 std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const RecapIdentity& identity,
@@ -232,41 +186,41 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   std::vector<std::string> lines;
   lines.reserve(40);
 
-  std::string title =
-      french ? blanks(10) + bytes("Journée Nationale des Razeraro ") : blanks(20) + "Ravuzore Ruruzav Evu ";
+  std::string title = blanks(pick<std::size_t>(french, 10, 20)) +
+                      pickBytes(french, "Journée Nationale des Razeraro ", "Ravuzore Ruruzav Evu ");
   title += jncDate;
   if (printed) lines.emplace_back(" ");
   lines.push_back(title);
   lines.emplace_back(printed ? " " : "");
 
-  lines.push_back(blanks(5) + bytes(french ? "NOM : " : "Name : ") + bytes(identity.nom) + blanks(5) +
-                  bytes(french ? "Prénom : " : "First_name : ") + bytes(identity.prenom) + blanks(5) +
-                  (french ? "Indicatif : " : "Callsign : ") + bytes(identity.indicatif));
+  lines.push_back(blanks(5) + pickBytes(french, "NOM : ", "Name : ") + bytes(identity.nom) + blanks(5) +
+                  pickBytes(french, "Prénom : ", "First_name : ") + bytes(identity.prenom) + blanks(5) +
+                  pickBytes(french, "Indicatif : ", "Callsign : ") + bytes(identity.indicatif));
   if (printed) lines.emplace_back();
-  lines.push_back(blanks(5) + (french ? "Adresse : " : "Adress : ") + bytes(identity.adresse1));
+  lines.push_back(blanks(5) + pickBytes(french, "Adresse : ", "Adress : ") + bytes(identity.adresse1));
   std::string address2 = blanks(15) + bytes(identity.adresse2);
   if (printed) address2 += " " + bytes(identity.pays);
   lines.push_back(address2);
   lines.emplace_back();
 
-  const char* categoryLabel =
-      printed ? (french ? "Catégorie : " : "Catégory : ") : (french ? "Categorie : " : "Category : ");
-  lines.push_back(blanks(5) + bytes(categoryLabel) + categoryText(copy, french, identity.categorie));
+  const std::string categoryLabel =
+      printed ? pickBytes(french, "Catégorie : ", "Catégory : ") : pickBytes(french, "Categorie : ", "Category : ");
+  lines.push_back(blanks(5) + categoryLabel + categoryText(copy, french, identity.categorie));
   lines.emplace_back();
 
   if (identity.categorie == QLatin1String("1") || identity.categorie == QLatin1String("2")) {
-    lines.push_back(blanks(5) + bytes(french ? "Référence et nom du Château : " : "Reference and name of Castle : ") +
+    lines.push_back(blanks(5) + pickBytes(french, "Référence et nom du Château : ", "Reference and name of Castle : ") +
                     bytes(identity.reference));
-    lines.push_back(blanks(5) + (french ? "Nom de la commune : " : "Commune name : ") + bytes(identity.commune));
-    const char* operatorsLabel = french ? "Opérateurs : " : (printed ? "Operatos : " : "operators : ");
-    lines.push_back(blanks(5) + bytes(operatorsLabel) + bytes(identity.operateurs));
+    lines.push_back(blanks(5) + pickBytes(french, "Nom de la commune : ", "Commune name : ") + bytes(identity.commune));
+    const std::string operatorsLabel = pickBytes(french, "Opérateurs : ", printed ? "Operatos : " : "operators : ");
+    lines.push_back(blanks(5) + operatorsLabel + bytes(identity.operateurs));
   }
   lines.emplace_back();
 
-  lines.push_back(blanks(25) + (french ? "RECAPITULATIF" : "Recapitulative sheet"));
+  lines.push_back(blanks(25) + pickBytes(french, "RECAPITULATIF", "Recapitulative sheet"));
   lines.emplace_back();
-  lines.push_back(blanks(5) + (french ? " Bande         QSO    Points  M Chx   M Dpt   M DXCC"
-                                      : " Band          QSO    Points  M Chx   M Dpt   M DXCC"));
+  lines.push_back(blanks(5) + pickBytes(french, " Bande         QSO    Points  M Chx   M Dpt   M DXCC",
+                                        " Band          QSO    Points  M Chx   M Dpt   M DXCC"));
   lines.emplace_back();
   for (std::size_t row = 0; row < RecapRowCount; ++row)
     lines.push_back(scoreRowLine(recapRowLabel(row), cells.rows[row]));
@@ -275,7 +229,7 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   lines.push_back(scoreRowLine("  Total   ", cells.totals));
   lines.emplace_back();
   if (printed) lines.emplace_back();
-  lines.push_back(blanks(20) + (french ? "TOTAL DES POINTS : " : "TOTAL POINTS : ") + bytes(cells.totalPoints));
+  lines.push_back(blanks(20) + pickBytes(french, "TOTAL DES POINTS : ", "TOTAL POINTS : ") + bytes(cells.totalPoints));
   lines.emplace_back(printed ? " " : "");
   lines.push_back(blanks(25) + recapBanner(revisionText));
   return lines;

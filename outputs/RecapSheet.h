@@ -54,8 +54,8 @@ struct RecapCells {
 // its totals and final score as texts.  Error 53 for a missing file.
 Result<RecapCells> computeRecapCells(const std::filesystem::path& programDir, std::string_view stationCall);
 
-// The value BASIC's Val gives a box text: the leading number, blanks
-// ignored, 0 when there is none.
+// The value a box text reads as: core/Text.h's basicValue of its
+// Windows-1252 bytes (a character outside ASCII ends the number).
 double basicValue(const QString& text);
 // A double as BASIC shows it: whole numbers without a decimal point, others
 // with up to 15 significant digits.

@@ -100,8 +100,7 @@ std::filesystem::path helpDocumentPath(const std::filesystem::path& programDir) 
 
 QString missingHelpMessage(bool french, const std::filesystem::path& document) {
   const QString path = QString::fromStdString(document.string());
-  return french ? QStringLiteral("Le mode d'emploi %1 est introuvable.").arg(path)
-                : QStringLiteral("The operating manual %1 cannot be found.").arg(path);
+  return pick(french, "Le mode d'emploi %1 est introuvable.", "The operating manual %1 cannot be found.").arg(path);
 }
 
 }  // namespace brivant

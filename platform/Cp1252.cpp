@@ -155,6 +155,17 @@ bool canEncode(const QString& text) {
   return true;
 }
 
+std::optional<QString> firstUnencodable(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (canEncode(c)) continue;
+    // A character outside the basic plane is two code units: name it whole.
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) return text.mid(i, 2);
+    return QString(c);
+  }
+  return std::nullopt;
+}
+
 std::string upper(std::string_view bytes) {
   std::string upper(bytes);
   for (char& c : upper) {
@@ -172,12 +183,26 @@ std::string upper(std::string_view bytes) {
   return upper;
 }
 
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
 std::string upperAscii(std::string_view bytes) {
   std::string out(bytes);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : out) c = upperAscii(c);
   return out;
+}
+
+QString upperAscii(const QString& text) {
+  QString out = text;
+  for (QChar& c : out)
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
+  return out;
+}
+
+bool equalUpperAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (upperAscii(a[i]) != upperAscii(b[i])) return false;
+  return true;
 }
 
 }  // namespace brivant::Cp1252

@@ -2,6 +2,7 @@
 // Windows-1252 <-> UTF-8 and QString: every data file is single-byte 1252 text.
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +24,21 @@ std::string fromQString(const QString& text, bool* ok = nullptr);
 bool canEncode(const QString& text);
 bool canEncode(QChar c);
 
+// The first character of the text that 1252 cannot hold (a surrogate pair
+// whole); nothing when every character can be written.
+std::optional<QString> firstUnencodable(const QString& text);
+
 // 1252 upper-casing of every letter, accented ones included (à -> À, œ -> Œ,
 // ÿ -> Ÿ), as first names, callsigns and locators are stored.
 std::string upper(std::string_view bytes);
 
 // 1252 upper-casing of a..z only (as the entry fields do).
+char upperAscii(char c);
 std::string upperAscii(std::string_view bytes);
+inline std::string upperAscii(const char* bytes) { return upperAscii(std::string_view(bytes)); }
+QString upperAscii(const QString& text);
+
+// The two texts are equal once a..z are upper-cased ("14 MHZ" is "14 Mhz").
+bool equalUpperAscii(std::string_view a, std::string_view b);
 
 }  // namespace brivant::Cp1252

@@ -23,10 +23,11 @@ constexpr std::size_t ActivityColumn = 165;
 
 // The flag column of each scoring band in a tally line whose first band sits
 // at firstBandColumn.
-using ScoreBandColumns = std::array<std::size_t, ScoreBands.size()>;
+using ScoreBandColumns = std::array<std::size_t, ScoreBandLabels.size()>;
 constexpr ScoreBandColumns scoreBandColumns(std::size_t firstBandColumn) {
   ScoreBandColumns columns{};
-  for (std::size_t b = 0; b < ScoreBands.size(); ++b) columns[b] = firstBandColumn + *bandIndexExact(ScoreBands[b]);
+  for (std::size_t b = 0; b < ScoreBandLabels.size(); ++b)
+    columns[b] = firstBandColumn + *bandIndexOfLabel(ScoreBandLabels[b]);
   return columns;
 }
 constexpr ScoreBandColumns PrefixColumns = scoreBandColumns(PrefixFirstBandColumn);
@@ -44,7 +45,7 @@ Status countLog(const fs::path& file, ActivityRule rule, ScoreCounters& counters
       castle = activity == '1';
     }
     const std::optional<std::size_t> band = scoreBandIndex(trimmedField(line, BandColumn, BandWidth));
-    const std::optional<std::size_t> mode = scoreModeIndex(trimmedField(line, ModeColumn, ModeWidth));
+    const std::optional<std::size_t> mode = modeIndexOfLabel(trimmedField(line, ModeColumn, ModeWidth));
     if (band && mode) {
       BandModeCounts& cell = counters.cell[*mode][*band];
       ++cell.contacts;
@@ -70,23 +71,17 @@ Status countTally(const fs::path& file, const ScoreBandColumns& columns, std::si
 
 }  // namespace
 
-std::optional<std::size_t> scoreModeIndex(std::string_view mode) {
-  for (std::size_t i = 0; i < TallyModes.size(); ++i)
-    if (TallyModes[i] == mode) return i;
-  return std::nullopt;
-}
-
 Result<ScoreCounters> countScore(const fs::path& programDir, std::string_view call, ActivityRule rule) {
   ScoreCounters counters;
   if (Status s = countLog(logFilePath(programDir, call), rule, counters); !s) return s.error();
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
-    if (Status s = countTally(prefixTallyPath(programDir, call, TallyModes[m]), PrefixColumns, m,
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
+    if (Status s = countTally(prefixTallyPath(programDir, call, ModeLabels[m]), PrefixColumns, m,
                               &BandModeCounts::prefixes, counters);
         !s)
       return s.error();
   }
-  for (std::size_t m = 0; m < TallyModes.size(); ++m) {
-    if (Status s = countTally(deptTallyPath(programDir, call, TallyModes[m]), DeptColumns, m,
+  for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
+    if (Status s = countTally(deptTallyPath(programDir, call, ModeLabels[m]), DeptColumns, m,
                               &BandModeCounts::departements, counters);
         !s)
       return s.error();
@@ -97,7 +92,7 @@ Result<ScoreCounters> countScore(const fs::path& programDir, std::string_view ca
 long long contactPointsOf(const ScoreCounters& counters) {
   long long points = 0;
   for (const auto& mode : counters.cell)
-    for (std::size_t b = 0; b < ScoreBands.size(); ++b)
+    for (std::size_t b = 0; b < ScoreBandLabels.size(); ++b)
       points += static_cast<long long>(mode[b].contacts) * ScoreBandWeights[b];
   return points;
 }

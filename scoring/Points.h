@@ -12,8 +12,8 @@
 
 namespace brivant {
 
-// The scoring bands, their weights and the modes are ScoreBands,
-// ScoreBandWeights and TallyModes.
+// The scoring bands, their weights and the modes are ScoreBandLabels,
+// ScoreBandWeights and ModeLabels of core/Bands.h.
 inline constexpr int CastleBonus = 10;
 
 struct BandModeCounts {
@@ -24,7 +24,7 @@ struct BandModeCounts {
 };
 
 struct ScoreCounters {
-  BandModeCounts cell[TallyModes.size()][ScoreBands.size()];  // [0 SSB, 1 CW][0..4 = 3.5, 7.0, 14, 21, 28 Mhz]
+  BandModeCounts cell[ModeLabels.size()][ScoreBandLabels.size()];  // [0 SSB, 1 CW][0..4 = 3.5, 7.0, 14, 21, 28 Mhz]
 };
 
 // How a log line's activity column makes a castle contact.
@@ -48,8 +48,5 @@ long long scoreOf(const ScoreCounters& counters);
 
 // The score shown in P_QSO.
 Result<long long> Calcul_Points(const std::filesystem::path& programDir, std::string_view call);
-
-// Index of a mode among TallyModes (exact text); scoreBandIndex gives the band's.
-std::optional<std::size_t> scoreModeIndex(std::string_view mode);
 
 }  // namespace brivant

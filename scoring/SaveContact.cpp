@@ -105,8 +105,8 @@ std::optional<QString> directoryQuestion(bool french, std::string_view entryCall
 }
 
 bool departementFlagIsNew(std::string_view deptBandFlag) {
-  // BASIC's Val reads a blank or a stray character as 0 too.
-  return !deptBandFlag.empty() && !(deptBandFlag.front() >= '1' && deptBandFlag.front() <= '9');
+  // A blank or a stray character reads as 0 too.
+  return !deptBandFlag.empty() && basicValue(deptBandFlag) == 0;
 }
 
 std::optional<std::string> newContactRecord(const EntryTexts& texts, std::string_view entryPrefix,

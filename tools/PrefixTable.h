@@ -16,7 +16,7 @@ namespace brivant::tools {
 inline constexpr std::size_t PrefixTemplateBytes = brivant::PrefixLine::TemplateBytes;
 inline constexpr std::size_t PrefixWidth = brivant::PrefixLine::PrefixWidth;
 inline constexpr std::size_t MainPrefixWidth = brivant::PrefixLine::MainPrefixWidth;
-inline constexpr std::size_t BandFlags = TallyBandLabels.size();
+inline constexpr std::size_t BandFlags = Bands.size();
 
 // The prefixes the entry treats as France.  "TW" is not in the country file
 // but the entry counts it as French, so the table gives it a French line.

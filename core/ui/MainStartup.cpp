@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/Bands.h"
 #include "core/History.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
@@ -24,9 +25,10 @@ namespace brivant {
 
 namespace {
 
-void fill(QComboBox* combo, std::initializer_list<const char*> items) {
+template <class Labels>
+void fill(QComboBox* combo, const Labels& labels) {
   combo->clear();
-  for (const char* item : items) combo->addItem(QString::fromLatin1(item));
+  for (std::string_view label : labels) combo->addItem(Cp1252::toQString(label));
 }
 
 void selectIndex(QComboBox* combo, int index) {
@@ -42,9 +44,9 @@ bool Main::Form_Load() {
 
   // 1-3. Centred, combos filled, shown.
   centreOnScreen(this);
-  fill(Mode_A, {"SSB", "CW"});
-  fill(Activite_A, {"QSO", "CHATEAU"});
-  fill(Bande_A, {"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"});
+  fill(Mode_A, ModeLabels);
+  fill(Activite_A, Activities);
+  fill(Bande_A, EntryBandLabels);
   show();
 
   // 4-5. The station and its language; no "Langue" means English.

@@ -1,5 +1,7 @@
 #include "core/ui/StartupTexts.h"
 
+#include <span>
+
 #include "core/Language.h"
 
 namespace brivant {
@@ -11,7 +13,7 @@ struct InstructionLine {
   int lineEnds;  // CR LF after the line: 1, or 2 for an empty line after it
 };
 
-QString joinLines(std::initializer_list<InstructionLine> lines) {
+QString joinLines(std::span<const InstructionLine> lines) {
   QString text;
   for (const InstructionLine& line : lines) {
     text += QString::fromUtf8(line.text);
@@ -28,20 +30,18 @@ QString firstRunMessage(bool french) {
 }
 
 QString preEventInstructions(bool french) {
-  if (french) {
-    return joinLines({
-        {"                                   Avant le debut de la JNC ", 1},
-        {"-1- Dans le menu 'Station' verifiez Indicatif et date d'Activité ", 2},
-        {"-2- Remettez a zero les fichiers de Brivant   ", 1},
-        {"    pour cela allez dans le menu 'Fichiers'             ", 1},
-        {"    puis cliquez sur 'Remise a zero des fichiers log, Departement, Prefixe'  ", 1},
-        {"-3- Si vous contactez un Chateau sélectionner CHATEAU ", 1},
-        {"    dans la fenêtre activité, dans le cas contraire sélectionnez QSO", 2},
-        {"-4- A partir du 1er Janvier 2019 le règlement a changé :", 1},
-        {"    Un opérateur individuel ne pourra contacter que des DFCF ou DMF.", 0},
-    });
-  }
-  return joinLines({
+  static constexpr InstructionLine French[] = {
+      {"                                   Avant le debut de la JNC ", 1},
+      {"-1- Dans le menu 'Station' verifiez Indicatif et date d'Activité ", 2},
+      {"-2- Remettez a zero les fichiers de Brivant   ", 1},
+      {"    pour cela allez dans le menu 'Fichiers'             ", 1},
+      {"    puis cliquez sur 'Remise a zero des fichiers log, Departement, Prefixe'  ", 1},
+      {"-3- Si vous contactez un Chateau sélectionner CHATEAU ", 1},
+      {"    dans la fenêtre activité, dans le cas contraire sélectionnez QSO", 2},
+      {"-4- A partir du 1er Janvier 2019 le règlement a changé :", 1},
+      {"    Un opérateur individuel ne pourra contacter que des DFCF ou DMF.", 0},
+  };
+  static constexpr InstructionLine English[] = {
       {"                                   Before the JNC ", 1},
       {"      -1- In the menu 'Station' check callsign and date of activity ", 2},
       {"      -2- Reset files Brivant", 1},
@@ -50,7 +50,8 @@ QString preEventInstructions(bool french) {
       {"           in the window activity if not select QSO", 2},
       {"      -4- From 1 January 2014 Regulation has changed", 1},
       {"           An individual operator can only contact DFCF or DMF.", 0},
-  });
+  };
+  return joinLines(pick<std::span<const InstructionLine>>(french, French, English));
 }
 
 }  // namespace brivant

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/Bands.h"
 #include "core/MissingFile.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/EntryForm.h"
@@ -142,9 +143,11 @@ void Annuler_Click(const MainView& view) {
   for (QLineEdit* field : {form.Indicatif_A, form.Depart_A, form.Locator_A, form.Date_A, form.Debut_A, form.Fin_A,
                            form.Prenom_A, form.QTH_A, form.Remarques_A, form.Distance_A, form.Azimut_A})
     field->clear();
-  setComboText(form.Mode_A, "SSB");
-  setFieldText(form.RSTR_A, defaultReport("SSB"));
-  setFieldText(form.RSTE_A, defaultReport("SSB"));
+  // The entry starts again in the first mode.
+  const std::string_view mode = ModeLabels.front();
+  setComboText(form.Mode_A, mode);
+  setFieldText(form.RSTR_A, defaultReport(mode));
+  setFieldText(form.RSTE_A, defaultReport(mode));
   form.Label26->setVisible(false);
 
   for (QWidget* field :

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "core/Bands.h"
 #include "core/DateText.h"
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
@@ -29,13 +30,6 @@ namespace brivant {
 namespace {
 
 bool isEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
-
-QString upperAscii(const QString& text) {
-  QString upper = text;
-  for (QChar& c : upper)
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 0x20);
-  return upper;
-}
 
 void saveIndex(AppState& state, const Settings::Key& key, int index) {
   (void)Settings::save(state.settings, key, state.StationCall, std::to_string(index));
@@ -139,11 +133,11 @@ void EntryChain::guard(QLineEdit* field, bool capitals) {
   // leaves in place.
   auto saved = std::make_shared<QString>(field->text());
   connect(field, &QLineEdit::textChanged, this, [field, saved] {
-    if (!firstUnencodableCharacter(field->text())) *saved = field->text();
+    if (!Cp1252::firstUnencodable(field->text())) *saved = field->text();
   });
   connect(field, &QLineEdit::textEdited, this, [this, field, saved, capitals] {
     const QString text = field->text();
-    if (const std::optional<QString> bad = firstUnencodableCharacter(text)) {
+    if (const std::optional<QString> bad = Cp1252::firstUnencodable(text)) {
       const int caret = std::min<int>(field->cursorPosition(), static_cast<int>(saved->size()));
       field->setText(*saved);
       field->setCursorPosition(caret);
@@ -151,7 +145,7 @@ void EntryChain::guard(QLineEdit* field, bool capitals) {
       return;
     }
     if (!capitals) return;
-    if (const QString upper = upperAscii(text); upper != text) {
+    if (const QString upper = Cp1252::upperAscii(text); upper != text) {
       const int caret = field->cursorPosition();
       field->setText(upper);
       field->setCursorPosition(caret);
@@ -160,7 +154,7 @@ void EntryChain::guard(QLineEdit* field, bool capitals) {
 }
 
 bool EntryChain::refusesKey(const QKeyEvent& event) {
-  const std::optional<QString> bad = firstUnencodableCharacter(event.text());
+  const std::optional<QString> bad = Cp1252::firstUnencodable(event.text());
   if (!bad) return false;
   refuseCharacter(*bad);
   return true;
@@ -357,7 +351,7 @@ void EntryChain::Activite_A_Enter() {
     refuse(problem);
     return;
   }
-  const bool castle = activity == "CHATEAU";
+  const bool castle = activity == CastleActivityLabel;
   const int index = matchComboItem(form_.Activite_A);
   form_.Label26->setVisible(castle);
   form_.Label38->setText(castleNameCaption(french(), castle));
@@ -455,7 +449,7 @@ void EntryChain::Prenom_A_Enter() {
   }
   state_.EntryFirstName = text;
   setAccepted(form_.Prenom_A);
-  awaitInput(fieldText(form_.Activite_A) == "CHATEAU" ? form_.QTH_A : form_.Remarques_A);
+  awaitInput(fieldText(form_.Activite_A) == CastleActivityLabel ? form_.QTH_A : form_.Remarques_A);
 }
 
 void EntryChain::QTH_A_Enter() {
@@ -470,7 +464,7 @@ void EntryChain::QTH_A_Enter() {
     return;
   }
   const std::string departement = fieldText(form_.Depart_A);
-  const bool castle = fieldText(form_.Activite_A) == "CHATEAU";
+  const bool castle = fieldText(form_.Activite_A) == CastleActivityLabel;
   if (const EntryMessage problem = checkReference(reference, castle, state_.EntryPrefix, departement);
       problem != EntryMessage::None) {
     refuse(problem, departement);

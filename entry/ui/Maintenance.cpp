@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "core/Bands.h"
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/Station.h"
@@ -16,6 +17,8 @@
 #include "platform/TextFile.h"
 
 namespace brivant {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -95,9 +98,11 @@ void Maintenance::resetAllFiles() {
     view_.tell(reset.error().number == FileNotFound ? missingTemplateMessage(fr, state.programDir)
                                                     : runtimeErrorMessage(reset.error().number));
   }
-  if (!view_.main.Affiche_Departements(state.GridBand, "SSB")) return;
+  // The empty grid of the first mode.
+  const std::string_view mode = ModeLabels.front();
+  if (!view_.main.Affiche_Departements(state.GridBand, mode)) return;
   if (!view_.main.Charge_Liste_QSO()) return;
-  form.Frame3->setTitle(frame3Caption(Frame3Caller::DeleteOrReset, fr, state.DeptCount, state.GridBand, "SSB"));
+  form.Frame3->setTitle(frame3Caption(Frame3Caller::DeleteOrReset, fr, state.DeptCount, state.GridBand, mode));
   setAwaiting(form.Bande_A);
   form.Bande_A->setFocus();
   setAccepted(form.Mode_A);
@@ -112,7 +117,8 @@ void Maintenance::checkPrefixFileSizes() {
   // A file that is not there has no size to judge; the rebuild reports it.
   if (const Result<std::uintmax_t> size = TextFile::length(state.file(PrefixTemplate)))
     if (const std::optional<QString> message = prefixTemplateSizeMessage(*size)) view_.tell(*message);
-  if (const Result<std::uintmax_t> size = TextFile::length(prefixTallyPath(state.programDir, state.StationCall, "SSB")))
+  const fs::path stationFile = prefixTallyPath(state.programDir, state.StationCall, ModeLabels.front());
+  if (const Result<std::uintmax_t> size = TextFile::length(stationFile))
     if (const std::optional<QString> message = stationPrefixSizeMessage(state.StationCall, *size)) view_.tell(*message);
 }
 

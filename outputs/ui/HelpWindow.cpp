@@ -34,7 +34,7 @@ bool HelpWindow::Form_Load() {
   }
   // The document holds both languages, each under its own anchor.
   QUrl url = QUrl::fromLocalFile(QString::fromStdString(document.string()));
-  url.setFragment(french ? QStringLiteral("fr") : QStringLiteral("en"));
+  url.setFragment(pick(french, "fr", "en"));
   Document->setSource(url);
   return true;
 }

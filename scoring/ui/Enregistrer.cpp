@@ -37,9 +37,9 @@ std::optional<QString> unencodableInFields(const EntryForm& form) {
   for (const QLineEdit* field :
        {form.Date_A, form.Indicatif_A, form.Debut_A, form.Fin_A, form.Depart_A, form.Locator_A, form.RSTE_A,
         form.RSTR_A, form.QTH_A, form.Prenom_A, form.Distance_A, form.Azimut_A, form.Remarques_A})
-    if (std::optional<QString> bad = firstUnencodableCharacter(field->text())) return bad;
+    if (std::optional<QString> bad = Cp1252::firstUnencodable(field->text())) return bad;
   for (const QComboBox* combo : {form.Bande_A, form.Mode_A, form.Activite_A})
-    if (std::optional<QString> bad = firstUnencodableCharacter(combo->currentText())) return bad;
+    if (std::optional<QString> bad = Cp1252::firstUnencodable(combo->currentText())) return bad;
   return std::nullopt;
 }
 

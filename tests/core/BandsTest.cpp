@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace brivant {
 namespace {
 
@@ -36,6 +38,51 @@ TEST(Bands, EntryOffersTheScoringBandsAndAcceptsThemWith160m) {
     EXPECT_TRUE(band.acceptedInEntry || !band.offeredInEntry) << band.label;
     EXPECT_EQ(band.acceptedInEntry, band.offeredInEntry || band.label == "1.8 Mhz") << band.label;
   }
+}
+
+// The lists the program derives from the table, as the entry, the score, the
+// record and the ADIF export use them.
+TEST(Bands, DerivedLists) {
+  using Labels = std::vector<std::string_view>;
+  EXPECT_EQ(Labels(AcceptedBandLabels.begin(), AcceptedBandLabels.end()),
+            (Labels{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"}));
+  EXPECT_EQ(Labels(ScoreBandLabels.begin(), ScoreBandLabels.end()),
+            (Labels{"3.5 Mhz", "7.0 Mhz", "14 Mhz", "21 Mhz", "28 Mhz"}));
+  EXPECT_EQ(std::vector<int>(ScoreBandWeights.begin(), ScoreBandWeights.end()), (std::vector<int>{1, 1, 3, 4, 5}));
+  EXPECT_EQ(Labels(ModeLabels.begin(), ModeLabels.end()), (Labels{"SSB", "CW"}));
+  EXPECT_EQ(Labels(Activities.begin(), Activities.end()), (Labels{"QSO", "CHATEAU"}));
+
+  Labels hf;
+  Labels adif;
+  for (const Band& band : Bands) {
+    if (isHf(band)) hf.push_back(band.label);
+    if (band.adifExported) adif.push_back(band.adifBand);
+  }
+  EXPECT_EQ(hf, (Labels{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz"}));
+  EXPECT_EQ(adif, (Labels{"160m", "80m", "40m", "20m", "15m", "10m", "2m"}));
+}
+
+TEST(Bands, LookUpsByLabel) {
+  const struct {
+    std::string_view label;
+    std::optional<std::size_t> index;
+    std::optional<std::size_t> scoreIndex;
+  } cases[] = {
+      {"1.8 Mhz", 0, std::nullopt},
+      {"3.5 Mhz", 1, 0},
+      {"28 Mhz", 8, 4},
+      {"24 Ghz", 16, std::nullopt},
+      {"14 MHZ", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(bandIndexOfLabel(c.label), c.index) << c.label;
+    EXPECT_EQ(scoreBandIndex(c.label), c.scoreIndex) << c.label;
+  }
+  EXPECT_EQ(modeIndexOfLabel("CW"), 1u);
+  EXPECT_EQ(modeIndexOfLabel("cw"), std::nullopt);
+  EXPECT_EQ(modeOfLabel("SSB")->defaultReport, "59");
+  EXPECT_EQ(bandOfLabel("144 Mhz")->scoredByDistance, true);
 }
 
 }  // namespace

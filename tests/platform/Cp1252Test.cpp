@@ -131,6 +131,33 @@ TEST(Cp1252, UpperAsciiOnlyTouchesAtoZUpperTakesEveryLetter) {
   EXPECT_EQ(cp::upperAscii(""), "");
   // Full upper-casing takes the accented letters too; ÷ and ß have no capital.
   EXPECT_EQ(cp::upper("abc\xe9\xe7\xff\x9c\xf7\xdf"), "ABC\xc9\xc7\x9f\x8c\xf7\xdf");
+  // Typed text is upper-cased the same way before it is encoded.
+  EXPECT_EQ(cp::upperAscii(QString::fromUtf8("f5abc é œ")), QString::fromUtf8("F5ABC é œ"));
+}
+
+TEST(Cp1252, EqualOnceUpperCased) {
+  const struct {
+    const char* a;
+    const char* b;
+    bool equal;
+  } cases[] = {
+      {"14 MHZ", "14 Mhz", true},
+      {"14 mhz", "14 MHz", true},
+      {"14 Mhz", "14 Mhz ", false},
+      {"\xe9", "\xc9", false},  // only a..z: é is not É
+      {"", "", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(cp::equalUpperAscii(c.a, c.b), c.equal) << c.a << "|" << c.b;
+}
+
+TEST(Cp1252, FirstCharacterOutside1252) {
+  EXPECT_FALSE(cp::firstUnencodable(QString::fromUtf8("Éloïse œ € ÿ")));
+  EXPECT_EQ(cp::firstUnencodable(QString::fromUtf8("AB✓C")), QString::fromUtf8("✓"));
+  // A character outside the basic plane is named whole, not half of it.
+  EXPECT_EQ(cp::firstUnencodable(QString::fromUtf8("F5\U0001F4FB")), QString::fromUtf8("\U0001F4FB"));
+  // Half a pair alone is named as it is.
+  EXPECT_EQ(cp::firstUnencodable(QStringLiteral("A") + QChar(0xD83D)), QString(QChar(0xD83D)));
+  EXPECT_FALSE(cp::firstUnencodable(QString()));
 }
 
 }  // namespace
