@@ -12,17 +12,38 @@ namespace {
 
 using namespace QsoLayout;
 
-// The fields in line order; each starts where the previous one and its
-// separator end, and the end mark closes the line.
-constexpr std::array<QsoField, 18> FieldOrder{
-    Date,        Callsign, StartTime, EndTime, Departement, Locator,  QsoLayout::Band, QsoLayout::Mode, RstSent,
-    RstReceived, Qth,      FirstName, Points,  Marker,      Distance, Azimuth,         Activity,        CastleName};
+// Each field of a contact with its columns, in line order; each starts where
+// the previous one and its separator end, and the end mark closes the line.
+struct Column {
+  QsoField field;
+  std::string QsoFields::*text;
+};
+constexpr std::array<Column, 18> Columns{{
+    {Date, &QsoFields::date},
+    {Callsign, &QsoFields::callsign},
+    {StartTime, &QsoFields::start},
+    {EndTime, &QsoFields::end},
+    {Departement, &QsoFields::departement},
+    {Locator, &QsoFields::locator},
+    {QsoLayout::Band, &QsoFields::band},
+    {QsoLayout::Mode, &QsoFields::mode},
+    {RstSent, &QsoFields::rstSent},
+    {RstReceived, &QsoFields::rstReceived},
+    {Qth, &QsoFields::qth},
+    {FirstName, &QsoFields::firstName},
+    {Points, &QsoFields::points},
+    {Marker, &QsoFields::marker},
+    {Distance, &QsoFields::distance},
+    {Azimuth, &QsoFields::azimuth},
+    {Activity, &QsoFields::activity},
+    {CastleName, &QsoFields::castleName},
+}};
 
 constexpr bool fieldsChain() {
   std::size_t column = 1;
-  for (const QsoField& field : FieldOrder) {
-    if (field.column != column) return false;
-    column += field.width + field.separator;
+  for (const Column& each : Columns) {
+    if (each.field.column != column) return false;
+    column += each.field.width + each.field.separator;
   }
   return column == EndMark.column && EndMark.column + EndMark.width - 1 == RecordLength;
 }
@@ -44,34 +65,17 @@ bool takesDfcfPrefix(std::string_view activityText, std::string_view storedPrefi
 }
 
 std::optional<std::string> buildQsoRecord(const QsoFields& fields) {
-  const std::string qth = fields.dfcfReference ? "DFCF " + fields.qth : fields.qth;
-  const std::string_view locator = isHfBand(fields.band) ? std::string_view() : std::string_view(fields.locator);
-  const std::array<std::string_view, 18> texts{fields.date,
-                                               fields.callsign,
-                                               fields.start,
-                                               fields.end,
-                                               fields.departement,
-                                               locator,
-                                               fields.band,
-                                               fields.mode,
-                                               fields.rstSent,
-                                               fields.rstReceived,
-                                               qth,
-                                               fields.firstName,
-                                               fields.points,
-                                               fields.marker,
-                                               fields.distance,
-                                               fields.azimuth,
-                                               fields.activity,
-                                               fields.castleName};
+  QsoFields written = fields;
+  if (fields.dfcfReference) written.qth = "DFCF " + fields.qth;
+  if (isHfBand(fields.band)) written.locator.clear();
 
   std::string line;
   line.reserve(RecordLength);
-  for (std::size_t i = 0; i < FieldOrder.size(); ++i) {
-    const QsoField& field = FieldOrder[i];
-    if (!fits(texts[i], field)) return std::nullopt;
-    line += texts[i];
-    line.append(field.width - texts[i].size() + field.separator, ' ');
+  for (const Column& each : Columns) {
+    const std::string& text = written.*each.text;
+    if (!fits(text, each.field)) return std::nullopt;
+    line += text;
+    line.append(each.field.width - text.size() + each.field.separator, ' ');
   }
   line += '*';
   return line;
@@ -84,12 +88,25 @@ std::string QsoListLine(long long number, std::string_view record) {
   return line;
 }
 
+QsoFields contactOfRecord(std::string_view record) {
+  QsoFields contact;
+  for (const Column& each : Columns) contact.*each.text = recordFieldTrimmed(record, each.field);
+  contact.marker = recordField(record, Marker);
+  return contact;
+}
+
+QsoFields contactOfListLine(std::string_view listLine) { return contactOfRecord(recordOfListLine(listLine)); }
+
+int activityIndexOf(const QsoFields& fields) { return static_cast<int>(basicValue(fields.activity)); }
+
 std::string_view recordOfListLine(std::string_view listLine) {
   return listLine.size() > ListOffset ? listLine.substr(ListOffset) : std::string_view();
 }
 
+std::string listNumberText(std::string_view listLine) { return cutTrimmed(listLine, 1, NumberWidth); }
+
 long long numberOfListLine(std::string_view listLine) {
-  const std::string digits = cutTrimmed(listLine, 1, NumberWidth);
+  const std::string digits = listNumberText(listLine);
   long long number = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
   if (error != std::errc() || end != digits.data() + digits.size()) return 0;

@@ -48,8 +48,11 @@ inline constexpr std::size_t ListLineLength = ListOffset + RecordLength;
 // The marker of a contact just logged: level "1" then 19 blanks.
 inline constexpr std::string_view NewContactMarker = "1                   ";
 
-// The texts of the entry controls a record is made of, as the fields hold them
-// (Windows-1252 bytes).
+// One contact, field by field (Windows-1252 bytes): what the entry form
+// holds, what a log line is built from, and what an edit reads back from one.
+// The only type of a contact: the entry form's fields map onto it
+// (EntryForm::fields), and the record's columns too (buildQsoRecord,
+// contactOfRecord).
 struct QsoFields {
   std::string date;         // Date_A, "dd/mm/yy"
   std::string callsign;     // Indicatif_A
@@ -61,7 +64,7 @@ struct QsoFields {
   std::string mode;         // Mode_A
   std::string rstSent;      // RSTE_A
   std::string rstReceived;  // RSTR_A
-  std::string qth;          // QTH_A: the castle reference as typed
+  std::string qth;          // QTH_A: the castle reference as typed, or as stored ("DFCF " included)
   std::string firstName;    // Prenom_A
   std::string points;       // QsoPoints
   std::string marker{NewContactMarker};
@@ -75,6 +78,10 @@ struct QsoFields {
   bool dfcfReference = false;
 };
 
+// The activity's index ("0" QSO, "1" CHATEAU) read as the log has always
+// read it; 0 for an empty or unreadable text.
+int activityIndexOf(const QsoFields& fields);
+
 // The bands on which the locator is never kept.
 bool isHfBand(std::string_view band);
 
@@ -87,6 +94,12 @@ bool takesDfcfPrefix(std::string_view activityText, std::string_view storedPrefi
 // keep such texts out, and a writer never produces a line of another length.
 std::optional<std::string> buildQsoRecord(const QsoFields& fields);
 
+// The contact a record holds, every field cut from its columns and trimmed
+// (the marker is kept whole); dfcfReference is false, the reference keeping
+// its "DFCF " as stored.  A short line reads as blank-padded.
+QsoFields contactOfRecord(std::string_view record);
+QsoFields contactOfListLine(std::string_view listLine);
+
 // The list form: the number right-aligned in 5 columns, a blank, the record.
 std::string QsoListLine(long long number, std::string_view record);
 
@@ -95,6 +108,8 @@ std::string_view recordOfListLine(std::string_view listLine);
 
 // The QSO number at the front of a list line; 0 when unreadable.
 long long numberOfListLine(std::string_view listLine);
+// The same number as the list line writes it (columns 1-5, trimmed).
+std::string listNumberText(std::string_view listLine);
 
 // A field cut from a record or from a list line, exactly its width (a short
 // line reads as blank-padded), untrimmed and trimmed.

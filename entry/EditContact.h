@@ -1,33 +1,12 @@
 #pragma once
-// What Editer puts back into the entry fields: the columns of a logged
-// contact's list line, trimmed, and the captions of an edit.
+// The captions of an edit: Frame4 and Enregistrer while a logged contact is
+// edited, and Frame4 after Annuler.  What Editer puts back into the fields is
+// the contact of the list line (contactOfListLine).
 
 #include <QString>
-#include <string>
 #include <string_view>
 
 namespace brivant {
-
-struct EditedContact {
-  std::string number;  // columns 1-5
-  std::string date;    // 8 characters from column 7
-  std::string callsign;
-  std::string start;
-  std::string end;
-  std::string departement;
-  std::string locator;
-  std::string band;
-  std::string mode;
-  std::string rstSent;
-  std::string rstReceived;
-  std::string reference;  // as stored, "DFCF " included
-  std::string firstName;
-  std::string points;
-  int activityIndex = 0;  // the numeric value of the activity column
-  std::string castleName;
-};
-
-EditedContact editedContactOf(std::string_view listLine);
 
 // Frame4 during an edit: "QSO numéro " / "QSO number " + the contact's number.
 QString editFrame4Caption(bool french, std::string_view number);

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/Bands.h"
 #include "core/DateText.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
@@ -22,27 +23,6 @@ constexpr std::uintmax_t OneContactLogLength = QsoLayout::RecordLength + 2;
 
 constexpr std::string_view DfcfPrefix = "DFCF ";
 
-QsoFields fieldsOf(const EntryTexts& texts) {
-  QsoFields fields;
-  fields.date = texts.date;
-  fields.callsign = texts.callsign;
-  fields.start = texts.start;
-  fields.end = texts.end;
-  fields.departement = texts.departement;
-  fields.locator = texts.locator;
-  fields.band = texts.band;
-  fields.mode = texts.mode;
-  fields.rstSent = texts.rstSent;
-  fields.rstReceived = texts.rstReceived;
-  fields.qth = texts.qth;
-  fields.firstName = texts.firstName;
-  fields.distance = texts.distance;
-  fields.azimuth = texts.azimuth;
-  fields.activity = std::to_string(texts.activityIndex);
-  fields.castleName = texts.castleName;
-  return fields;
-}
-
 // The reference as the entry knows it: an edited French castle's field holds
 // "DFCF " in front of the number.
 std::string_view typedReference(std::string_view qth) {
@@ -51,32 +31,32 @@ std::string_view typedReference(std::string_view qth) {
 
 }  // namespace
 
-QString saveFormMessage(const EntryTexts& texts, bool french) {
-  if (Verif_Date(texts.date) != 0) return dateTimeMessage(DateTimeProblem::DateForm, french);
-  if (Verif_Heure(texts.start) != 0) return dateTimeMessage(DateTimeProblem::TimeForm, french);
+QString saveFormMessage(const QsoFields& contact, bool french) {
+  if (Verif_Date(contact.date) != 0) return dateTimeMessage(DateTimeProblem::DateForm, french);
+  if (Verif_Heure(contact.start) != 0) return dateTimeMessage(DateTimeProblem::TimeForm, french);
   return {};
 }
 
-QString savedFieldsMessage(const EntryTexts& texts, bool french, bool endTimeStamped) {
+QString savedFieldsMessage(const QsoFields& contact, bool french, bool endTimeStamped) {
   EntryMessage problem = EntryMessage::None;
   const auto first = [&problem](EntryMessage found) {
     if (problem == EntryMessage::None) problem = found;
   };
-  first(checkBand(texts.band));
-  first(checkMode(texts.mode));
-  first(checkCallsign(texts.callsign));
-  if (texts.departement.size() > EntryLimits::Departement) first(EntryMessage::D2);
-  if (texts.locator.size() > EntryLimits::Locator) first(EntryMessage::LocatorLength);
-  if (texts.activityIndex != 0 && texts.activityIndex != 1) first(EntryMessage::A1);
+  first(checkBand(contact.band));
+  first(checkMode(contact.mode));
+  first(checkCallsign(contact.callsign));
+  if (contact.departement.size() > EntryLimits::Departement) first(EntryMessage::D2);
+  if (contact.locator.size() > EntryLimits::Locator) first(EntryMessage::LocatorLength);
+  if (contact.activity != "0" && contact.activity != "1") first(EntryMessage::A1);
   if (problem == EntryMessage::None && !endTimeStamped) {
-    if (const DateTimeProblem end = checkEndField(texts.end); end != DateTimeProblem::None)
+    if (const DateTimeProblem end = checkEndField(contact.end); end != DateTimeProblem::None)
       return dateTimeMessage(end, french);
   }
-  first(checkRstReceived(texts.rstReceived));
-  first(checkRstSent(texts.rstSent));
-  first(checkFirstName(texts.firstName));
-  if (typedReference(texts.qth).size() > EntryLimits::Reference) first(EntryMessage::Q4);
-  first(checkCastleName(texts.castleName));
+  first(checkRstReceived(contact.rstReceived));
+  first(checkRstSent(contact.rstSent));
+  first(checkFirstName(contact.firstName));
+  if (typedReference(contact.qth).size() > EntryLimits::Reference) first(EntryMessage::Q4);
+  first(checkCastleName(contact.castleName));
   return entryMessageText(problem, french);
 }
 
@@ -109,11 +89,14 @@ bool departementFlagIsNew(std::string_view deptBandFlag) {
   return !deptBandFlag.empty() && basicValue(deptBandFlag) == 0;
 }
 
-std::optional<std::string> newContactRecord(const EntryTexts& texts, std::string_view entryPrefix,
+std::optional<std::string> newContactRecord(const QsoFields& contact, std::string_view entryPrefix,
                                             std::string_view qsoPoints) {
-  QsoFields fields = fieldsOf(texts);
+  QsoFields fields = contact;
   fields.points = qsoPoints;
-  fields.dfcfReference = takesDfcfPrefix(texts.activity, entryPrefix);
+  fields.marker = NewContactMarker;
+  const int activity = activityIndexOf(contact);
+  fields.dfcfReference = activity >= 0 && static_cast<std::size_t>(activity) < Activities.size() &&
+                         takesDfcfPrefix(Activities[static_cast<std::size_t>(activity)], entryPrefix);
   return buildQsoRecord(fields);
 }
 
@@ -123,11 +106,12 @@ std::string editedContactPoints(std::string_view band, std::string_view distance
   return std::string(qsoPoints);
 }
 
-std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
+std::optional<std::string> editedContactRecord(const QsoFields& contact, std::string_view editedListLine,
                                                std::string_view points) {
-  QsoFields fields = fieldsOf(texts);
-  fields.callsign = Cp1252::upper(texts.callsign);
-  fields.locator = Cp1252::upper(texts.locator);
+  QsoFields fields = contact;
+  fields.dfcfReference = false;
+  fields.callsign = Cp1252::upper(contact.callsign);
+  fields.locator = Cp1252::upper(contact.locator);
   fields.points = points;
   fields.marker = cutColumns(editedListLine, QsoLayout::Marker.column + QsoLayout::ListOffset, QsoLayout::Marker.width);
   return buildQsoRecord(fields);

@@ -1,6 +1,7 @@
 #pragma once
 // The rules of Enregistrer: the checks made before anything is written, the
-// directory question, and the log line of a new or of an edited contact.
+// directory question, and the log line of a new or of an edited contact.  The
+// contact is the one the entry form holds (its first name upper-cased).
 
 #include <QString>
 #include <filesystem>
@@ -8,42 +9,22 @@
 #include <string>
 #include <string_view>
 
+#include "core/QsoRecord.h"
 #include "entry/PrefixTally.h"
 #include "platform/Result.h"
 
 namespace brivant {
 
-// The texts of the entry controls when the contact is saved (Windows-1252).
-struct EntryTexts {
-  std::string date;         // Date_A
-  std::string callsign;     // Indicatif_A
-  std::string start;        // Debut_A
-  std::string end;          // Fin_A
-  std::string departement;  // Depart_A
-  std::string locator;      // Locator_A
-  std::string band;         // Bande_A
-  std::string mode;         // Mode_A
-  std::string rstSent;      // RSTE_A
-  std::string rstReceived;  // RSTR_A
-  std::string qth;          // QTH_A
-  std::string firstName;    // Prenom_A, upper-cased by the save
-  std::string distance;     // Distance_A
-  std::string azimuth;      // Azimut_A
-  std::string activity;     // Activite_A's text
-  int activityIndex = 0;    // Activite_A's index
-  std::string castleName;   // Remarques_A
-};
-
 // The date form, then the start-time form: the message that stops the save,
 // or an empty text.  Nothing is written before these pass.
-QString saveFormMessage(const EntryTexts& texts, bool french);
+QString saveFormMessage(const QsoFields& contact, bool french);
 
 // Every field the record is made of, checked again: a field changed after it
 // was accepted (or emptied by a double click), or typed freely during an edit
 // (where Enter checks nothing), must not reach the log.  The field's own
 // message, or an empty text.  The end time is not looked at when the save
 // stamps it from the clock.
-QString savedFieldsMessage(const EntryTexts& texts, bool french, bool endTimeStamped);
+QString savedFieldsMessage(const QsoFields& contact, bool french, bool endTimeStamped);
 
 // The edit of the only contact is refused (the log is then 201 bytes).
 bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call);
@@ -59,10 +40,10 @@ std::optional<QString> directoryQuestion(bool french, std::string_view entryCall
 // numeric value 0.
 bool departementFlagIsNew(std::string_view deptBandFlag);
 
-// The log line of a new contact: "DFCF " before the reference of a castle of
-// a station whose prefix is "F", "TM" or "TO"; the points of the entry; the
-// marker of a new contact.  Nothing when a field cannot fit its column.
-std::optional<std::string> newContactRecord(const EntryTexts& texts, std::string_view entryPrefix,
+// The log line of a new contact: "DFCF " before the reference of a castle
+// activation (activity "1") of a station whose prefix is "F", "TM" or "TO";
+// the points of the entry; the marker of a new contact.  Nothing when a field cannot fit its column.
+std::optional<std::string> newContactRecord(const QsoFields& contact, std::string_view entryPrefix,
                                             std::string_view qsoPoints);
 
 // The points of an edited contact, by its band: the band's points, the
@@ -71,7 +52,7 @@ std::string editedContactPoints(std::string_view band, std::string_view distance
 
 // The log line of an edited contact: callsign and locator in capitals, the
 // reference as the field holds it, the marker kept from the edited list line.
-std::optional<std::string> editedContactRecord(const EntryTexts& texts, std::string_view editedListLine,
+std::optional<std::string> editedContactRecord(const QsoFields& contact, std::string_view editedListLine,
                                                std::string_view points);
 
 // The files a new contact updates besides the log, each only when asked for:

@@ -6,14 +6,35 @@
 // the list of contacts, the score and the step counter of the save.  Main
 // fills it; the windows of the other folders receive it instead of Main.
 
+#include <array>
+#include <string>
+
+#include "core/QsoRecord.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QWidget;
 
 namespace brivant {
+
+// One field of the form and what it holds of the contact.
+struct EntryField {
+  enum class Holds {
+    Text,       // the contact's text is the field's text
+    ItemIndex,  // the contact's text is the number of the combo's item (Activite_A)
+  };
+  QWidget* control;  // a QLineEdit, or an editable QComboBox
+  std::string QsoFields::*text;
+  Holds holds;
+  bool capitals;     // letters typed in it become capitals
+  bool typed;        // the operator fills it; false for the locator readouts (distance, azimuth)
+  bool opensInTurn;  // closed at rest, opened as the entry reaches it
+};
+inline constexpr std::size_t EntryFieldCount = 16;
 
 struct EntryForm {
   // Fields.  Bande_A, Mode_A and Activite_A are editable combos that never
@@ -57,6 +78,11 @@ struct EntryForm {
   QListView* Liste_QSO = nullptr;
   QLabel* P_QSO = nullptr;     // the score
   QLabel* NB_Debug = nullptr;  // the step of the save being run
+
+  // Every field of the contact, in the order the operator fills them: the
+  // one list of the fields that the entry, the save, the edit and the
+  // cancellation go through.
+  std::array<EntryField, EntryFieldCount> fields() const;
 };
 
 }  // namespace brivant

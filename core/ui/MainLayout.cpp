@@ -226,10 +226,8 @@ QWidget* Main::buildEntryForm() {
 
   // A new contact begins at the band and mode; the other fields open one by
   // one as the entry moves on.
-  for (QWidget* later :
-       std::initializer_list<QWidget*>{Indicatif_A, Depart_A, Locator_A, Activite_A, Date_A, Debut_A, Fin_A, RSTR_A,
-                                       RSTE_A, Prenom_A, QTH_A, Remarques_A, Distance_A, Azimut_A})
-    later->setEnabled(false);
+  for (const EntryField& field : fields())
+    if (field.control != Bande_A && field.control != Mode_A) field.control->setEnabled(false);
 
   auto* buttons = new QHBoxLayout;
   Enregistrer = button(Frame4, "Enregistrer", "QSO Suivant", "Nouveau QSO et enregistrement des données precedentes");

@@ -31,10 +31,18 @@ const std::string* selectedLine(const MainOperations& main) {
   return &lines[static_cast<std::size_t>(row)];
 }
 
-void load(QLineEdit* field, const std::string& text) {
-  field->clear();
-  field->setEnabled(true);
-  setFieldText(field, text);
+// A field of the form opened with what the logged contact holds for it.
+void load(const EntryField& field, const QsoFields& contact) {
+  field.control->setEnabled(true);
+  const std::string& text = contact.*field.text;
+  if (auto* edit = qobject_cast<QLineEdit*>(field.control)) {
+    edit->clear();
+    setFieldText(edit, text);
+  } else if (field.holds == EntryField::Holds::ItemIndex) {
+    selectComboIndex(qobject_cast<QComboBox*>(field.control), activityIndexOf(contact));
+  } else {
+    setComboText(qobject_cast<QComboBox*>(field.control), text);
+  }
 }
 
 }  // namespace
@@ -57,22 +65,11 @@ void Editer_Click(const MainView& view) {
   }
   state.EditedLine = *line;
   state.EntryEditing = true;
-  const EditedContact contact = editedContactOf(state.EditedLine);
-
-  load(form.Indicatif_A, contact.callsign);
-  load(form.Depart_A, contact.departement);
-  load(form.Locator_A, contact.locator);
-  load(form.Date_A, contact.date);
-  load(form.Debut_A, contact.start);
-  load(form.Fin_A, contact.end);
-  load(form.RSTE_A, contact.rstSent);
-  load(form.RSTR_A, contact.rstReceived);
-  load(form.Prenom_A, contact.firstName);
-  load(form.QTH_A, contact.reference);
-  form.Bande_A->setEnabled(true);
-  setComboText(form.Bande_A, contact.band);
-  form.Mode_A->setEnabled(true);
-  setComboText(form.Mode_A, contact.mode);
+  const QsoFields contact = contactOfListLine(state.EditedLine);
+  // Every field the operator types gets the logged text back (the reference
+  // with its "DFCF "); the distance and the azimuth are computed again.
+  for (const EntryField& field : form.fields())
+    if (field.typed) load(field, contact);
   state.QsoPoints = contact.points;
 
   const LocatorReadout readout = locatorReadout(state.StationLocator, contact.locator);
@@ -83,16 +80,12 @@ void Editer_Click(const MainView& view) {
     state.DistanceText = readout.distance;
   }
 
-  form.Activite_A->setEnabled(true);
-  selectComboIndex(form.Activite_A, contact.activityIndex);
-  load(form.Remarques_A, contact.castleName);
-
   form.Enregistrer->setEnabled(true);
   form.Enregistrer->setText(validQsoCaption(fr));
   form.Recherche->setEnabled(false);
   form.Editer->setEnabled(false);
   form.Effacer->setEnabled(false);
-  form.Frame4->setTitle(editFrame4Caption(fr, contact.number));
+  form.Frame4->setTitle(editFrame4Caption(fr, listNumberText(state.EditedLine)));
   form.Indicatif_A->setFocus();
 }
 
@@ -140,32 +133,24 @@ void Annuler_Click(const MainView& view) {
   state.EntryEditing = false;
   Liste_QSO_Click(view);
 
-  for (QLineEdit* field : {form.Indicatif_A, form.Depart_A, form.Locator_A, form.Date_A, form.Debut_A, form.Fin_A,
-                           form.Prenom_A, form.QTH_A, form.Remarques_A, form.Distance_A, form.Azimut_A})
-    field->clear();
-  // The entry starts again in the first mode.
+  for (const EntryField& field : form.fields())
+    if (auto* edit = qobject_cast<QLineEdit*>(field.control)) edit->clear();
+  // The entry starts again in the first mode, with its reports.
   const std::string_view mode = ModeLabels.front();
   setComboText(form.Mode_A, mode);
   setFieldText(form.RSTR_A, defaultReport(mode));
   setFieldText(form.RSTE_A, defaultReport(mode));
   form.Label26->setVisible(false);
 
-  for (QWidget* field :
-       std::initializer_list<QWidget*>{form.Bande_A, form.Mode_A, form.Activite_A, form.Indicatif_A, form.Depart_A,
-                                       form.Locator_A, form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
-                                       form.Prenom_A, form.QTH_A, form.Remarques_A, form.Distance_A, form.Azimut_A})
-    setAccepted(field);
+  for (const EntryField& field : form.fields()) setAccepted(field.control);
   if (!view.main.Affiche_Departements(fieldText(form.Bande_A), fieldText(form.Mode_A))) return;
   form.Label5->setText(callsignRestCaption());
 
-  for (QWidget* field : std::initializer_list<QWidget*>{form.Depart_A, form.Locator_A, form.Mode_A, form.Activite_A,
-                                                        form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
-                                                        form.Prenom_A, form.QTH_A, form.Remarques_A})
-    field->setEnabled(false);
+  closeFieldsOpenedInTurn(form);
   awaitInput(form.Indicatif_A);
 
   form.Enregistrer->setEnabled(false);
-  for (QPushButton* button : {form.Annuler, form.Recherche, form.Editer, form.Effacer}) button->setEnabled(true);
+  enableButtonsAtRest(form);
   form.Frame4->setTitle(cancelFrame4Caption(view.french(), state.QsoCount));
 }
 

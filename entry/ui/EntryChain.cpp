@@ -117,15 +117,12 @@ void EntryChain::installKeys() {
 }
 
 void EntryChain::installGuards() {
-  guard(form_.Indicatif_A, true);
-  guard(form_.Prenom_A, true);
-  guard(form_.QTH_A, true);
-  guard(form_.Remarques_A, true);
-  for (QLineEdit* field : {form_.Depart_A, form_.Locator_A, form_.Date_A, form_.Debut_A, form_.Fin_A, form_.RSTR_A,
-                           form_.RSTE_A, form_.Distance_A, form_.Azimut_A})
-    guard(field, false);
-  for (QComboBox* combo : {form_.Bande_A, form_.Mode_A, form_.Activite_A})
-    if (combo->lineEdit() != nullptr) guard(combo->lineEdit(), false);
+  for (const EntryField& field : form_.fields()) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field.control))
+      guard(edit, field.capitals);
+    else if (QLineEdit* text = qobject_cast<QComboBox*>(field.control)->lineEdit(); text != nullptr)
+      guard(text, field.capitals);
+  }
 }
 
 void EntryChain::guard(QLineEdit* field, bool capitals) {

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
+#include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "platform/Cp1252.h"
 
@@ -12,7 +14,36 @@ std::string fieldText(const QLineEdit* field) { return Cp1252::fromQString(field
 
 std::string fieldText(const QComboBox* combo) { return Cp1252::fromQString(combo->currentText()); }
 
+namespace {
+
+// What a field shows: a line edit's text, an editable combo's current text.
+QString shownText(const QWidget* field) {
+  if (const auto* combo = qobject_cast<const QComboBox*>(field)) return combo->currentText();
+  return qobject_cast<const QLineEdit*>(field)->text();
+}
+
+}  // namespace
+
+std::string fieldText(const QWidget* field) { return Cp1252::fromQString(shownText(field)); }
+
 void setFieldText(QLineEdit* field, std::string_view bytes) { field->setText(Cp1252::toQString(bytes)); }
+
+QsoFields contactOfForm(const EntryForm& form) {
+  QsoFields contact;
+  for (const EntryField& field : form.fields()) {
+    if (field.holds == EntryField::Holds::ItemIndex)
+      contact.*field.text = std::to_string(qobject_cast<const QComboBox*>(field.control)->currentIndex());
+    else
+      contact.*field.text = fieldText(field.control);
+  }
+  return contact;
+}
+
+std::optional<QString> unencodableInForm(const EntryForm& form) {
+  for (const EntryField& field : form.fields())
+    if (std::optional<QString> bad = Cp1252::firstUnencodable(shownText(field.control))) return bad;
+  return std::nullopt;
+}
 
 void setComboText(QComboBox* combo, std::string_view bytes) {
   const QString text = Cp1252::toQString(bytes);
@@ -35,6 +66,15 @@ bool selectComboIndex(QComboBox* combo, int index) {
   if (index < 0 || index >= combo->count()) return false;
   combo->setCurrentIndex(index);
   return true;
+}
+
+void closeFieldsOpenedInTurn(const EntryForm& form) {
+  for (const EntryField& field : form.fields())
+    if (field.opensInTurn) field.control->setEnabled(false);
+}
+
+void enableButtonsAtRest(const EntryForm& form) {
+  for (QPushButton* button : {form.Annuler, form.Recherche, form.Editer, form.Effacer}) button->setEnabled(true);
 }
 
 void awaitInput(QWidget* field) {

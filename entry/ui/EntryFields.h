@@ -4,8 +4,11 @@
 // opened, coloured and focused).
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/QsoRecord.h"
 
 class QComboBox;
 class QLineEdit;
@@ -13,12 +16,22 @@ class QWidget;
 
 namespace brivant {
 
+struct EntryForm;
+
 // The text of a field or of an editable combo, in Windows-1252 bytes.  A
 // character 1252 cannot hold comes back as '?': the entry refuses such
 // characters when typed or pasted, so none should be there.
 std::string fieldText(const QLineEdit* field);
 std::string fieldText(const QComboBox* combo);
+std::string fieldText(const QWidget* field);  // either of the two
 void setFieldText(QLineEdit* field, std::string_view bytes);
+
+// The contact the form holds: each field's text, and Activite_A's item
+// number as the activity.
+QsoFields contactOfForm(const EntryForm& form);
+// The first character 1252 cannot hold in any field of the form (pasted in
+// past the guards); nothing when every text can be saved.
+std::optional<QString> unencodableInForm(const EntryForm& form);
 
 // Shows the text in an editable combo, choosing the item of that text when
 // there is one (so that its index is the one stored), else only the text.
@@ -28,6 +41,14 @@ void setComboText(QComboBox* combo, std::string_view bytes);
 int matchComboItem(QComboBox* combo);
 // Makes the item at index current when there is one; false otherwise.
 bool selectComboIndex(QComboBox* combo, int index);
+
+// Closes the fields that open one by one as the entry moves on, for a new
+// contact that starts at the callsign.
+void closeFieldsOpenedInTurn(const EntryForm& form);
+
+// The buttons of an entry at rest (Annuler, Recherche, Editer, Effacer)
+// enabled again after an edit or a cancellation.
+void enableButtonsAtRest(const EntryForm& form);
 
 // The field awaiting input: enabled, light green, focused.
 void awaitInput(QWidget* field);

@@ -31,38 +31,11 @@ namespace {
 
 void progress(const EntryForm& form, int step) { form.NB_Debug->setText(QString::number(step)); }
 
-// Every text the record is made of; the first character 1252 cannot hold,
-// when one slipped in.
-std::optional<QString> unencodableInFields(const EntryForm& form) {
-  for (const QLineEdit* field :
-       {form.Date_A, form.Indicatif_A, form.Debut_A, form.Fin_A, form.Depart_A, form.Locator_A, form.RSTE_A,
-        form.RSTR_A, form.QTH_A, form.Prenom_A, form.Distance_A, form.Azimut_A, form.Remarques_A})
-    if (std::optional<QString> bad = Cp1252::firstUnencodable(field->text())) return bad;
-  for (const QComboBox* combo : {form.Bande_A, form.Mode_A, form.Activite_A})
-    if (std::optional<QString> bad = Cp1252::firstUnencodable(combo->currentText())) return bad;
-  return std::nullopt;
-}
-
-EntryTexts entryTexts(const EntryForm& form) {
-  EntryTexts t;
-  t.date = fieldText(form.Date_A);
-  t.callsign = fieldText(form.Indicatif_A);
-  t.start = fieldText(form.Debut_A);
-  t.end = fieldText(form.Fin_A);
-  t.departement = fieldText(form.Depart_A);
-  t.locator = fieldText(form.Locator_A);
-  t.band = fieldText(form.Bande_A);
-  t.mode = fieldText(form.Mode_A);
-  t.rstSent = fieldText(form.RSTE_A);
-  t.rstReceived = fieldText(form.RSTR_A);
-  t.qth = fieldText(form.QTH_A);
-  t.firstName = Cp1252::upper(fieldText(form.Prenom_A));
-  t.distance = fieldText(form.Distance_A);
-  t.azimuth = fieldText(form.Azimut_A);
-  t.activity = fieldText(form.Activite_A);
-  t.activityIndex = form.Activite_A->currentIndex();
-  t.castleName = fieldText(form.Remarques_A);
-  return t;
+// The contact of the form as it is saved: first names are stored in capitals.
+QsoFields contactToSave(const EntryForm& form) {
+  QsoFields contact = contactOfForm(form);
+  contact.firstName = Cp1252::upper(contact.firstName);
+  return contact;
 }
 
 // A reference list that cannot be written must not cost the contact: the
@@ -71,29 +44,29 @@ void reportListError(const MainView& view, const Status& status) {
   if (!status) view.tell(runtimeErrorMessage(status.error().number));
 }
 
-bool saveNewContact(const MainView& view, EntryTexts& texts) {
+bool saveNewContact(const MainView& view, QsoFields& contact) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
   progress(form, 2);
 
   ContactFileJobs jobs;
-  jobs.firstNameLine = firstNameLine(texts.callsign, texts.departement, texts.firstName);
+  jobs.firstNameLine = firstNameLine(contact.callsign, contact.departement, contact.firstName);
   jobs.firstNameMissing = state.FirstNameMissing;
   if (state.EntryCall.size() <= DirectoryCallWidth) {
     if (const std::optional<QString> question = directoryQuestion(
-            fr, state.EntryCall, state.EntryDept, state.DirectoryDept, state.DirectoryLocator, texts.locator);
+            fr, state.EntryCall, state.EntryDept, state.DirectoryDept, state.DirectoryLocator, contact.locator);
         question && state.dialogs.yesNo(*question)) {
       progress(form, 3);
-      jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, texts.locator};
+      jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, contact.locator};
     }
   }
   if (departementFlagIsNew(state.DeptBandFlag)) {
     progress(form, 4);
-    jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, texts.mode};
+    jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, contact.mode};
   }
   if (state.NewPrefixConfirmed == "O")
-    jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, texts.mode};
+    jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, contact.mode};
 
   const ContactFileOutcome updated = updateContactFiles(state.programDir, state.StationCall, jobs);
   reportListError(view, updated.firstNames);
@@ -115,19 +88,19 @@ bool saveNewContact(const MainView& view, EntryTexts& texts) {
   }
 
   progress(form, 6);
-  state.GridBand = texts.band;
-  if (!view.main.Affiche_Departements(state.GridBand, texts.mode)) return false;
-  form.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, texts.mode));
+  state.GridBand = contact.band;
+  if (!view.main.Affiche_Departements(state.GridBand, contact.mode)) return false;
+  form.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, contact.mode));
 
   const bool automatic = view.main.automaticDate();
   if (automatic) {
     state.EntryEnd = currentTime(state.clock, view.main.utcTime()).substr(0, 5);
-    texts.end = state.EntryEnd;
-    setFieldText(form.Fin_A, texts.end);
+    contact.end = state.EntryEnd;
+    setFieldText(form.Fin_A, contact.end);
   }
   form.Label26->setVisible(false);
 
-  const std::optional<std::string> record = newContactRecord(texts, state.EntryPrefix, state.QsoPoints);
+  const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
   if (!record) return false;  // the fields were checked to fit before anything was written
   state.CurrentRecord = *record;
   form.Enregistrer->setText(nextQsoCaption(fr));
@@ -156,13 +129,13 @@ bool saveNewContact(const MainView& view, EntryTexts& texts) {
   return true;
 }
 
-bool saveEditedContact(const MainView& view, Maintenance& maintenance, const EntryTexts& texts) {
+bool saveEditedContact(const MainView& view, Maintenance& maintenance, const QsoFields& contact) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
   progress(form, 9);
-  state.QsoPoints = editedContactPoints(texts.band, texts.distance, state.QsoPoints);
-  const std::optional<std::string> record = editedContactRecord(texts, state.EditedLine, state.QsoPoints);
+  state.QsoPoints = editedContactPoints(contact.band, contact.distance, state.QsoPoints);
+  const std::optional<std::string> record = editedContactRecord(contact, state.EditedLine, state.QsoPoints);
   if (!record) return false;  // the fields were checked to fit before anything was written
   state.CurrentRecord = *record;
 
@@ -178,12 +151,10 @@ bool saveEditedContact(const MainView& view, Maintenance& maintenance, const Ent
 
   form.Indicatif_A->setEnabled(true);
   form.Bande_A->setEnabled(true);
-  for (QWidget* field : std::initializer_list<QWidget*>{form.Depart_A, form.Locator_A, form.Mode_A, form.Activite_A,
-                                                        form.Date_A, form.Debut_A, form.Fin_A, form.RSTR_A, form.RSTE_A,
-                                                        form.Prenom_A, form.QTH_A, form.Remarques_A, form.Enregistrer})
-    field->setEnabled(false);
+  closeFieldsOpenedInTurn(form);
+  form.Enregistrer->setEnabled(false);
   form.Enregistrer->setText(nextQsoCaption(fr));
-  for (QPushButton* button : {form.Recherche, form.Annuler, form.Editer, form.Effacer}) button->setEnabled(true);
+  enableButtonsAtRest(form);
   state.EntryEditing = false;
   Liste_QSO_Click(view);
 
@@ -199,15 +170,15 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
-  if (const std::optional<QString> bad = unencodableInFields(form)) {
+  if (const std::optional<QString> bad = unencodableInForm(form)) {
     view.tell(unencodableCharacterMessage(fr, *bad));
     return;
   }
-  EntryTexts texts = entryTexts(form);
+  QsoFields contact = contactToSave(form);
   progress(form, 1);
   // Everything that can refuse the save is looked at before any file changes.
   const bool endStamped = !state.EntryEditing && view.main.automaticDate();
-  for (const QString& refusal : {saveFormMessage(texts, fr), savedFieldsMessage(texts, fr, endStamped)}) {
+  for (const QString& refusal : {saveFormMessage(contact, fr), savedFieldsMessage(contact, fr, endStamped)}) {
     if (!refusal.isEmpty()) {
       view.tell(refusal);
       return;
@@ -218,13 +189,13 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
     return;
   }
 
-  setFieldText(form.Prenom_A, texts.firstName);
+  setFieldText(form.Prenom_A, contact.firstName);
   if (state.EntryEditing)
-    reportListError(view,
-                    Ajoute_Prenom(state.programDir, firstNameLine(texts.callsign, texts.departement, texts.firstName),
-                                  state.FirstNameMissing));
+    reportListError(
+        view, Ajoute_Prenom(state.programDir, firstNameLine(contact.callsign, contact.departement, contact.firstName),
+                            state.FirstNameMissing));
 
-  const bool saved = state.EntryEditing ? saveEditedContact(view, maintenance, texts) : saveNewContact(view, texts);
+  const bool saved = state.EntryEditing ? saveEditedContact(view, maintenance, contact) : saveNewContact(view, contact);
   if (saved) resetForNextContact(view);
 }
 

@@ -174,5 +174,65 @@ TEST(QsoRecord, CutsTolerateShortAndDamagedLines) {
   EXPECT_EQ(rightAligned(123456, 5), "123456");
 }
 
+TEST(QsoRecord, EveryFieldComesBackFromItsColumns) {
+  QsoFields f;
+  f.date = "06/06/26";
+  f.callsign = "F5ABCDEFGHIJ";  // 12 characters, touching the start time
+  f.start = "10:15";
+  f.end = "10:17";
+  f.departement = "2a";
+  f.locator = "JN18EU";
+  f.band = "144 Mhz";
+  f.mode = "CW";
+  f.rstSent = "599";
+  f.rstReceived = "579";
+  f.qth = "59045";
+  f.dfcfReference = true;
+  f.firstName = "JEAN-CHRISTOPHE";
+  f.points = "312";
+  f.marker = "3                   ";
+  f.distance = "312";
+  f.azimuth = "45";
+  f.activity = "1";
+  f.castleName = "C. DE LA ROCHE";
+  const std::string line = QsoListLine(1234, *buildQsoRecord(f));
+  const QsoFields c = contactOfListLine(line);
+  EXPECT_EQ(listNumberText(line), "1234");
+  EXPECT_EQ(c.date, "06/06/26");
+  EXPECT_EQ(c.callsign, "F5ABCDEFGHIJ");
+  EXPECT_EQ(c.start, "10:15");
+  EXPECT_EQ(c.end, "10:17");
+  EXPECT_EQ(c.departement, "2a");
+  EXPECT_EQ(c.locator, "JN18EU");
+  EXPECT_EQ(c.band, "144 Mhz");
+  EXPECT_EQ(c.mode, "CW");
+  EXPECT_EQ(c.rstSent, "599");
+  EXPECT_EQ(c.rstReceived, "579");
+  EXPECT_EQ(c.qth, "DFCF 59045");
+  EXPECT_FALSE(c.dfcfReference);
+  EXPECT_EQ(c.firstName, "JEAN-CHRISTOPHE");
+  EXPECT_EQ(c.points, "312");
+  EXPECT_EQ(c.marker, "3                   ");
+  EXPECT_EQ(c.distance, "312");
+  EXPECT_EQ(c.azimuth, "45");
+  EXPECT_EQ(activityIndexOf(c), 1);
+  EXPECT_EQ(c.castleName, "C. DE LA ROCHE");
+  // Built again, the contact gives the same line.
+  EXPECT_EQ(QsoListLine(1234, *buildQsoRecord(c)), line);
+}
+
+TEST(QsoRecord, ShortLineAndOddActivity) {
+  const QsoFields c = contactOfListLine("   12 06/06/26  F5ABC");
+  EXPECT_EQ(listNumberText("   12 06/06/26  F5ABC"), "12");
+  EXPECT_EQ(c.callsign, "F5ABC");
+  EXPECT_EQ(c.band, "");
+  EXPECT_EQ(activityIndexOf(c), 0);
+  QsoFields odd;
+  for (const auto& [activity, index] : {std::pair{"1 ", 1}, {" 1", 1}, {"x", 0}, {"-1", -1}, {"", 0}}) {
+    odd.activity = activity;
+    EXPECT_EQ(activityIndexOf(odd), index) << activity;
+  }
+}
+
 }  // namespace
 }  // namespace brivant

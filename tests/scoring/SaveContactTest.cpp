@@ -10,8 +10,8 @@
 namespace brivant {
 namespace {
 
-EntryTexts frenchCastle() {
-  EntryTexts t;
+QsoFields frenchCastle() {
+  QsoFields t;
   t.date = "06/06/26";
   t.callsign = "F5ABC";
   t.start = "10:15";
@@ -24,14 +24,13 @@ EntryTexts frenchCastle() {
   t.rstReceived = "57";
   t.qth = "59045";
   t.firstName = "JEAN";
-  t.activity = "CHATEAU";
-  t.activityIndex = 1;
+  t.activity = "1";  // Activite_A's item: CHATEAU
   t.castleName = "C. DE LILLE";
   return t;
 }
 
 TEST(SaveContact, DateAndStartTimeFormsComeFirst) {
-  EntryTexts t = frenchCastle();
+  QsoFields t = frenchCastle();
   EXPECT_EQ(saveFormMessage(t, true), QString());
   t.date = "6/06/26";
   EXPECT_EQ(saveFormMessage(t, true), QStringLiteral("Attention le format date doit etre jj/mm/aa"));
@@ -44,7 +43,7 @@ TEST(SaveContact, DateAndStartTimeFormsComeFirst) {
 }
 
 TEST(SaveContact, NewContactRecordTakesDfcfForFrenchCastlesOnly) {
-  const EntryTexts t = frenchCastle();
+  const QsoFields t = frenchCastle();
   const std::string record = *newContactRecord(t, "F", "3");
   EXPECT_EQ(record.size(), 199u);
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Qth), "DFCF 59045");
@@ -54,14 +53,13 @@ TEST(SaveContact, NewContactRecordTakesDfcfForFrenchCastlesOnly) {
   EXPECT_EQ(recordField(record, QsoLayout::Activity), "1 ");
   EXPECT_EQ(recordFieldTrimmed(*newContactRecord(t, "TM", "3"), QsoLayout::Qth), "DFCF 59045");
   EXPECT_EQ(recordFieldTrimmed(*newContactRecord(t, "TH", "3"), QsoLayout::Qth), "59045");
-  EntryTexts plain = t;
-  plain.activity = "QSO";
-  plain.activityIndex = 0;
+  QsoFields plain = t;
+  plain.activity = "0";  // QSO
   EXPECT_EQ(recordFieldTrimmed(*newContactRecord(plain, "F", "3"), QsoLayout::Qth), "59045");
 }
 
 TEST(SaveContact, EditedRecordKeepsMarkerAndStoredReference) {
-  EntryTexts t = frenchCastle();
+  QsoFields t = frenchCastle();
   t.qth = "DFCF 59045";
   t.callsign = "f5abc";
   t.band = "144 Mhz";
@@ -82,36 +80,36 @@ TEST(SaveContact, EditedRecordKeepsMarkerAndStoredReference) {
 }
 
 TEST(SaveContact, FieldsAreCheckedAgainBeforeAnythingIsWritten) {
-  EntryTexts t = frenchCastle();
+  QsoFields t = frenchCastle();
   t.qth = "DFCF 59045";
   EXPECT_EQ(savedFieldsMessage(t, true, false), QString());
   const auto refusal = [](auto change) {
-    EntryTexts e = frenchCastle();
+    QsoFields e = frenchCastle();
     e.qth = "DFCF 59045";
     change(e);
     return savedFieldsMessage(e, false, false);
   };
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign = "F5ABCDEFGHIJK"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.callsign = "F5ABCDEFGHIJK"; }),
             QStringLiteral("Caution 12 characters maximum for the callsign"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.band = "10 Mhz"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.band = "10 Mhz"; }),
             QStringLiteral("Caution You can only select the bands proposed"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.mode = "FM"; }), QStringLiteral("Attention mode must be only SSB or CW"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = "1016"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.mode = "FM"; }), QStringLiteral("Attention mode must be only SSB or CW"));
+  EXPECT_EQ(refusal([](QsoFields& e) { e.end = "1016"; }),
             QStringLiteral("Caution 5 characters for time(format hh/mm)"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.end = ""; }), QStringLiteral("Caution you must enter the end time of QSO"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.locator = "JO10AA12"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.end = ""; }), QStringLiteral("Caution you must enter the end time of QSO"));
+  EXPECT_EQ(refusal([](QsoFields& e) { e.locator = "JO10AA12"; }),
             QStringLiteral("Caution 6 characters maximum for the locator"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.activityIndex = -1; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.activity = "-1"; }),
             QStringLiteral("Caution activity must be only CHATEAU or QSO"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.qth = "DFCF 1234567890123456"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.qth = "DFCF 1234567890123456"; }),
             QStringLiteral("Caution 15 characters maximum for the Castle Reference"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.castleName = std::string(31, 'C'); }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.castleName = std::string(31, 'C'); }),
             QStringLiteral("Caution maximum 30 characters for the name of the Castel"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.callsign.clear(); }), QStringLiteral("Please you must enter a callsign"));
-  EXPECT_EQ(refusal([](EntryTexts& e) { e.rstSent = "123456789"; }),
+  EXPECT_EQ(refusal([](QsoFields& e) { e.callsign.clear(); }), QStringLiteral("Please you must enter a callsign"));
+  EXPECT_EQ(refusal([](QsoFields& e) { e.rstSent = "123456789"; }),
             QStringLiteral("Caution 8 characters maximum for the report sent"));
   // An end time the save stamps from the clock is not looked at.
-  EntryTexts fresh = frenchCastle();
+  QsoFields fresh = frenchCastle();
   fresh.end.clear();
   EXPECT_EQ(savedFieldsMessage(fresh, false, true), QString());
   EXPECT_EQ(savedFieldsMessage(fresh, false, false), QStringLiteral("Caution you must enter the end time of QSO"));
