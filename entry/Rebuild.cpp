@@ -22,10 +22,9 @@ namespace {
 // The rebuild rewrote its files through this one temporary file, one after
 // the other; it still does, once per file.
 constexpr std::string_view RebuildTemporary = "Temporaire.txt";
-constexpr std::string_view ResetTemporary = "Temporaire.txt";
 
 // What the rebuild reads from one logged contact.
-struct LoggedContact {
+struct TallyContact {
   std::string_view callsign;  // columns 11-22
   std::string departement;    // columns 37-38, upper-cased
   std::string_view band;      // columns 50-57
@@ -33,8 +32,8 @@ struct LoggedContact {
   char marker = ' ';          // column 135
 };
 
-LoggedContact readContact(std::string_view line) {
-  LoggedContact contact;
+TallyContact readContact(std::string_view line) {
+  TallyContact contact;
   contact.callsign = trimmedField(line, QsoLayout::Callsign.column, QsoLayout::Callsign.width);
   contact.departement = Cp1252::upperAscii(trimmedField(line, QsoLayout::Departement.column, 2));
   contact.band = trimmedField(line, QsoLayout::Band.column, QsoLayout::Band.width);
@@ -99,7 +98,7 @@ class DeptIndex {
 // main prefix, whose first line is marked on the band.  A callsign in no line
 // is its own key: it then marks nothing (never the previous contact's
 // entity) and lands in the absent list.
-void Reconstruit_Prefixes(Tally& tally, const PrefixIndex& index, const LoggedContact& contact,
+void Reconstruit_Prefixes(Tally& tally, const PrefixIndex& index, const TallyContact& contact,
                           std::vector<std::string>& absent, std::vector<std::string>& unknown) {
   tally.rewritten = true;
   std::string key(contact.callsign);
@@ -120,7 +119,7 @@ void Reconstruit_Prefixes(Tally& tally, const PrefixIndex& index, const LoggedCo
 // One contact on the departement tally of its mode: the band's flag becomes
 // the higher level of the flag and the contact's marker.  A marker that is no
 // level 1-4 (a damaged line) counts as "1": the contact was made.
-void Reconstruit_Departements(Tally& tally, const DeptIndex& index, const LoggedContact& contact) {
+void Reconstruit_Departements(Tally& tally, const DeptIndex& index, const TallyContact& contact) {
   tally.rewritten = true;
   if (contact.departement.empty()) return;  // a station abroad: no departement
   const std::optional<std::size_t> line = index.firstMatch(contact.departement);
@@ -166,7 +165,7 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
   Result<Tally> deptTemplate = loadTemplate(programDir / std::string(DepartementTemplate));
   if (!deptTemplate) return deptTemplate.error();
 
-  std::vector<LoggedContact> contacts;
+  std::vector<TallyContact> contacts;
   scanLines(*log, [&](std::string_view line) {
     contacts.push_back(readContact(line));
     return true;
@@ -180,14 +179,14 @@ Result<RebuildOutcome> rebuildTallies(const fs::path& programDir, std::string_vi
   std::array<Tally, 2> deptTallies{*deptTemplate, *deptTemplate};
   for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
     absent.clear();  // the list ends with the last pass's keys
-    for (const LoggedContact& contact : contacts) {
+    for (const TallyContact& contact : contacts) {
       // A line without a callsign is no contact: it has no prefix to look up.
       if (contact.mode != ModeLabels[m] || contact.callsign.empty()) continue;
       Reconstruit_Prefixes(prefixTallies[m], prefixIndex, contact, absent, outcome.unknownCallsigns);
     }
   }
   for (std::size_t m = 0; m < ModeLabels.size(); ++m) {
-    for (const LoggedContact& contact : contacts)
+    for (const TallyContact& contact : contacts)
       if (contact.mode == ModeLabels[m]) Reconstruit_Departements(deptTallies[m], deptIndex, contact);
   }
 
@@ -211,60 +210,5 @@ QString missingDeptTemplateMessage(bool /*french*/) {
 QString updatingCaption() { return QStringLiteral("Morvex"); }
 QString updatingFilesText(bool french) { return pick(french, "Mise a jour des fichiers", "Update files"); }
 QString updatingWhatText(bool french) { return pick(french, "Prefixes et Départements", "Prefix and Department"); }
-
-Status resetStationFiles(const fs::path& programDir, std::string_view call) {
-  const std::array<StationFile, StationFileCount> files = stationFiles(programDir, call);
-  for (const StationFile& file : files) {
-    const fs::path from = programDir / std::string(file.templateName);
-    if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
-  }
-  for (const StationFile& file : files) {
-    // The template station's log is the template itself: emptying it is what
-    // copying an empty log over it means.
-    const bool templateLog = file.templateName == LogTemplate && call == "FXXXX";
-    Status done = templateLog
-                      ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), file.path, {})
-                      : TextFile::copy(programDir / std::string(file.templateName), file.path);
-    if (!done) return done;
-  }
-  return {};
-}
-
-QString resetQuestion(bool french, std::string_view call) {
-  return pick(french, "!!! ATTENTION !!! tout les fichiers %1 vont etre effacé , Continuer ?",
-              "!!! WARNING!!! all files %1 will be deleted, continue?")
-      .arg(Cp1252::toQString(call));
-}
-
-Status Copie_Securite(const fs::path& programDir, std::string_view call) {
-  Status first;
-  for (const StationFile& file : stationFiles(programDir, call)) {
-    fs::path backup = file.path;
-    Status done = TextFile::copy(file.path, backup.replace_extension(".bak"));
-    if (!done && first) first = done;
-  }
-  return first;
-}
-
-QString backupReminder(bool french, std::string_view call, std::string_view jncDate, const fs::path& programDir) {
-  // The names the sheet and the listing are saved under.
-  const QString sheetName = Cp1252::toQString(jncFileName(call, "Recapitulatif", jncDate));
-  const QString logName = Cp1252::toQString(jncFileName(call, "Log", jncDate));
-  const QString folder = QString::fromStdString(programDir.string());
-  return pick(french,
-              "N'oubliez pas d'envoyer les fichiers suivants au correcteur des logs de la JNC :\r\n\r\n"
-              "Fichier 1 : Exemple '%1'\r\n"
-              "Pour cela allez dans 'Recapitulatif JNC' puis 'Enregistrez'\r\n\r\n"
-              "Fichier 2 : Exemple '%2'\r\n"
-              "Pour cela allez dans 'Log JNC' puis 'Enregistrez'\r\n\r\n"
-              "Ces fichiers se trouvent dans le répertoire '%3'",
-              "Do not forget to send the following files to the JNC log checker:\r\n\r\n"
-              "File 1: Example %1\r\n"
-              "To do this go to 'Recapitulatif JNC' then 'Save'\r\n\r\n"
-              "File 2 : Exemple '%2'\r\n"
-              "To do this go to 'Log JNC' then 'Save'\r\n\r\n"
-              "These files are located in the directory '%3'")
-      .arg(sheetName, logName, folder);
-}
 
 }  // namespace brivant

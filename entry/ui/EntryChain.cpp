@@ -246,21 +246,31 @@ void EntryChain::Indicatif_A_Enter() {
 }
 
 bool EntryChain::lookUpStation() {
-  const bool fr = french();
-  // The first-name list may already know the operator and the departement.
-  if (const Result<FirstNameEntry> known = Cherche_Prenom(state_.programDir, state_.EntryCall); !known) {
-    view_.tell(firstNameListMessage(fr));
-  } else {
-    state_.FirstNameMissing = !known->found;
-    if (known->found) {
-      form_.Depart_A->setEnabled(true);
-      setFieldText(form_.Depart_A, known->departement);
-      form_.Prenom_A->setEnabled(true);
-      setFieldText(form_.Prenom_A, known->firstName);
-    }
-  }
+  lookUpFirstName();
+  if (!lookUpPrefix()) return false;
+  lookUpDirectory();
+  return true;
+}
 
-  // The prefix, then the entity's main line, which holds the band's flag.
+// The first-name list may already know the operator and the departement.
+void EntryChain::lookUpFirstName() {
+  const Result<FirstNameEntry> known = Cherche_Prenom(state_.programDir, state_.EntryCall);
+  if (!known) {
+    view_.tell(firstNameListMessage(french()));
+    return;
+  }
+  state_.FirstNameMissing = !known->found;
+  if (!known->found) return;
+  form_.Depart_A->setEnabled(true);
+  setFieldText(form_.Depart_A, known->departement);
+  form_.Prenom_A->setEnabled(true);
+  setFieldText(form_.Prenom_A, known->firstName);
+}
+
+// The prefix, then the entity's main line, which holds the band's flag; a
+// prefix new on this band and mode is confirmed by the operator.
+bool EntryChain::lookUpPrefix() {
+  const bool fr = french();
   const std::string band = state_.EntryBand;
   const std::string mode = fieldText(form_.Mode_A);
   state_.NewPrefixConfirmed = "N";
@@ -275,26 +285,29 @@ bool EntryChain::lookUpStation() {
     view_.tell(unknownPrefixMessage(fr));
     state_.EntryPrefix.clear();
     state_.EntryMainPrefix.clear();
-  } else {
-    PrefixLookup entity = *own;
-    const Result<PrefixLookup> mainLine =
-        Cherche_Prefixe(state_.programDir, state_.StationCall, own->mainPrefix, band, mode);
-    if (!mainLine) {
-      main_.raiseFileError(mainLine.error(), MissingFileLabel::PrefixTallies);
-      return false;
-    }
-    if (mainLine->found)
-      entity = *mainLine;
-    else
-      view_.tell(unknownPrefixMessage(fr));
-    state_.EntryPrefix = entity.prefix;
-    state_.EntryMainPrefix = entity.mainPrefix;
-    if (entity.flag == "0")
-      state_.NewPrefixConfirmed =
-          state_.dialogs.yesNo(newPrefixQuestion(fr, state_.EntryPrefix, entity.entityName)) ? "O" : "N";
+    return true;
   }
+  PrefixLookup entity = *own;
+  const Result<PrefixLookup> mainLine =
+      Cherche_Prefixe(state_.programDir, state_.StationCall, own->mainPrefix, band, mode);
+  if (!mainLine) {
+    main_.raiseFileError(mainLine.error(), MissingFileLabel::PrefixTallies);
+    return false;
+  }
+  if (mainLine->found)
+    entity = *mainLine;
+  else
+    view_.tell(unknownPrefixMessage(fr));
+  state_.EntryPrefix = entity.prefix;
+  state_.EntryMainPrefix = entity.mainPrefix;
+  if (entity.flag == "0")
+    state_.NewPrefixConfirmed =
+        state_.dialogs.yesNo(newPrefixQuestion(fr, state_.EntryPrefix, entity.entityName)) ? "O" : "N";
+  return true;
+}
 
-  // The directory's departement and locator for the station.
+// The directory's departement and locator for the station.
+void EntryChain::lookUpDirectory() {
   const DirectoryEntry directory = Cherche_Nomenclature(state_.programDir, state_.EntryCall);
   state_.EntryDept = directory.departement;
   state_.EntryLocator = directory.locator;
@@ -302,7 +315,6 @@ bool EntryChain::lookUpStation() {
   state_.DirectoryLocator = state_.EntryLocator;
   state_.EntryDept = shownDepartement(state_.EntryDept);
   setFieldText(form_.Locator_A, state_.EntryLocator);
-  return true;
 }
 
 void EntryChain::Indicatif_A_Escape() {

@@ -57,8 +57,12 @@ class EntryChain final : public QObject {
   // A typed character 1252 cannot hold: refused before it reaches the field.
   bool refusesKey(const QKeyEvent& event);
   void refuseCharacter(const QString& character);
-  // The lookups of an accepted callsign; false when the program must stop.
+  // The lookups of an accepted callsign (first-name list, prefix tally,
+  // directory); false when the program must stop.
   bool lookUpStation();
+  void lookUpFirstName();
+  bool lookUpPrefix();
+  void lookUpDirectory();
   void refuse(EntryMessage message, const std::string& departement = {});
   bool french() const;
 

@@ -11,6 +11,7 @@
 #include "core/Station.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
+#include "entry/Maintenance.h"
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
 #include "entry/ui/Chargement.h"

@@ -44,89 +44,120 @@ void reportListError(const MainView& view, const Status& status) {
   if (!status) view.tell(runtimeErrorMessage(status.error().number));
 }
 
-bool saveNewContact(const MainView& view, QsoFields& contact) {
-  AppState& state = view.state;
-  const EntryForm& form = view.form;
-  const bool fr = view.french();
-  progress(form, 2);
-
+// The files a new contact updates besides the log, each only when asked for;
+// the directory only when the operator agrees to the question.
+ContactFileJobs jobsOfNewContact(const MainView& view, const QsoFields& contact) {
+  const AppState& state = view.state;
   ContactFileJobs jobs;
   jobs.firstNameLine = firstNameLine(contact.callsign, contact.departement, contact.firstName);
   jobs.firstNameMissing = state.FirstNameMissing;
   if (state.EntryCall.size() <= DirectoryCallWidth) {
-    if (const std::optional<QString> question = directoryQuestion(
-            fr, state.EntryCall, state.EntryDept, state.DirectoryDept, state.DirectoryLocator, contact.locator);
+    if (const std::optional<QString> question =
+            directoryQuestion(view.french(), state.EntryCall, state.EntryDept, state.DirectoryDept,
+                              state.DirectoryLocator, contact.locator);
         question && state.dialogs.yesNo(*question)) {
-      progress(form, 3);
+      progress(view.form, 3);
       jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, contact.locator};
     }
   }
   if (departementFlagIsNew(state.DeptBandFlag)) {
-    progress(form, 4);
+    progress(view.form, 4);
     jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, contact.mode};
   }
   if (state.NewPrefixConfirmed == "O")
     jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, contact.mode};
+  return jobs;
+}
 
-  const ContactFileOutcome updated = updateContactFiles(state.programDir, state.StationCall, jobs);
+// What the updates of the lists and tallies mean for the save: a list that
+// could not be written is only told; a tally that could not be raises the
+// missing-file window or ends the program (false).  The prefix flagged
+// becomes EntryPrefix.
+bool reportFileUpdates(const MainView& view, const ContactFileOutcome& updated) {
   reportListError(view, updated.firstNames);
   reportListError(view, updated.directory);
   if (!updated.departement) {
     view.main.raiseFileError(updated.departement.error(), MissingFileLabel::DepartementTallies);
     return false;
   }
-  if (updated.prefix) {
-    const Result<PrefixLookup>& marked = *updated.prefix;
-    if (!marked) {
-      view.main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
-      return false;
-    }
-    if (marked->found)
-      state.EntryPrefix = marked->prefix;
-    else
-      view.tell(unknownPrefixSaveMessage(fr));
+  if (!updated.prefix) return true;
+  const Result<PrefixLookup>& marked = *updated.prefix;
+  if (!marked) {
+    view.main.raiseFileError(marked.error(), MissingFileLabel::PrefixTallies);
+    return false;
   }
+  if (marked->found)
+    view.state.EntryPrefix = marked->prefix;
+  else
+    view.tell(unknownPrefixSaveMessage(view.french()));
+  return true;
+}
 
-  progress(form, 6);
+// The grid of the contact's band and mode, with its count.
+bool showGridOfContact(const MainView& view, const QsoFields& contact) {
+  AppState& state = view.state;
   state.GridBand = contact.band;
   if (!view.main.Affiche_Departements(state.GridBand, contact.mode)) return false;
-  form.Frame3->setTitle(frame3Caption(Frame3Caller::StartUpOrSave, fr, state.DeptCount, state.EntryBand, contact.mode));
+  view.form.Frame3->setTitle(
+      frame3Caption(Frame3Caller::StartUpOrSave, view.french(), state.DeptCount, state.EntryBand, contact.mode));
+  return true;
+}
 
-  const bool automatic = view.main.automaticDate();
-  if (automatic) {
-    state.EntryEnd = currentTime(state.clock, view.main.utcTime()).substr(0, 5);
-    contact.end = state.EntryEnd;
-    setFieldText(form.Fin_A, contact.end);
-  }
-  form.Label26->setVisible(false);
+// With automatic dates the contact ends now.
+void stampEndTime(const MainView& view, QsoFields& contact) {
+  AppState& state = view.state;
+  state.EntryEnd = currentTime(state.clock, view.main.utcTime()).substr(0, 5);
+  contact.end = state.EntryEnd;
+  setFieldText(view.form.Fin_A, contact.end);
+}
 
-  const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
-  if (!record) return false;  // the fields were checked to fit before anything was written
-  state.CurrentRecord = *record;
-  form.Enregistrer->setText(nextQsoCaption(fr));
-  form.Enregistrer->setEnabled(false);
-
-  const int count = state.QsoCount + 1;
+// The record into the log and the list: appended at the end with automatic
+// dates (the list grows by one line), else inserted in date order (the list
+// is the log again).
+bool logNewRecord(const MainView& view, const std::string& record, bool automatic) {
+  AppState& state = view.state;
   if (!automatic) {
-    progress(form, 8);
+    progress(view.form, 8);
     Result<ListLines> lines =
-        Reecrit_Log(state.programDir, state.StationCall, std::string(QsoLayout::RecordLength, ' '), *record);
+        Reecrit_Log(state.programDir, state.StationCall, std::string(QsoLayout::RecordLength, ' '), record);
     if (!lines) {
       view.main.raiseFileError(lines.error(), MissingFileLabel::Log);
       return false;
     }
     view.main.showList(std::move(lines).value());
   } else {
-    progress(form, 7);
-    if (const Status added = Ajout_Log(state.programDir, state.StationCall, *record); !added) {
+    progress(view.form, 7);
+    const int count = state.QsoCount + 1;
+    if (const Status added = Ajout_Log(state.programDir, state.StationCall, record); !added) {
       view.main.raiseFileError(added.error(), MissingFileLabel::Log);
       return false;
     }
-    view.main.appendListLine(QsoListLine(count, *record));
-    form.Frame4->setTitle(frame4NumberCaption(fr, QString::number(count + 1)));
+    view.main.appendListLine(QsoListLine(count, record));
+    view.form.Frame4->setTitle(frame4NumberCaption(view.french(), QString::number(count + 1)));
   }
   view.main.selectLastQso();
   return true;
+}
+
+bool saveNewContact(const MainView& view, QsoFields& contact) {
+  AppState& state = view.state;
+  const EntryForm& form = view.form;
+  progress(form, 2);
+  const ContactFileJobs jobs = jobsOfNewContact(view, contact);
+  if (!reportFileUpdates(view, updateContactFiles(state.programDir, state.StationCall, jobs))) return false;
+
+  progress(form, 6);
+  if (!showGridOfContact(view, contact)) return false;
+  const bool automatic = view.main.automaticDate();
+  if (automatic) stampEndTime(view, contact);
+  form.Label26->setVisible(false);
+
+  const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
+  if (!record) return false;  // the fields were checked to fit before anything was written
+  state.CurrentRecord = *record;
+  form.Enregistrer->setText(nextQsoCaption(view.french()));
+  form.Enregistrer->setEnabled(false);
+  return logNewRecord(view, *record, automatic);
 }
 
 bool saveEditedContact(const MainView& view, Maintenance& maintenance, const QsoFields& contact) {

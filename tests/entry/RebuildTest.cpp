@@ -9,6 +9,7 @@
 #include <random>
 #include <thread>
 
+#include "entry/Maintenance.h"
 #include "entry/Rebuild.h"
 #include "platform/TextFile.h"
 #include "tests/entry/TallyTestData.h"
