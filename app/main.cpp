@@ -11,6 +11,7 @@
 #include "core/AppState.h"
 #include "core/ui/Main.h"
 #include "platform/Clock.h"
+#include "platform/Diagnostics.h"
 #include "platform/ProgramDir.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtDialogs.h"
@@ -36,9 +37,13 @@ int main(int argc, char** argv) {
   // One style everywhere, so that the entry colours show exactly as chosen.
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
 
+  // File and device errors are logged from here on (see the README).
+  brivant::Diagnostics::install(brivant::ProgramDir::defaultStateFolder());
+
   const std::filesystem::path programDir = brivant::ProgramDir::defaultDataFolder();
   if (const brivant::Status seeded = brivant::ProgramDir::seed(programDir, brivant::ProgramDir::installedDataFolder());
       !seeded) {
+    brivant::Diagnostics::fileError(seeded.error(), "the program folder could not be prepared");
     QMessageBox::critical(
         nullptr, QStringLiteral("Brivant"),
         QStringLiteral("Brivant cannot prepare its folder %1 (%2).")

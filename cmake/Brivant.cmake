@@ -80,7 +80,7 @@ function(brivant_test_folder name)
     target_link_libraries(${target} PRIVATE brivant_test_support ${ARG_LIBS})
   endif()
   set(home "${CMAKE_BINARY_DIR}/test-home")
-  set(env "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config"
+  set(env "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config" "XDG_STATE_HOME=${home}/state"
           "BRIVANT_FIXTURES_DIR=${BRIVANT_FIXTURES_DIR}" "BRIVANT_DATA_DIR=${BRIVANT_DATA_DIR}")
   if(ARG_WINDOWS)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")

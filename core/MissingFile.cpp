@@ -2,11 +2,15 @@
 
 #include "core/LogFile.h"
 #include "core/SettingsKeys.h"
+#include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
 
-QString runtimeErrorMessage(int number) { return QStringLiteral("Erreur N° ") + QString::number(number); }
+QString runtimeErrorMessage(const FileError& error) {
+  Diagnostics::fileError(error);
+  return QStringLiteral("Erreur N° ") + QString::number(error.number);
+}
 
 Status Initialiser(SettingsStore& store, const std::filesystem::path& programDir, std::string_view callsign) {
   if (Status saved = Settings::save(store, Settings::Common::StationCallsign, callsign, callsign); !saved) return saved;

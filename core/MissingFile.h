@@ -11,8 +11,9 @@
 
 namespace brivant {
 
-// "Erreur N° " + the error number.
-QString runtimeErrorMessage(int number);
+// "Erreur N° " + the error number, the message a file error shows.  The
+// error itself (number, file, system reason) goes into the diagnostic log.
+QString runtimeErrorMessage(const FileError& error);
 
 // What Err_Departement shows after the callsign, by the file found missing.
 namespace MissingFileLabel {

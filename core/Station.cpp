@@ -7,6 +7,7 @@
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -123,6 +124,12 @@ QString missingTemplateMessage(bool french, const fs::path& programDir) {
   return text;
 }
 
+QString stationFilesErrorMessage(bool french, const FileError& error, const fs::path& programDir) {
+  if (error.number != FileNotFound) return runtimeErrorMessage(error);
+  Diagnostics::fileError(error, "a station template is missing");
+  return missingTemplateMessage(french, programDir);
+}
+
 std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign, std::string_view jncDate) {
   namespace C = Settings::Common;
   namespace S = Settings::Station;
@@ -168,8 +175,7 @@ StationValidation Validation(AppState& state, std::string_view typedCallsign, st
 
   if (outcome.newStation) {
     if (Status created = Cree_Fichiers_Station(state.programDir, state.StationCall); !created) {
-      outcome.message = created.error().number == FileNotFound ? missingTemplateMessage(french, state.programDir)
-                                                               : runtimeErrorMessage(created.error().number);
+      outcome.message = stationFilesErrorMessage(french, created.error(), state.programDir);
       outcome.endProgram = true;
       return outcome;
     }

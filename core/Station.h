@@ -74,6 +74,10 @@ Status Cree_Fichiers_Station(const std::filesystem::path& programDir, std::strin
 
 // The message for a missing template, naming the program directory.
 QString missingTemplateMessage(bool french, const std::filesystem::path& programDir);
+// The message of a failure to make or reset a station's files:
+// missingTemplateMessage for error 53, "Erreur N° n" otherwise.  The error
+// goes into the diagnostic log.
+QString stationFilesErrorMessage(bool french, const FileError& error, const std::filesystem::path& programDir);
 
 // One value the validation writes into the store.
 struct SettingWrite {

@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "core/Text.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -41,6 +42,7 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
 }
 
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {
+  Diagnostics::fileError(error, "an output was not saved");
   const QString number = QString::number(error.number);
   return pick(french, "Erreur N° %1 : le fichier %2 n'a pas été enregistré.",
               "Error No. %1: the file %2 was not saved.")
@@ -48,6 +50,7 @@ QString outputWriteFailure(bool french, const FileError& error, const std::files
 }
 
 QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source) {
+  Diagnostics::fileError(error, "an output's input could not be read");
   const QString number = QString::number(error.number);
   return pick(french, "Erreur N° %1 : le fichier %2 n'a pas pu être lu.",
               "Error No. %1: the file %2 could not be read.")

@@ -39,7 +39,8 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
                                     const QString& confirmation);
 
 // The message of a failed output, in the interface language, with the
-// run-time error number and the file's name (without its folder).
+// run-time error number and the file's name (without its folder); the error
+// goes into the diagnostic log.
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target);
 // The message of an input that could not be read.
 QString outputReadFailure(bool french, const FileError& error, const std::filesystem::path& source);

@@ -52,6 +52,11 @@ fs::path defaultSettingsFolder() {
   return (base ? *base : homeFolder() / ".config") / "Brivant";
 }
 
+fs::path defaultStateFolder() {
+  const auto base = xdgFolder("XDG_STATE_HOME");
+  return (base ? *base : homeFolder() / ".local" / "state") / "Brivant";
+}
+
 fs::path installedDataFolder() {
   if (const char* value = std::getenv("BRIVANT_DATA_DIR"); value && *value) return fs::path(value);
   std::error_code ec;

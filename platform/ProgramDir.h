@@ -13,6 +13,8 @@ namespace fs = std::filesystem;
 fs::path defaultDataFolder();
 // $XDG_CONFIG_HOME/Brivant, else ~/.config/Brivant.
 fs::path defaultSettingsFolder();
+// $XDG_STATE_HOME/Brivant, else ~/.local/state/Brivant: the diagnostic log.
+fs::path defaultStateFolder();
 // The shipped data: $BRIVANT_DATA_DIR when set, else data/ beside the
 // executable, else ../share/brivant/data, else the source tree's data/.
 fs::path installedDataFolder();

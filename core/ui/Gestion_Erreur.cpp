@@ -98,7 +98,7 @@ void Gestion_Erreur::raise(std::string_view missingFileLabel) {
 void Gestion_Erreur::Initialisation_Click() {
   const std::string call = Cp1252::fromQString(Ind_Station->text());
   if (Status done = Initialiser(main_.state().settings, main_.state().programDir, call); !done)
-    main_.state().dialogs.message(runtimeErrorMessage(done.error().number));
+    main_.state().dialogs.message(runtimeErrorMessage(done.error()));
 }
 
 void Gestion_Erreur::Quitter_Click() { main_.endProgram(0); }

@@ -18,6 +18,7 @@
 #include "core/ui/QsoListModel.h"
 #include "core/ui/Station.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 
 namespace brivant {
 
@@ -109,10 +110,11 @@ void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdStrin
 void Main::raiseFileError(const FileError& error, std::string_view missingLabel) {
   if (programEnded_) return;
   if (error.number != FileNotFound) {
-    state_.dialogs.message(runtimeErrorMessage(error.number));
+    state_.dialogs.message(runtimeErrorMessage(error));
     endProgram(1);
     return;
   }
+  Diagnostics::fileError(error, "the missing-file window names " + state_.StationCall + std::string(missingLabel));
   if (errorWindow_ == nullptr) errorWindow_ = new Gestion_Erreur(*this);
   errorWindow_->raise(missingLabel);
 }

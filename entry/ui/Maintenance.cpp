@@ -15,6 +15,7 @@
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
 #include "entry/ui/Chargement.h"
+#include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
@@ -47,6 +48,7 @@ bool Maintenance::reportRebuildError(const FileError& error) {
     return false;
   }
   if (error.number == FileNotFound && names(error, std::string(DepartementTemplate))) {
+    Diagnostics::fileError(error, "the rebuild stops: the departement template is missing");
     view_.tell(missingDeptTemplateMessage(view_.french()));
     view_.main.endProgram(1);
     return false;
@@ -54,10 +56,11 @@ bool Maintenance::reportRebuildError(const FileError& error) {
   if (error.number == FileNotFound) {
     // The prefix template: the rebuild is skipped and the program goes on
     // with the tallies as they were.
+    Diagnostics::fileError(error, "the rebuild is skipped: the prefix template is missing");
     view_.tell(missingTemplateMessage(view_.french(), state.programDir));
     return true;
   }
-  view_.tell(runtimeErrorMessage(error.number));
+  view_.tell(runtimeErrorMessage(error));
   view_.main.endProgram(1);
   return false;
 }
@@ -95,10 +98,7 @@ void Maintenance::resetAllFiles() {
   if (!state.dialogs.okCancelCritical(resetQuestion(fr, state.StationCall))) return;
 
   const Status reset = resetStationFiles(state.programDir, state.StationCall);
-  if (!reset) {
-    view_.tell(reset.error().number == FileNotFound ? missingTemplateMessage(fr, state.programDir)
-                                                    : runtimeErrorMessage(reset.error().number));
-  }
+  if (!reset) view_.tell(stationFilesErrorMessage(fr, reset.error(), state.programDir));
   // The empty grid of the first mode.
   const std::string_view mode = ModeLabels.front();
   if (!view_.main.Affiche_Departements(state.GridBand, mode)) return;
@@ -127,7 +127,7 @@ void Maintenance::backupAtClosing() {
   AppState& state = view_.state;
   view_.tell(backupReminder(view_.french(), state.StationCall, state.JncDate, state.programDir));
   if (const Status copied = Copie_Securite(state.programDir, state.StationCall); !copied)
-    view_.tell(runtimeErrorMessage(copied.error().number));
+    view_.tell(runtimeErrorMessage(copied.error()));
 }
 
 }  // namespace brivant

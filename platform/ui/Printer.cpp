@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "platform/Diagnostics.h"
+
 namespace brivant {
 
 namespace {
@@ -44,7 +46,10 @@ bool Printer::endDocument() {
   lines.swap(pending_);
 
   QPainter painter;
-  if (!painter.begin(device_.get())) return false;
+  if (!painter.begin(device_.get())) {
+    Diagnostics::deviceError("the printer did not begin the document");
+    return false;
+  }
   const double pageHeight = device_->pageLayout().paintRectPixels(device_->resolution()).height();
   double y = 0;
   for (const Line& line : lines) {
@@ -54,6 +59,7 @@ bool Printer::endDocument() {
     if (y > 0 && y + height > pageHeight) {
       if (!device_->newPage()) {
         painter.end();
+        Diagnostics::deviceError("the printer did not start a new page");
         return false;
       }
       y = 0;
@@ -64,7 +70,11 @@ bool Printer::endDocument() {
     }
     y += height;
   }
-  return painter.end();
+  if (!painter.end()) {
+    Diagnostics::deviceError("the printer did not end the document");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace brivant

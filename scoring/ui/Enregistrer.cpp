@@ -41,7 +41,7 @@ QsoFields contactToSave(const EntryForm& form) {
 // A reference list that cannot be written must not cost the contact: the
 // operator is told and the save goes on.
 void reportListError(const MainView& view, const Status& status) {
-  if (!status) view.tell(runtimeErrorMessage(status.error().number));
+  if (!status) view.tell(runtimeErrorMessage(status.error()));
 }
 
 // The files a new contact updates besides the log, each only when asked for;

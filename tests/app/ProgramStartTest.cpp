@@ -26,6 +26,7 @@ TEST(ProgramStart, WithoutADisplayItSaysSoInOneSentenceAndStops) {
   environment.insert(QStringLiteral("HOME"), homePath);
   environment.insert(QStringLiteral("XDG_DATA_HOME"), homePath + QStringLiteral("/data"));
   environment.insert(QStringLiteral("XDG_CONFIG_HOME"), homePath + QStringLiteral("/config"));
+  environment.insert(QStringLiteral("XDG_STATE_HOME"), homePath + QStringLiteral("/state"));
 
   QProcess process;
   process.setProcessEnvironment(environment);
@@ -38,6 +39,7 @@ TEST(ProgramStart, WithoutADisplayItSaysSoInOneSentenceAndStops) {
             QByteArray("Brivant needs a graphical display: start it from a desktop session (or set DISPLAY).\n"));
   // It stopped before touching anything.
   EXPECT_FALSE(std::filesystem::exists(home.path() / "data"));
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "state"));
 }
 
 }  // namespace

@@ -252,7 +252,8 @@ TEST_F(ValidationTest, InitialiserStoresTheCallsignAndKeepsAnExistingLog) {
   writeBytes(dir / "F6ABC.log", "contact\r\n");
   ASSERT_TRUE(Initialiser(store, dir.path(), "F6ABC").ok());
   EXPECT_EQ(readBytes(dir / "F6ABC.log"), "contact\r\n");
-  EXPECT_EQ(runtimeErrorMessage(61), QStringLiteral("Erreur N° 61"));
+  EXPECT_EQ(runtimeErrorMessage(FileError{61, "/nowhere/F6ABC.log", "No space left on device"}),
+            QStringLiteral("Erreur N° 61"));
 }
 
 }  // namespace

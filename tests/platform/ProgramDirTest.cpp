@@ -51,17 +51,23 @@ TEST(ProgramDir, FoldersFollowXdgThenHome) {
   env.set("HOME", (dir / "home").string());
   env.set("XDG_DATA_HOME", (dir / "data").string());
   env.set("XDG_CONFIG_HOME", (dir / "config").string());
+  env.set("XDG_STATE_HOME", (dir / "state").string());
   EXPECT_EQ(pd::defaultDataFolder(), dir / "data" / "Brivant");
   EXPECT_EQ(pd::defaultSettingsFolder(), dir / "config" / "Brivant");
+  EXPECT_EQ(pd::defaultStateFolder(), dir / "state" / "Brivant");
 
   env.set("XDG_DATA_HOME", std::nullopt);
   env.set("XDG_CONFIG_HOME", "");
+  env.set("XDG_STATE_HOME", std::nullopt);
   EXPECT_EQ(pd::defaultDataFolder(), dir / "home" / ".local" / "share" / "Brivant");
   EXPECT_EQ(pd::defaultSettingsFolder(), dir / "home" / ".config" / "Brivant");
+  EXPECT_EQ(pd::defaultStateFolder(), dir / "home" / ".local" / "state" / "Brivant");
 
   // A relative XDG folder is ignored, as the XDG rules ask.
   env.set("XDG_DATA_HOME", "relative/data");
+  env.set("XDG_STATE_HOME", "relative/state");
   EXPECT_EQ(pd::defaultDataFolder(), dir / "home" / ".local" / "share" / "Brivant");
+  EXPECT_EQ(pd::defaultStateFolder(), dir / "home" / ".local" / "state" / "Brivant");
 }
 
 TEST(ProgramDir, InstalledDataFolder) {

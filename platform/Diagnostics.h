@@ -1,0 +1,42 @@
+#pragma once
+// The diagnostic log: every file and device error, with its run-time number,
+// the file and the system's reason, which the operator's message boxes leave
+// out.  The messages go out through the Qt logging category "brivant.files"
+// to standard error and, once install() is called, to a small rotating file
+// in the user's state folder (ProgramDir::defaultStateFolder()).
+
+#include <QLoggingCategory>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "platform/Result.h"
+
+namespace brivant {
+
+Q_DECLARE_LOGGING_CATEGORY(brivantFiles)
+
+namespace Diagnostics {
+
+// The log file of a folder, and the one older copy kept beside it.
+std::filesystem::path logFile(const std::filesystem::path& folder);
+std::filesystem::path olderLogFile(const std::filesystem::path& folder);
+
+// Past this size the log file becomes the older copy and a new one starts.
+inline constexpr std::uintmax_t RotationBytes = 1'000'000;
+
+// From now on the category's messages are also appended to folder's log
+// file; the folder is made when the first message comes.  A log that cannot
+// be written is left aside: it never stops the program.
+void install(const std::filesystem::path& folder);
+// Back to standard error only.
+void uninstall();
+
+// Logs a file error (number, file, system reason); context says what the
+// program was doing, for example "the missing-file window".
+void fileError(const FileError& error, std::string_view context = {});
+// Logs a device that failed (the printer), in plain words.
+void deviceError(std::string_view what);
+
+}  // namespace Diagnostics
+}  // namespace brivant
