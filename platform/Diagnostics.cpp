@@ -72,9 +72,7 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
   if (previous != nullptr) previous(type, context, message);
 }
 
-QString text(std::string_view bytes) {
-  return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+QString text(std::string_view bytes) { return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
 }  // namespace
 
