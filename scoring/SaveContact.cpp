@@ -102,7 +102,7 @@ std::optional<std::string> newContactRecord(const QsoFields& contact, std::strin
 
 std::string editedContactPoints(std::string_view band, std::string_view distance, std::string_view qsoPoints) {
   if (const std::optional<std::string> points = pointsOfBand(band)) return *points;
-  if (band == "144 Mhz") return std::string(distance);
+  if (const Band* known = bandOfLabel(band); known != nullptr && known->scoredByDistance) return std::string(distance);
   return std::string(qsoPoints);
 }
 

@@ -47,7 +47,8 @@ std::optional<std::string> newContactRecord(const QsoFields& contact, std::strin
                                             std::string_view qsoPoints);
 
 // The points of an edited contact, by its band: the band's points, the
-// distance on "144 Mhz", otherwise the points it had.
+// distance on a band scored by distance ("144 Mhz", core/Bands.h), otherwise
+// the points it had.
 std::string editedContactPoints(std::string_view band, std::string_view distance, std::string_view qsoPoints);
 
 // The log line of an edited contact: callsign and locator in capitals, the
