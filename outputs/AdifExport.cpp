@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/Bands.h"
 #include "core/LogFile.h"
 #include "core/Text.h"
 #include "outputs/OutputText.h"
@@ -13,12 +14,15 @@ namespace brivant {
 
 namespace {
 
+// "<name:L>value": the value in printable ASCII, as ADIF's String fields
+// must be, and L its length once so written.
 void appendTag(std::string& out, std::string_view name, std::string_view value) {
+  const std::string plain = Cp1252::toPlainAscii(value);
   out += '<';
   out += name;
-  out += std::to_string(value.size());
+  out += std::to_string(plain.size());
   out += '>';
-  out += value;
+  out += plain;
 }
 
 // "hh:mm" -> "hhmm": the first two and the last two characters.
@@ -31,19 +35,8 @@ std::string compactTime(std::string_view time) {
 }  // namespace
 
 std::string_view adifBandName(std::string_view bandLabel) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> Bands{{
-      {"1.8 Mhz", "160m"},
-      {"3.5 Mhz", "80m"},
-      {"7.0 Mhz", "40m"},
-      {"14 Mhz", "20m"},
-      {"21 Mhz", "15m"},
-      {"28 Mhz", "10m"},
-      {"144 Mhz", "2m"},
-  }};
-  for (const auto& [label, band] : Bands) {
-    if (label == bandLabel) return band;
-  }
-  return {};
+  const Band* band = bandOfLabel(bandLabel);
+  return band != nullptr ? band->adifBand : std::string_view();
 }
 
 std::string adifRecord(std::string_view line) {

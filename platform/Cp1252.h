@@ -30,4 +30,11 @@ std::string upper(std::string_view bytes);
 // 1252 upper-casing of a..z only (as the entry fields do).
 std::string upperAscii(std::string_view bytes);
 
+// The text in printable ASCII (32 to 126) for readers that take nothing else:
+// accented letters become their plain letters (É -> E, ç -> c), ligatures and
+// a few signs their usual spelling (œ -> oe, ß -> ss, € -> EUR, … -> ...),
+// typographic quotes and dashes their ASCII forms, control bytes a blank;
+// anything else '?'.
+std::string toPlainAscii(std::string_view bytes);
+
 }  // namespace brivant::Cp1252
