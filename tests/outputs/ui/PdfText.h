@@ -1,6 +1,7 @@
 #pragma once
 // Reading printed output back: the text of a PDF as pdftotext lays it out.
 
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -40,5 +41,47 @@ inline QStringList textLines(const QString& text) {
   return lines;
 }
 inline QStringList textLines(const QStringList& printed) { return textLines(printed.join(u'\n')); }
+
+// A word of a printed page and the box pdftotext gives it, in millimetres
+// from the paper's top-left corner.
+struct PdfWord {
+  QString text;
+  QRectF box;
+};
+struct PdfPage {
+  QSizeF size;  // millimetres
+  std::vector<PdfWord> words;
+};
+
+// Every page with its words (pdftotext -bbox); nothing when the file cannot
+// be read.
+inline std::optional<std::vector<PdfPage>> pdfWords(const std::filesystem::path& pdf) {
+  const std::string command = "pdftotext -bbox -enc UTF-8 '" + pdf.string() + "' - 2>/dev/null";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return std::nullopt;
+  std::string html;
+  char buffer[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) html.append(buffer, got);
+  if (::pclose(pipe) != 0) return std::nullopt;
+  constexpr double MillimetresPerPoint = 25.4 / 72;
+  static const QRegularExpression Tag(QStringLiteral(
+      R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  std::vector<PdfPage> pages;
+  for (const QRegularExpressionMatch& tag : Tag.globalMatch(QString::fromUtf8(html))) {
+    auto number = [&](int group) { return tag.captured(group).toDouble() * MillimetresPerPoint; };
+    if (tag.capturedLength(1) > 0) {
+      pages.push_back({QSizeF(number(1), number(2)), {}});
+    } else if (!pages.empty()) {
+      QString text = tag.captured(7);
+      text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+          .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+          .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+          .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+      pages.back().words.push_back({text, QRectF(QPointF(number(3), number(4)), QPointF(number(5), number(6)))});
+    }
+  }
+  return pages;
+}
 
 }  // namespace brivant::testing

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 #include "tests/outputs/ui/PdfText.h"
 #include "tests/support/TestFiles.h"
 
@@ -103,6 +105,83 @@ TEST_F(PrinterTest, EachEndedDocumentStandsAlone) {
   printer.printLine(QStringLiteral("second document"));
   ASSERT_TRUE(printer.endDocument());
   EXPECT_EQ(textLines(pdfText(dir / "out.pdf").value_or(QString())), QStringList{QStringLiteral("second document")});
+}
+
+TEST_F(PrinterTest, PlacedTextsStandWhereToldOnTheWholePaper) {
+  Printer printer(pdfPath());
+  const QSizeF previous = printer.paperSize();
+  printer.setPaperSize(QSizeF(210, 297));
+  EXPECT_NEAR(printer.paperSize().width(), 210, 0.01);
+  printer.setFontName(QStringLiteral("Courier New"));
+  printer.setFontSize(11);
+  // Near the paper's corner, inside what the printer's margins keep free.
+  printer.printAt(QPointF(2, 3), QStringLiteral("corner"));
+  printer.printLine(QStringLiteral("flowing"));
+  printer.setFontSize(15);
+  printer.setFontBold(true);
+  printer.printAt(QPointF(120.5, 250), QStringLiteral("placed"));
+  printer.newPage();
+  printer.setFontSize(10);
+  printer.printAt(QPointF(50, 40), QStringLiteral("second"));
+  ASSERT_TRUE(printer.endDocument());
+  printer.setPaperSize(previous);
+  EXPECT_NEAR(printer.paperSize().height(), previous.height(), 0.01);
+
+  const auto pages = pdfWords(dir / "out.pdf");
+  ASSERT_TRUE(pages.has_value());
+  ASSERT_EQ(pages->size(), 2u);
+  EXPECT_NEAR((*pages)[0].size.width(), 210, 0.5);
+  EXPECT_NEAR((*pages)[0].size.height(), 297, 0.5);
+  std::map<QString, QRectF> boxes;
+  for (const PdfPage& page : *pages)
+    for (const PdfWord& word : page.words) boxes[word.text] = word.box;
+  ASSERT_EQ(boxes.size(), 4u);
+  // The word box starts at the text's left edge; its top is the line's top
+  // (the font's ascent above the base line).
+  EXPECT_NEAR(boxes[QStringLiteral("corner")].left(), 2, 0.3);
+  EXPECT_NEAR(boxes[QStringLiteral("corner")].top(), 3, 0.6);
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].left(), 120.5, 0.3);
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].top(), 250, 0.8);
+  EXPECT_NEAR(boxes[QStringLiteral("second")].left(), 50, 0.3);
+  // A fixed-pitch face: six characters at 15 points are 6 x 0.6 x 15 points wide.
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].width(), 6 * 0.6 * 15 * 25.4 / 72, 0.3);
+  // Placed texts leave the flowing lines where they were: at the margins.
+  EXPECT_GT(boxes[QStringLiteral("flowing")].left(), 2.5);
+}
+
+TEST_F(PrinterTest, APaperWiderThanHighIsTurned) {
+  Printer printer(pdfPath());
+  printer.setPaperSize(QSizeF(140, 90));
+  EXPECT_NEAR(printer.paperSize().width(), 140, 0.01);
+  EXPECT_NEAR(printer.paperSize().height(), 90, 0.01);
+  printer.printAt(QPointF(100, 70), QStringLiteral("card"));
+  ASSERT_TRUE(printer.endDocument());
+  const auto pages = pdfWords(dir / "out.pdf");
+  ASSERT_TRUE(pages.has_value());
+  ASSERT_EQ(pages->size(), 1u);
+  EXPECT_NEAR(pages->front().size.width(), 140, 0.5);
+  EXPECT_NEAR(pages->front().size.height(), 90, 0.5);
+  ASSERT_EQ(pages->front().words.size(), 1u);
+  EXPECT_NEAR(pages->front().words.front().box.left(), 100, 0.3);
+}
+
+TEST_F(PrinterTest, TheOpenDocumentCanBeShownOnAnotherDeviceAndStaysOpen) {
+  Printer printer(pdfPath());
+  printer.printAt(QPointF(20, 20), QStringLiteral("shown"));
+  printer.newPage();
+  printer.printLine(QStringLiteral("twice"));
+  QPrinter other(QPrinter::HighResolution);
+  other.setOutputFormat(QPrinter::PdfFormat);
+  other.setOutputFileName(QString::fromStdString((dir / "other.pdf").string()));
+  ASSERT_TRUE(printer.paintDocument(other));
+  EXPECT_TRUE(printer.documentOpen());
+  EXPECT_FALSE(fs::exists(dir / "out.pdf"));
+  const auto pages = pdfWords(dir / "other.pdf");
+  ASSERT_TRUE(pages.has_value());
+  ASSERT_EQ(pages->size(), 2u);
+  EXPECT_EQ((*pages)[1].words.front().text, QStringLiteral("twice"));
+  printer.discardDocument();
+  EXPECT_TRUE(printer.paintDocument(other));  // nothing to show
 }
 
 }  // namespace
