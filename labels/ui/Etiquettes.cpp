@@ -134,7 +134,6 @@ void Etiquettes::buildControls() {
     types->addWidget(Type_Etiquette[i]);
     types->addWidget(sample);
   }
-  types->addStretch();
   columns->addLayout(types);
 
   auto* options = new QVBoxLayout;
@@ -179,10 +178,8 @@ void Etiquettes::buildControls() {
     qsl->addWidget(QSL[i]);
   }
   options->addWidget(qslFrame);
-  options->addStretch();
   columns->addLayout(options);
 
-  auto* entries = new QHBoxLayout;
   activationFrame = frame(this, "activationFrame");
   auto* activation = new QGridLayout(activationFrame);
   stationFrame = frame(this, "stationFrame");
@@ -203,13 +200,17 @@ void Etiquettes::buildControls() {
     grid->addWidget(fieldCaptions[i], row, 0);
     grid->addWidget(*members[i], row, 1);
     (*members[i])->installEventFilter(this);
+    // Wide enough for what the field takes (the longest ones scroll a little).
+    const auto characters = static_cast<int>(std::min<std::size_t>(labelFieldRule(LabelFields[i]).maximum, 28));
+    (*members[i])->setMinimumWidth((*members[i])->fontMetrics().averageCharWidth() * (characters + 2));
   }
   Effacer = button(activationFrame, "Effacer");
   activation->addWidget(Effacer, 5, 1, Qt::AlignRight);
-  stationTexts->setRowStretch(2, 1);
-  entries->addWidget(activationFrame, 3);
-  entries->addWidget(stationFrame, 2);
-  layout->addLayout(entries);
+  // The activation under the label types, the station under the options.
+  types->addWidget(activationFrame);
+  types->addStretch();
+  options->addWidget(stationFrame);
+  options->addStretch();
 
   auto* buttons = new QHBoxLayout;
   Selection = button(this, "Selection");
@@ -258,7 +259,7 @@ void Etiquettes::setCaptions() {
   Label1->setText(pick(french, "Impression d'étiquettes pour QSL", "Printing labels for QSL"));
   indicaCaption->setText(pick(french, "Indicatif", "Callsign"));
   Type_Etiquette[0]->setText(
-      pick(french, "A utiliser pour oprerateur in&divuduel ou un SWL", "Use for individual operator and S&WL"));
+      pick(french, "A utiliser pour oprerateur indivuduel ou un S&WL", "Use for individual operator and S&WL"));
   Type_Etiquette[1]->setText(
       pick(french, "A utiliser pour un operateur de C&hateau", "&Use for an operator of Castle"));
   formatFrame->setTitle(pick(french, "Format des étiquettes", "Format labels"));
@@ -277,7 +278,7 @@ void Etiquettes::setCaptions() {
   for (std::size_t i = 0; i < adviceLines.size(); ++i) adviceLines[i]->setText(advice[i]);
   ctVCaption->setText(pick(french, "Décala&ge vertical feuille", "&Vertical offset sheet"));
   ctVUnit->setText(pick(french, "ligne", "line"));
-  Arret_Imp->setText(pick(french, "Arret impression a &chaque feuille", "Stop printing &each sheet"));
+  Arret_Imp->setText(pick(french, "Arret impression a chaque &feuille", "Stop printing &each sheet"));
   startLabelCaption->setText(pick(french, "Commencer à &l'étiquette", "&Start at label"));
   qslFrame->setTitle(pick(french, "Selection texte QSL", "QSL text selection"));
   QSL[0]->setText(pick(french, "&Merci pour le QSO  Pse QSL", "Tnx for the &QSO  Pse QSL"));

@@ -51,17 +51,7 @@ LabelJob job(LabelType type, int format, int ctV = NoVerticalOffset, int start =
 }
 
 TEST(LabelSheets, GeometryOfThePublishedSheets) {
-  // Label size, columns, rows and the gap between the columns; the labels are
-  // centred on A4 with no gap between rows.
-  struct Published {
-    int format;
-    double width, height;
-    int columns, rows;
-    double gap;
-  };
-  const Published sheets[] = {
-      {1, 99.1, 33.9, 2, 8, 2.5}, {2, 99.1, 34, 2, 8, 2.5}, {3, 105, 37, 2, 8, 0}, {4, 99.1, 38.1, 2, 7, 2.5}};
-  for (const Published& p : sheets) {
+  for (const PublishedSheet& p : PublishedSheets) {
     const SheetGeometry& g = sheetGeometry(p.format);
     EXPECT_EQ(g.paperWidth, 210);
     EXPECT_EQ(g.paperHeight, 297);
@@ -69,8 +59,8 @@ TEST(LabelSheets, GeometryOfThePublishedSheets) {
     EXPECT_EQ(g.labelHeight, p.height);
     EXPECT_EQ(g.columns, p.columns);
     EXPECT_EQ(g.rows, p.rows);
-    EXPECT_NEAR(g.leftMargin, (210 - p.columns * p.width - (p.columns - 1) * p.gap) / 2, 1e-9) << p.format;
-    EXPECT_NEAR(g.topMargin, (297 - p.rows * p.height) / 2, 1e-9) << p.format;
+    EXPECT_NEAR(g.leftMargin, p.left(), 1e-9) << p.format;
+    EXPECT_NEAR(g.topMargin, p.top(), 1e-9) << p.format;
     EXPECT_NEAR(g.columnPitch, p.width + p.gap, 1e-9) << p.format;
     EXPECT_NEAR(g.rowPitch, p.height, 1e-9) << p.format;
     EXPECT_EQ(g.verticalOffset, p.format != 3);

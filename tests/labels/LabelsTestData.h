@@ -1,11 +1,13 @@
 #pragma once
 // Contacts and station texts for the label tests.
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "core/QsoRecord.h"
 #include "labels/LabelLines.h"
+#include "labels/LabelSheets.h"
 #include "platform/Cp1252.h"
 #include "tests/outputs/OutputsTestData.h"
 
@@ -50,5 +52,29 @@ inline LabelTexts individualTexts() {
   texts.antenna = "Delta loop";
   return texts;
 }
+
+// A sheet as its maker publishes it: the label size, the columns and rows and
+// the gap between the columns; the labels are centred on A4 with no gap
+// between rows.
+struct PublishedSheet {
+  int format;
+  double width;
+  double height;
+  int columns;
+  int rows;
+  double gap;
+
+  double left() const { return (210 - columns * width - (columns - 1) * gap) / 2; }
+  double top() const { return (297 - rows * height) / 2; }
+  LabelRectangle label(int position) const {
+    return {left() + (position % columns) * (width + gap), top() + (position / columns) * height, width, height};
+  }
+};
+inline constexpr std::array<PublishedSheet, 4> PublishedSheets{{
+    {1, 99.1, 33.9, 2, 8, 2.5},  // Avery L7162
+    {2, 99.1, 34, 2, 8, 2.5},    // Decadry OLW 4732
+    {3, 105, 37, 2, 8, 0},       // Avery DP 167
+    {4, 99.1, 38.1, 2, 7, 2.5},  // Avery L7163
+}};
 
 }  // namespace brivant::testing
