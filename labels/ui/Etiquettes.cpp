@@ -22,6 +22,7 @@
 #include "entry/EntryRules.h"
 #include "labels/LabelSelection.h"
 #include "labels/ui/LabelPrinting.h"
+#include "labels/ui/WindowKeys.h"
 #include "outputs/OutputText.h"
 #include "outputs/ui/PrintJob.h"
 #include "platform/Cp1252.h"
@@ -49,19 +50,11 @@ QPushButton* button(QWidget* parent, const char* name) {
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
 // The example contact and texts the two sample labels are drawn with.
-LabelContact sampleContact() { return {"19/05/13", "F5XYZ", "08:12", "14 Mhz", "SSB", "59"}; }
+LabelContact sampleContact() { return {"06/06/26", "F4KLM", "09:41", "7.0 Mhz", "SSB", "59"}; }
 
 LabelTexts sampleTexts() {
-  LabelTexts texts;
-  texts.stationCall = "F6ABC";
-  texts.transceiver = "IC-7300";
-  texts.antenna = "Dipole";
-  texts.activityNumber = "DFCF 59-045";
-  texts.activityName = Cp1252::fromUtf8("Château de Flers");
-  texts.cantonNumber = "5911";
-  texts.postCode = "59650";
-  texts.town = "Villeneuve d'Ascq";
-  return texts;
+  return {"F8XYZ", "FT-991A", "Long wire", "DFCF 35-012", Cp1252::fromUtf8("Château de Combourg"),
+          "3508",  "35270",   "Combourg"};
 }
 
 // A label's print sequence as rich text: each line at a size in proportion.
@@ -77,8 +70,6 @@ QString sampleText(LabelType type, bool french) {
   }
   return html + QStringLiteral("</div>");
 }
-
-bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 }  // namespace
 
@@ -459,7 +450,7 @@ bool Etiquettes::eventFilter(QObject* watched, QEvent* event) {
     const auto& key = static_cast<const QKeyEvent&>(*event);
     for (LabelField which : LabelFields) {
       if (watched != field(which)) continue;
-      if (isEnter(key)) {
+      if (isEnterKey(key)) {
         fieldEnter(which);
         return true;
       }
@@ -474,11 +465,7 @@ bool Etiquettes::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Etiquettes::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  if (!closeOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace brivant

@@ -13,6 +13,7 @@
 #include "core/ui/Centre.h"
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/SelectionListModel.h"
+#include "labels/ui/WindowKeys.h"
 
 namespace brivant {
 
@@ -36,9 +37,7 @@ QListView* contactList(QWidget* parent, const char* name, SelectionListModel* mo
   return list;
 }
 
-bool isMoveKey(const QKeyEvent& key) {
-  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
-}
+bool isMoveKey(const QKeyEvent& key) { return isEnterKey(key) || key.key() == Qt::Key_Space; }
 
 }  // namespace
 
@@ -180,11 +179,7 @@ bool Select_QSO::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Select_QSO::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  if (!closeOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace brivant

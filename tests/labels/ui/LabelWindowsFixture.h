@@ -1,6 +1,6 @@
 #pragma once
-// A program directory with a station log, a settings store, scripted dialogs,
-// a PDF printer and the opener of the label windows, for the window tests.
+// The output windows' program directory, settings, dialogs and PDF printer,
+// with a station log and the opener of the label windows.
 
 #include <gtest/gtest.h>
 
@@ -13,34 +13,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/AppState.h"
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/LabelMenus.h"
 #include "labels/ui/Select_QSO.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
-#include "platform/ui/Printer.h"
 #include "tests/labels/LabelsTestData.h"
-#include "tests/outputs/ui/PdfText.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TestFiles.h"
+#include "tests/outputs/ui/OutputWindowsFixture.h"
 
 namespace brivant::testing {
 
-class LabelWindowsFixture : public ::testing::Test {
+class LabelWindowsFixture : public OutputWindowsFixture {
  protected:
-  LabelWindowsFixture()
-      : store(settingsDir.path()),
-        clock(ClockFields{2013, 5, 19, 8, 0, 0}),
-        state(programDir.path(), store, clock, dialogs),
-        printer(QString::fromStdString(pdfFile().string())) {
-    state.StationCall = "F6ABC";
-    state.JncDate = "19/05/13";
-    state.Language = "Fr";
-  }
   ~LabelWindowsFixture() override { menus.reset(); }
-
-  fs::path pdfFile() const { return programDir / "labels.pdf"; }
 
   // The station's log of count contacts (labelListLines).
   void writeLog(int count) {
@@ -76,13 +59,6 @@ class LabelWindowsFixture : public ::testing::Test {
 
   std::string stored(const char* key) { return store.get("ZIV", "Setup F6ABC", key, "<absent>"); }
 
-  TempDir programDir;
-  TempDir settingsDir;
-  SettingsStore store;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
-  AppState state;
-  Printer printer;
   QWidget mainWindow;
   std::unique_ptr<LabelMenus> menus;
 };

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QListView>
-#include <QSet>
 #include <QStyleFactory>
 #include <cstdlib>
 
@@ -17,36 +16,22 @@ namespace {
 
 class Screenshots : public LabelWindowsFixture {
  protected:
-  void SetUp() override {
-    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
-      output = folder;
-      fs::create_directories(output);
-    } else {
-      output = scratch.path();
-    }
-    // The look the program has.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-  }
-
-  // Saves the picture of a window and checks that it shows something.
+  // Saves the picture of a window, which must be no smaller than its contents ask.
   void save(QWidget& window, const std::string& name) {
     window.show();
     QApplication::processEvents();
-    const QImage image = window.grab().toImage();
-    ASSERT_FALSE(image.isNull()) << name;
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7)
-      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 4) << name << " looks blank";
-    // Nothing is squeezed below the size its contents ask for.
     EXPECT_GE(window.width(), window.minimumSizeHint().width()) << name;
     EXPECT_GE(window.height(), window.minimumSizeHint().height()) << name;
+    const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR");
+    const fs::path output = folder != nullptr && *folder != '\0' ? fs::path(folder) : scratch.path();
+    fs::create_directories(output);
     const fs::path file = output / (name + ".png");
-    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
-    EXPECT_GT(fs::file_size(file), 1000u) << file;
+    ASSERT_TRUE(window.grab().toImage().save(QString::fromStdString(file.string()))) << file;
+    EXPECT_GT(fs::file_size(file), 10'000u) << file;
   }
 
   void shootLanguage(const char* language, const std::string& suffix) {
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     state.Language = language;
     writeLog(14);
     for (const auto& [key, value] : {std::pair{"N° Activite", "DFCF 59-045"},
@@ -58,7 +43,7 @@ class Screenshots : public LabelWindowsFixture {
                                      {"Antenne", "Delta loop"},
                                      {"Type etiquette", "2"},
                                      {"Format etiquette", "1"}}) {
-      ASSERT_TRUE(store.save("ZIV", "Setup F6ABC", key, value).ok());
+      saveSetting(key, QString::fromUtf8(value));
     }
     Select_QSO& selection = openSelection();
     for (int row : {1, 3, 3, 7}) selection.Liste_QSO_Click(selection.Liste_QSO->model()->index(row, 0));
@@ -68,7 +53,6 @@ class Screenshots : public LabelWindowsFixture {
   }
 
   TempDir scratch;
-  fs::path output;
 };
 
 TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/LogFile.h"
 #include "tests/labels/ui/LabelWindowsFixture.h"
 
 namespace brivant {
@@ -15,108 +14,82 @@ using namespace testing;
 
 class SelectQsoTest : public LabelWindowsFixture {
  protected:
-  static QStringList numbersIn(const QListView* list) {
+  static QString numbersIn(const QListView* list) {
     QStringList numbers;
-    const QAbstractItemModel* model = list->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-      numbers << model->index(row, 0).data().toString().left(5).trimmed();
-    return numbers;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      numbers << list->model()->index(row, 0).data().toString().left(5).trimmed();
+    return numbers.join(u' ');
   }
   static void click(QListView* list, int row) {
-    const QRect item = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
   }
 };
 
 TEST_F(SelectQsoTest, OpensWithEveryContactToChooseInBothLanguages) {
   writeLog(12);
-  Select_QSO& window = openSelection();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.objectName(), QStringLiteral("Select_QSO"));
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Selection des QSO"));
-  EXPECT_EQ(window.Label2->text(), QStringLiteral("Selection des QSO pour impression d'etiquettes"));
-  EXPECT_EQ(window.Select_All->text(), QString::fromUtf8("&Tout séléctionner"));
-  EXPECT_EQ(numbersIn(window.Liste_QSO), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
-  EXPECT_EQ(window.Liste_Imprime->model()->rowCount(), 0);
-  // Each item is the list line: the number in 5 columns, a blank, the record.
-  EXPECT_EQ(window.Liste_QSO->model()->index(9, 0).data().toString(), QString::fromStdString(labelListLines(12)[9]));
-  expectDistinctAltLetters(window);
-  window.close();
-  QApplication::processEvents();
-
-  state.Language = "An";
-  Select_QSO& english = openSelection();
-  EXPECT_EQ(english.windowTitle(), QStringLiteral("Selection of the QSO"));
-  EXPECT_EQ(english.Label3->text(), QStringLiteral("&Click on a QSO for select"));
-  EXPECT_EQ(english.Impression->text(), QStringLiteral("&Go to page Print"));
-  expectDistinctAltLetters(english);
+  for (const char* language : {"Fr", "An"}) {
+    state.Language = language;
+    Select_QSO& window = openSelection();
+    EXPECT_EQ(window.windowTitle(), state.french() ? "Selection des QSO" : "Selection of the QSO");
+    EXPECT_EQ(window.Impression->text(), state.french() ? "&Vers page Impression" : "&Go to page Print");
+    EXPECT_EQ(numbersIn(window.Liste_QSO), QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12"));
+    EXPECT_EQ(window.Liste_Imprime->model()->rowCount(), 0);
+    // Each item is the list line: the number in 5 columns, a blank, the record.
+    EXPECT_EQ(window.Liste_QSO->model()->index(9, 0).data().toString(), QString::fromStdString(labelListLines(12)[9]));
+    expectDistinctAltLetters(window);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(menus->selectQso(), nullptr);
+  }
 }
 
-TEST_F(SelectQsoTest, ClicksMoveContactsBothWaysInNumberOrder) {
+TEST_F(SelectQsoTest, ClicksAndKeysMoveContactsBothWaysInNumberOrder) {
   writeLog(6);
   Select_QSO& window = openSelection();
-  window.show();
-  click(window.Liste_QSO, 4);  // contact 5
-  click(window.Liste_QSO, 1);  // contact 2
-  click(window.Liste_QSO, 2);  // contact 4
-  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringList({"2", "4", "5"}));
-  EXPECT_EQ(numbersIn(window.Liste_QSO), QStringList({"1", "3", "6"}));
-  click(window.Liste_Imprime, 1);  // contact 4 goes back
-  EXPECT_EQ(numbersIn(window.Liste_QSO), QStringList({"1", "3", "4", "6"}));
-  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringList({"2", "5"}));
-  EXPECT_EQ(window.selection().chosenCount(), 2u);
-}
-
-TEST_F(SelectQsoTest, EnterOrSpaceMovesTheCurrentContactAndTheNextOneComesUp) {
-  writeLog(4);
-  Select_QSO& window = openSelection();
+  activate(window);
+  for (int row : {4, 1, 2}) click(window.Liste_QSO, row);  // contacts 5, 2, 4
+  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringLiteral("2 4 5"));
+  click(window.Liste_Imprime, 1);
+  EXPECT_EQ(numbersIn(window.Liste_QSO), QStringLiteral("1 3 4 6"));
+  // Enter or Space moves the current contact; the next one comes up.
   window.Liste_QSO->setFocus();
-  window.Liste_QSO->setCurrentIndex(window.Liste_QSO->model()->index(1, 0));
+  window.Liste_QSO->setCurrentIndex(window.Liste_QSO->model()->index(0, 0));
   QTest::keyClick(window.Liste_QSO, Qt::Key_Return);
   QTest::keyClick(window.Liste_QSO, Qt::Key_Space);
-  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringList({"2", "3"}));
-  EXPECT_EQ(window.Liste_QSO->currentIndex().row(), 1);
-  window.Liste_Imprime->setCurrentIndex(window.Liste_Imprime->model()->index(0, 0));
+  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringLiteral("1 2 3 5"));
+  window.Liste_Imprime->setCurrentIndex(window.Liste_Imprime->model()->index(3, 0));
   QTest::keyClick(window.Liste_Imprime, Qt::Key_Enter);
-  EXPECT_EQ(numbersIn(window.Liste_QSO), QStringList({"1", "2", "4"}));
-}
-
-TEST_F(SelectQsoTest, SelectAllMovesEverythingAndThenNothing) {
-  writeLog(5);
-  Select_QSO& window = openSelection();
-  window.Liste_QSO_Click(window.Liste_QSO->model()->index(3, 0));
   QTest::mouseClick(window.Select_All, Qt::LeftButton);
-  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringList({"1", "2", "3", "4", "5"}));
+  EXPECT_EQ(numbersIn(window.Liste_Imprime), QStringLiteral("1 2 3 4 5 6"));
+  window.Select_All_Click();  // nothing left to move
   EXPECT_EQ(window.Liste_QSO->model()->rowCount(), 0);
-  window.Select_All_Click();
-  EXPECT_EQ(window.Liste_Imprime->model()->rowCount(), 5);
+  EXPECT_EQ(window.selection().chosenCount(), 6u);
 }
 
-TEST_F(SelectQsoTest, TheMenuBringsTheOpenWindowForwardWithItsSelection) {
+TEST_F(SelectQsoTest, TheMenuBringsTheOpenWindowForwardAndTheLabelWindowOpensOverIt) {
   writeLog(3);
   Select_QSO& first = openSelection();
   first.Liste_QSO_Click(first.Liste_QSO->model()->index(0, 0));
   writeLog(8);
-  Select_QSO& again = openSelection();
-  EXPECT_EQ(&again, &first);
-  EXPECT_EQ(again.selection().chosenCount(), 1u);
-  EXPECT_EQ(again.selection().unchosenCount(), 2u);
-  // Closed, it forgets the selection; opened again, it reads the log again.
-  QTest::keyClick(&again, Qt::Key_Escape);
-  QApplication::processEvents();
-  EXPECT_EQ(menus->selectQso(), nullptr);
-  Select_QSO& reopened = openSelection();
-  EXPECT_EQ(reopened.selection().unchosenCount(), 8u);
-  EXPECT_EQ(reopened.selection().chosenCount(), 0u);
-}
+  EXPECT_EQ(&openSelection(), &first);
+  EXPECT_EQ(first.selection().unchosenCount(), 2u);  // not read again
 
-TEST_F(SelectQsoTest, AnEmptyLogGivesTwoEmptyLists) {
-  writeLog(0);
-  Select_QSO& window = openSelection();
-  EXPECT_EQ(window.Liste_QSO->model()->rowCount(), 0);
-  window.Select_All_Click();
-  window.Liste_Imprime_Click(window.Liste_Imprime->model()->index(0, 0));
-  EXPECT_EQ(window.Liste_Imprime->model()->rowCount(), 0);
+  QTest::mouseClick(first.Impression, Qt::LeftButton);
+  QPointer<Etiquettes> labels = first.etiquettes();
+  ASSERT_FALSE(labels.isNull());
+  first.Impression_Click();
+  EXPECT_EQ(first.etiquettes(), labels.data());
+  QTest::mouseClick(labels->Selection, Qt::LeftButton);  // back to the selection, which stays
+  QApplication::processEvents();
+  EXPECT_TRUE(labels.isNull());
+  EXPECT_TRUE(first.isVisible());
+  // Closing the selection takes an open label window with it.
+  first.Impression_Click();
+  labels = first.etiquettes();
+  first.close();
+  QApplication::processEvents();
+  EXPECT_TRUE(labels.isNull());
+  EXPECT_EQ(openSelection().selection().unchosenCount(), 8u);
 }
 
 TEST_F(SelectQsoTest, AMissingLogGoesToTheMainWindowOrIsReported) {
@@ -124,37 +97,12 @@ TEST_F(SelectQsoTest, AMissingLogGoesToTheMainWindowOrIsReported) {
   menus = std::make_unique<LabelMenus>(state, &mainWindow, printer,
                                        LabelMenus::Hooks{[&](const FileError& error) { reported = error; }});
   menus->Mnu_Imp_QSL_Click();
-  ASSERT_TRUE(reported.has_value());
-  EXPECT_EQ(reported->number, FileNotFound);
+  EXPECT_EQ(reported.value_or(FileError{}).number, FileNotFound);
   EXPECT_EQ(menus->selectQso(), nullptr);
-
   menus = std::make_unique<LabelMenus>(state, &mainWindow, printer);
   dialogs.expectMessage(::testing::HasSubstr("53"));
   menus->Mnu_Imp_QSL_Click();
   EXPECT_EQ(menus->selectQso(), nullptr);
-}
-
-TEST_F(SelectQsoTest, ImpressionOpensTheLabelWindowOverTheSelectionWhichStaysOpen) {
-  writeLog(3);
-  Select_QSO& window = openSelection();
-  QTest::mouseClick(window.Impression, Qt::LeftButton);
-  Etiquettes* labels = window.etiquettes();
-  ASSERT_NE(labels, nullptr);
-  EXPECT_TRUE(labels->isVisible());
-  EXPECT_TRUE(window.isVisible());
-  window.Impression_Click();
-  EXPECT_EQ(window.etiquettes(), labels);
-  // Back to the selection: the label window closes, the selection stays.
-  QTest::mouseClick(labels->Selection, Qt::LeftButton);
-  QApplication::processEvents();
-  EXPECT_EQ(window.etiquettes(), nullptr);
-  EXPECT_TRUE(window.isVisible());
-  // Closing the selection takes an open label window with it.
-  window.Impression_Click();
-  QPointer<Etiquettes> open = window.etiquettes();
-  window.close();
-  QApplication::processEvents();
-  EXPECT_TRUE(open.isNull());
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ namespace brivant::testing {
 
 inline bool havePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
-// The text of every page, pages separated by form feeds; nothing when the
-// file cannot be read.
-inline std::optional<QString> pdfText(const std::filesystem::path& pdf) {
-  const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf.string() + "' - 2>/dev/null";
+// What pdftotext writes for the file with the given options; nothing when
+// the file cannot be read.
+inline std::optional<QString> pdfToText(const char* options, const std::filesystem::path& pdf) {
+  const std::string command = std::string("pdftotext ") + options + " -enc UTF-8 '" + pdf.string() + "' - 2>/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return std::nullopt;
   std::string text;
@@ -29,6 +29,10 @@ inline std::optional<QString> pdfText(const std::filesystem::path& pdf) {
   if (::pclose(pipe) != 0) return std::nullopt;
   return QString::fromUtf8(text);
 }
+
+// The text of every page, pages separated by form feeds; nothing when the
+// file cannot be read.
+inline std::optional<QString> pdfText(const std::filesystem::path& pdf) { return pdfToText("-layout", pdf); }
 
 // The lines that carry text, with their blanks collapsed: what can be
 // compared between a printout and the lines sent to the printer.
@@ -56,19 +60,13 @@ struct PdfPage {
 // Every page with its words (pdftotext -bbox); nothing when the file cannot
 // be read.
 inline std::optional<std::vector<PdfPage>> pdfWords(const std::filesystem::path& pdf) {
-  const std::string command = "pdftotext -bbox -enc UTF-8 '" + pdf.string() + "' - 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  std::string html;
-  char buffer[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) html.append(buffer, got);
-  if (::pclose(pipe) != 0) return std::nullopt;
+  const std::optional<QString> html = pdfToText("-bbox", pdf);
+  if (!html) return std::nullopt;
   constexpr double MillimetresPerPoint = 25.4 / 72;
   static const QRegularExpression Tag(QStringLiteral(
       R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
   std::vector<PdfPage> pages;
-  for (const QRegularExpressionMatch& tag : Tag.globalMatch(QString::fromUtf8(html))) {
+  for (const QRegularExpressionMatch& tag : Tag.globalMatch(*html)) {
     auto number = [&](int group) { return tag.captured(group).toDouble() * MillimetresPerPoint; };
     if (tag.capturedLength(1) > 0) {
       pages.push_back({QSizeF(number(1), number(2)), {}});
