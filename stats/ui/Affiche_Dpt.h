@@ -1,0 +1,43 @@
+#pragma once
+// The per-departement list: every contact of Liste_QSO with one departement.
+
+#include <QWidget>
+
+#include "core/AppState.h"
+#include "stats/ui/StatsHooks.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace brivant {
+
+class ListHeader;
+
+class Affiche_Dpt final : public QWidget {
+  Q_OBJECT
+
+ public:
+  Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent = nullptr);
+
+  // Centre, the header and Quitter in the interface language.
+  void Form_Load();
+  // Fills the list with the contacts of a box's departement, the count line
+  // and the caption.
+  void showDepartement(int box);
+
+  QPushButton* Quitter = nullptr;
+  QListWidget* QSO_DU_Dpt = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  QLabel* Label1 = nullptr;  // column header
+  QGroupBox* Frame1 = nullptr;
+  QLabel* Label2 = nullptr;  // count line
+
+ private:
+  AppState& state_;
+  StatsHooks hooks_;
+  ListHeader* header_ = nullptr;
+};
+
+}  // namespace brivant
