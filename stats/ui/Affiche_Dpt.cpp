@@ -38,10 +38,9 @@ Affiche_Dpt::Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent)
   Frame2 = new QGroupBox(this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
   auto* headed = new QVBoxLayout(Frame2);
-  Label1 = new QLabel;
+  Label1 = new ColumnHeader(QSO_DU_Dpt, listLineColumns(), Frame2);
   Label1->setObjectName(QStringLiteral("Label1"));
-  header_ = new ListHeader(Label1, QSO_DU_Dpt, Frame2);
-  headed->addWidget(header_);
+  headed->addWidget(Label1);
   headed->addWidget(QSO_DU_Dpt, 1);
   layout->addWidget(Frame2, 1);
 
@@ -64,7 +63,7 @@ Affiche_Dpt::Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent)
 
 void Affiche_Dpt::Form_Load() {
   const bool french = state_.french();
-  header_->setHeaderText(deptListHeader(french));
+  Label1->setText(deptListHeader(french));
   Quitter->setText(pick(french, "&Quitter", "E&xit"));
   adjustSize();
   centreOnScreen(this);

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace brivant {
 
-class ListHeader;
+class ColumnHeader;
 
 class Affiche_Dpt final : public QWidget {
   Q_OBJECT
@@ -30,14 +30,13 @@ class Affiche_Dpt final : public QWidget {
   QPushButton* Quitter = nullptr;
   QListWidget* QSO_DU_Dpt = nullptr;
   QGroupBox* Frame2 = nullptr;
-  QLabel* Label1 = nullptr;  // column header
+  ColumnHeader* Label1 = nullptr;  // column header
   QGroupBox* Frame1 = nullptr;
   QLabel* Label2 = nullptr;  // count line
 
  private:
   AppState& state_;
   StatsHooks hooks_;
-  ListHeader* header_ = nullptr;
 };
 
 }  // namespace brivant

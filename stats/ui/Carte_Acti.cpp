@@ -79,6 +79,7 @@ Carte_Acti::Carte_Acti(AppState& state, StatsHooks hooks, QWidget* parent)
     swatch->setFixedSize(28, 16);
     swatch->setFrameShape(QFrame::Box);
     swatch->setAutoFillBackground(true);
+    swatch->setBackgroundRole(QPalette::Window);
     QPalette colours = swatch->palette();
     if (rgb) colours.setColor(QPalette::Window, QColor(rgb->red, rgb->green, rgb->blue));
     swatch->setPalette(colours);

@@ -39,6 +39,8 @@ DeptMapView::DeptMapView(QWidget* parent) : QWidget(parent), map_(shippedDeptMap
     label->setFrameShape(QFrame::Box);
     label->setMargin(0);
     label->setAutoFillBackground(true);
+    // Filled with its own colour, not the role of the picture around it.
+    label->setBackgroundRole(QPalette::Window);
     label->setProperty(BoxProperty, place.box);
     label->installEventFilter(this);
     boxes_[static_cast<std::size_t>(place.box)] = label;

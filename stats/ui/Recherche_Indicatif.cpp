@@ -81,13 +81,12 @@ Recherche_Indicatif::Recherche_Indicatif(AppState& state, StatsHooks hooks, QWid
   QSO_Effectues->setObjectName(QStringLiteral("QSO_Effectues"));
   QSO_Effectues->setFont(fixedPitchFont());
   QSO_Effectues->installEventFilter(this);
-  Label2 = new QLabel;
+  Label2 = new ColumnHeader(QSO_Effectues, listLineColumns(), this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  header_ = new ListHeader(Label2, QSO_Effectues, this);
   const QFontMetrics fixed(QSO_Effectues->font());
   QSO_Effectues->setMinimumSize(fixed.horizontalAdvance(QString(SearchResultWidth + 4, QLatin1Char('M'))),
                                 fixed.height() * 16);
-  layout->addWidget(header_);
+  layout->addWidget(Label2);
   layout->addWidget(QSO_Effectues, 1);
   connect(QSO_Effectues, &QListWidget::itemClicked, this, &Recherche_Indicatif::QSO_Effectues_Click);
 
@@ -134,11 +133,11 @@ void Recherche_Indicatif::Form_Load() {
   Option1[1]->setText(pick(french, "&Indicatif", "&Callsign"));
   Option1[2]->setText(pick(french, "&Ref Chateau", "Castle &Ref"));
   Option1[3]->setText(pick(french, "&Dpt", "&Dpt"));
-  header_->setHeaderText(pick(french,
-                              "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     "
-                              "Rst E        Rst R          Ref Chateau                 Prenom",
-                              "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     "
-                              "Rst S        Rst R          Castle Ref                      First name"));
+  Label2->setText(pick(french,
+                       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     "
+                       "Rst E        Rst R          Ref Chateau                 Prenom",
+                       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     "
+                       "Rst S        Rst R          Castle Ref                      First name"));
   QSO_Effectues->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
   Command1->setText(pick(french, "&Quitter", "E&xit"));
   Indica->clear();
@@ -160,6 +159,8 @@ void Recherche_Indicatif::Box_Enter(SearchBy by) {
     if (typed.empty()) box->clear();
     return;
   }
+  // The box where Enter was pressed names the criterion.
+  Option1[static_cast<std::size_t>(optionIndex(by))]->setChecked(true);
   Cherche_QSO();
 }
 

@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace brivant {
 
-class ListHeader;
+class ColumnHeader;
 
 class Recherche_Indicatif final : public QWidget {
   Q_OBJECT
@@ -39,7 +39,7 @@ class Recherche_Indicatif final : public QWidget {
   QLineEdit* Indica = nullptr;
   QLineEdit* Data = nullptr;
   QLineEdit* Depa = nullptr;
-  QLabel* Label2 = nullptr;
+  ColumnHeader* Label2 = nullptr;  // column header
   QListWidget* QSO_Effectues = nullptr;
   QPushButton* Command1 = nullptr;
 
@@ -57,7 +57,6 @@ class Recherche_Indicatif final : public QWidget {
  private:
   AppState& state_;
   StatsHooks hooks_;
-  ListHeader* header_ = nullptr;
 };
 
 }  // namespace brivant

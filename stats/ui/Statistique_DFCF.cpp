@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/Language.h"
@@ -147,9 +146,7 @@ void Statistique_DFCF::showEvent(QShowEvent* event) {
 
 void Statistique_DFCF::placeHeads() {
   const QFontMetrics fixed(Liste_Chateaux->font());
-  const int inset = Liste_Chateaux->mapTo(this, QPoint(0, 0)).x() - heads_->mapTo(this, QPoint(0, 0)).x() +
-                    Liste_Chateaux->frameWidth() + Liste_Chateaux->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) +
-                    1 - Liste_Chateaux->horizontalScrollBar()->value();
+  const int inset = listTextStart(Liste_Chateaux, heads_);
   const std::pair<QLabel*, int> heads[] = {
       {Label5, ReferenceAt}, {Label8, NameAt}, {Label7, DateAt}, {Label6, CallsignAt}};
   for (const auto& [head, at] : heads) head->move(inset + fixed.horizontalAdvance(QString(at, QLatin1Char('M'))), 0);

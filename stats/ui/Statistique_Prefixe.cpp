@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/Language.h"
@@ -53,7 +54,8 @@ Statistique_Prefixe::Statistique_Prefixe(AppState& state, StatsHooks hooks, QWid
   Liste_Prefixes->setObjectName(QStringLiteral("Liste_Prefixes"));
   Liste_Prefixes->setFont(fixedPitchFont());
   const QFontMetrics fixed(Liste_Prefixes->font());
-  Liste_Prefixes->setMinimumSize(fixed.horizontalAdvance(QString(LineWidth + 4, QLatin1Char('M'))),
+  Liste_Prefixes->setMinimumSize(fixed.horizontalAdvance(QString(LineWidth + 4, QLatin1Char('M'))) +
+                                     style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                                  fixed.height() * 20);
   layout->addWidget(Liste_Prefixes, 1);
   PrefixCount = new QLabel(this);

@@ -1,9 +1,12 @@
 #include "stats/ui/StatsControls.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -12,6 +15,7 @@
 #include "core/AppState.h"
 #include "core/Bands.h"
 #include "core/MissingFile.h"
+#include "core/QsoRecord.h"
 #include "core/SettingsKeys.h"
 #include "platform/Cp1252.h"
 #include "stats/ui/StatsHooks.h"
@@ -71,25 +75,62 @@ int storedBandIndex(AppState& state) {
   return index;
 }
 
-ListHeader::ListHeader(QLabel* label, QAbstractScrollArea* list, QWidget* parent) : QScrollArea(parent), label_(label) {
-  const QFont fixed = list->font();
-  label->setFont(fixed);
-  label->setTextFormat(Qt::PlainText);
-  // The list's text starts after its frame and the item margin.
-  const int inset = list->frameWidth() + list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-  label->setContentsMargins(inset, 0, inset, 0);
-  setWidget(label);
-  setWidgetResizable(false);
-  setFrameShape(QFrame::NoFrame);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setFixedHeight(QFontMetrics(fixed).height() + 4);
-  connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, horizontalScrollBar(), &QScrollBar::setValue);
+std::vector<int> listLineColumns() {
+  using namespace QsoLayout;
+  // "N°" ends over the last digit of the five-column number.
+  std::vector<int> columns{static_cast<int>(NumberWidth) - 2};
+  for (const QsoField& field : {Date, Callsign, StartTime, EndTime, Departement, QsoLayout::Band, QsoLayout::Mode,
+                                RstSent, RstReceived, Qth, FirstName})
+    columns.push_back(static_cast<int>(field.column - 1 + ListOffset));
+  return columns;
 }
 
-void ListHeader::setHeaderText(const QString& text) {
-  label_->setText(text);
-  label_->adjustSize();
+int listTextStart(const QAbstractScrollArea* list, const QWidget* over) {
+  const QWidget* window = list->window();
+  return list->mapTo(window, QPoint(0, 0)).x() - over->mapTo(window, QPoint(0, 0)).x() + list->frameWidth() +
+         list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1 - list->horizontalScrollBar()->value();
+}
+
+ColumnHeader::ColumnHeader(QAbstractScrollArea* list, std::vector<int> columns, QWidget* parent)
+    : QWidget(parent), list_(list), columns_(std::move(columns)) {
+  setFont(list->font());
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void ColumnHeader::setText(const QString& text) {
+  text_ = text;
+  titles_ = text.split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
+  for (QString& title : titles_) title = title.trimmed();
+  updateGeometry();
+  update();
+}
+
+QRect ColumnHeader::titleRect(int index) const {
+  const QFontMetrics fixed(font());
+  const int textStart = listTextStart(list_, this);
+  int column = 0;
+  for (int i = 0; i <= index && i < titles_.size(); ++i) {
+    // A title without a column of its own follows the one before it.
+    const int after = i > 0 ? column + static_cast<int>(titles_[i - 1].size()) + 1 : 0;
+    column = i < static_cast<int>(columns_.size()) ? std::max(columns_[static_cast<std::size_t>(i)], after) : after;
+  }
+  const QString title = index < titles_.size() ? titles_[index] : QString();
+  return {textStart + fixed.horizontalAdvance(QString(column, QLatin1Char('M'))), 0, fixed.horizontalAdvance(title),
+          height()};
+}
+
+QSize ColumnHeader::sizeHint() const {
+  const QFontMetrics fixed(font());
+  return {fixed.horizontalAdvance(text_), fixed.height() + 4};
+}
+
+QSize ColumnHeader::minimumSizeHint() const { return {0, QFontMetrics(font()).height() + 4}; }
+
+void ColumnHeader::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (int i = 0; i < titles_.size(); ++i) painter.drawText(titleRect(i), Qt::AlignLeft | Qt::AlignVCenter, titles_[i]);
 }
 
 }  // namespace brivant

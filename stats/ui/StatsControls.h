@@ -3,7 +3,9 @@
 // and mode lists, the column header that scrolls with its list.
 
 #include <QFont>
-#include <QScrollArea>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
 
 #include <string_view>
 
@@ -40,19 +42,43 @@ void selectIndex(QComboBox* list, int index);
 int storedModeIndex(const AppState& state);
 int storedBandIndex(AppState& state);
 
-// A one-line header over a fixed-pitch list: its text starts where the list's
-// text starts and follows the list's horizontal scrolling.
-class ListHeader final : public QScrollArea {
+// Where the fields of a list line of Liste_QSO start (0-based characters):
+// the number, date, callsign, start, end, departement, band, mode, reports,
+// reference and first name, in that order.
+std::vector<int> listLineColumns();
+
+// Where the text of a list's lines starts, in the coordinates of a widget
+// over it: after the list's frame and item margin, less its horizontal scroll.
+int listTextStart(const QAbstractScrollArea* list, const QWidget* over);
+
+// The column header over a fixed-pitch list.  Its text is the header as the
+// window gives it; each title of the text (titles are parted by two blanks
+// or more) is drawn over the column of the list lines it names, and follows
+// the list's horizontal scrolling.
+class ColumnHeader final : public QWidget {
   Q_OBJECT
 
  public:
-  ListHeader(QLabel* label, QAbstractScrollArea* list, QWidget* parent);
+  // columns: the 0-based character where each title's field starts.
+  ColumnHeader(QAbstractScrollArea* list, std::vector<int> columns, QWidget* parent);
 
-  // The header's text, the label sized to it.
-  void setHeaderText(const QString& text);
+  void setText(const QString& text);
+  QString text() const { return text_; }
+  // The titles and where each is drawn, in the header's coordinates.
+  QStringList titles() const { return titles_; }
+  QRect titleRect(int index) const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  QLabel* label_;
+  QAbstractScrollArea* list_;
+  std::vector<int> columns_;
+  QString text_;
+  QStringList titles_;
 };
 
 }  // namespace brivant
