@@ -80,6 +80,11 @@ class StatsStation {
 const std::pair<SearchBy, const char*> Searches[] = {
     {SearchBy::Callsign, "F"}, {SearchBy::Reference, "DFCF"}, {SearchBy::Departement, "59"}};
 
+// Every benchmark: in milliseconds, medians of 15 runs.
+benchmark::internal::Benchmark* timed(benchmark::internal::Benchmark* benchmark) {
+  return benchmark->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+}
+
 void BM_SearchLogic(benchmark::State& state) {
   StatsStation station;
   if (!station.ready()) state.SkipWithError("the station could not be set up");
@@ -89,12 +94,7 @@ void BM_SearchLogic(benchmark::State& state) {
     benchmark::DoNotOptimize(outcome);
   }
 }
-BENCHMARK(BM_SearchLogic)
-    ->ArgName("criterion")
-    ->DenseRange(0, 2)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SearchLogic)->ArgName("criterion")->DenseRange(0, 2)->Apply([](auto* b) { timed(b); });
 
 // Enter in the box: the search and the results listed in the window.
 void BM_SearchWindow(benchmark::State& state) {
@@ -104,42 +104,31 @@ void BM_SearchWindow(benchmark::State& state) {
   Recherche_Indicatif window(station.state(), station.hooks());
   window.Form_Load();
   const auto& [by, value] = Searches[state.range(0)];
-  int listed = 0;
   for (auto _ : state) {
     window.boxOf(by)->setText(QString::fromLatin1(value));
     window.Box_Enter(by);
-    listed = window.QSO_Effectues->count();
   }
-  state.counters["results"] = listed;
+  state.counters["results"] = window.QSO_Effectues->count();
 }
-BENCHMARK(BM_SearchWindow)
-    ->ArgName("criterion")
-    ->DenseRange(0, 2)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SearchWindow)->ArgName("criterion")->DenseRange(0, 2)->Apply([](auto* b) { timed(b); });
 
-void BM_PrefixStatisticsWindow(benchmark::State& state) {
+// Afficher in a statistics window, loaded once.
+template <class Window>
+void timeDisplay(benchmark::State& state, QListWidget* Window::*list) {
   offscreenApplication();
   StatsStation station;
   if (!station.ready()) state.SkipWithError("the station could not be set up");
-  Statistique_Prefixe window(station.state(), station.hooks());
+  Window window(station.state(), station.hooks());
   window.Form_Load();
   for (auto _ : state) window.Afficher->click();
-  state.counters["lines"] = window.Liste_Prefixes->count();
+  state.counters["lines"] = (window.*list)->count();
 }
-BENCHMARK(BM_PrefixStatisticsWindow)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
-void BM_CastleStatisticsWindow(benchmark::State& state) {
-  offscreenApplication();
-  StatsStation station;
-  if (!station.ready()) state.SkipWithError("the station could not be set up");
-  Statistique_DFCF window(station.state(), station.hooks());
-  window.Form_Load();
-  for (auto _ : state) window.Afficher->click();
-  state.counters["lines"] = window.Liste_Chateaux->count();
-}
-BENCHMARK(BM_CastleStatisticsWindow)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+void BM_PrefixStatisticsWindow(benchmark::State& state) { timeDisplay(state, &Statistique_Prefixe::Liste_Prefixes); }
+BENCHMARK(BM_PrefixStatisticsWindow)->Apply([](auto* b) { timed(b); });
+
+void BM_CastleStatisticsWindow(benchmark::State& state) { timeDisplay(state, &Statistique_DFCF::Liste_Chateaux); }
+BENCHMARK(BM_CastleStatisticsWindow)->Apply([](auto* b) { timed(b); });
 
 void BM_MapTallyLogic(benchmark::State& state) {
   StatsStation station;
@@ -149,7 +138,7 @@ void BM_MapTallyLogic(benchmark::State& state) {
     benchmark::DoNotOptimize(tally);
   }
 }
-BENCHMARK(BM_MapTallyLogic)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MapTallyLogic)->Apply([](auto* b) { timed(b); });
 
 // Mnu_Carte_Activation then Afficher: the window built, loaded, coloured for
 // 14 Mhz SSB and painted once.
@@ -165,7 +154,7 @@ void BM_OpenAndDrawMap(benchmark::State& state) {
     benchmark::DoNotOptimize(map->grab());
   }
 }
-BENCHMARK(BM_OpenAndDrawMap)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenAndDrawMap)->Apply([](auto* b) { timed(b); });
 
 }  // namespace
 }  // namespace brivant::bench

@@ -14,6 +14,7 @@ namespace brivant {
 // Two blanks, then cut from the record untrimmed: the first 15 characters of
 // the reference, the castle name (30), the date with its two blanks (10) and
 // the callsign (12): 69 characters.
+inline constexpr int CastleStatWidth = 69;
 std::string CastleStatLine(std::string_view record);
 
 // The lines of every CHATEAU contact on the band and mode, in ascending order

@@ -10,7 +10,6 @@ namespace {
 
 using namespace QsoLayout;
 
-constexpr std::size_t ShownWidth = 116;
 constexpr std::size_t CodeWidth = 2;
 
 }  // namespace
@@ -27,7 +26,7 @@ std::vector<std::string> deptListLines(const std::vector<std::string>& listLines
   std::vector<std::string> lines;
   for (const std::string& line : listLines) {
     if (cutColumns(line, Departement.column + ListOffset, CodeWidth) == code)
-      lines.emplace_back(leftText(line, ShownWidth));
+      lines.emplace_back(leftText(line, DeptListWidth));
   }
   return lines;
 }

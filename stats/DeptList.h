@@ -14,6 +14,7 @@ std::string deptCodeOfBox(int box);
 
 // The first 116 characters (number to the end of the reference) of every
 // list line whose departement columns equal the code, in list order.
+inline constexpr int DeptListWidth = 116;
 std::vector<std::string> deptListLines(const std::vector<std::string>& listLines, std::string_view code);
 
 // Label2: count + "  QSO(s) effectué(s) avec le département " + code.

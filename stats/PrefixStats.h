@@ -13,7 +13,8 @@
 namespace brivant {
 
 // Two blanks, the prefix padded to 5, a blank, the name right-aligned in 35
-// characters (a longer name is kept whole).
+// characters (a longer name is kept whole): 43 characters.
+inline constexpr int PrefixStatWidth = 43;
 std::string PrefixStatLine(std::string_view prefix, std::string_view name);
 
 // The lines of every prefix whose flag for the band is a digit 1 to 9, in

@@ -17,7 +17,7 @@ enum class SearchBy { Callsign = 1, Reference = 2, Departement = 3 };
 
 // A result line is the first ResultWidth characters of the list line
 // (number to points) and the letter of the contact's marker.
-inline constexpr std::size_t SearchResultWidth = 134;
+inline constexpr int SearchResultWidth = 134;
 
 // Enter in a search box: the message that refuses its text (too long or
 // empty), or nothing when the search runs.  The messages are French in both

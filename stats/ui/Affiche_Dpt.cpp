@@ -15,25 +15,12 @@
 
 namespace brivant {
 
-namespace {
-
-// The list shows the first 116 characters of each list line.
-constexpr int LineWidth = 116;
-
-}  // namespace
-
 Affiche_Dpt::Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("Affiche_Dpt"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : StatsWindow(state, std::move(hooks), QStringLiteral("Affiche_Dpt"), parent) {
   setWindowTitle(QStringLiteral("    QSO effectués par département"));
   auto* layout = new QVBoxLayout(this);
 
-  QSO_DU_Dpt = new QListWidget(this);
-  QSO_DU_Dpt->setObjectName(QStringLiteral("QSO_DU_Dpt"));
-  QSO_DU_Dpt->setFont(fixedPitchFont());
-  const QFontMetrics fixed(QSO_DU_Dpt->font());
-  QSO_DU_Dpt->setMinimumSize(fixed.horizontalAdvance(QString(LineWidth + 4, QLatin1Char('M'))), fixed.height() * 16);
+  QSO_DU_Dpt = fixedPitchList(this, QStringLiteral("QSO_DU_Dpt"), DeptListWidth, 16);
 
   Frame2 = new QGroupBox(this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -48,8 +35,7 @@ Affiche_Dpt::Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent)
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   auto* counted = new QHBoxLayout(Frame1);
-  Label2 = new QLabel(Frame1);
-  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2 = namedLabel(Frame1, QStringLiteral("Label2"));
   counted->addWidget(Label2);
   bottom->addWidget(Frame1, 1);
   Quitter = new QPushButton(this);
@@ -58,7 +44,6 @@ Affiche_Dpt::Affiche_Dpt(AppState& state, StatsHooks hooks, QWidget* parent)
   layout->addLayout(bottom);
 
   connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
-  closeOnEscape(this);
 }
 
 void Affiche_Dpt::Form_Load() {
@@ -73,11 +58,7 @@ void Affiche_Dpt::showDepartement(int box) {
   const bool french = state_.french();
   const std::string code = deptCodeOfBox(box);
   const std::vector<std::string> lines = deptListLines(hooks_.lines(), code);
-  QSO_DU_Dpt->clear();
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) items.push_back(Cp1252::toQString(line));
-  QSO_DU_Dpt->addItems(items);
+  showLines(QSO_DU_Dpt, lines);
   Label2->setText(deptListCountLine(french, lines.size(), code));
   setWindowTitle(deptListCaption(french));
 }

@@ -1,21 +1,15 @@
 #pragma once
 // The per-departement list: every contact of Liste_QSO with one departement.
 
-#include <QWidget>
-
-#include "core/AppState.h"
-#include "stats/ui/StatsHooks.h"
+#include "stats/ui/StatsWindow.h"
 
 class QGroupBox;
-class QLabel;
-class QListWidget;
-class QPushButton;
 
 namespace brivant {
 
 class ColumnHeader;
 
-class Affiche_Dpt final : public QWidget {
+class Affiche_Dpt final : public StatsWindow {
   Q_OBJECT
 
  public:
@@ -33,10 +27,6 @@ class Affiche_Dpt final : public QWidget {
   ColumnHeader* Label1 = nullptr;  // column header
   QGroupBox* Frame1 = nullptr;
   QLabel* Label2 = nullptr;  // count line
-
- private:
-  AppState& state_;
-  StatsHooks hooks_;
 };
 
 }  // namespace brivant

@@ -23,40 +23,15 @@
 
 namespace brivant {
 
-namespace {
-
-QLabel* namedLabel(QWidget* parent, const QString& name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  return label;
-}
-
-}  // namespace
-
 Carte_Acti::Carte_Acti(AppState& state, StatsHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("Carte_Acti"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : StatsWindow(state, std::move(hooks), QStringLiteral("Carte_Acti"), parent) {
   auto* layout = new QVBoxLayout(this);
 
-  auto* choices = new QHBoxLayout;
-  Label5 = namedLabel(this, QStringLiteral("Label5"));
-  Mode_AX = new QComboBox(this);
-  Mode_AX->setObjectName(QStringLiteral("Mode_AX"));
-  Label5->setBuddy(Mode_AX);
-  Label1 = namedLabel(this, QStringLiteral("Label1"));
-  Bande_A = new QComboBox(this);
-  Bande_A->setObjectName(QStringLiteral("Bande_A"));
-  Label1->setBuddy(Bande_A);
-  Afficher = new QPushButton(this);
-  Afficher->setObjectName(QStringLiteral("Afficher"));
+  QHBoxLayout* choices = addChoiceRow(
+      this, layout, {&Label5, "Label5", &Mode_AX, "Mode_AX", &Label1, "Label1", &Bande_A, "Bande_A", &Afficher});
   Enregistrer_Image = new QPushButton(this);
   Enregistrer_Image->setObjectName(QStringLiteral("Enregistrer_Image"));
-  for (QWidget* control : std::initializer_list<QWidget*>{Label5, Mode_AX, Label1, Bande_A, Afficher})
-    choices->addWidget(control);
-  choices->addStretch(1);
   choices->addWidget(Enregistrer_Image);
-  layout->addLayout(choices);
 
   // Everything the saved picture shows.
   pictureArea_ = new QWidget(this);
@@ -106,8 +81,6 @@ Carte_Acti::Carte_Acti(AppState& state, StatsHooks hooks, QWidget* parent)
   connect(Afficher, &QPushButton::clicked, this, &Carte_Acti::Afficher_Click);
   connect(Enregistrer_Image, &QPushButton::clicked, this, &Carte_Acti::Enregistrer_Image_Click);
   connect(Picture1, &DeptMapView::departementClicked, this, &Carte_Acti::departementChosen);
-  enterClicks(this, Afficher);
-  closeOnEscape(this);
   resize(900, 760);
 }
 

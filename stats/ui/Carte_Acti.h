@@ -2,22 +2,17 @@
 // The map window: the departements worked on one band in one mode, coloured
 // on a map of France, with the counts, a legend, and the picture saved as PNG.
 
-#include <QWidget>
 #include <array>
 
-#include "core/AppState.h"
-#include "stats/ui/StatsHooks.h"
+#include "stats/ui/StatsWindow.h"
 
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QPushButton;
 
 namespace brivant {
 
 class DeptMapView;
 
-class Carte_Acti final : public QWidget {
+class Carte_Acti final : public StatsWindow {
   Q_OBJECT
 
  public:
@@ -53,8 +48,6 @@ class Carte_Acti final : public QWidget {
   void Enregistrer_Image_Click();
 
  private:
-  AppState& state_;
-  StatsHooks hooks_;
   QWidget* pictureArea_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "stats/DeptMapTally.h"
 #include "stats/DeptShapes.h"
@@ -23,11 +24,8 @@ class DeptMapView final : public QWidget {
 
  public:
   explicit DeptMapView(QWidget* parent = nullptr);
-
-  static constexpr int BoxCount = 100;
-
   // Colours the map from the counts of a band and mode (band and mode as
-  // Windows-1252 bytes, for the tooltips).
+  // Windows-1252 bytes, for the tooltips), in the interface language.
   void showTally(const MapTally& tally, const std::string& band, const std::string& mode);
   void setFrench(bool french);
 
@@ -64,11 +62,11 @@ class DeptMapView final : public QWidget {
   QSvgRenderer renderer_;
   QImage picture_;
   bool pictureStale_ = true;
-  std::array<int, BoxCount> levels_{};
-  std::array<int, BoxCount> contacts_{};
+  decltype(MapTally::level) levels_{};
+  decltype(MapTally::contactsOfBox) contacts_{};
   std::optional<std::pair<std::string, std::string>> shownBandMode_;
   bool french_ = false;
-  std::array<QLabel*, BoxCount> boxes_{};
+  std::array<QLabel*, std::tuple_size_v<decltype(MapTally::level)>> boxes_{};
   double scale_ = 1;
   QPointF origin_;
 };

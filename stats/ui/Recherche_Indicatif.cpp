@@ -39,13 +39,10 @@ void capitalsAsTyped(QLineEdit* box) {
 }  // namespace
 
 Recherche_Indicatif::Recherche_Indicatif(AppState& state, StatsHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("Recherche_Indicatif"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : StatsWindow(state, std::move(hooks), QStringLiteral("Recherche_Indicatif"), parent) {
   auto* layout = new QVBoxLayout(this);
 
-  Label3 = new QLabel(this);
-  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3 = namedLabel(this, QStringLiteral("Label3"));
   layout->addWidget(Label3);
 
   auto* criteria = new QGridLayout;
@@ -77,15 +74,10 @@ Recherche_Indicatif::Recherche_Indicatif(AppState& state, StatsHooks hooks, QWid
   capitalsAsTyped(Data);
   layout->addLayout(criteria);
 
-  QSO_Effectues = new QListWidget(this);
-  QSO_Effectues->setObjectName(QStringLiteral("QSO_Effectues"));
-  QSO_Effectues->setFont(fixedPitchFont());
+  QSO_Effectues = fixedPitchList(this, QStringLiteral("QSO_Effectues"), SearchResultWidth + 1, 16);
   QSO_Effectues->installEventFilter(this);
   Label2 = new ColumnHeader(QSO_Effectues, listLineColumns(), this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  const QFontMetrics fixed(QSO_Effectues->font());
-  QSO_Effectues->setMinimumSize(fixed.horizontalAdvance(QString(SearchResultWidth + 4, QLatin1Char('M'))),
-                                fixed.height() * 16);
   layout->addWidget(Label2);
   layout->addWidget(QSO_Effectues, 1);
   connect(QSO_Effectues, &QListWidget::itemClicked, this, &Recherche_Indicatif::QSO_Effectues_Click);
@@ -105,7 +97,6 @@ Recherche_Indicatif::Recherche_Indicatif(AppState& state, StatsHooks hooks, QWid
   setTabOrder(Option1[3], Depa);
   setTabOrder(Depa, QSO_Effectues);
   setTabOrder(QSO_Effectues, Command1);
-  closeOnEscape(this);
 }
 
 QLineEdit* Recherche_Indicatif::boxOf(SearchBy by) const {
@@ -174,10 +165,7 @@ void Recherche_Indicatif::Cherche_QSO() {
     box->clear();
     return;
   }
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(outcome.results.size()));
-  for (const std::string& line : outcome.results) items.push_back(Cp1252::toQString(line));
-  QSO_Effectues->addItems(items);
+  showLines(QSO_Effectues, outcome.results);
   if (outcome.message) state_.dialogs.message(*outcome.message);
   Indica->clear();
   Data->clear();

@@ -2,25 +2,20 @@
 // The search window: finds contacts in Liste_QSO by callsign, castle
 // reference or departement; picking a result selects it in the main list.
 
-#include <QWidget>
 #include <array>
 
-#include "core/AppState.h"
 #include "stats/QsoSearch.h"
-#include "stats/ui/StatsHooks.h"
+#include "stats/ui/StatsWindow.h"
 
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 class QRadioButton;
 
 namespace brivant {
 
 class ColumnHeader;
 
-class Recherche_Indicatif final : public QWidget {
+class Recherche_Indicatif final : public StatsWindow {
   Q_OBJECT
 
  public:
@@ -53,10 +48,6 @@ class Recherche_Indicatif final : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  AppState& state_;
-  StatsHooks hooks_;
 };
 
 }  // namespace brivant

@@ -21,75 +21,45 @@ namespace brivant {
 
 namespace {
 
-// Where each field of a list line starts (0-based character), and the width
-// of a line: 2 + 15 + 30 + 10 + 12.
+// Where each field of a list line starts (0-based character): after 2
+// blanks, the reference (15), the name (30), the date (10), the callsign.
 constexpr int ReferenceAt = 2;
 constexpr int NameAt = 17;
 constexpr int DateAt = 47;
 constexpr int CallsignAt = 57;
-constexpr int LineWidth = 69;
-
-QLabel* namedLabel(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
 
 }  // namespace
 
 Statistique_DFCF::Statistique_DFCF(AppState& state, StatsHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("Statistique_DFCF"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : StatsWindow(state, std::move(hooks), QStringLiteral("Statistique_DFCF"), parent) {
   auto* layout = new QVBoxLayout(this);
 
-  auto* choices = new QHBoxLayout;
-  Label3 = namedLabel(this, "Label3");
-  Mode_A = new QComboBox(this);
-  Mode_A->setObjectName(QStringLiteral("Mode_A"));
-  Label3->setBuddy(Mode_A);
-  Label2 = namedLabel(this, "Label2");
-  Bande_E = new QComboBox(this);
-  Bande_E->setObjectName(QStringLiteral("Bande_E"));
-  Label2->setBuddy(Bande_E);
-  Afficher = new QPushButton(this);
-  Afficher->setObjectName(QStringLiteral("Afficher"));
-  for (QWidget* control : std::initializer_list<QWidget*>{Label3, Mode_A, Label2, Bande_E, Afficher})
-    choices->addWidget(control);
-  choices->addStretch(1);
-  layout->addLayout(choices);
+  addChoiceRow(this, layout, {&Label3, "Label3", &Mode_A, "Mode_A", &Label2, "Label2", &Bande_E, "Bande_E", &Afficher});
 
-  Liste_Chateaux = new QListWidget(this);
-  Liste_Chateaux->setObjectName(QStringLiteral("Liste_Chateaux"));
-  Liste_Chateaux->setFont(fixedPitchFont());
-  const QFontMetrics fixed(Liste_Chateaux->font());
-  Liste_Chateaux->setMinimumSize(fixed.horizontalAdvance(QString(LineWidth + 4, QLatin1Char('M'))),
-                                 fixed.height() * 20);
+  Liste_Chateaux = fixedPitchList(this, QStringLiteral("Liste_Chateaux"), CastleStatWidth, 20);
 
   // The column heads stand over the fields of the lines.
   heads_ = new QWidget(this);
   heads_->setObjectName(QStringLiteral("Heads"));
-  Label5 = namedLabel(heads_, "Label5");
-  Label8 = namedLabel(heads_, "Label8");
-  Label7 = namedLabel(heads_, "Label7");
-  Label6 = namedLabel(heads_, "Label6");
+  Label5 = namedLabel(heads_, QStringLiteral("Label5"));
+  Label8 = namedLabel(heads_, QStringLiteral("Label8"));
+  Label7 = namedLabel(heads_, QStringLiteral("Label7"));
+  Label6 = namedLabel(heads_, QStringLiteral("Label6"));
   heads_->setFixedHeight(Label5->sizeHint().height());
   layout->addWidget(heads_);
   layout->addWidget(Liste_Chateaux, 1);
   connect(Liste_Chateaux->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeHeads(); });
 
   auto* total = new QHBoxLayout;
-  TotActiv = namedLabel(this, "TotActiv");
-  Label17 = namedLabel(this, "Label17");
-  Label9 = namedLabel(this, "Label9");
-  BandActiv = namedLabel(this, "BandActiv");
+  TotActiv = namedLabel(this, QStringLiteral("TotActiv"));
+  Label17 = namedLabel(this, QStringLiteral("Label17"));
+  Label9 = namedLabel(this, QStringLiteral("Label9"));
+  BandActiv = namedLabel(this, QStringLiteral("BandActiv"));
   for (QLabel* label : {TotActiv, Label17, Label9, BandActiv}) total->addWidget(label);
   total->addStretch(1);
   layout->addLayout(total);
 
   connect(Afficher, &QPushButton::clicked, this, &Statistique_DFCF::Afficher_Click);
-  enterClicks(this, Afficher);
-  closeOnEscape(this);
 }
 
 void Statistique_DFCF::Form_Load() {
@@ -129,10 +99,7 @@ void Statistique_DFCF::Afficher_Click() {
     reportFileError(state_, hooks_, lines.error(), MissingFileLabel::Log);
     return;
   }
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(lines->size()));
-  for (const std::string& line : *lines) items.push_back(Cp1252::toQString(line));
-  Liste_Chateaux->addItems(items);
+  showLines(Liste_Chateaux, *lines);
   TotActiv->setText(QString::number(lines->size()));
   // The main window's contact number follows the list it shows.
   state_.QsoCount = static_cast<int>(hooks_.lines().size());

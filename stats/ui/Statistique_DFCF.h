@@ -2,19 +2,11 @@
 // The castle statistics window: the castle activations contacted on one band
 // in one mode, read from the log, and how many there are.
 
-#include <QWidget>
-
-#include "core/AppState.h"
-#include "stats/ui/StatsHooks.h"
-
-class QComboBox;
-class QLabel;
-class QListWidget;
-class QPushButton;
+#include "stats/ui/StatsWindow.h"
 
 namespace brivant {
 
-class Statistique_DFCF final : public QWidget {
+class Statistique_DFCF final : public StatsWindow {
   Q_OBJECT
 
  public:
@@ -48,8 +40,6 @@ class Statistique_DFCF final : public QWidget {
  private:
   void placeHeads();
 
-  AppState& state_;
-  StatsHooks hooks_;
   QWidget* heads_ = nullptr;
 };
 

@@ -1,11 +1,9 @@
 #include "stats/ui/Statistique_Prefixe.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/Language.h"
@@ -17,54 +15,21 @@
 
 namespace brivant {
 
-namespace {
-
-// Columns of a line: 2 + 5 + 1 + 35.
-constexpr int LineWidth = 43;
-
-}  // namespace
-
 Statistique_Prefixe::Statistique_Prefixe(AppState& state, StatsHooks hooks, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hooks_(std::move(hooks)) {
-  setObjectName(QStringLiteral("Statistique_Prefixe"));
-  setAttribute(Qt::WA_DeleteOnClose);
+    : StatsWindow(state, std::move(hooks), QStringLiteral("Statistique_Prefixe"), parent) {
   auto* layout = new QVBoxLayout(this);
-  Label1 = new QLabel(this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1 = namedLabel(this, QStringLiteral("Label1"));
   layout->addWidget(Label1);
 
-  auto* choices = new QHBoxLayout;
-  Mode_AX = new QComboBox(this);
-  Mode_AX->setObjectName(QStringLiteral("Mode_AX"));
-  Label2 = new QLabel(this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Bande_E = new QComboBox(this);
-  Bande_E->setObjectName(QStringLiteral("Bande_E"));
-  Label2->setBuddy(Bande_E);
-  Afficher = new QPushButton(this);
-  Afficher->setObjectName(QStringLiteral("Afficher"));
-  choices->addWidget(Mode_AX);
-  choices->addWidget(Label2);
-  choices->addWidget(Bande_E);
-  choices->addWidget(Afficher);
-  choices->addStretch(1);
-  layout->addLayout(choices);
+  addChoiceRow(this, layout,
+               {nullptr, nullptr, &Mode_AX, "Mode_AX", &Label2, "Label2", &Bande_E, "Bande_E", &Afficher});
 
-  Liste_Prefixes = new QListWidget(this);
-  Liste_Prefixes->setObjectName(QStringLiteral("Liste_Prefixes"));
-  Liste_Prefixes->setFont(fixedPitchFont());
-  const QFontMetrics fixed(Liste_Prefixes->font());
-  Liste_Prefixes->setMinimumSize(fixed.horizontalAdvance(QString(LineWidth + 4, QLatin1Char('M'))) +
-                                     style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                 fixed.height() * 20);
+  Liste_Prefixes = fixedPitchList(this, QStringLiteral("Liste_Prefixes"), PrefixStatWidth, 20);
   layout->addWidget(Liste_Prefixes, 1);
-  PrefixCount = new QLabel(this);
-  PrefixCount->setObjectName(QStringLiteral("PrefixCount"));
+  PrefixCount = namedLabel(this, QStringLiteral("PrefixCount"));
   layout->addWidget(PrefixCount);
 
   connect(Afficher, &QPushButton::clicked, this, &Statistique_Prefixe::Afficher_Click);
-  enterClicks(this, Afficher);
-  closeOnEscape(this);
 }
 
 void Statistique_Prefixe::Form_Load() {
@@ -94,10 +59,7 @@ void Statistique_Prefixe::Afficher_Click() {
     reportFileError(state_, hooks_, lines.error(), MissingFileLabel::PrefixTallies);
     return;
   }
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(lines->size()));
-  for (const std::string& line : *lines) items.push_back(Cp1252::toQString(line));
-  Liste_Prefixes->addItems(items);
+  showLines(Liste_Prefixes, *lines);
   PrefixCount->setText(prefixCountText(state_.french(), lines->size()));
 }
 

@@ -2,19 +2,11 @@
 // The prefix statistics window: the prefixes contacted on one band in one
 // mode, with their country names, read from the mode's prefix tally.
 
-#include <QWidget>
-
-#include "core/AppState.h"
-#include "stats/ui/StatsHooks.h"
-
-class QComboBox;
-class QLabel;
-class QListWidget;
-class QPushButton;
+#include "stats/ui/StatsWindow.h"
 
 namespace brivant {
 
-class Statistique_Prefixe final : public QWidget {
+class Statistique_Prefixe final : public StatsWindow {
   Q_OBJECT
 
  public:
@@ -34,10 +26,6 @@ class Statistique_Prefixe final : public QWidget {
 
  public slots:
   void Afficher_Click();
-
- private:
-  AppState& state_;
-  StatsHooks hooks_;
 };
 
 }  // namespace brivant

@@ -1,9 +1,11 @@
 #include "stats/ui/StatsControls.h"
 
 #include <QAbstractScrollArea>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +30,55 @@ const std::vector<std::string>& StatsHooks::lines() const {
 }
 
 QFont fixedPitchFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+
+QHBoxLayout* addChoiceRow(QWidget* window, QBoxLayout* layout, const ChoiceControls& controls) {
+  auto* row = new QHBoxLayout;
+  const auto labelledList = [&](QLabel** label, const char* labelName, QComboBox** list, const char* listName) {
+    *list = new QComboBox(window);
+    (*list)->setObjectName(QString::fromLatin1(listName));
+    if (label != nullptr) {
+      *label = namedLabel(window, QString::fromLatin1(labelName));
+      (*label)->setBuddy(*list);
+      row->addWidget(*label);
+    }
+    row->addWidget(*list);
+  };
+  labelledList(controls.modeLabel, controls.modeLabelName, controls.mode, controls.modeName);
+  labelledList(controls.bandLabel, controls.bandLabelName, controls.band, controls.bandName);
+  *controls.afficher = new QPushButton(window);
+  (*controls.afficher)->setObjectName(QStringLiteral("Afficher"));
+  row->addWidget(*controls.afficher);
+  row->addStretch(1);
+  layout->addLayout(row);
+  enterClicks(window, *controls.afficher);
+  return row;
+}
+
+QLabel* namedLabel(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QListWidget* fixedPitchList(QWidget* parent, const QString& name, int characters, int rows) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setFont(fixedPitchFont());
+  const QFontMetrics fixed(list->font());
+  // A few characters more for the margins, and room for a scroll bar.
+  list->setMinimumSize(fixed.horizontalAdvance(QString(characters + 4, QLatin1Char('M'))) +
+                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                       fixed.height() * rows);
+  return list;
+}
+
+void showLines(QListWidget* list, const std::vector<std::string>& lines) {
+  QStringList items;
+  items.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) items.push_back(Cp1252::toQString(line));
+  list->clear();
+  list->addItems(items);
+}
 
 void closeOnEscape(QWidget* window) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);

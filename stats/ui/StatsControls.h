@@ -5,13 +5,17 @@
 #include <QFont>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include <string_view>
 
 class QAbstractScrollArea;
+class QBoxLayout;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -21,11 +25,36 @@ struct AppState;
 struct FileError;
 struct StatsHooks;
 
+// The row that chooses what a window shows: a mode list (with its label when
+// the window has one), a band list with its label, and the Afficher button,
+// added to the layout; the controls go into the window's members, named as
+// given.  Enter in the window clicks Afficher.  Returns the row.
+struct ChoiceControls {
+  QLabel** modeLabel;  // nullptr: the mode list has no label
+  const char* modeLabelName;
+  QComboBox** mode;
+  const char* modeName;
+  QLabel** bandLabel;
+  const char* bandLabelName;
+  QComboBox** band;
+  const char* bandName;
+  QPushButton** afficher;
+};
+QHBoxLayout* addChoiceRow(QWidget* window, QBoxLayout* layout, const ChoiceControls& controls);
+
 // The font of the fixed-column lists.
 QFont fixedPitchFont();
 
 // Escape closes the window.
 void closeOnEscape(QWidget* window);
+
+// A named label.
+QLabel* namedLabel(QWidget* parent, const QString& name);
+// A named list in the fixed-pitch font, wide enough for lines of the given
+// number of characters and high enough for the given number of rows.
+QListWidget* fixedPitchList(QWidget* parent, const QString& name, int characters, int rows);
+// The list's items become the lines (Windows-1252 bytes).
+void showLines(QListWidget* list, const std::vector<std::string>& lines);
 // Enter anywhere in the window clicks the button.
 void enterClicks(QWidget* window, QPushButton* button);
 

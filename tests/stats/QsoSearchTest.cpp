@@ -83,7 +83,7 @@ TEST(QsoSearch, BoxesRefuseTooLongAndEmptyValues) {
 TEST(QsoSearch, ResultLinesCarryTheMarkerLetter) {
   std::vector<std::string> results;
   for (const std::string& line : statsListLines()) results.push_back(searchResultLine(line));
-  for (const std::string& line : results) ASSERT_EQ(line.size(), SearchResultWidth + 1);
+  for (const std::string& line : results) ASSERT_EQ(line.size(), static_cast<std::size_t>(SearchResultWidth) + 1);
   // Markers 1 to 4 give S, E, R, C; another digit a blank.
   expectBytesMatchGolden(crlf(results), "stats/search_results.txt");
 }

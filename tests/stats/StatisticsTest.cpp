@@ -7,15 +7,17 @@
 namespace brivant::testing {
 namespace {
 
+// A list for a band and mode, and its golden lines (none: nothing listed).
+struct Listing {
+  const char* band;
+  const char* mode;
+  const char* golden;
+};
+
 TEST(PrefixStatistics, ListsThePrefixesFlaggedOnTheBandAndMode) {
   TempDir dir;
   writeStatsPrefixTallies(dir.path());
-  struct Case {
-    const char* band;
-    const char* mode;
-    const char* golden;  // nullptr: nothing listed
-  };
-  const Case cases[] = {
+  const Listing cases[] = {
       {"14 Mhz", "SSB", "stats/prefixes_14_ssb.txt"},
       {"21 Mhz", "SSB", "stats/prefixes_21_ssb.txt"},
       // Contacted only in SSB: not in CW, and the other way round.
@@ -24,7 +26,7 @@ TEST(PrefixStatistics, ListsThePrefixesFlaggedOnTheBandAndMode) {
       // A band the tallies have no column for.
       {"", "SSB", nullptr},
   };
-  for (const Case& c : cases) {
+  for (const Listing& c : cases) {
     const Result<std::vector<std::string>> lines = prefixStatLines(dir.path(), StatsStation, c.band, c.mode);
     ASSERT_TRUE(lines.ok()) << c.band;
     if (c.golden == nullptr) {
@@ -60,19 +62,14 @@ TEST(PrefixStatistics, CountUnderTheList) {
 TEST(CastleStatistics, ListsTheCastleContactsOfTheBandAndMode) {
   TempDir dir;
   writeStatsLog(dir.path());
-  struct Case {
-    const char* band;
-    const char* mode;
-    const char* golden;
-  };
-  const Case cases[] = {
+  const Listing cases[] = {
       // The same castle twice is listed twice, sorted by reference.
       {"14 Mhz", "SSB", "stats/castles_14_ssb.txt"},
       // A reference over 15 characters is cut to 15.
       {"21 Mhz", "SSB", "stats/castles_21_ssb.txt"},
       {"7.0 Mhz", "CW", "stats/castles_7_cw.txt"},
   };
-  for (const Case& c : cases) {
+  for (const Listing& c : cases) {
     const Result<std::vector<std::string>> lines = castleStatLines(dir.path(), StatsStation, c.band, c.mode);
     ASSERT_TRUE(lines.ok());
     for (const std::string& line : *lines) EXPECT_EQ(line.size(), 69u);

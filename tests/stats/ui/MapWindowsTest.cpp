@@ -20,13 +20,7 @@ namespace {
 
 class MapWindowsTest : public StatsWindowsFixture {
  protected:
-  Carte_Acti& openMap() {
-    menus().Mnu_Carte_Activation_Click();
-    Carte_Acti* window = menus().carte();
-    EXPECT_NE(window, nullptr);
-    QApplication::processEvents();
-    return *window;
-  }
+  Carte_Acti& openMap() { return opened(&StatsMenus::Mnu_Carte_Activation_Click, &StatsMenus::carte); }
 
   // A point well inside a departement and clear of its box, in widget
   // coordinates of the map.

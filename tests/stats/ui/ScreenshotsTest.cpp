@@ -4,14 +4,8 @@
 //   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/stats_ui_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSet>
-#include <QStyleFactory>
-#include <cstdlib>
 
 #include "stats/ui/Affiche_Dpt.h"
 #include "stats/ui/Carte_Acti.h"
@@ -19,36 +13,15 @@
 #include "stats/ui/Statistique_DFCF.h"
 #include "stats/ui/Statistique_Prefixe.h"
 #include "tests/stats/ui/StatsWindowsFixture.h"
+#include "tests/support/qt/Screenshots.h"
 
 namespace brivant::testing {
 namespace {
 
 class Screenshots : public StatsWindowsFixture {
  protected:
-  void SetUp() override {
-    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
-      output = folder;
-      std::filesystem::create_directories(output);
-    } else {
-      output = scratch.path();
-    }
-    // The look the program has: the same style as app/main.cpp sets.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-    saveSetting("bande Utilisee", "2");
-  }
-
-  // Saves the picture of a window and checks that it shows something.
-  void save(QWidget* window, const std::string& name) {
-    QApplication::processEvents();
-    const QImage image = window->grab().toImage();
-    ASSERT_FALSE(image.isNull()) << name;
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7)
-      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 4) << name << " looks blank";
-    const std::filesystem::path file = output / (name + ".png");
-    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
-  }
+  void SetUp() override { saveSetting("bande Utilisee", "2"); }
+  void save(QWidget* window, const std::string& name) { folder.save(window, name); }
 
   void shootLanguage(const char* language, const std::string& suffix) {
     state.Language = language;
@@ -74,8 +47,7 @@ class Screenshots : public StatsWindowsFixture {
     save(menus().afficheDpt(), "Affiche_Dpt_" + suffix);
   }
 
-  TempDir scratch;
-  std::filesystem::path output;
+  ScreenshotFolder folder;
 };
 
 TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }

@@ -14,12 +14,7 @@ namespace {
 
 class SearchWindowTest : public StatsWindowsFixture {
  protected:
-  Recherche_Indicatif& open() {
-    menus().Recherche_Click();
-    Recherche_Indicatif* window = menus().recherche();
-    EXPECT_NE(window, nullptr);
-    return *window;
-  }
+  Recherche_Indicatif& open() { return opened(&StatsMenus::Recherche_Click, &StatsMenus::recherche); }
   // Types into a box as the operator does, then Enter.
   static void typeAndEnter(QLineEdit* box, const QString& text) {
     QTest::mouseClick(box, Qt::LeftButton);

@@ -1,6 +1,5 @@
 #pragma once
-// A program directory with the test station's log and prefix tallies, a
-// settings store, scripted dialogs, and the opener of the lookup and
+// The test station's log and prefix tallies, and the opener of the lookup and
 // overview windows with hooks that stand for the main window: its list lines
 // in a plain vector, the row it selects, the files it reports missing and its
 // Frame4 caption.
@@ -12,24 +11,17 @@
 #include <functional>
 #include <memory>
 
-#include "core/AppState.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
 #include "stats/ui/StatsMenus.h"
+#include "tests/outputs/ui/OutputWindowsFixture.h"
 #include "tests/stats/StatsTestData.h"
-#include "tests/support/ScriptedDialogs.h"
 
 namespace brivant::testing {
 
-class StatsWindowsFixture : public ::testing::Test {
+// The station, settings, clock and dialogs are those of the output windows'
+// tests (station F6ABC, in French).
+class StatsWindowsFixture : public OutputWindowsFixture {
  protected:
-  StatsWindowsFixture()
-      : store(settingsDir.path()),
-        clock(ClockFields{2013, 5, 19, 8, 0, 0}),
-        state(programDir.path(), store, clock, dialogs),
-        listLines(statsListLines()) {
-    state.StationCall = std::string(StatsStation);
-    state.Language = "Fr";
+  StatsWindowsFixture() : listLines(statsListLines()) {
     writeStatsLog(programDir.path());
     writeStatsPrefixTallies(programDir.path());
   }
@@ -51,8 +43,14 @@ class StatsWindowsFixture : public ::testing::Test {
     return *menus_;
   }
 
-  void saveSetting(const char* key, const char* value) {
-    ASSERT_TRUE(store.save("ZIV", "Setup F6ABC", key, value).ok());
+  // Opens a window through the opener as the main window would, and returns it.
+  template <class Window>
+  Window& opened(void (StatsMenus::*open)(), Window* (StatsMenus::*openWindow)() const) {
+    (menus().*open)();
+    Window* window = (menus().*openWindow)();
+    EXPECT_NE(window, nullptr);
+    QApplication::processEvents();
+    return *window;
   }
 
   // Shows the window and makes it the active one, so that its keys reach it.
@@ -70,12 +68,6 @@ class StatsWindowsFixture : public ::testing::Test {
     return condition();
   }
 
-  TempDir programDir;
-  TempDir settingsDir;
-  SettingsStore store;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
-  AppState state;
   std::vector<std::string> listLines;
   std::vector<int> selectedRows;
   std::vector<std::string> fileErrors;
