@@ -90,7 +90,11 @@ void enterClicks(QWidget* window, QPushButton* button) {
   for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* enter = new QShortcut(QKeySequence(key), window);
     enter->setContext(Qt::WindowShortcut);
-    QObject::connect(enter, &QShortcut::activated, button, &QPushButton::click);
+    QObject::connect(enter, &QShortcut::activated, button, [window, button] {
+      // On another button, Enter presses that one.
+      auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
+      (focused != nullptr ? focused : button)->click();
+    });
   }
 }
 

@@ -55,7 +55,7 @@ QLabel* namedLabel(QWidget* parent, const QString& name);
 QListWidget* fixedPitchList(QWidget* parent, const QString& name, int characters, int rows);
 // The list's items become the lines (Windows-1252 bytes).
 void showLines(QListWidget* list, const std::vector<std::string>& lines);
-// Enter anywhere in the window clicks the button.
+// Enter in the window clicks the button (or the button that has the focus).
 void enterClicks(QWidget* window, QPushButton* button);
 
 // A file that cannot be read: through the hook, else a message with the

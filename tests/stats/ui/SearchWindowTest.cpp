@@ -34,7 +34,6 @@ TEST_F(SearchWindowTest, TypedValuesListTheMatchingContacts) {
   const Case cases[] = {
       {SearchBy::Callsign, "6ab", {0, 1, 4, 5, 10}},
       {SearchBy::Reference, "59045", {0, 6}},
-      {SearchBy::Departement, "2a", {3}},
       {SearchBy::Departement, "5", {}},
   };
   for (const Case& c : cases) {
@@ -78,14 +77,6 @@ TEST_F(SearchWindowTest, TooLongAndEmptyValuesAreRefused) {
     EXPECT_EQ(window.QSO_Effectues->count(), 1);
     c.box->clear();
   }
-}
-
-TEST_F(SearchWindowTest, AnEmptyLogFindsNothing) {
-  listLines.clear();
-  Recherche_Indicatif& window = open();
-  dialogs.expectMessage("Pas de QSO trouvé");
-  typeAndEnter(window.Indica, QStringLiteral("F"));
-  EXPECT_EQ(window.QSO_Effectues->count(), 0);
 }
 
 TEST_F(SearchWindowTest, PickingAResultSelectsItsContactAndCloses) {

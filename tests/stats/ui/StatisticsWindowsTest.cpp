@@ -34,7 +34,6 @@ TEST_F(StatisticsWindowsTest, PrefixesOfTheStoredModeAndBand) {
   };
   const Case cases[] = {
       {"SSB", "14 Mhz", "stats/prefixes_14_ssb.txt", "4 préfixes"},
-      {"SSB", "21 Mhz", "stats/prefixes_21_ssb.txt", "2 préfixes"},
       {"CW", "14 Mhz", "stats/prefixes_14_cw.txt", "1 préfixe"},
   };
   for (const Case& c : cases) {
