@@ -7,7 +7,7 @@ set -euo pipefail
 
 purpose=${1:-run}
 packages=(g++ make cmake pkgconf qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
-          fonts-liberation fonts-dejavu-core)
+          qt6-svg-dev libqt6svg6 fonts-liberation fonts-dejavu-core)
 if [ "$purpose" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm)
 fi
