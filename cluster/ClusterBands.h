@@ -56,8 +56,8 @@ inline constexpr ClusterBandEntry AllVhf = allBands("All VHF", "VHF", false);
 }  // namespace detail
 
 // Bande_CL: "All HF", every band that has a spot page, "All VHF".
-inline constexpr auto FirstBandEntries = detail::bandEntries<detail::bandsWithAPage() + 2>(
-    detail::allBands("All HF", "HF", true), &detail::AllVhf);
+inline constexpr auto FirstBandEntries =
+    detail::bandEntries<detail::bandsWithAPage() + 2>(detail::allBands("All HF", "HF", true), &detail::AllVhf);
 // Bande_CL2: "Sans" (no second band, never fetched), then the same bands.
 inline constexpr auto SecondBandEntries =
     detail::bandEntries<detail::bandsWithAPage() + 1>({"Sans", "", 0, 0}, nullptr);

@@ -13,9 +13,7 @@ bool isNoPort(std::string_view stored) {
   return name.empty() || name == NoPort || name == "Sans";
 }
 
-std::string speedOfSettings(std::string_view stored) {
-  return std::string(stored.substr(0, stored.find(',')));
-}
+std::string speedOfSettings(std::string_view stored) { return std::string(stored.substr(0, stored.find(','))); }
 
 std::optional<std::string> spotServerOf(std::string_view typed) {
   std::string_view host = trimBlanks(typed);

@@ -14,10 +14,10 @@
 namespace brivant {
 
 struct SpotFilters {
-  bool frenchStations = false;  // Check1
+  bool frenchStations = false;   // Check1
   bool watchedCallsign = false;  // Check2
-  bool alert = false;           // Check3
-  std::string watched;          // the text of Indicatif (upper case)
+  bool alert = false;            // Check3
+  std::string watched;           // the text of Indicatif (upper case)
 };
 
 // A DX field of a French station: it begins with "F" or with one of "TH",

@@ -27,10 +27,10 @@ class ClusterFeed final : public QObject {
   Q_ENUM(State)
 
   struct Timing {
-    int firstRetryMs = 2'000;   // the delay before the first new try
-    int maxRetryMs = 120'000;   // the delay doubles after each failed try up to this
-    int connectMs = 15'000;     // a connection not made within this is a failed try
-    int stableMs = 60'000;      // a connection that lasted this long resets the delay
+    int firstRetryMs = 2'000;  // the delay before the first new try
+    int maxRetryMs = 120'000;  // the delay doubles after each failed try up to this
+    int connectMs = 15'000;    // a connection not made within this is a failed try
+    int stableMs = 60'000;     // a connection that lasted this long resets the delay
   };
 
   explicit ClusterFeed(QObject* parent = nullptr);

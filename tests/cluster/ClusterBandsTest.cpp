@@ -12,12 +12,12 @@ TEST(ClusterBands, TheTwoListsAndTheirPages) {
   std::vector<std::string_view> first, second;
   for (const ClusterBandEntry& entry : FirstBandEntries) first.push_back(entry.label);
   for (const ClusterBandEntry& entry : SecondBandEntries) second.push_back(entry.label);
-  EXPECT_EQ(first, (std::vector<std::string_view>{"All HF", "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz",
-                                                  "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz",
-                                                  "432 Mhz", "All VHF"}));
-  EXPECT_EQ(second, (std::vector<std::string_view>{"Sans", "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz",
-                                                   "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz",
-                                                   "432 Mhz"}));
+  EXPECT_EQ(first,
+            (std::vector<std::string_view>{"All HF", "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+                                           "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz", "432 Mhz", "All VHF"}));
+  EXPECT_EQ(second,
+            (std::vector<std::string_view>{"Sans", "1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+                                           "21 Mhz", "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz", "432 Mhz"}));
   struct Case {
     int index;
     const char* address;
@@ -41,10 +41,11 @@ TEST(ClusterBands, FrequencyRanges) {
     double khz;
     bool holds;
   };
-  const Case cases[] = {{0, 1'830.0, true},  {0, 29'650.0, true},   {0, 50'100.0, false}, {13, 50'100.0, true},
+  const Case cases[] = {{0, 1'830.0, true},      {0, 29'650.0, true},   {0, 50'100.0, false}, {13, 50'100.0, true},
                         {13, 1'296'200.0, true}, {13, 28'500.0, false}, {5, 14'025.0, true},  {5, 14'400.0, false},
-                        {12, 432'100.0, true}, {0, 5'357.0, true},  {0, 472.0, false}};
-  for (const Case& c : cases) EXPECT_EQ(holdsFrequency(*firstBandEntry(c.index), c.khz), c.holds) << c.index << " " << c.khz;
+                        {12, 432'100.0, true},   {0, 5'357.0, true},    {0, 472.0, false}};
+  for (const Case& c : cases)
+    EXPECT_EQ(holdsFrequency(*firstBandEntry(c.index), c.khz), c.holds) << c.index << " " << c.khz;
   EXPECT_FALSE(holdsFrequency(*secondBandEntry(0), 14'025.0));
 }
 
@@ -54,9 +55,10 @@ TEST(ClusterSettings, TypedValues) {
     const char* typed;
     std::optional<std::string> host;
   };
-  const ServerCase servers[] = {{"dxc.example.org", "dxc.example.org"}, {" http://dxc.example.org/ ", "dxc.example.org"},
-                                {"127.0.0.1:8080", "127.0.0.1:8080"},   {"", ""},
-                                {"dxc example", std::nullopt},          {"dxc.example.org/dxc", std::nullopt}};
+  const ServerCase servers[] = {
+      {"dxc.example.org", "dxc.example.org"}, {" http://dxc.example.org/ ", "dxc.example.org"},
+      {"127.0.0.1:8080", "127.0.0.1:8080"},   {"", ""},
+      {"dxc example", std::nullopt},          {"dxc.example.org/dxc", std::nullopt}};
   for (const ServerCase& c : servers) EXPECT_EQ(spotServerOf(c.typed), c.host) << c.typed;
 
   struct NodeCase {

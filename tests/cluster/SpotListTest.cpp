@@ -128,13 +128,13 @@ TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {
     bool worked;
   };
   const Case cases[] = {
-      {"DL1ABC", "14025.0", "SSB", true},  {"DL1ABC", "14025.0", "CW", false}, {"DL1ABC", "7025.0", "SSB", false},
-      {"F6KGL/P", "7012.0", "CW", true},   {"F6KGL", "7012.0", "CW", false},
-      {"DL1ABC", "123.0", "SSB", false},  // outside every band
+      {"DL1ABC", "14025.0", "SSB", true}, {"DL1ABC", "14025.0", "CW", false},
+      {"DL1ABC", "7025.0", "SSB", false}, {"F6KGL/P", "7012.0", "CW", true},
+      {"F6KGL", "7012.0", "CW", false},   {"DL1ABC", "123.0", "SSB", false},  // outside every band
   };
   for (const Case& c : cases) {
-    const std::string line = spotLineOfSorted(sortedLine(spot("26-06-06 0905", c.dx, c.qrg), SortMode::Date),
-                                              SortMode::Date);
+    const std::string line =
+        spotLineOfSorted(sortedLine(spot("26-06-06 0905", c.dx, c.qrg), SortMode::Date), SortMode::Date);
     EXPECT_EQ(worked.spotWorked(line, c.mode), c.worked) << line << " " << c.mode;
   }
 }
@@ -144,9 +144,9 @@ TEST(SpotMarks, CastleReferences) {
     const char* remarks;
     bool castle;
   };
-  const Case cases[] = {{"DFCF 59-045 CHATEAU", true}, {"DFCF59045", true},  {"QRV DFCF-21-003", true},
-                        {"DFCF", false},                {"DFCF ?", false},     {"JNC DFC 59", false},
-                        {"", false},                    {"DFCF DFCF 12", true}};
+  const Case cases[] = {
+      {"DFCF 59-045 CHATEAU", true}, {"DFCF59045", true}, {"QRV DFCF-21-003", true}, {"DFCF", false}, {"DFCF ?", false},
+      {"JNC DFC 59", false},         {"", false},         {"DFCF DFCF 12", true}};
   for (const Case& c : cases) EXPECT_EQ(holdsCastleReference(c.remarks), c.castle) << c.remarks;
 }
 

@@ -67,10 +67,10 @@ TEST(TelnetSpots, TheLatestFiftyOfEachEntry) {
   ASSERT_EQ(latest.size(), TelnetSpots::Shown);
   EXPECT_EQ(latest.front().dx, "DL10A       ");
   EXPECT_EQ(latest.back().dx, "DL59A       ");
-  EXPECT_EQ(spots.latestOf(FirstBandEntries[3]).size(), 5u);                   // 7.0 Mhz
+  EXPECT_EQ(spots.latestOf(FirstBandEntries[3]).size(), 5u);                       // 7.0 Mhz
   EXPECT_EQ(spots.latestOf(FirstBandEntries.front()).size(), TelnetSpots::Shown);  // All HF: 65 on HF
-  EXPECT_EQ(spots.latestOf(FirstBandEntries.back()).size(), 3u);               // All VHF
-  EXPECT_TRUE(spots.latestOf(SecondBandEntries.front()).empty());             // Sans
+  EXPECT_EQ(spots.latestOf(FirstBandEntries.back()).size(), 3u);                   // All VHF
+  EXPECT_TRUE(spots.latestOf(SecondBandEntries.front()).empty());                  // Sans
   // Only the latest are kept.
   for (std::size_t i = 0; i < TelnetSpots::Kept; ++i)
     spots.add(*parseDxLine(dxLine("F5XYZ", "21025.0", "K1ABC", "", "0903"), Now));

@@ -35,12 +35,18 @@ TEST(YaesuCat, TheFrequencyOfASpotLine) {
     const char* parameters;
   };
   const Case cases[] = {
-      {"14025.0", 1402500, "01 40 25 00 00"},   {"7050.0", 705000, "00 70 50 00 00"},
-      {"144300.0", 14430000, "14 43 00 00 00"}, {"1838.5", 183850, "00 18 38 50 00"},
-      {"432100.9", 43210090, "43 21 00 90 00"}, {"50.1", 5010, "00 00 50 10 00"},
-      {"14025", std::nullopt, ""},              {"14025.00", std::nullopt, ""},
-      {"14025.", std::nullopt, ""},             {"1402A.0", std::nullopt, ""},
-      {"", std::nullopt, ""},                   {".5", std::nullopt, ""},
+      {"14025.0", 1402500, "01 40 25 00 00"},
+      {"7050.0", 705000, "00 70 50 00 00"},
+      {"144300.0", 14430000, "14 43 00 00 00"},
+      {"1838.5", 183850, "00 18 38 50 00"},
+      {"432100.9", 43210090, "43 21 00 90 00"},
+      {"50.1", 5010, "00 00 50 10 00"},
+      {"14025", std::nullopt, ""},
+      {"14025.00", std::nullopt, ""},
+      {"14025.", std::nullopt, ""},
+      {"1402A.0", std::nullopt, ""},
+      {"", std::nullopt, ""},
+      {".5", std::nullopt, ""},
   };
   for (const Case& c : cases) {
     const std::optional<long long> tens = spotFrequencyTensOfHz(spotLineAt(c.qrg));
@@ -94,8 +100,7 @@ TEST_F(YaesuRadioTest, TuningWritesTheBlocksToThePort) {
     ASSERT_TRUE(port.open());
     EXPECT_TRUE(radio->tune(14'025'000, "CW"));
     port.close();
-    EXPECT_EQ(hexBytes(pty.readAll()),
-              hexBytes(bytesOf(yaesuTuningBlocks(*yaesuModelOf(name), 1'402'500, "CW"))))
+    EXPECT_EQ(hexBytes(pty.readAll()), hexBytes(bytesOf(yaesuTuningBlocks(*yaesuModelOf(name), 1'402'500, "CW"))))
         << name;
   }
   EXPECT_EQ(radioOfModel("IC-706 MKIIG", port), nullptr);
@@ -111,16 +116,18 @@ TEST_F(YaesuRadioTest, TheFrequencyBlockIsTheOneHamlibWrites) {
     YaesuModel model;
     const char* hamlibNumber;
   };
-  const Model models[] = {
-      {YaesuModel::FT736, "1010"}, {YaesuModel::FT817, "1020"}, {YaesuModel::FT847, "1001"}, {YaesuModel::FT897, "1023"}};
+  const Model models[] = {{YaesuModel::FT736, "1010"},
+                          {YaesuModel::FT817, "1020"},
+                          {YaesuModel::FT847, "1001"},
+                          {YaesuModel::FT897, "1023"}};
   const long long frequencies[] = {7'050'000, 14'025'000, 144'300'000, 432'100'500};
   for (const Model& m : models) {
     const std::string name(YaesuModelNames[static_cast<std::size_t>(m.model)]);
     SCOPED_TRACE(name);
     // One run sets the four frequencies in turn; short time-outs, as rigctl
     // asks the radio things nobody answers here.
-    QStringList arguments{"-m", m.hamlibNumber, "-r", QString::fromStdString(pty.slaveName()), "-s", "4800", "-C",
-                          "timeout=20,retry=0,write_delay=0,post_write_delay=0"};
+    QStringList arguments{"-m", m.hamlibNumber, "-r", QString::fromStdString(pty.slaveName()),
+                          "-s", "4800",         "-C", "timeout=20,retry=0,write_delay=0,post_write_delay=0"};
     for (const long long hertz : frequencies) arguments << "F" << QString::number(hertz);
     QProcess process;
     process.start(rigctl, arguments);

@@ -51,9 +51,10 @@ TEST_F(ClusterFeedTest, LogsInReadsSplitLinesAndReconnects) {
   waitUntil([&] { return lines.size() >= 2; });
   node.send("ABC:    7012.0  F5AAA        TNX                            0906Z JN18\n");
   ASSERT_TRUE(waitUntil([&] { return lines.size() >= 3; }));
-  EXPECT_EQ(lines, (QList<QByteArray>{"Hello, this is a test node",
-                                      "DX de F5XYZ:     14025.0  DL1ABC       CQ                             0905Z",
-                                      "DX de G4ABC:    7012.0  F5AAA        TNX                            0906Z JN18"}));
+  EXPECT_EQ(lines,
+            (QList<QByteArray>{"Hello, this is a test node",
+                               "DX de F5XYZ:     14025.0  DL1ABC       CQ                             0905Z",
+                               "DX de G4ABC:    7012.0  F5AAA        TNX                            0906Z JN18"}));
 
   // The node goes away: the feed waits, then connects and logs in again.
   node.drop();

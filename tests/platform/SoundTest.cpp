@@ -38,12 +38,9 @@ TEST(WaveDuration, FromTheHeader) {
     std::optional<int> expected;
   };
   const Case cases[] = {
-      {"second.wav", wave(8000, 16000), 1000},
-      {"listed.wav", wave(22050, 22050, true), 500},
-      {"empty.wav", wave(8000, 0), 0},
-      {"text.wav", "not a wave file at all", std::nullopt},
-      {"short.wav", "RIFF", std::nullopt},
-      {"nodata.wav", "RIFF" + little(4, 4) + "WAVE", std::nullopt},
+      {"second.wav", wave(8000, 16000), 1000}, {"listed.wav", wave(22050, 22050, true), 500},
+      {"empty.wav", wave(8000, 0), 0},         {"text.wav", "not a wave file at all", std::nullopt},
+      {"short.wav", "RIFF", std::nullopt},     {"nodata.wav", "RIFF" + little(4, 4) + "WAVE", std::nullopt},
   };
   for (const Case& c : cases) {
     writeBytes(folder / c.name, c.bytes);

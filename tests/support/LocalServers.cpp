@@ -62,8 +62,8 @@ void LocalWebServer::answer(QTcpSocket* client) {
   const Page page = found != pages_.constEnd() ? *found : Page{404, "<HTML>not found</HTML>", "text/html"};
   QByteArray reply = "HTTP/1.1 " + QByteArray::number(page.status) + (page.status == 200 ? " OK" : " Not Found") +
                      "\r\nContent-Type: " + page.contentType +
-                     "\r\nContent-Length: " + QByteArray::number(page.body.size()) +
-                     "\r\nConnection: close\r\n\r\n" + page.body;
+                     "\r\nContent-Length: " + QByteArray::number(page.body.size()) + "\r\nConnection: close\r\n\r\n" +
+                     page.body;
   client->write(reply);
   client->disconnectFromHost();
 }

@@ -22,9 +22,9 @@ struct PageRow {
 inline std::string pageRowLines(const PageRow& row) {
   return "<tr><td><a href=\"/dxc/call.html?c=" + row.dx + "\" target=\"_blank\">" + row.dx + "</a></td>\n" +
          "<td align=\"right\">" + row.qrg + " &nbsp;</td>\n" +  //
-         "<td align=\"left\" >" + row.date + "&nbsp;</td>\n" +
-         "<td><a href=\"/dxc/call.html?c=" + row.spotter + "\" target=\"_blank\">" + row.spotter + "</a></td>\n" +
-         "<td align=\"left\" >" + row.remarks + "</td>\n" + "</tr>\n";
+         "<td align=\"left\" >" + row.date + "&nbsp;</td>\n" + "<td><a href=\"/dxc/call.html?c=" + row.spotter +
+         "\" target=\"_blank\">" + row.spotter + "</a></td>\n" + "<td align=\"left\" >" + row.remarks + "</td>\n" +
+         "</tr>\n";
 }
 
 // A whole page: a heading, the table of the rows (seven header lines after
@@ -41,8 +41,8 @@ inline std::string spotPage(const std::vector<PageRow>& rows, std::string_view t
 // A node's spot line: "DX de " and the spotter with its ":" in 9 columns, the
 // frequency right-aligned in 8 after a blank, two blanks, the callsign in 12,
 // a blank, the comment in 30, a blank and the time "hhmmZ".
-inline std::string dxLine(std::string_view spotter, std::string_view khz, std::string_view dx,
-                          std::string_view comment, std::string_view hhmm) {
+inline std::string dxLine(std::string_view spotter, std::string_view khz, std::string_view dx, std::string_view comment,
+                          std::string_view hhmm) {
   char line[160];
   const std::string call = std::string(spotter) + ":";
   std::snprintf(line, sizeof line, "DX de %-9s %8s  %-12s %-30s %sZ", call.c_str(), std::string(khz).c_str(),
