@@ -5,6 +5,7 @@
 
 #include "core/Text.h"
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 
 namespace brivant {
 
@@ -81,6 +82,13 @@ std::string storedPage(std::string_view page) {
   }
   stored += "\r\n";
   return stored;
+}
+
+Status writePageCopy(const std::filesystem::path& programDir, std::string_view stored) {
+  TextFile::Lines lines;
+  StoredReader reader(stored);
+  while (std::optional<std::string_view> line = reader.line()) lines.emplace_back(*line);
+  return TextFile::writeLines(programDir / std::string(PageCopyFile), lines);
 }
 
 std::string decodeRemarks(std::string_view cell) {

@@ -285,8 +285,7 @@ void Cluster::alignHeadings() {
   const QFontMetrics metrics(Liste_Stations->font());
   const int column = metrics.horizontalAdvance(QLatin1Char('M'));
   const int textStart = Liste_Stations->frameWidth() +
-                        Liste_Stations->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_Stations) +
-                        1;
+                        Liste_Stations->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_Stations) + 1;
   if (QSpacerItem* indent = headings_->itemAt(0)->spacerItem(); indent != nullptr)
     indent->changeSize(textStart, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
   Tri_Date->setFixedWidth(14 * column);

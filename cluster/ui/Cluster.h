@@ -42,7 +42,7 @@ struct ClusterHooks {
   // The text of Mode_A, the mode being logged ("SSB", "CW").
   std::function<QString()> loggingMode;
   // The list lines of the log (Liste_QSO), Windows-1252.
-  std::function<std::vector<std::string>()> logLines;
+  std::function<const std::vector<std::string>&()> logLines;
   // Puts the callsign in Indicatif_A when the entry waits for a callsign;
   // whether it did.
   std::function<bool(const QString& callsign)> offerCallsign;
@@ -138,6 +138,11 @@ class Cluster final : public QWidget {
   void Mnu_Page_Web_Click();
   void Mnu_Telnet_Click();
   void Mnu_Noeud_Telnet_Click();
+  // The first step of every refresh: both lists emptied, the sort mode of
+  // the coming lines taken.
+  void clearLists();
+  // The end of a page's fetch: the page's text, empty when none came.
+  void pageFetched(const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -153,7 +158,6 @@ class Cluster final : public QWidget {
   void FullRefresh(bool storeBands);
   void nextBand();
   void Affiche_Cluster(const ClusterBandEntry& entry);
-  void pageFetched(const QString& text);
   // Adds the spots through the filters and the alert, shows the list and
   // selects a line.
   void listSpots(const std::vector<Spot>& spots);

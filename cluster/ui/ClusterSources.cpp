@@ -60,7 +60,8 @@ void Cluster::Mnu_Noeud_Telnet_Click() {
   const std::string& call = state_.StationCall;
   const std::string host = Settings::getText(state_.settings, ClusterSettings::TelnetHost, call);
   const int port = Settings::getInt(state_.settings, ClusterSettings::TelnetPort, call);
-  const QString current = host.empty() ? QString() : QString::fromStdString(ClusterSettings::nodeAddressText({host, port}));
+  const QString current =
+      host.empty() ? QString() : QString::fromStdString(ClusterSettings::nodeAddressText({host, port}));
   const std::optional<QString> typed = state_.dialogs.askText(telnetNodeQuestion(french), current);
   if (!typed) return;
   const std::optional<ClusterSettings::NodeAddress> node = ClusterSettings::nodeAddressOf(Cp1252::fromQString(*typed));
@@ -76,8 +77,8 @@ void Cluster::Mnu_Noeud_Telnet_Click() {
 void Cluster::startFeed() {
   const std::string& call = state_.StationCall;
   const std::string host = Settings::getText(state_.settings, ClusterSettings::TelnetHost, call);
-  const int port = Settings::getInt(state_.settings, ClusterSettings::TelnetPort, call,
-                                    ClusterSettings::DefaultTelnetPort);
+  const int port =
+      Settings::getInt(state_.settings, ClusterSettings::TelnetPort, call, ClusterSettings::DefaultTelnetPort);
   telnetSpots_.clear();
   feedState->show();
   if (host.empty() || port < 1 || port > 65535) {

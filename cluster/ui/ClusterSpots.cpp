@@ -18,7 +18,6 @@
 #include "core/ui/FieldColours.h"
 #include "platform/Cp1252.h"
 #include "platform/Sound.h"
-#include "platform/TextFile.h"
 
 namespace brivant {
 
@@ -93,14 +92,11 @@ void Cluster::Check2_Click() { Check1_Click(); }
 void Cluster::FullRefresh(bool storeBands) {
   // A fetch under way keeps its own refresh: its page will be listed.
   if (page_->busy() || !pendingBands_.empty()) return;
-  Liste_Stations_Bis->clear();
-  filling_ = true;
-  Liste_Stations->clear();
-  filling_ = false;
-  spots_.clear(sortMode_);
+  clearLists();
   if (storeBands) {
     const std::string& call = state_.StationCall;
-    (void)Settings::save(state_.settings, Settings::Common::ClusterBand, call, std::to_string(Bande_CL->currentIndex()));
+    (void)Settings::save(state_.settings, Settings::Common::ClusterBand, call,
+                         std::to_string(Bande_CL->currentIndex()));
     (void)Settings::save(state_.settings, Settings::Common::ClusterBand1, call,
                          std::to_string(Bande_CL2->currentIndex()));
   }
@@ -109,6 +105,14 @@ void Cluster::FullRefresh(bool storeBands) {
     if (const ClusterBandEntry* second = secondBandEntry(Bande_CL2->currentIndex())) pendingBands_.push_back(second);
   firstBandOfRefresh_ = true;
   nextBand();
+}
+
+void Cluster::clearLists() {
+  Liste_Stations_Bis->clear();
+  filling_ = true;
+  Liste_Stations->clear();
+  filling_ = false;
+  spots_.clear(sortMode_);
 }
 
 void Cluster::nextBand() {
@@ -153,15 +157,15 @@ void Cluster::pageFetched(const QString& text) {
   }
   ClusterIdle = true;
   stampQtr();
-  // The local copy is the page as last parsed; a copy that cannot be written
-  // does not stop the list.
   const std::string stored = storedPage(page);
-  (void)TextFile::replaceAtomicallyBytes(state_.file(PageScratchFile), state_.file(PageCopyFile), stored);
   const std::vector<Spot> spots = parseSpotPage(stored);
   Afficher->setEnabled(true);
   Patientez->hide();
   Timer2->start();
   listSpots(spots);
+  // The local copy is written once the list is shown (the disk may make it
+  // wait); a copy that cannot be written does not stop the list.
+  QTimer::singleShot(0, this, [this, stored] { (void)writePageCopy(state_.programDir, stored); });
   nextBand();
 }
 
@@ -183,8 +187,8 @@ void Cluster::listSpots(const std::vector<Spot>& spots) {
   for (const Spot& spot : spots)
     if (spots_.add(spot, current)) sound_->play(state_.file(AlertSound));
   showSpotLines();
-  if (const std::optional<std::size_t> row = automaticSelection(static_cast<std::size_t>(Liste_Stations->count()),
-                                                                spots_.mode()))
+  if (const std::optional<std::size_t> row =
+          automaticSelection(static_cast<std::size_t>(Liste_Stations->count()), spots_.mode()))
     Liste_Stations->setCurrentRow(static_cast<int>(*row));  // acts as a click
 }
 
@@ -193,9 +197,12 @@ void Cluster::showSpotLines() {
   Liste_Stations_Bis->clear();
   for (const std::string& sorted : spots_.sortedLines()) Liste_Stations_Bis->addItem(Cp1252::toQString(sorted));
   Liste_Stations->clear();
-  const WorkedContacts worked(hooks_.logLines ? hooks_.logLines() : std::vector<std::string>{});
+  const std::vector<std::string> lines = spots_.spotLines();
   const std::string mode = hooks_.loggingMode ? Cp1252::fromQString(hooks_.loggingMode()) : std::string();
-  for (const std::string& line : spots_.spotLines()) {
+  const std::vector<bool> worked =
+      hooks_.logLines ? workedSpots(lines, hooks_.logLines(), mode) : std::vector<bool>(lines.size(), false);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
     auto* item = new QListWidgetItem(Cp1252::toQString(line), Liste_Stations);
     if (holdsCastleReference(spotLineRemarks(line))) {
       item->setBackground(CastleBackground);
@@ -203,7 +210,7 @@ void Cluster::showSpotLines() {
       bold.setBold(true);
       item->setFont(bold);
     }
-    if (worked.spotWorked(line, mode)) item->setForeground(QColor(Qt::gray));
+    if (worked[i]) item->setForeground(QColor(Qt::gray));
   }
   filling_ = false;
 }

@@ -120,7 +120,8 @@ TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {
     fields.activity = "0";
     return QsoListLine(1, *buildQsoRecord(fields));
   };
-  const WorkedContacts worked({logged("DL1ABC", "14 Mhz", "SSB"), logged("F6KGL_P", "7.0 Mhz", "CW")});
+  const std::vector<std::string> log{logged("DL1ABC", "14 Mhz", "SSB"), logged("F6KGL_P", "7.0 Mhz", "CW"),
+                                     logged("G4XYZ", "7.0 Mhz", "SSB")};
   struct Case {
     const char* dx;
     const char* qrg;
@@ -135,8 +136,14 @@ TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {
   for (const Case& c : cases) {
     const std::string line =
         spotLineOfSorted(sortedLine(spot("26-06-06 0905", c.dx, c.qrg), SortMode::Date), SortMode::Date);
-    EXPECT_EQ(worked.spotWorked(line, c.mode), c.worked) << line << " " << c.mode;
+    EXPECT_EQ(workedSpots({line}, log, c.mode), std::vector<bool>{c.worked}) << line << " " << c.mode;
   }
+  // Several spots at once, the same station on two bands.
+  std::vector<std::string> lines;
+  for (const char* qrg : {"14025.0", "7025.0", "14030.0"})
+    lines.push_back(spotLineOfSorted(sortedLine(spot("26-06-06 0905", "DL1ABC", qrg), SortMode::Date), SortMode::Date));
+  EXPECT_EQ(workedSpots(lines, log, "SSB"), (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(workedSpots(lines, {}, "SSB"), (std::vector<bool>{false, false, false}));
 }
 
 TEST(SpotMarks, CastleReferences) {

@@ -36,6 +36,11 @@ TEST(SpotPage, TheStoredCopyOfAPage) {
   for (const Case& c : cases) EXPECT_EQ(storedPage(c.page), c.stored) << c.what;
   // The copy of a real page, byte for byte.
   testing::expectBytesMatchGolden(storedPage(fixturePage("page_14.html")), "cluster/Cluster1_14.txt");
+  // Written as it is, over an older copy.
+  testing::TempDir folder;
+  testing::writeBytes(folder / "Cluster1.txt", std::string(5000, 'x'));
+  ASSERT_TRUE(writePageCopy(folder.path(), storedPage(fixturePage("page_14.html"))).ok());
+  testing::expectMatchesGolden(folder / "Cluster1.txt", "cluster/Cluster1_14.txt");
 }
 
 TEST(SpotPage, TheRowsOfTheFirstTable) {

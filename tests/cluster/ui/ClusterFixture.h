@@ -48,7 +48,10 @@ inline std::vector<PageRow> sevenMegahertzRows() {
 
 class ClusterFixture : public ::testing::Test {
  protected:
-  ClusterFixture() : store(settingsDir.path()), clock(ClockFields{2026, 6, 6, 8, 0, 0}), state(programDir.path(), store, clock, dialogs) {
+  ClusterFixture()
+      : store(settingsDir.path()),
+        clock(ClockFields{2026, 6, 6, 8, 0, 0}),
+        state(programDir.path(), store, clock, dialogs) {
     state.StationCall = "F6ABC_P";
     state.Language = "Fr";
     server.setPage("/dxc/top_50_14_MHz.html", {200, QByteArray::fromStdString(spotPage(fourteenMegahertzRows()))});
@@ -66,7 +69,7 @@ class ClusterFixture : public ::testing::Test {
   ClusterHooks hooks() {
     ClusterHooks result;
     result.loggingMode = [this] { return loggingMode; };
-    result.logLines = [this] { return logLines; };
+    result.logLines = [this]() -> const std::vector<std::string>& { return logLines; };
     result.offerCallsign = [this](const QString& callsign) {
       offered.push_back(callsign);
       return true;

@@ -179,8 +179,8 @@ TEST_F(ClusterSpotsTest, NoAnswerStopsTheTimer) {
   server.setPage("/dxc/top_50_HF.html", {404, "gone"});
   useLocalServer();
   Cluster& cluster = open();
-  dialogs.expectMessage(
-      QString::fromUtf8("Pas de reponse du site vérifiez votre liaison internet\r\n            Appuyez de nouveau sur Afficher"));
+  dialogs.expectMessage(QString::fromUtf8(
+      "Pas de reponse du site vérifiez votre liaison internet\r\n            Appuyez de nouveau sur Afficher"));
   display();
   EXPECT_EQ(sound.played, std::vector<std::string>{"ringin.wav"});
   EXPECT_TRUE(cluster.Afficher->isEnabled());

@@ -37,8 +37,9 @@ TEST_F(ClusterTelnetTest, SpotsFromANodeAreListedFilteredAndAlerted) {
                                       dxLine("G4ABC", "7012.0", "F5AAA", "DFCF 21-003", "0907") + "\r\n" +
                                       dxLine("DL2ZZ", "14205.0", "TM5CHA", "JNC", "0901") + "\r\nDX de ON4"));
   waitUntil([] { return false; }, 50);
-  node.send(QByteArray::fromStdString("XX:   144300.0  F1ZZZ        MS                             0903Z\r\n"
-                                      "To ALL de F5XYZ: hello\r\n"));
+  node.send(
+      QByteArray::fromStdString("XX:   144300.0  F1ZZZ        MS                             0903Z\r\n"
+                                "To ALL de F5XYZ: hello\r\n"));
   ASSERT_TRUE(waitUntil([&] {
     cluster.Afficher_Click();
     return cluster.Liste_Stations->count() == 3;

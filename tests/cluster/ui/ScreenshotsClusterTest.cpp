@@ -1,0 +1,90 @@
+// Pictures of the cluster window with spots, in both languages, for reviewing
+// the look.  They go to the folder named by BRIVANT_SCREENSHOTS_DIR when it is
+// set (for example
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/cluster_ui_tests --gtest_filter='Screenshots*'
+// ) and to a temporary folder otherwise; never into the repository.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QStyleFactory>
+#include <cstdlib>
+
+#include "core/QsoRecord.h"
+#include "tests/cluster/ui/ClusterFixture.h"
+
+namespace brivant::testing {
+namespace {
+
+class ScreenshotsCluster : public ClusterFixture {
+ protected:
+  void SetUp() override {
+    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
+      output = folder;
+      std::filesystem::create_directories(output);
+    } else {
+      output = scratch.path();
+    }
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  }
+
+  void shoot(const char* language, const std::string& name) {
+    state.Language = language;
+    QsoFields worked;
+    worked.date = "06/06/26";
+    worked.callsign = "HB9ABC";
+    worked.start = worked.end = "07:00";
+    worked.band = "14 Mhz";
+    worked.mode = "SSB";
+    worked.activity = "0";
+    logLines = {QsoListLine(1, *buildQsoRecord(worked))};
+    useLocalServer();
+    setting("bande Cluster", "5");
+    setting("bande Cluster 1", "3");
+    Cluster& cluster = open();
+    cluster.Check3->setChecked(true);
+    display();
+    ASSERT_EQ(cluster.Liste_Stations->count(), 7);
+
+    QApplication::processEvents();
+    // Each heading starts over the first character of its column.
+    const QFontMetrics metrics(cluster.Liste_Stations->font());
+    const int column = metrics.horizontalAdvance(QLatin1Char('M'));
+    const int textLeft = cluster.Liste_Stations->mapTo(&cluster, QPoint(0, 0)).x() +
+                         cluster.Liste_Stations->visualItemRect(cluster.Liste_Stations->item(0)).left() +
+                         cluster.Liste_Stations->viewport()->mapTo(cluster.Liste_Stations, QPoint(0, 0)).x();
+    const std::pair<QWidget*, int> headings[] = {
+        {cluster.Tri_Date, 0}, {cluster.Tri_DX, 14}, {cluster.Tri_QRG, 27}, {cluster.Text1, 36}, {cluster.Text2, 48}};
+    for (const auto& [heading, firstColumn] : headings)
+      EXPECT_NEAR(heading->mapTo(&cluster, QPoint(0, 0)).x(), textLeft + firstColumn * column, 4)
+          << heading->objectName().toStdString() << " " << name;
+    // Nothing is cut: every control shows its whole text.
+    for (QAbstractButton* button : cluster.findChildren<QAbstractButton*>()) {
+      if (button->objectName().startsWith(QLatin1String("qt_")) || !button->isVisible()) continue;
+      EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')))
+          << button->objectName().toStdString() << " " << name;
+    }
+
+    const QImage image = cluster.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7)
+      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 4) << name << " looks blank";
+    const std::filesystem::path file = output / (name + ".png");
+    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
+  }
+
+  TempDir scratch;
+  std::filesystem::path output;
+};
+
+TEST_F(ScreenshotsCluster, French) { shoot("Fr", "Cluster_fr"); }
+TEST_F(ScreenshotsCluster, English) { shoot("An", "Cluster_en"); }
+
+}  // namespace
+}  // namespace brivant::testing
