@@ -42,8 +42,8 @@ std::string pageOf50Rows() {
     std::snprintf(qrg, sizeof qrg, "%d.%d", 14000 + (i * 37) % 350, i % 10);
     char date[16];
     std::snprintf(date, sizeof date, "26-06-06 %02d%02d", 8 + i / 60, i % 60);
-    rows.push_back({callOf(i), qrg, date, callOf(i + 100),
-                    i % 7 == 0 ? "DFCF 59-045 chateau &lt;QRP&gt;" : "CQ JNC 599 tnx qso"});
+    rows.push_back(
+        {callOf(i), qrg, date, callOf(i + 100), i % 7 == 0 ? "DFCF 59-045 chateau &lt;QRP&gt;" : "CQ JNC 599 tnx qso"});
   }
   return testing::spotPage(rows);
 }

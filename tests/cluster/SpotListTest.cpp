@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cluster/SpotMarks.h"
-#include "core/QsoRecord.h"
+#include "tests/cluster/ClusterTestData.h"
 
 namespace brivant {
 namespace {
@@ -110,18 +110,9 @@ TEST(SpotList, TwoBandsMergeInOneOrder) {
 }
 
 TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {
-  auto logged = [](const char* call, const char* band, const char* mode) {
-    QsoFields fields;
-    fields.date = "06/06/26";
-    fields.callsign = call;
-    fields.start = fields.end = "09:00";
-    fields.band = band;
-    fields.mode = mode;
-    fields.activity = "0";
-    return QsoListLine(1, *buildQsoRecord(fields));
-  };
-  const std::vector<std::string> log{logged("DL1ABC", "14 Mhz", "SSB"), logged("F6KGL_P", "7.0 Mhz", "CW"),
-                                     logged("G4XYZ", "7.0 Mhz", "SSB")};
+  const std::vector<std::string> log{testing::loggedLine("DL1ABC", "14 Mhz", "SSB"),
+                                     testing::loggedLine("F6KGL_P", "7.0 Mhz", "CW"),
+                                     testing::loggedLine("G4XYZ", "7.0 Mhz", "SSB")};
   struct Case {
     const char* dx;
     const char* qrg;

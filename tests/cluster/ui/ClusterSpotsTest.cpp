@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/QsoRecord.h"
 #include "core/ui/FieldColours.h"
+#include "tests/cluster/ClusterTestData.h"
 #include "tests/cluster/ui/ClusterFixture.h"
 
 namespace brivant {
@@ -218,14 +218,7 @@ TEST_F(ClusterSpotsTest, ASilentServerIsGivenUp) {
 }
 
 TEST_F(ClusterSpotsTest, WorkedStationsAreGreyedAndCastlesStandOut) {
-  QsoFields worked;
-  worked.date = "06/06/26";
-  worked.callsign = "DL1ABC";
-  worked.start = worked.end = "07:00";
-  worked.band = "14 Mhz";
-  worked.mode = "SSB";
-  worked.activity = "0";
-  logLines = {QsoListLine(1, *buildQsoRecord(worked))};
+  logLines = {loggedLine("DL1ABC", "14 Mhz", "SSB")};
   useLocalServer();
   Cluster& cluster = open();
   cluster.Bande_CL->setCurrentIndex(5);

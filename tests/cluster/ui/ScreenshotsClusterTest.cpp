@@ -7,41 +7,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
-#include <QStyleFactory>
-#include <cstdlib>
 
-#include "core/QsoRecord.h"
+#include "tests/cluster/ClusterTestData.h"
 #include "tests/cluster/ui/ClusterFixture.h"
+#include "tests/support/qt/Screenshots.h"
 
 namespace brivant::testing {
 namespace {
 
 class ScreenshotsCluster : public ClusterFixture {
  protected:
-  void SetUp() override {
-    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
-      output = folder;
-      std::filesystem::create_directories(output);
-    } else {
-      output = scratch.path();
-    }
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-  }
+  void SetUp() override { output = screenshotFolder(scratch.path()); }
 
   void shoot(const char* language, const std::string& name) {
     state.Language = language;
-    QsoFields worked;
-    worked.date = "06/06/26";
-    worked.callsign = "HB9ABC";
-    worked.start = worked.end = "07:00";
-    worked.band = "14 Mhz";
-    worked.mode = "SSB";
-    worked.activity = "0";
-    logLines = {QsoListLine(1, *buildQsoRecord(worked))};
+    logLines = {loggedLine("HB9ABC", "14 Mhz", "SSB")};
     useLocalServer();
     setting("bande Cluster", "5");
     setting("bande Cluster 1", "3");
@@ -69,14 +51,7 @@ class ScreenshotsCluster : public ClusterFixture {
           << button->objectName().toStdString() << " " << name;
     }
 
-    const QImage image = cluster.grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7)
-      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 4) << name << " looks blank";
-    const std::filesystem::path file = output / (name + ".png");
-    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
+    saveScreenshot(&cluster, output, name);
   }
 
   TempDir scratch;

@@ -1,0 +1,37 @@
+#include "tests/support/qt/Screenshots.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QSet>
+#include <QStyleFactory>
+#include <QWidget>
+#include <cstdlib>
+
+namespace brivant::testing {
+
+std::filesystem::path screenshotFolder(const std::filesystem::path& fallback) {
+  // The look the program has: the same style as app/main.cpp sets.
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR");
+  if (folder == nullptr || *folder == '\0') return fallback;
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+void saveScreenshot(QWidget* window, const std::filesystem::path& folder, const std::string& name) {
+  QApplication::processEvents();
+  const QImage image = window->grab().toImage();
+  ASSERT_FALSE(image.isNull()) << name;
+  EXPECT_EQ(image.size(), window->size() * image.devicePixelRatio()) << name;
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 7)
+    for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+  EXPECT_GT(colours.size(), 4) << name << " looks blank";
+  const std::filesystem::path file = folder / (name + ".png");
+  ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
+  EXPECT_GT(std::filesystem::file_size(file), 1000u) << file;
+}
+
+}  // namespace brivant::testing
