@@ -37,6 +37,7 @@ QString pageText(const QByteArray& bytes, const QByteArray& contentType) {
 HttpPage::HttpPage(QObject* parent, int timeoutMs)
     : QObject(parent), network_(new QNetworkAccessManager(this)), deadline_(new QTimer(this)) {
   deadline_->setSingleShot(true);
+  deadline_->setTimerType(Qt::PreciseTimer);
   deadline_->setInterval(timeoutMs);
   connect(deadline_, &QTimer::timeout, this, [this] {
     if (reply_ != nullptr) reply_->abort();  // finished() follows with an error
