@@ -40,27 +40,26 @@ constexpr ClusterBandEntry allBands(std::string_view label, std::string_view pag
   return entry;
 }
 
+// The first entry, every band that has a page, and the last entry when the
+// list has room for it.
 template <std::size_t N>
-constexpr std::array<ClusterBandEntry, N> bandEntries(ClusterBandEntry first, const ClusterBandEntry* last) {
+constexpr std::array<ClusterBandEntry, N> bandEntries(ClusterBandEntry first, ClusterBandEntry last) {
   std::array<ClusterBandEntry, N> entries{};
   std::size_t n = 0;
   entries[n++] = first;
   for (const Band& band : Bands)
     if (!band.clusterPage.empty()) entries[n++] = {band.label, band.clusterPage, band.lowKhz, band.highKhz};
-  if (last != nullptr) entries[n++] = *last;
+  if (n < N) entries[n++] = last;
   return entries;
 }
-
-inline constexpr ClusterBandEntry AllVhf = allBands("All VHF", "VHF", false);
 
 }  // namespace detail
 
 // Bande_CL: "All HF", every band that has a spot page, "All VHF".
-inline constexpr auto FirstBandEntries =
-    detail::bandEntries<detail::bandsWithAPage() + 2>(detail::allBands("All HF", "HF", true), &detail::AllVhf);
+inline constexpr auto FirstBandEntries = detail::bandEntries<detail::bandsWithAPage() + 2>(
+    detail::allBands("All HF", "HF", true), detail::allBands("All VHF", "VHF", false));
 // Bande_CL2: "Sans" (no second band, never fetched), then the same bands.
-inline constexpr auto SecondBandEntries =
-    detail::bandEntries<detail::bandsWithAPage() + 1>({"Sans", "", 0, 0}, nullptr);
+inline constexpr auto SecondBandEntries = detail::bandEntries<detail::bandsWithAPage() + 1>({"Sans", "", 0, 0}, {});
 
 // The entry at a list index, or nothing for an index outside the list.
 const ClusterBandEntry* firstBandEntry(int index);

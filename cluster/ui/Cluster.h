@@ -198,6 +198,9 @@ class Cluster final : public QWidget {
   std::deque<const ClusterBandEntry*> pendingBands_;
   bool firstBandOfRefresh_ = true;
   bool filling_ = false;
+  // Set while spots are listed: an alert sound lets timers run, and a
+  // refresh must not start half way through the list.
+  bool listing_ = false;
 };
 
 }  // namespace brivant

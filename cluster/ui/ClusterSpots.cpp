@@ -91,7 +91,7 @@ void Cluster::Check2_Click() { Check1_Click(); }
 
 void Cluster::FullRefresh(bool storeBands) {
   // A fetch under way keeps its own refresh: its page will be listed.
-  if (page_->busy() || !pendingBands_.empty()) return;
+  if (page_->busy() || !pendingBands_.empty() || listing_) return;
   clearLists();
   if (storeBands) {
     const std::string& call = state_.StationCall;
@@ -184,8 +184,10 @@ SpotFilters Cluster::filters() const {
 
 void Cluster::listSpots(const std::vector<Spot>& spots) {
   const SpotFilters current = filters();
+  listing_ = true;
   for (const Spot& spot : spots)
     if (spots_.add(spot, current)) sound_->play(state_.file(AlertSound));
+  listing_ = false;
   showSpotLines();
   if (const std::optional<std::size_t> row =
           automaticSelection(static_cast<std::size_t>(Liste_Stations->count()), spots_.mode()))

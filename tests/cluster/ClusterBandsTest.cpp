@@ -89,21 +89,10 @@ TEST(ClusterSettings, TypedValues) {
   EXPECT_EQ(indexInList(-1, 14, 0), 0);
 }
 
-TEST(ClusterTexts, MessagesInBothLanguages) {
-  EXPECT_EQ(noAnswerMessage(true), QString::fromUtf8("Pas de reponse du site vérifiez votre liaison internet\r\n"
-                                                     "            Appuyez de nouveau sur Afficher"));
+TEST(ClusterTexts, TheEnglishMessageAndTheAltLetters) {
   EXPECT_EQ(noAnswerMessage(false), QStringLiteral("No response from site check your internet connection\r\n"
                                                    "            Press again the button display"));
-  EXPECT_EQ(missingPortMessage(true, QStringLiteral("ttyUSB0")), QStringLiteral("Le port ttyUSB0 n'existe pas"));
   EXPECT_EQ(missingPortMessage(false, QStringLiteral("ttyS1")), QStringLiteral("The port ttyS1 does not exist"));
-  EXPECT_EQ(enterCallsignMessage(false), QStringLiteral("enter a callsign"));
-  EXPECT_EQ(feedStateText(false, ClusterFeed::State::Waiting, QStringLiteral("dxc:7300"), 4),
-            QStringLiteral("Telnet: no link with dxc:7300, next try in 4 s"));
-  // Every caption keeps its visible text once its Alt letter is removed.
-  const ClusterCaptions french = clusterCaptions(true);
-  EXPECT_EQ(QString(french.afficher).remove(QLatin1Char('&')), QStringLiteral("Afficher"));
-  EXPECT_EQ(QString(clusterCaptions(false).afficher).remove(QLatin1Char('&')), QStringLiteral("Display"));
-  EXPECT_EQ(QString(french.check1).remove(QLatin1Char('&')), QString::fromUtf8("Filtre stations Françaises"));
   EXPECT_EQ(QString(clusterCaptions(false).check2).remove(QLatin1Char('&')),
             QString::fromUtf8("Filter préfix or callsign"));
 }

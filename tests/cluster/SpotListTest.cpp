@@ -26,30 +26,8 @@ TEST(SpotLines, SortedLinesAndTheOneLayoutOfASpotLine) {
   EXPECT_EQ(spotLineRemarks(expected), "CQ <QRP>");
   EXPECT_EQ(spotLineKhz(" 26-06-06 0905 DL1ABC          14.0X5 F5XYZ"), std::nullopt);
   EXPECT_FALSE(fittedSpot("26-06-06 0905", "F1AAA", "123456789", "F5XYZ", "").has_value());
-}
-
-TEST(SpotList, TheThreeSortOrders) {
-  const Spot spots[] = {spot("26-06-06 0905", "HB9ABC", "14025.0"), spot("26-06-06 0858", "DL1ABC", "7012.0"),
-                        spot("26-06-06 0912", "F6KGL", "144300.0")};
-  struct Case {
-    SortMode mode;
-    std::vector<std::string> calls;
-  };
-  const Case cases[] = {{SortMode::Date, {"DL1ABC", "HB9ABC", "F6KGL"}},
-                        {SortMode::Dx, {"DL1ABC", "F6KGL", "HB9ABC"}},
-                        {SortMode::Qrg, {"DL1ABC", "HB9ABC", "F6KGL"}}};
-  for (const Case& c : cases) {
-    SpotList list;
-    list.clear(c.mode);
-    for (const Spot& s : spots) EXPECT_FALSE(list.add(s, {}));
-    std::vector<std::string> calls;
-    for (const std::string& line : list.spotLines()) calls.push_back(spotLineCallsign(line));
-    EXPECT_EQ(calls, c.calls) << static_cast<int>(c.mode);
-    EXPECT_EQ(list.sortedLines().size(), 3u);
-  }
-  // Date order selects the last line, the others the first.
+  // A refresh selects the last line in date order (the latest spot), else the first.
   EXPECT_EQ(automaticSelection(3, SortMode::Date), 2u);
-  EXPECT_EQ(automaticSelection(3, SortMode::Dx), 0u);
   EXPECT_EQ(automaticSelection(3, SortMode::Qrg), 0u);
   EXPECT_EQ(automaticSelection(0, SortMode::Date), std::nullopt);
 }
@@ -92,21 +70,6 @@ TEST(SpotList, FiltersAndAlert) {
     EXPECT_EQ(list.add(s, c.filters), c.alert);
     EXPECT_EQ(list.size(), static_cast<std::size_t>(c.listings));
   }
-}
-
-TEST(SpotList, TwoBandsMergeInOneOrder) {
-  SpotList list;
-  list.clear(SortMode::Date);
-  list.add(spot("26-06-06 0905", "DL1ABC", "14025.0"), {});
-  list.add(spot("26-06-06 0915", "G4XYZ", "14030.0"), {});
-  // The second band's rows go into the same sorted list.
-  list.add(spot("26-06-06 0910", "F5AAA", "7012.0"), {});
-  std::vector<std::string> calls;
-  for (const std::string& line : list.spotLines()) calls.push_back(spotLineCallsign(line));
-  EXPECT_EQ(calls, (std::vector<std::string>{"DL1ABC", "F5AAA", "G4XYZ"}));
-  list.clear(SortMode::Qrg);
-  EXPECT_EQ(list.size(), 0u);
-  EXPECT_EQ(list.mode(), SortMode::Qrg);
 }
 
 TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {

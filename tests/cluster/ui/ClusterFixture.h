@@ -28,8 +28,13 @@ namespace brivant::testing {
 
 class RecordingSound final : public Sound {
  public:
-  void play(const std::filesystem::path& wave) override { played.push_back(wave.filename().string()); }
+  void play(const std::filesystem::path& wave) override {
+    played.push_back(wave.filename().string());
+    if (whilePlaying) whilePlaying();
+  }
   std::vector<std::string> played;
+  // What happens while a sound plays (the real one lets timers run).
+  std::function<void()> whilePlaying;
 };
 
 // The 14 MHz page: five spots, one French castle, one French station.

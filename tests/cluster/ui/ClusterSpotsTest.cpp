@@ -175,6 +175,20 @@ TEST_F(ClusterSpotsTest, FiltersAndTheAlert) {
   EXPECT_EQ(sound.played.size(), 5u);
 }
 
+TEST_F(ClusterSpotsTest, ATimerTickDuringAnAlertWaitsForTheList) {
+  useLocalServer();
+  Cluster& cluster = open();
+  cluster.Bande_CL->setCurrentIndex(5);
+  cluster.Check2->setChecked(true);
+  cluster.Check3->setChecked(true);
+  cluster.Indicatif->setText(QStringLiteral("DL"));
+  sound.whilePlaying = [&cluster] { cluster.Timer2_Timer(); };
+  display();
+  EXPECT_EQ(calls(), (std::vector<std::string>{"DL1ABC", "DL2ZZ"}));
+  EXPECT_EQ(sound.played.size(), 2u);
+  EXPECT_EQ(server.requestedPaths().size(), 1);
+}
+
 TEST_F(ClusterSpotsTest, NoAnswerStopsTheTimer) {
   server.setPage("/dxc/top_50_HF.html", {404, "gone"});
   useLocalServer();
