@@ -55,6 +55,7 @@ void SystemSound::play(const std::filesystem::path& wave) {
   QEventLoop loop;
   QTimer deadline;
   deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
   QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
   bool started = false;
   QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
