@@ -77,6 +77,7 @@ inline std::optional<std::vector<PdfPage>> pdfWords(const std::filesystem::path&
       text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
           .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
           .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+          .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
           .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
       pages.back().words.push_back({text, QRectF(QPointF(number(3), number(4)), QPointF(number(5), number(6)))});
     }
