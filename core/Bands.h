@@ -19,7 +19,6 @@ struct Band {
   std::string_view clusterPage;  // band name in the spot page's address; empty: no page of its own
   long long lowKhz;              // frequency range in kHz, as spots and radios report it
   long long highKhz;
-  bool adifExported = false;      // the ADIF export names it; it writes an empty band for the others
   bool scoredByDistance = false;  // an edited contact on it is worth its distance in km
 };
 
@@ -29,17 +28,17 @@ constexpr bool isHf(const Band& band) { return band.highKhz <= 30'000; }
 // In the column order of the tally files: the index of a band here is its
 // flag column's offset in a prefix or departement line.
 inline constexpr std::array<Band, 17> Bands{{
-    {"1.8 Mhz", false, true, 0, "160m", "1.8", 1'800, 2'000, true},
-    {"3.5 Mhz", true, true, 1, "80m", "3.5", 3'500, 4'000, true},
-    {"7.0 Mhz", true, true, 1, "40m", "7", 7'000, 7'300, true},
+    {"1.8 Mhz", false, true, 0, "160m", "1.8", 1'800, 2'000},
+    {"3.5 Mhz", true, true, 1, "80m", "3.5", 3'500, 4'000},
+    {"7.0 Mhz", true, true, 1, "40m", "7", 7'000, 7'300},
     {"10 Mhz", false, false, 0, "30m", "10", 10'100, 10'150},
-    {"14 Mhz", true, true, 3, "20m", "14", 14'000, 14'350, true},
+    {"14 Mhz", true, true, 3, "20m", "14", 14'000, 14'350},
     {"18 Mhz", false, false, 0, "17m", "18", 18'068, 18'168},
-    {"21 Mhz", true, true, 4, "15m", "21", 21'000, 21'450, true},
+    {"21 Mhz", true, true, 4, "15m", "21", 21'000, 21'450},
     {"24 Mhz", false, false, 0, "12m", "24", 24'890, 24'990},
-    {"28 Mhz", true, true, 5, "10m", "28", 28'000, 29'700, true},
+    {"28 Mhz", true, true, 5, "10m", "28", 28'000, 29'700},
     {"50 Mhz", false, false, 0, "6m", "50", 50'000, 54'000},
-    {"144 Mhz", false, false, 0, "2m", "144", 144'000, 148'000, true, true},
+    {"144 Mhz", false, false, 0, "2m", "144", 144'000, 148'000, true},
     {"432 Mhz", false, false, 0, "70cm", "430", 420'000, 450'000},
     {"1.3 Ghz", false, false, 0, "23cm", "", 1'240'000, 1'300'000},
     {"2.3 Ghz", false, false, 0, "13cm", "", 2'300'000, 2'450'000},

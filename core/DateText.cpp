@@ -25,6 +25,9 @@ bool hasForm(std::string_view text, std::string_view pattern) {
 // A text that is exactly CR LF counts as empty, as in the time fields.
 bool emptyTime(std::string_view text) { return text.empty() || text == "\r\n"; }
 
+// The number written by the two digits at a position (checked digits).
+int twoDigitsAt(std::string_view text, std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
+
 }  // namespace
 
 std::string dateText(const ClockFields& fields) {
@@ -44,9 +47,26 @@ std::string currentDate(const Clock& clock, bool utc) { return utc ? Lire_Date_U
 
 std::string currentTime(const Clock& clock, bool utc) { return utc ? Lire_Heure_UTC(clock) : Lire_Heure_Locale(clock); }
 
-int Verif_Date(std::string_view text) { return hasForm(text, "99/99/99") ? 0 : 1; }
+bool hasDateForm(std::string_view text) { return hasForm(text, "99/99/99"); }
+bool hasTimeForm(std::string_view text) { return hasForm(text, "99:99"); }
 
-int Verif_Heure(std::string_view text) { return hasForm(text, "99:99") ? 0 : 1; }
+int Verif_Date(std::string_view text) {
+  if (!hasDateForm(text)) return 1;
+  const int day = twoDigitsAt(text, 0);
+  const int month = twoDigitsAt(text, 3);
+  // Two-digit years are this century's: 00 is 2000, a leap year.
+  const int year = 2000 + twoDigitsAt(text, 6);
+  if (month < 1 || month > 12 || day < 1) return 1;
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  const int last = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+  return day <= last ? 0 : 1;
+}
+
+int Verif_Heure(std::string_view text) {
+  if (!hasTimeForm(text)) return 1;
+  return twoDigitsAt(text, 0) <= 23 && twoDigitsAt(text, 3) <= 59 ? 0 : 1;
+}
 
 DateTimeProblem checkDateField(std::string_view text) {
   if (text.empty()) return DateTimeProblem::DateEmpty;

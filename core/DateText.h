@@ -23,10 +23,15 @@ std::string Lire_Heure_Locale(const Clock& clock);
 std::string currentDate(const Clock& clock, bool utc);
 std::string currentTime(const Clock& clock, bool utc);
 
-// 0 when the text (Windows-1252 bytes) has the form "dd/mm/yy", 1 otherwise.
-// Only the form: 31/02/26 and 99/99/99 pass.
+// Whether the text has the form "dd/mm/yy" or "hh:mm" (digits and separators
+// only, whatever their values).
+bool hasDateForm(std::string_view text);
+bool hasTimeForm(std::string_view text);
+
+// 0 when the text (Windows-1252 bytes) is a real date written "dd/mm/yy"
+// (the day within its month, 29/02 in leap years only), 1 otherwise.
 int Verif_Date(std::string_view text);
-// 0 when the text has the form "hh:mm", 1 otherwise (99:99 passes).
+// 0 when the text is a real time written "hh:mm" (00:00 to 23:59), 1 otherwise.
 int Verif_Heure(std::string_view text);
 
 // The checks of the date and time fields on Enter, in the order the fields

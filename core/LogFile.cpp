@@ -71,7 +71,9 @@ std::string jncFileName(std::string_view stationCall, std::string_view kind, std
 }
 
 std::optional<long long> logDateTimeKey(std::string_view date, std::string_view time) {
-  if (Verif_Date(date) != 0 || Verif_Heure(time) != 0) return std::nullopt;
+  // The form only: a line logged before dates were checked for being real
+  // keeps its place in the order.
+  if (!hasDateForm(date) || !hasTimeForm(time)) return std::nullopt;
   const int yy = twoDigits(date, 6);
   const long long year = (yy >= 50 ? 1900 : 2000) + yy;
   return (((year * 100 + twoDigits(date, 3)) * 100 + twoDigits(date, 0)) * 100 + twoDigits(time, 0)) * 100 +

@@ -12,12 +12,15 @@ namespace brivant {
 
 namespace {
 
+// "<name:L>value": the value in printable ASCII, as ADIF's String fields
+// must be, and L its length once so written.
 void appendTag(std::string& out, std::string_view name, std::string_view value) {
+  const std::string plain = Cp1252::toPlainAscii(value);
   out += '<';
   out += name;
-  out += std::to_string(value.size());
+  out += std::to_string(plain.size());
   out += '>';
-  out += value;
+  out += plain;
 }
 
 // "hh:mm" -> "hhmm": the first two and the last two characters.
@@ -31,7 +34,7 @@ std::string compactTime(std::string_view time) {
 
 std::string_view adifBandName(std::string_view bandLabel) {
   const Band* band = bandOfLabel(bandLabel);
-  return band != nullptr && band->adifExported ? band->adifBand : std::string_view();
+  return band != nullptr ? band->adifBand : std::string_view();
 }
 
 std::string adifRecord(std::string_view line) {

@@ -12,16 +12,16 @@
 
 namespace brivant {
 
-// The ADIF band of a band label, for the bands the export names (core/Bands.h:
-// "3.5 Mhz" 80m, "7.0 Mhz" 40m, "14 Mhz" 20m, "21 Mhz" 15m, "28 Mhz" 10m,
-// "144 Mhz" 2m, and "1.8 Mhz" 160m, which the entry accepts when typed).  Any
-// other label gives the empty text: the record then carries "<band:0>" rather
-// than a band it does not have.
+// The ADIF band of one of the 17 band labels ("3.5 Mhz" 80m, "10 Mhz" 30m,
+// "24 Ghz" 1.25cm).  Any other text gives the empty text: the record then
+// carries "<band:0>" rather than a band it does not have.
 std::string_view adifBandName(std::string_view bandLabel);
 
 // One record line of a log line (Windows-1252): the fields cut by column and
-// trimmed, each as "<name:L>value" with L the number of characters (bytes),
-// then "<eor>".  "<State:" only for a departement, "<comment:" only when the
+// trimmed, each as "<name:L>value" with L the number of characters, then
+// "<eor>".  Values are written in printable ASCII (accents dropped: "CHÂTEAU"
+// is written "CHATEAU"), which strict ADIF readers require; the log keeps its
+// accents.  "<State:" only for a departement, "<comment:" only when the
 // reference or the castle name is there.
 std::string adifRecord(std::string_view logLine);
 

@@ -205,4 +205,46 @@ bool equalUpperAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+namespace {
+
+// The ASCII spelling of each byte from 0x80 to 0xFF ("?" where none fits).
+// clang-format off
+constexpr std::string_view HighBytesInAscii[128] = {
+    // 0x80
+    "EUR", "?", ",", "f", "\"", "...", "+", "+", "^", "%", "S", "<", "OE", "?", "Z", "?",
+    // 0x90
+    "?", "'", "'", "\"", "\"", "*", "-", "-", "~", "TM", "s", ">", "oe", "?", "z", "Y",
+    // 0xA0
+    " ", "!", "c", "L", "?", "Y", "|", "S", "\"", "(c)", "a", "\"", "-", "-", "(R)", "-",
+    // 0xB0
+    "o", "+-", "2", "3", "'", "u", "P", ".", ",", "1", "o", "\"", "1/4", "1/2", "3/4", "?",
+    // 0xC0
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
+    // 0xD0
+    "D", "N", "O", "O", "O", "O", "O", "x", "O", "U", "U", "U", "U", "Y", "TH", "ss",
+    // 0xE0
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    // 0xF0
+    "d", "n", "o", "o", "o", "o", "o", "/", "o", "u", "u", "u", "u", "y", "th", "y",
+};
+// clang-format on
+
+}  // namespace
+
+std::string toPlainAscii(std::string_view bytes) {
+  std::string plain;
+  plain.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) {
+      plain += HighBytesInAscii[byte - 0x80];
+    } else if (byte < 0x20 || byte == 0x7F) {
+      plain += ' ';
+    } else {
+      plain += c;
+    }
+  }
+  return plain;
+}
+
 }  // namespace brivant::Cp1252

@@ -41,4 +41,11 @@ QString upperAscii(const QString& text);
 // The two texts are equal once a..z are upper-cased ("14 MHZ" is "14 Mhz").
 bool equalUpperAscii(std::string_view a, std::string_view b);
 
+// The text in printable ASCII (32 to 126) for readers that take nothing else:
+// accented letters become their plain letters (É -> E, ç -> c), ligatures and
+// a few signs their usual spelling (œ -> oe, ß -> ss, € -> EUR, … -> ...),
+// typographic quotes and dashes their ASCII forms, control bytes a blank;
+// anything else '?'.
+std::string toPlainAscii(std::string_view bytes);
+
 }  // namespace brivant::Cp1252

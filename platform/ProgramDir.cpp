@@ -40,6 +40,18 @@ FileError errorOf(const std::error_code& ec, const fs::path& path) {
   return FileError{TextFile::errorNumberOf(ec.value()), path.string(), ec.message()};
 }
 
+bool isStaleTemporaryName(std::string_view name) {
+  constexpr std::size_t kSuffix = 7;  // ".XXXXXX"
+  if (name.size() < 1 + 1 + kSuffix || name.front() != '.') return false;
+  if (name[name.size() - kSuffix] != '.') return false;
+  for (std::size_t i = name.size() - kSuffix + 1; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool alphanumeric = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!alphanumeric) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 fs::path defaultDataFolder() {
@@ -95,6 +107,18 @@ Status seed(const fs::path& programDir, const fs::path& shippedData) {
   }
   if (ec) return errorOf(ec, shippedData);
   return {};
+}
+
+int removeStaleTemporaries(const fs::path& programDir) {
+  int removed = 0;
+  std::error_code ec;
+  for (fs::directory_iterator it(programDir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!isStaleTemporaryName(it->path().filename().string())) continue;
+    std::error_code typeError;
+    if (!fs::is_regular_file(fs::symlink_status(it->path(), typeError))) continue;
+    if (fs::remove(it->path(), typeError)) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace brivant::ProgramDir

@@ -23,4 +23,10 @@ fs::path installedDataFolder();
 // missing there; an existing file is never overwritten.
 Status seed(const fs::path& programDir, const fs::path& shippedData);
 
+// Removes the hidden temporary files that copies cut short left behind
+// (".F6ABC.bak.Xy12Ab": a dot, the target's name, a dot and six letters or
+// digits).  Only while this copy of the program holds the folder's lock: a
+// running copy's temporaries are not stale.  Returns how many went.
+int removeStaleTemporaries(const fs::path& programDir);
+
 }  // namespace brivant::ProgramDir

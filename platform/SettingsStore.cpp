@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include <charconv>
+#include <ctime>
 #include <system_error>
 
 #include "platform/TextFile.h"
@@ -148,15 +149,57 @@ SettingsStore::Loaded& SettingsStore::loadEntry(std::string_view application) co
     if (line.empty()) continue;
     if (line.front() == '[') {
       const std::size_t close = findUnescaped(line, ']', 1);
+      if (close == std::string_view::npos) ++entry.damagedLines;
       section = unescape(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
       continue;
     }
     const std::size_t equals = findUnescaped(line, '=', 0);
-    if (equals == std::string_view::npos) continue;
+    if (equals == std::string_view::npos) {
+      ++entry.damagedLines;
+      continue;
+    }
     // The first occurrence of a key wins, as in a lookup from the top.
     entry.values.try_emplace(Key{section, unescape(line.substr(0, equals))}, unescape(line.substr(equals + 1)));
   }
   return entry;
+}
+
+namespace {
+
+// "ZIV.ini" -> "ZIV.ini.damaged-20261207-101500", with a number added when
+// that name is taken.
+std::filesystem::path asideName(const std::filesystem::path& file, const char* why) {
+  const std::time_t now = std::time(nullptr);
+  std::tm parts{};
+  ::localtime_r(&now, &parts);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &parts);
+  const std::string base = file.string() + "." + why + "-" + stamp;
+  std::filesystem::path candidate = base;
+  std::error_code ec;
+  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(candidate, ec)); ++n)
+    candidate = base + "-" + std::to_string(n);
+  return candidate;
+}
+
+}  // namespace
+
+Result<std::optional<SettingsStore::KeptAside>> SettingsStore::keepAsideIfUnusable(std::string_view application) {
+  Loaded& entry = loadEntry(application);
+  const std::filesystem::path file = fileOf(application);
+  if (entry.readError) {
+    const std::filesystem::path aside = asideName(file, "unreadable");
+    std::error_code ec;
+    std::filesystem::rename(file, aside, ec);
+    if (ec) return FileError{TextFile::errorNumberOf(ec.value()), file.string(), ec.message()};
+    cache_.erase(cache_.find(application));
+    return std::optional<KeptAside>(KeptAside{aside, true});
+  }
+  if (entry.damagedLines == 0) return std::optional<KeptAside>();
+  const std::filesystem::path aside = asideName(file, "damaged");
+  if (Status copied = TextFile::copy(file, aside); !copied) return copied.error();
+  entry.damagedLines = 0;
+  return std::optional<KeptAside>(KeptAside{aside, false});
 }
 
 const SettingsStore::Values& SettingsStore::load(std::string_view application) const {

@@ -38,6 +38,19 @@ class SettingsStore {
 
   std::filesystem::path fileOf(std::string_view application) const;
 
+  // A settings file that cannot be used as it is, kept for the operator
+  // rather than overwritten: an unreadable one (a folder in its place, no
+  // permission) is renamed aside and the store starts empty; one with damaged
+  // lines is copied aside and its readable values stay (the next save drops
+  // the damaged lines).  The file's new name when it was kept aside; nothing
+  // when the file is absent or sound; an error when it could not be kept
+  // aside (saves then stay refused, so it is never overwritten).
+  struct KeptAside {
+    std::filesystem::path file;
+    bool unreadable = false;  // renamed: nothing of it is used
+  };
+  Result<std::optional<KeptAside>> keepAsideIfUnusable(std::string_view application);
+
  private:
   using Key = std::pair<std::string, std::string>;  // section, key
   using Values = std::map<Key, std::string>;
@@ -46,6 +59,8 @@ class SettingsStore {
     // Set when the file exists but could not be read: saving then would
     // replace it with only the new key, so saves are refused until it reads.
     std::optional<FileError> readError;
+    // Lines that were neither a section header nor "key=value".
+    int damagedLines = 0;
   };
   const Values& load(std::string_view application) const;
   Loaded& loadEntry(std::string_view application) const;

@@ -83,20 +83,51 @@ std::optional<FileError> openFile(const fs::path& file, int flags, int& fd) {
   return std::nullopt;
 }
 
-// Opens a file to read and tells its size; a folder is refused (75).
-std::optional<FileError> openForReading(const fs::path& file, int& fd, struct stat& info) {
-  if (auto failure = openFile(file, O_RDONLY, fd)) return failure;
-  std::optional<FileError> failure;
-  if (::fstat(fd, &info) != 0) {
-    failure = systemError(errno, file, "stat");
-  } else if (S_ISDIR(info.st_mode)) {
-    failure = systemError(EISDIR, file, "read");
+// A named pipe, socket or device where a data file should be: treated as a
+// missing file (53), since reading it would wait forever or read garbage.
+FileError notRegular(const fs::path& file) { return FileError{FileNotFound, file.string(), "not a regular file"}; }
+
+// Which files a step accepts besides regular files: data is only ever read
+// from regular files; written output may also go to a device (/dev/null).
+enum class Accept { RegularOnly, RegularOrDevice };
+
+// What an opened descriptor is, as a failure when it is not a file to use:
+// a folder is refused with 75, a pipe or socket (or a device, to read) with 53.
+std::optional<FileError> checkKind(int fd, const fs::path& file, struct stat& info, Accept accept) {
+  if (::fstat(fd, &info) != 0) return systemError(errno, file, "stat");
+  if (S_ISDIR(info.st_mode)) return systemError(EISDIR, file, "read");
+  if (S_ISREG(info.st_mode)) return std::nullopt;
+  const bool device = S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode);
+  if (device && accept == Accept::RegularOrDevice) return std::nullopt;
+  return notRegular(file);
+}
+
+// Opens a file without waiting (a named pipe with no writer would block the
+// open itself) and checks what it is; the descriptor is then switched back to
+// blocking reads and writes.
+std::optional<FileError> openRegular(const fs::path& file, int flags, int& fd, struct stat& info,
+                                     Accept accept = Accept::RegularOnly) {
+  // A pipe opened for writing without a reader fails rather than blocks: tell
+  // it apart first, so that it is refused like any other pipe.
+  if (struct stat before{};
+      ::stat(file.c_str(), &before) == 0 && (S_ISFIFO(before.st_mode) || S_ISSOCK(before.st_mode)))
+    return notRegular(file);
+  if (auto failure = openFile(file, flags | O_NONBLOCK, fd)) return failure;
+  std::optional<FileError> failure = checkKind(fd, file, info, accept);
+  if (!failure) {
+    const int current = ::fcntl(fd, F_GETFL);
+    if (current < 0 || ::fcntl(fd, F_SETFL, current & ~O_NONBLOCK) != 0) failure = systemError(errno, file, "fcntl");
   }
   if (failure) {
     ::close(fd);
     fd = -1;
   }
   return failure;
+}
+
+// Opens a file to read and tells its size.
+std::optional<FileError> openForReading(const fs::path& file, int& fd, struct stat& info) {
+  return openRegular(file, O_RDONLY, fd, info);
 }
 
 std::optional<FileError> writeFully(int fd, std::string_view bytes, const fs::path& file) {
@@ -138,9 +169,14 @@ void syncFolder(const fs::path& folder) {
 
 // Writes the bytes through an already opened temporary file, flushes it and
 // renames it over the target.  On any failure the temporary file is removed
-// and the target is left as it was.
+// and the target is left as it was.  The new file keeps the permissions of
+// the file it replaces.
 Status commit(Descriptor& descriptor, const fs::path& temporary, const fs::path& target, std::string_view bytes) {
-  std::optional<FileError> failure = writeFully(descriptor.get(), bytes, temporary);
+  std::optional<FileError> failure;
+  if (struct stat old{}; ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (::fchmod(descriptor.get(), old.st_mode & 07777) != 0) failure = systemError(errno, temporary, "chmod");
+  }
+  if (!failure) failure = writeFully(descriptor.get(), bytes, temporary);
   if (!failure) failure = flushToDisk(descriptor.get(), temporary);
   if (!failure) failure = closeFile(descriptor, temporary);
   if (!failure) {
@@ -160,6 +196,31 @@ bool samePath(const fs::path& a, const fs::path& b) {
   std::error_code ec;
   if (fs::equivalent(a, b, ec)) return true;
   return fs::absolute(a, ec).lexically_normal() == fs::absolute(b, ec).lexically_normal();
+}
+
+// The file a replacement must land on: a symbolic link is followed to the
+// file it names (the operator put the log elsewhere on purpose), so that the
+// link stays a link.  A dangling link is replaced by a file, as before.
+fs::path landingPath(const fs::path& target) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(target, ec))) return target;
+  const fs::path resolved = fs::canonical(target, ec);
+  return ec ? target : resolved;
+}
+
+// A hidden temporary file beside the target, created exclusively.
+std::optional<FileError> openHiddenTemporary(const fs::path& target, int& fd, fs::path& temporary) {
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  // Built step by step: GCC 12 reports a false -Wrestrict on "." + name + suffix.
+  std::string hiddenName = target.filename().string();
+  hiddenName.insert(hiddenName.begin(), '.');
+  hiddenName += ".XXXXXX";
+  std::string pattern = (folder / hiddenName).string();
+  if (auto fault = injected(Step::Open, target)) return fault;
+  fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd < 0) return systemError(errno, target, "open");
+  temporary = fs::path(pattern);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -282,8 +343,10 @@ std::string joinLines(const Lines& lines) {
 
 Status writeLines(const fs::path& file, const Lines& lines) {
   int fd = -1;
-  if (auto failure = openFile(file, O_WRONLY | O_CREAT | O_TRUNC, fd)) return *failure;
+  struct stat info {};
+  if (auto failure = openRegular(file, O_WRONLY | O_CREAT, fd, info, Accept::RegularOrDevice)) return *failure;
   Descriptor descriptor(fd);
+  if (S_ISREG(info.st_mode) && ::ftruncate(descriptor.get(), 0) != 0) return systemError(errno, file, "truncate");
   const std::string bytes = joinLines(lines);
   if (auto failure = writeFully(descriptor.get(), bytes, file)) return *failure;
   if (auto failure = closeFile(descriptor, file)) return *failure;
@@ -292,10 +355,9 @@ Status writeLines(const fs::path& file, const Lines& lines) {
 
 Status appendLine(const fs::path& file, std::string_view line) {
   int fd = -1;
-  if (auto failure = openFile(file, O_RDWR | O_CREAT | O_APPEND, fd)) return *failure;
-  Descriptor descriptor(fd);
   struct stat info {};
-  if (::fstat(descriptor.get(), &info) != 0) return systemError(errno, file, "stat");
+  if (auto failure = openRegular(file, O_RDWR | O_CREAT | O_APPEND, fd, info, Accept::RegularOrDevice)) return *failure;
+  Descriptor descriptor(fd);
 
   // A file whose last line lost its line end (cut short, or written by hand)
   // would glue the new line onto it: end that line first.
@@ -323,12 +385,51 @@ Result<std::uintmax_t> length(const fs::path& file) {
   struct stat info {};
   if (::stat(file.c_str(), &info) != 0) return systemError(errno, file, "stat");
   if (S_ISDIR(info.st_mode)) return systemError(EISDIR, file, "stat");
+  if (!S_ISREG(info.st_mode)) return notRegular(file);
   return static_cast<std::uintmax_t>(info.st_size);
 }
 
 bool exists(const fs::path& file) {
   struct stat info {};
-  return ::stat(file.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+Result<std::optional<std::string>> setAsideTornLastLine(const fs::path& file, const fs::path& sideFile) {
+  int fd = -1;
+  struct stat info {};
+  if (auto failure = openRegular(file, O_RDWR, fd, info)) return *failure;
+  Descriptor descriptor(fd);
+  if (info.st_size == 0) return std::optional<std::string>();
+  // The tail after the last LF, read backwards in blocks (a torn record is
+  // short, but a damaged file may hold one long line).
+  constexpr off_t kBlock = 4096;
+  off_t end = info.st_size;
+  std::string tail;
+  for (;;) {
+    const off_t from = end > kBlock ? end - kBlock : 0;
+    std::string block(static_cast<std::size_t>(end - from), '\0');
+    if (::pread(descriptor.get(), block.data(), block.size(), from) != static_cast<ssize_t>(block.size()))
+      return systemError(errno ? errno : EIO, file, "read");
+    const std::size_t lf = block.rfind('\n');
+    if (lf != std::string::npos) {
+      tail.insert(0, block.substr(lf + 1));
+      end = from + static_cast<off_t>(lf) + 1;
+      break;
+    }
+    tail.insert(0, block);
+    end = from;
+    if (from == 0) break;
+  }
+  if (tail.empty()) return std::optional<std::string>();
+  // The fragment is kept first, then cut from the file: a crash in between
+  // leaves it in both places, never in neither.
+  std::string kept = tail;
+  if (!kept.empty() && kept.back() == '\r') kept.pop_back();
+  if (Status saved = appendLine(sideFile, kept); !saved) return saved.error();
+  if (auto fault = injected(Step::Write, file)) return *fault;
+  if (::ftruncate(descriptor.get(), end) != 0) return systemError(errno, file, "truncate");
+  if (auto failure = flushToDisk(descriptor.get(), file)) return *failure;
+  return std::optional<std::string>(std::move(kept));
 }
 
 Status copy(const fs::path& from, const fs::path& to) {
@@ -337,23 +438,19 @@ Status copy(const fs::path& from, const fs::path& to) {
   struct stat info {};
   const mode_t mode = ::stat(from.c_str(), &info) == 0 ? (info.st_mode & 0777) | S_IRUSR | S_IWUSR : 0644;
 
-  const fs::path folder = to.parent_path().empty() ? fs::path(".") : to.parent_path();
-  // Built step by step: GCC 12 reports a false -Wrestrict on "." + name + suffix.
-  std::string hiddenName = to.filename().string();
-  hiddenName.insert(hiddenName.begin(), '.');
-  hiddenName += ".XXXXXX";
-  std::string pattern = (folder / hiddenName).string();
-  if (auto fault = injected(Step::Open, to)) return *fault;
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) return systemError(errno, to, "open");
+  const fs::path landing = landingPath(to);
+  int fd = -1;
+  fs::path temporary;
+  if (auto failure = openHiddenTemporary(landing, fd, temporary)) return *failure;
   Descriptor descriptor(fd);
-  const fs::path temporary(pattern);
-  if (::fchmod(fd, mode) != 0) {
+  // A new copy takes the source's permissions; a replaced file keeps its own
+  // (commit applies them).
+  if (::fchmod(descriptor.get(), mode) != 0) {
     const FileError failure = systemError(errno, temporary, "chmod");
     ::unlink(temporary.c_str());
     return failure;
   }
-  return commit(descriptor, temporary, to, *content);
+  return commit(descriptor, temporary, landing, *content);
 }
 
 Status remove(const fs::path& file) {
@@ -368,10 +465,20 @@ Status replaceAtomically(const fs::path& temporary, const fs::path& target, cons
 Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target, std::string_view bytes) {
   // Writing the temporary file would truncate the target itself.
   if (samePath(temporary, target)) return systemError(EINVAL, temporary, "temporary file is the target");
+  const fs::path landing = landingPath(target);
+  if (landing != target && landing.parent_path() != temporary.parent_path()) {
+    // A link to another folder, perhaps another file system: the fixed
+    // temporary could not be renamed there, a hidden one beside it can.
+    int fd = -1;
+    fs::path hidden;
+    if (auto failure = openHiddenTemporary(landing, fd, hidden)) return *failure;
+    Descriptor descriptor(fd);
+    return commit(descriptor, hidden, landing, bytes);
+  }
   int fd = -1;
   if (auto failure = openFile(temporary, O_WRONLY | O_CREAT | O_TRUNC, fd)) return *failure;
   Descriptor descriptor(fd);
-  return commit(descriptor, temporary, target, bytes);
+  return commit(descriptor, temporary, landing, bytes);
 }
 
 namespace testing {

@@ -1,5 +1,10 @@
 #pragma once
 // Line-oriented text files with CR LF ends, and atomic replacement.
+//
+// Only regular files are data files: a named pipe, socket or device in place
+// of one is refused as missing (53) rather than waited on, and a folder with
+// 75.  A replaced file keeps its permissions, and a symbolic link keeps
+// pointing at the file it names, which is the one replaced.
 
 #include <cstdint>
 #include <filesystem>
@@ -40,7 +45,15 @@ Status appendLine(const fs::path& file, std::string_view line);
 // Length in bytes; error 53 when missing.
 Result<std::uintmax_t> length(const fs::path& file);
 
+// Whether a regular file of that name is there.
 bool exists(const fs::path& file);
+
+// A last line without its line end is a write that was cut short (the program
+// ended during an append): it is moved, as one line, to the end of sideFile,
+// and the file is cut back to the end of its last whole line.  Returns the
+// fragment (without line end) when there was one.  The file's complete lines
+// are never touched.
+Result<std::optional<std::string>> setAsideTornLastLine(const fs::path& file, const fs::path& sideFile);
 
 // Copies a file over another, atomically (through a hidden temporary file in
 // the target's folder): the target is either the old or the new content.

@@ -15,8 +15,8 @@ if [ "${1:-}" = --sanitize ]; then
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 
-# The independent ADIF reader the export tests compare against.
-if [ ! -d "$here/tests/node/node_modules/adif-parser-ts" ]; then
+# The independent ADIF readers the export tests compare against.
+if [ ! -d "$here/tests/node/node_modules/adif-parser-ts" ] || [ ! -d "$here/tests/node/node_modules/tcadif" ]; then
   (cd "$here/tests/node" && npm install --no-audit --no-fund --loglevel=error >/dev/null)
 fi
 

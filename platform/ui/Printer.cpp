@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -38,26 +39,66 @@ Printer::Printer(const QString& pdfFile) : Printer() {
 
 Printer::~Printer() = default;
 
-void Printer::printLine(const QString& text) { pending_.push_back({font_, text}); }
+void Printer::printLine(const QString& text) { pending_.push_back({font_, text, std::nullopt}); }
+
+void Printer::printAt(const QPointF& millimetres, const QString& text) {
+  pending_.push_back({font_, text, millimetres});
+}
+
+void Printer::newPage() { pending_.push_back({font_, QString(), std::nullopt, true}); }
+
+QSizeF Printer::paperSize() const { return device_->pageLayout().fullRect(QPageLayout::Millimeter).size(); }
+
+void Printer::setPaperSize(const QSizeF& millimetres) {
+  // A page size is portrait; a paper wider than high is that page turned.
+  const bool landscape = millimetres.width() > millimetres.height();
+  const QSizeF portrait = landscape ? millimetres.transposed() : millimetres;
+  device_->setPageSize(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+  device_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
 
 bool Printer::endDocument() {
   if (pending_.empty()) return true;
   std::vector<Line> lines;
   lines.swap(pending_);
+  return paint(*device_, lines);
+}
 
+bool Printer::paintDocument(QPrinter& device) const { return pending_.empty() || paint(device, pending_); }
+
+bool Printer::paint(QPrinter& device, const std::vector<Line>& lines) {
   QPainter painter;
-  if (!painter.begin(device_.get())) {
+  if (!painter.begin(&device)) {
     Diagnostics::deviceError("the printer did not begin the document");
     return false;
   }
-  const double pageHeight = device_->pageLayout().paintRectPixels(device_->resolution()).height();
+  // The painter starts at the corner of the printable area; placed texts are
+  // measured from the paper's corner.
+  const int resolution = device.resolution();
+  const QRectF printable = device.pageLayout().paintRectPixels(resolution);
+  const double pageHeight = printable.height();
+  const QPointF paperCorner = -printable.topLeft();
+  const double pixelsPerMillimetre = resolution / 25.4;
   double y = 0;
   for (const Line& line : lines) {
+    if (line.pageBreak) {
+      if (!device.newPage()) {
+        painter.end();
+        return false;
+      }
+      y = 0;
+      continue;
+    }
     const QFont font = qtFont(line.font);
-    const QFontMetricsF metrics(font, device_.get());
+    const QFontMetricsF metrics(font, &device);
+    if (line.at) {
+      painter.setFont(font);
+      painter.drawText(paperCorner + *line.at * pixelsPerMillimetre + QPointF(0, metrics.ascent()), line.text);
+      continue;
+    }
     const double height = metrics.lineSpacing();
     if (y > 0 && y + height > pageHeight) {
-      if (!device_->newPage()) {
+      if (!device.newPage()) {
         painter.end();
         Diagnostics::deviceError("the printer did not start a new page");
         return false;

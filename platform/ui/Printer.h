@@ -2,8 +2,11 @@
 // The printer as the program drives it: a current font (name, size, bold),
 // one text line at a time, then the document ended (sent) or discarded.
 
+#include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPrinter;
@@ -21,8 +24,10 @@ struct PrinterFont {
 // device, so that discarding a document (or destroying the Printer in the
 // middle of one) never sends half of it.  Each line is drawn at the font
 // current when it was printed; the next line starts below it, and a line that
-// does not fit on the page starts a new one.  "Courier New" and "Terminal"
-// resolve to a fixed-pitch face even where no font of that name exists.
+// does not fit on the page starts a new one.  A text placed with printAt
+// stands where it is told, measured from the paper's corner, and does not move
+// the flowing lines.  "Courier New" and "Terminal" resolve to a fixed-pitch
+// face even where no font of that name exists.
 class Printer {
  public:
   // The system's default printer (Qt's print engine, high resolution).
@@ -47,8 +52,19 @@ class Printer {
   void setFont(const PrinterFont& font) { font_ = font; }
 
   void printLine(const QString& text);
+  // A text at the current font whose line box has its top-left corner x, y
+  // millimetres from the top-left corner of the paper, whatever margins the
+  // printer keeps.
+  void printAt(const QPointF& millimetres, const QString& text);
+  // What follows goes on a new page of the same document.
+  void newPage();
   // Lines printed since the last end or discard.
   bool documentOpen() const { return !pending_.empty(); }
+
+  // The paper of the next documents, in millimetres, width then height as
+  // the text stands on it.
+  QSizeF paperSize() const;
+  void setPaperSize(const QSizeF& millimetres);
 
   // Lays the document out on the device and sends it; the next line starts a
   // new document.  False when the device would not take it (no printer, a
@@ -56,12 +72,19 @@ class Printer {
   // with no line printed sends nothing.
   [[nodiscard]] bool endDocument();
   void discardDocument() { pending_.clear(); }
+  // Lays the open document out on another device (the print preview's) and
+  // keeps it open.  False when that device would not take it.
+  [[nodiscard]] bool paintDocument(QPrinter& device) const;
 
  private:
   struct Line {
     PrinterFont font;
     QString text;
+    std::optional<QPointF> at;  // millimetres from the paper's corner
+    bool pageBreak = false;
   };
+  static bool paint(QPrinter& device, const std::vector<Line>& lines);
+
   std::unique_ptr<QPrinter> device_;
   PrinterFont font_;
   std::vector<Line> pending_;

@@ -4,18 +4,13 @@
 //   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/app_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
-#include <QApplication>
 #include <QComboBox>
-#include <QImage>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QSet>
-#include <QStyleFactory>
-#include <cstdlib>
 
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/Station.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/qt/Screenshots.h"
 
 namespace brivant::testing {
 namespace {
@@ -36,31 +31,7 @@ std::vector<std::string> dayOfContacts() {
 
 class Screenshots : public MainFixture {
  protected:
-  void SetUp() override {
-    if (const char* folder = std::getenv("BRIVANT_SCREENSHOTS_DIR"); folder != nullptr && *folder != '\0') {
-      output = folder;
-      std::filesystem::create_directories(output);
-    } else {
-      output = scratch.path();
-    }
-    // The look the program has: the same style as app/main.cpp sets.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-  }
-
-  // Saves the picture of a window and checks that it shows something.
-  void save(QWidget* window, const std::string& name) {
-    QApplication::processEvents();
-    const QImage image = window->grab().toImage();
-    ASSERT_FALSE(image.isNull()) << name;
-    EXPECT_EQ(image.size(), window->size() * image.devicePixelRatio()) << name;
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7)
-      for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
-    EXPECT_GT(colours.size(), 4) << name << " looks blank";
-    const std::filesystem::path file = output / (name + ".png");
-    ASSERT_TRUE(image.save(QString::fromStdString(file.string()))) << file;
-    EXPECT_GT(std::filesystem::file_size(file), 1000u) << file;
-  }
+  void save(QWidget* window, const std::string& name) { folder.save(window, name); }
 
   void shootLanguage(const char* language, const std::string& suffix) {
     setUpStation("F6ABC_P", language);
@@ -79,8 +50,7 @@ class Screenshots : public MainFixture {
     save(window.errorWindow(), "Gestion_Erreur_" + suffix);
   }
 
-  TempDir scratch;
-  std::filesystem::path output;
+  ScreenshotFolder folder;
 };
 
 TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }

@@ -5,12 +5,23 @@
 namespace brivant {
 namespace {
 
-TEST(DateText, VerifDateChecksTheFormOnly) {
+TEST(DateText, VerifDateTakesRealDatesOnly) {
   const std::pair<const char*, int> cases[] = {
       {"06/12/26", 0},
-      {"31/02/26", 0},
-      {"99/99/99", 0},
-      {"00/00/00", 0},
+      {"31/01/26", 0},
+      {"31/12/99", 0},
+      {"29/02/28", 0},  // 2028 is a leap year
+      {"29/02/00", 0},  // so is 2000
+      {"28/02/26", 0},
+      {"29/02/26", 1},
+      {"31/02/26", 1},
+      {"31/04/26", 1},
+      {"32/01/26", 1},
+      {"00/01/26", 1},
+      {"01/00/26", 1},
+      {"01/13/26", 1},
+      {"99/99/99", 1},
+      {"00/00/00", 1},
       {"6/12/26", 1},
       {"06-12-26", 1},
       {"06/12/2026", 1},
@@ -24,9 +35,10 @@ TEST(DateText, VerifDateChecksTheFormOnly) {
   for (const auto& [text, flag] : cases) EXPECT_EQ(Verif_Date(text), flag) << '"' << text << '"';
 }
 
-TEST(DateText, VerifHeureChecksTheFormOnly) {
+TEST(DateText, VerifHeureTakesRealTimesOnly) {
   const std::pair<const char*, int> cases[] = {
-      {"09:05", 0}, {"25:61", 0}, {"99:99", 0}, {"9:05", 1}, {"09h05", 1}, {"09:05:00", 1}, {"", 1}, {"0 :05", 1},
+      {"09:05", 0}, {"00:00", 0}, {"23:59", 0}, {"24:00", 1},    {"25:61", 1}, {"12:60", 1},
+      {"99:99", 1}, {"9:05", 1},  {"09h05", 1}, {"09:05:00", 1}, {"", 1},      {"0 :05", 1},
   };
   for (const auto& [text, flag] : cases) EXPECT_EQ(Verif_Heure(text), flag) << '"' << text << '"';
 }

@@ -182,7 +182,7 @@ TEST(LogDateTimeKey, YearWindowAndMalformedDates) {
   EXPECT_LT(*logDateTimeKey("31/12/99", "23:59"), *logDateTimeKey("01/01/00", "00:00"));
   EXPECT_LT(*logDateTimeKey("01/01/00", "00:00"), *logDateTimeKey("31/12/49", "00:00"));
   EXPECT_LT(*logDateTimeKey("07/06/26", "08:59"), *logDateTimeKey("07/06/26", "09:00"));
-  // Only the form is checked on entry, so out-of-range values still order.
+  // Lines logged before the entry refused impossible dates still order.
   EXPECT_TRUE(logDateTimeKey("99/99/99", "99:99"));
   EXPECT_FALSE(logDateTimeKey("7/06/26", "08:00"));
   EXPECT_FALSE(logDateTimeKey("07/06/26", "8:00 "));

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <map>
 
+#include "core/Bands.h"
 #include "outputs/AdifExport.h"
+#include "platform/Cp1252.h"
 #include "tests/outputs/OutputsTestData.h"
 
 namespace brivant {
@@ -40,24 +42,35 @@ std::map<QString, QString> expectedFields(const VariedContact& contact) {
   return fields;
 }
 
+// A reader of tests/node, with node and its package installed (the test
+// command installs both).
+fs::path nodeScript(const char* script, const char* package) {
+  const fs::path path = fixturesDir().parent_path() / "node" / script;
+  EXPECT_EQ(std::system("command -v node >/dev/null 2>&1"), 0) << "node is not installed";
+  EXPECT_TRUE(fs::exists(path.parent_path() / "node_modules" / package))
+      << package << " is not installed in tests/node (run npm install there)";
+  return path;
+}
+
+// What a command printed on its standard output, and its exit status.
+std::pair<int, std::string> run(const std::string& command, const fs::path& output) {
+  const int status = std::system((command + " > '" + output.string() + "'").c_str());
+  return {status, readBytes(output)};
+}
+
 TEST(AdifReadBackTest, EveryFieldOfEveryRecordReadsBackEqual) {
-  const fs::path script = fixturesDir().parent_path() / "node" / "readAdif.js";
-  if (std::system("command -v node >/dev/null 2>&1") != 0) GTEST_SKIP() << "node is not installed";
-  if (!fs::exists(script.parent_path() / "node_modules" / "adif-parser-ts")) {
-    GTEST_SKIP() << "adif-parser-ts is not installed in tests/node (run npm install there)";
-  }
+  const fs::path script = nodeScript("readAdif.js", "adif-parser-ts");
+  if (::testing::Test::HasFailure()) return;
 
   TempDir dir;
   const std::vector<VariedContact> contacts = variedContacts();
   writeBytes(dir / "F6ABC.log", crlf(recordsOf(contacts)));
   ASSERT_TRUE(exportAdif(dir.path(), "F6ABC", true).ok);
 
-  const fs::path json = dir / "read.json";
-  const std::string command =
-      "node '" + script.string() + "' '" + (dir / "F6ABC.adi").string() + "' > '" + json.string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const auto [status, json] = run("node '" + script.string() + "' '" + (dir / "F6ABC.adi").string() + "'", dir / "out");
+  ASSERT_EQ(status, 0);
   QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(readBytes(json)), &error);
+  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
 
   EXPECT_EQ(document[QStringLiteral("headerText")].toString(),
@@ -69,6 +82,32 @@ TEST(AdifReadBackTest, EveryFieldOfEveryRecordReadsBackEqual) {
     std::map<QString, QString> read;
     for (auto it = record.begin(); it != record.end(); ++it) read[it.key()] = it.value().toString();
     EXPECT_EQ(read, expectedFields(contacts[i])) << "record " << i + 1;
+  }
+}
+
+// A strict ADIF 3 reader (tcadif) checks every field's type and format: the
+// varied log, a contact on each of the 17 bands in both modes, accents and a
+// contact without end time must all pass it.
+TEST(AdifReadBackTest, StrictReaderTakesEveryRecord) {
+  const fs::path script = nodeScript("checkAdifStrict.js", "tcadif");
+  if (::testing::Test::HasFailure()) return;
+
+  std::vector<std::string> records = recordsOf(variedContacts());
+  for (std::size_t i = 0; i < Bands.size(); ++i) {
+    const std::string call = "F" + std::to_string(i + 1) + "BND";
+    const char* mode = i % 2 == 0 ? "SSB" : "CW";
+    records.push_back(buildQsoRecord(contactFields("20/05/13", call, "14:00", "14:05", "", Bands[i].label, mode, "59",
+                                                   "59", "", Cp1252::fromUtf8("MOULIN À VENT"), false))
+                          .value());
+  }
+  for (const bool french : {true, false}) {
+    TempDir dir;
+    writeBytes(dir / "F6ABC.log", crlf(records));
+    ASSERT_TRUE(exportAdif(dir.path(), "F6ABC", french).ok);
+    const auto [status, printed] =
+        run("node '" + script.string() + "' '" + (dir / "F6ABC.adi").string() + "'", dir / "out");
+    EXPECT_EQ(status, 0) << printed;
+    EXPECT_EQ(printed, std::to_string(records.size()) + " records\n");
   }
 }
 

@@ -61,12 +61,12 @@ inline std::vector<VariedContact> variedContacts() {
       // Accented castle name: one character per byte.
       {contactFields("19/05/13", "F5ABC", "10:30", "10:31", "51", "3.5 Mhz", "CW", "599", "599", "DFCF 51001", accented,
                      true),
-       "80m", "20130519", "1030", "1031", "51", "DFCF 51001 " + accented},
+       "80m", "20130519", "1030", "1031", "51", "DFCF 51001 CHATEAU D'EPERNAY"},
       // The 1.8 Mhz band, typed in the entry.
       {contactFields("19/05/13", "F8AAA", "11:00", "11:02", "33", "1.8 Mhz", "CW", "599", "589", "", "", false), "160m",
        "20130519", "1100", "1102", "33", ""},
-      // A label without an ADIF band, right after a known one.
-      {contactFields("19/05/13", "G3ZZZ", "11:05", "11:06", "", "10 Mhz", "CW", "599", "599", "", "", false), "",
+      // A band the entry does not offer still has its ADIF band.
+      {contactFields("19/05/13", "G3ZZZ", "11:05", "11:06", "", "10 Mhz", "CW", "599", "599", "", "", false), "30m",
        "20130519", "1105", "1106", "", ""},
       // The century is always 20.
       {contactFields("31/12/99", "ON4XX", "23:59", "23:59", "", "14 Mhz", "SSB", "59", "59", "DCI UD116", "", false),

@@ -161,3 +161,31 @@ TEST(Cp1252, FirstCharacterOutside1252) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every byte comes out as printable ASCII, and every accented letter as the
+// base letter Unicode's own decomposition gives (É = E + acute accent).
+TEST(Cp1252, PlainAsciiKeepsTheBaseLetters) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    const std::string plain = cp::toPlainAscii(byte);
+    ASSERT_FALSE(plain.empty()) << b;
+    for (char c : plain) EXPECT_TRUE(c >= 32 && c <= 126) << "byte " << b << " gives " << int(c);
+    if (b >= 0x20 && b < 0x7F) {
+      EXPECT_EQ(plain, byte) << b;
+    }
+
+    const QString decomposed = cp::toQString(byte).normalized(QString::NormalizationForm_D);
+    if (b >= 0x80 && decomposed.size() > 1 && decomposed[0].unicode() < 0x80 && decomposed[0].isLetter()) {
+      EXPECT_EQ(plain, std::string(1, decomposed[0].toLatin1())) << "byte " << b;
+    }
+  }
+  const std::pair<const char*, const char*> cases[] = {
+      {"CHÂTEAU D'ÉPERNAY", "CHATEAU D'EPERNAY"}, {"Œuvre cœur", "OEuvre coeur"}, {"Straße", "Strasse"},
+      {"ça coûte 5 €…", "ca coute 5 EUR..."},     {"« l’été »", "\" l'ete \""},   {"tab\there", "tab here"},
+  };
+  for (const auto& [utf8, ascii] : cases) EXPECT_EQ(cp::toPlainAscii(cp::fromUtf8(utf8)), ascii) << utf8;
+}
+
+}  // namespace

@@ -268,4 +268,46 @@ TEST(SettingsStore, SettingsFolderThatIsAFile) {
   EXPECT_EQ(store.get("ZIV", "Setup ", "Langue", "default"), "default");
 }
 
+// A settings file the program cannot use as it is stays for the operator to
+// look at: never replaced by the defaults of a first run.
+TEST(SettingsStore, UnusableFileIsKeptAside) {
+  {
+    TempDir dir;
+    ASSERT_TRUE(SettingsStore(dir.path()).save("ZIV", "Setup ", "Indicatif", "F6ABC").ok());
+    SettingsStore store(dir.path());
+    auto sound = store.keepAsideIfUnusable("ZIV");
+    ASSERT_TRUE(sound.ok());
+    EXPECT_FALSE(sound->has_value()) << "a sound file stays where it is";
+    EXPECT_FALSE(SettingsStore(dir / "absent").keepAsideIfUnusable("ZIV")->has_value());
+  }
+  {
+    // A folder in place of the file: renamed aside whole, the store starts empty and saves again.
+    TempDir dir;
+    fs::create_directories(dir / "ZIV.ini" / "inside");
+    SettingsStore store(dir.path());
+    auto kept = store.keepAsideIfUnusable("ZIV");
+    ASSERT_TRUE(kept.ok());
+    ASSERT_TRUE(kept->has_value());
+    EXPECT_TRUE((*kept)->unreadable);
+    EXPECT_TRUE(fs::is_directory((*kept)->file / "inside"));
+    EXPECT_NE((*kept)->file.filename().string().find("ZIV.ini.unreadable-"), std::string::npos);
+    EXPECT_TRUE(store.save("ZIV", "Setup ", "Indicatif", "F1NEW").ok());
+    EXPECT_EQ(SettingsStore(dir.path()).get("ZIV", "Setup ", "Indicatif", "-"), "F1NEW");
+  }
+  {
+    // Damaged lines: a copy of the file as it was, and what reads stays in use.
+    TempDir dir;
+    const std::string damaged = "[Setup ]\nIndicatif=F6ABC\ngarbage line\n";
+    writeBytes(dir / "ZIV.ini", damaged);
+    SettingsStore store(dir.path());
+    auto kept = store.keepAsideIfUnusable("ZIV");
+    ASSERT_TRUE(kept.ok());
+    ASSERT_TRUE(kept->has_value());
+    EXPECT_FALSE((*kept)->unreadable);
+    EXPECT_EQ(readBytes((*kept)->file), damaged);
+    EXPECT_EQ(store.get("ZIV", "Setup ", "Indicatif", "-"), "F6ABC");
+    EXPECT_FALSE(store.keepAsideIfUnusable("ZIV")->has_value()) << "kept aside once";
+  }
+}
+
 }  // namespace

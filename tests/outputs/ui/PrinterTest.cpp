@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+#include <map>
+
 #include "tests/outputs/ui/PdfText.h"
 #include "tests/support/TestFiles.h"
 
@@ -103,6 +106,51 @@ TEST_F(PrinterTest, EachEndedDocumentStandsAlone) {
   printer.printLine(QStringLiteral("second document"));
   ASSERT_TRUE(printer.endDocument());
   EXPECT_EQ(textLines(pdfText(dir / "out.pdf").value_or(QString())), QStringList{QStringLiteral("second document")});
+}
+
+TEST_F(PrinterTest, PlacedTextsStandWhereToldOnTheWholePaperOfTheSizeSet) {
+  Printer printer(pdfPath());
+  const QSizeF previous = printer.paperSize();
+  printer.setPaperSize(QSizeF(140, 90));  // wider than high: a page turned
+  EXPECT_EQ(printer.paperSize(), QSizeF(140, 90));
+  printer.setFontName(QStringLiteral("Courier New"));
+  printer.setFontSize(11);
+  printer.printAt(QPointF(2, 3), QStringLiteral("corner"));  // inside the printer's margins
+  printer.printLine(QStringLiteral("flowing"));
+  printer.newPage();
+  printer.setFontSize(15);
+  printer.printAt(QPointF(100.5, 70), QStringLiteral("placed"));
+  ASSERT_TRUE(printer.endDocument());
+  printer.setPaperSize(previous);
+  EXPECT_EQ(printer.paperSize(), previous);
+
+  const auto pages = pdfWords(dir / "out.pdf");
+  ASSERT_EQ(pages.value_or(std::vector<PdfPage>{}).size(), 2u);
+  EXPECT_NEAR((*pages)[1].size.width(), 140, 0.5);
+  EXPECT_NEAR((*pages)[1].size.height(), 90, 0.5);
+  std::map<QString, QRectF> boxes;
+  for (const PdfPage& page : *pages)
+    for (const PdfWord& word : page.words) boxes[word.text] = word.box;
+  // The word's box starts at the line's left edge and top (its ascent above the base line).
+  EXPECT_NEAR(boxes[QStringLiteral("corner")].left(), 2, 0.3);
+  EXPECT_NEAR(boxes[QStringLiteral("corner")].top(), 3, 0.6);
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].left(), 100.5, 0.3);
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].top(), 70, 0.8);
+  // Fixed pitch: six characters at 15 points are 6 x 0.6 x 15 points wide.
+  EXPECT_NEAR(boxes[QStringLiteral("placed")].width(), 6 * 0.6 * 15 * 25.4 / 72, 0.3);
+  EXPECT_GT(boxes[QStringLiteral("flowing")].left(), 2.5);  // at the margins, as before
+}
+
+TEST_F(PrinterTest, TheOpenDocumentCanBeShownOnAnotherDeviceAndStaysOpen) {
+  Printer printer(pdfPath());
+  printer.printLine(QStringLiteral("shown"));
+  QPrinter other(QPrinter::HighResolution);
+  other.setOutputFormat(QPrinter::PdfFormat);
+  other.setOutputFileName(QString::fromStdString((dir / "other.pdf").string()));
+  ASSERT_TRUE(printer.paintDocument(other));
+  EXPECT_TRUE(printer.documentOpen());
+  EXPECT_FALSE(fs::exists(dir / "out.pdf"));
+  EXPECT_EQ(textLines(pdfText(dir / "other.pdf").value_or(QString())), QStringList{QStringLiteral("shown")});
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "platform/HttpPage.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/Cp1252.h"
+
+namespace brivant {
+
+namespace {
+
+QByteArray charsetOf(const QByteArray& contentType) {
+  for (const QByteArray& part : contentType.split(';')) {
+    const QByteArray trimmed = part.trimmed().toLower();
+    if (trimmed.startsWith("charset=")) return trimmed.mid(8).replace('"', "").trimmed();
+  }
+  return {};
+}
+
+}  // namespace
+
+QString pageText(const QByteArray& bytes, const QByteArray& contentType) {
+  const QByteArray charset = charsetOf(contentType);
+  if (charset == "utf-8" || charset == "utf8") return QString::fromUtf8(bytes);
+  if (charset == "iso-8859-1" || charset == "latin1") return QString::fromLatin1(bytes);
+  if (charset == "windows-1252" || charset == "cp1252") return Cp1252::toQString(bytes.toStdString());
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  if (!utf8.hasError()) return text;
+  return Cp1252::toQString(bytes.toStdString());
+}
+
+HttpPage::HttpPage(QObject* parent, int timeoutMs)
+    : QObject(parent), network_(new QNetworkAccessManager(this)), deadline_(new QTimer(this)) {
+  deadline_->setSingleShot(true);
+  deadline_->setTimerType(Qt::PreciseTimer);
+  deadline_->setInterval(timeoutMs);
+  connect(deadline_, &QTimer::timeout, this, [this] {
+    if (reply_ != nullptr) reply_->abort();  // finished() follows with an error
+  });
+}
+
+HttpPage::~HttpPage() {
+  if (reply_ != nullptr) {
+    reply_->disconnect(this);
+    reply_->abort();
+  }
+}
+
+bool HttpPage::fetch(const QString& url) {
+  if (busy()) return false;
+  QNetworkRequest request{QUrl(url)};
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+  reply_ = network_->get(request);
+  connect(reply_, &QNetworkReply::finished, this, &HttpPage::done);
+  deadline_->start();
+  return true;
+}
+
+void HttpPage::done() {
+  deadline_->stop();
+  QNetworkReply* reply = reply_;
+  reply_ = nullptr;
+  reply->deleteLater();
+  QString text;
+  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  if (reply->error() == QNetworkReply::NoError && status == 200)
+    text = pageText(reply->readAll(), reply->rawHeader("Content-Type"));
+  emit finished(text);
+}
+
+}  // namespace brivant
