@@ -1,6 +1,7 @@
 #include "labels/LabelFields.h"
 
 #include "entry/EntryRules.h"
+#include "platform/Cp1252.h"
 
 namespace brivant {
 
@@ -30,7 +31,7 @@ std::optional<QString> checkLabelField(LabelField field, const QString& text, bo
   const QString trimmed = withoutEndBlanks(text);
   if (static_cast<std::size_t>(trimmed.size()) > rule.maximum) return QString::fromUtf8(rule.tooLong);
   if (!rule.mayBeEmpty && trimmed.isEmpty()) return QString::fromUtf8(rule.empty);
-  if (const std::optional<QString> character = firstUnencodableCharacter(trimmed)) {
+  if (const std::optional<QString> character = Cp1252::firstUnencodable(trimmed)) {
     return unencodableCharacterMessage(french, *character);
   }
   return std::nullopt;

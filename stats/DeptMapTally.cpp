@@ -40,7 +40,8 @@ Result<MapTally> Affiche_Carte(const std::filesystem::path& programDir, std::str
   if (!bytes) return bytes.error();
   MapTally tally;
   scanLines(*bytes, [&](std::string_view record) {
-    if (trimmedField(record, Band.column, Band.width) != band || trimmedField(record, Mode.column, Mode.width) != mode)
+    if (trimmedField(record, QsoLayout::Band.column, QsoLayout::Band.width) != band ||
+        trimmedField(record, QsoLayout::Mode.column, QsoLayout::Mode.width) != mode)
       return true;
     ++tally.contacts;
     const std::string_view code =

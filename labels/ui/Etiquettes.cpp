@@ -384,7 +384,7 @@ bool Etiquettes::textsCanBePrinted() {
     return false;
   }
   for (LabelField which : LabelFields) {
-    if (const std::optional<QString> character = firstUnencodableCharacter(field(which)->text())) {
+    if (const std::optional<QString> character = Cp1252::firstUnencodable(field(which)->text())) {
       state_.dialogs.message(unencodableCharacterMessage(state_.french(), *character));
       field(which)->setFocus();
       return false;

@@ -10,6 +10,7 @@
 
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/Text.h"
 #include "core/ui/Centre.h"

@@ -103,7 +103,7 @@ void reportFileError(AppState& state, const StatsHooks& hooks, const FileError& 
     hooks.fileError(error, missingLabel);
     return;
   }
-  state.dialogs.message(runtimeErrorMessage(error.number));
+  state.dialogs.message(runtimeErrorMessage(error));
 }
 
 void fillModes(QComboBox* modes) {

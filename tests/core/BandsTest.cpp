@@ -59,8 +59,8 @@ TEST(Bands, DerivedLists) {
     adif.push_back(band.adifBand);
   }
   EXPECT_EQ(hf, (Labels{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz", "24 Mhz", "28 Mhz"}));
-  EXPECT_EQ(adif, (Labels{"160m", "80m", "40m", "30m", "17m", "15m", "12m", "10m", "6m", "2m", "70cm", "23cm", "13cm",
-                          "6cm", "3cm", "1.25cm"}));
+  EXPECT_EQ(adif, (Labels{"160m", "80m", "40m", "30m", "20m", "17m", "15m", "12m", "10m", "6m", "2m", "70cm", "23cm",
+                          "13cm", "6cm", "3cm", "1.25cm"}));
 }
 
 TEST(Bands, LookUpsByLabel) {
