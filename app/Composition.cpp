@@ -1,29 +1,24 @@
 #include "app/Composition.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QPushButton>
 
+#include "cluster/ui/ClusterOpener.h"
 #include "core/MissingFile.h"
 #include "core/ui/Main.h"
 #include "entry/ui/DeptGridView.h"
 #include "entry/ui/EditDelete.h"
 #include "entry/ui/EntryChain.h"
 #include "entry/ui/Maintenance.h"
+#include "labels/ui/LabelMenus.h"
 #include "outputs/ui/OutputMenus.h"
 #include "scoring/ui/Enregistrer.h"
 #include "scoring/ui/PointsDisplay.h"
-
-// Controls that no window answers yet; each stays disabled until its window
-// is wired here:
-//   Recherche                           the search of the log
-//   Mnu_Stat_Prefixe, Mnu_Stat_DFCF     the statistics windows
-//   Mnu_Carte_Activation, and the grid's double click
-//                                       the departement map and its list
-//   ClusterHF                           the cluster window
-//   Mnu_Imp_QSL                         the QSL labels
+#include "stats/ui/StatsMenus.h"
 
 namespace brivant {
 
@@ -49,10 +44,17 @@ Composition::Composition(AppState& state, Printer* printer)
   composeEntry();
   composeScoring();
   composeOutputs();
+  composeStats();
+  composeCluster();
+  composeLabels();
   main_->setHooks(std::move(hooks_));
 }
 
-Composition::~Composition() = default;
+Composition::~Composition() {
+  // The label windows print on the outputs' printer: they go first, whatever
+  // order the main window would delete its children in.
+  delete labelMenus_;
+}
 
 // The entry: the grid it marks, the chain of its fields, the buttons that act
 // on a logged contact, the list's selection, the maintenance of the files
@@ -109,6 +111,51 @@ void Composition::composeOutputs() {
   };
   for (const auto& [item, handler] : wiring)
     wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
+}
+
+// The search (its result selects the contact in the list, for Editer and
+// Effacer), the two statistics, the map and the list of a departement's
+// contacts (from the grid's double click and from the map).
+void Composition::composeStats() {
+  Main& main = *main_;
+  StatsHooks hooks;
+  hooks.listLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
+  hooks.selectQso = [&main](int row) { main.selectQso(row); };
+  hooks.fileError = [&main](const FileError& error, std::string_view missingLabel) {
+    main.raiseFileError(error, missingLabel);
+  };
+  hooks.showFrame4Caption = [&main](const QString& caption) { main.Frame4->setTitle(caption); };
+  statsMenus_ = new StatsMenus(state_, &main, std::move(hooks));
+  StatsMenus* menus = statsMenus_;
+  wire(main.Recherche, menus, [menus] { menus->Recherche_Click(); });
+  wire(main.Mnu_Stat_Prefixe, menus, [menus] { menus->Mnu_Stat_Prefixe_Click(); });
+  wire(main.Mnu_Stat_DFCF, menus, [menus] { menus->Mnu_Stat_DFCF_Click(); });
+  wire(main.Mnu_Carte_Activation, menus, [menus] { menus->Mnu_Carte_Activation_Click(); });
+  QObject::connect(dpt_, &DeptGridView::boxDoubleClicked, menus, &StatsMenus::Dpt_DblClick);
+}
+
+// The cluster window: the mode being logged tunes the radio, the log greys
+// the spots already worked, and a double-clicked spot's callsign goes to the
+// entry when it waits for one.
+void Composition::composeCluster() {
+  Main& main = *main_;
+  ClusterHooks hooks;
+  hooks.loggingMode = [&main] { return main.Mode_A->currentText(); };
+  hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
+  hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
+  cluster_ = new ClusterOpener(state_, &main, std::move(hooks));
+  ClusterOpener* opener = cluster_;
+  wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
+}
+
+// The QSL labels print on the program's printer, the one of the outputs.
+void Composition::composeLabels() {
+  Main& main = *main_;
+  LabelMenus::Hooks hooks;
+  hooks.fileError = [&main](const FileError& error) { main.raiseFileError(error, MissingFileLabel::Log); };
+  labelMenus_ = new LabelMenus(state_, &main, outputMenus_->printer(), std::move(hooks));
+  LabelMenus* menus = labelMenus_;
+  wire(main.Mnu_Imp_QSL, menus, [menus] { menus->Mnu_Imp_QSL_Click(); });
 }
 
 }  // namespace brivant

@@ -15,7 +15,6 @@
 //      enables them (each stays disabled until it is wired); the grid's double
 //      click is DeptGridView::boxDoubleClicked on Dpt();
 //   4. give tests an accessor to the new windows' owner, as outputMenus().
-// The controls still waiting are listed in Composition.cpp.
 
 #include <memory>
 
@@ -24,11 +23,14 @@
 
 namespace brivant {
 
+class ClusterOpener;
 class DeptGridView;
 class EntryChain;
+class LabelMenus;
 class Maintenance;
 class OutputMenus;
 class Printer;
+class StatsMenus;
 
 class Composition {
  public:
@@ -49,10 +51,20 @@ class Composition {
   // The sheet, listing, export, rules and help windows of the menus.
   OutputMenus& outputMenus() const { return *outputMenus_; }
 
+  // The search, the statistics, the map and the per-departement list.
+  StatsMenus& statsMenus() const { return *statsMenus_; }
+  // The cluster window and the radio.
+  ClusterOpener& cluster() const { return *cluster_; }
+  // The QSL labels.
+  LabelMenus& labelMenus() const { return *labelMenus_; }
+
  private:
   void composeEntry();
   void composeScoring();
   void composeOutputs();
+  void composeStats();
+  void composeCluster();
+  void composeLabels();
 
   AppState& state_;
   Printer* printer_;
@@ -66,6 +78,9 @@ class Composition {
   EntryChain* entryChain_ = nullptr;
   Maintenance* maintenance_ = nullptr;
   OutputMenus* outputMenus_ = nullptr;
+  StatsMenus* statsMenus_ = nullptr;
+  ClusterOpener* cluster_ = nullptr;
+  LabelMenus* labelMenus_ = nullptr;
 };
 
 }  // namespace brivant

@@ -317,6 +317,16 @@ void EntryChain::lookUpDirectory() {
   setFieldText(form_.Locator_A, state_.EntryLocator);
 }
 
+bool EntryChain::offerCallsign(const QString& callsign) {
+  QLineEdit* field = form_.Indicatif_A;
+  if (state_.EntryEditing || !field->isEnabled() || fieldColour(field) != AwaitingColour) return false;
+  if (!Cp1252::canEncode(callsign)) return false;
+  field->setText(Cp1252::upperAscii(callsign));
+  field->setFocus();
+  field->window()->activateWindow();
+  return true;
+}
+
 void EntryChain::Indicatif_A_Escape() {
   setAwaiting(form_.Bande_A);
   form_.Bande_A->setFocus();

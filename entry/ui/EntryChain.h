@@ -48,6 +48,12 @@ class EntryChain final : public QObject {
   void Bande_A_Click();
   void Indicatif_A_Escape();
 
+  // A callsign offered from elsewhere (a spot of the cluster window): put in
+  // Indicatif_A, focused, when the entry waits for a new contact's callsign;
+  // whether it was.  Nothing changes while a contact is edited or another
+  // field waits.
+  bool offerCallsign(const QString& callsign);
+
  private:
   void installKeys();
   void installGuards();

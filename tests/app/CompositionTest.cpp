@@ -29,20 +29,21 @@ TEST_F(CompositionTest, MenuItemsAndButtonsAreEnabledWhereTheyAreWired) {
       {&Main::Mnu_ADIF, true},          {&Main::Mnu_Quellon, true},
       {&Main::Mnu_Feuille_Recap, true}, {&Main::Mnu_Imprime_Tout, true},
       {&Main::Mnu_Reglement, true},     {&Main::Mnu_Mode_Emploi, true},
-      {&Main::Mnu_A_Propos, true},      {&Main::Mnu_Carte_Activation, false},
-      {&Main::Mnu_Stat_Prefixe, false}, {&Main::Mnu_Stat_DFCF, false},
-      {&Main::Mnu_Imp_QSL, false},
+      {&Main::Mnu_A_Propos, true},      {&Main::Mnu_Carte_Activation, true},
+      {&Main::Mnu_Stat_Prefixe, true},  {&Main::Mnu_Stat_DFCF, true},
+      {&Main::Mnu_Imp_QSL, true},
   };
   for (const auto& [item, wired] : items) {
     EXPECT_FALSE((alone.*item)->isEnabled()) << (alone.*item)->objectName().toStdString();
     EXPECT_EQ((window.*item)->isEnabled(), wired) << (window.*item)->objectName().toStdString();
   }
-  // Annuler, Editer and Effacer act at once; QSO Suivant waits for a whole
-  // contact; the search and the cluster wait for their windows.
-  for (QPushButton* button : {window.Annuler, window.Editer, window.Effacer}) EXPECT_TRUE(button->isEnabled());
-  for (QPushButton* button : {window.Enregistrer, window.Recherche, window.ClusterHF})
+  // Annuler, Editer, Effacer, the search and the cluster act at once; QSO
+  // Suivant waits for a whole contact.
+  for (QPushButton* button : {window.Annuler, window.Editer, window.Effacer, window.Recherche, window.ClusterHF})
+    EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+  EXPECT_FALSE(window.Enregistrer->isEnabled());
+  for (QPushButton* button : {alone.Annuler, alone.Editer, alone.Effacer, alone.Recherche, alone.ClusterHF})
     EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-  for (QPushButton* button : {alone.Annuler, alone.Editer, alone.Effacer}) EXPECT_FALSE(button->isEnabled());
   // The grid is the entry's, placed in the main window's Frame3.
   EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Dpt")), static_cast<QWidget*>(&Dpt()));
   EXPECT_EQ(alone.findChild<QWidget*>(QStringLiteral("Dpt")), nullptr);

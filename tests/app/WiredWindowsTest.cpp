@@ -1,0 +1,115 @@
+// The windows of the lookup, cluster and label folders as the program wires
+// them to the main window: opened from its menus and buttons, and acting on
+// its list and entry.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "cluster/ui/Cluster.h"
+#include "cluster/ui/ClusterOpener.h"
+#include "core/ui/FieldColours.h"
+#include "entry/ui/DeptGridView.h"
+#include "entry/ui/EntryChain.h"
+#include "labels/ui/LabelMenus.h"
+#include "labels/ui/Select_QSO.h"
+#include "stats/ui/Affiche_Dpt.h"
+#include "stats/ui/Carte_Acti.h"
+#include "stats/ui/Recherche_Indicatif.h"
+#include "stats/ui/Statistique_DFCF.h"
+#include "stats/ui/Statistique_Prefixe.h"
+#include "stats/ui/StatsMenus.h"
+#include "tests/core/ui/MainFixture.h"
+
+namespace brivant::testing {
+namespace {
+
+class WiredWindows : public MainFixture {
+ protected:
+  Main& startWithContacts() {
+    setUpStation("F6ABC", "Fr");
+    writeLog("F6ABC", {contact("06/06/26", "F5AAA", "08:00", "59", "14 Mhz", "SSB"),
+                       contact("06/06/26", "DL1XYZ", "08:05", "", "14 Mhz", "SSB"),
+                       contact("06/06/26", "F6BBB", "08:10", "02", "7.0 Mhz", "CW")});
+    Main& window = start();
+    EXPECT_TRUE(started);
+    return window;
+  }
+};
+
+TEST_F(WiredWindows, MenusAndButtonsOpenTheirWindows) {
+  Main& window = startWithContacts();
+  StatsMenus& stats = program->statsMenus();
+  window.Mnu_Stat_Prefixe->trigger();
+  window.Mnu_Stat_DFCF->trigger();
+  window.Mnu_Carte_Activation->trigger();
+  QTest::mouseClick(window.Recherche, Qt::LeftButton);
+  QTest::mouseClick(window.ClusterHF, Qt::LeftButton);
+  window.Mnu_Imp_QSL->trigger();
+  ASSERT_NE(stats.statistiquePrefixe(), nullptr);
+  EXPECT_TRUE(stats.statistiquePrefixe()->isVisible());
+  ASSERT_NE(stats.statistiqueDfcf(), nullptr);
+  ASSERT_NE(stats.carte(), nullptr);
+  ASSERT_NE(stats.recherche(), nullptr);
+  EXPECT_TRUE(stats.recherche()->isVisible());
+  ASSERT_NE(program->cluster().cluster(), nullptr);
+  EXPECT_TRUE(program->cluster().cluster()->isVisible());
+  ASSERT_NE(program->labelMenus().selectQso(), nullptr);
+  // The contact selection reads the log: every contact is offered.
+  EXPECT_EQ(program->labelMenus().selectQso()->Liste_QSO->model()->rowCount(), 3);
+  for (QWidget* opened :
+       std::initializer_list<QWidget*>{stats.statistiquePrefixe(), stats.recherche(), program->cluster().cluster()})
+    opened->close();
+}
+
+// A double click on a box of the grid lists that departement's contacts.
+TEST_F(WiredWindows, GridDoubleClickListsTheDepartement) {
+  startWithContacts();
+  emit Dpt().boxDoubleClicked(2);
+  Affiche_Dpt* list = program->statsMenus().afficheDpt();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->QSO_DU_Dpt->count(), 1);
+  EXPECT_TRUE(list->QSO_DU_Dpt->item(0)->text().contains(QStringLiteral("F6BBB")));
+}
+
+// A result picked in the search selects the contact in the main list, where
+// Editer then loads it.
+TEST_F(WiredWindows, SearchResultSelectsTheContactForEditer) {
+  Main& window = startWithContacts();
+  QTest::mouseClick(window.Recherche, Qt::LeftButton);
+  Recherche_Indicatif* search = program->statsMenus().recherche();
+  ASSERT_NE(search, nullptr);
+  QTest::keyClicks(search->Indica, QStringLiteral("dl1"));
+  QTest::keyClick(search->Indica, Qt::Key_Return);
+  ASSERT_EQ(search->QSO_Effectues->count(), 1);
+  QListWidget* results = search->QSO_Effectues;
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(results->item(0)).center());
+  EXPECT_EQ(window.selectedQso(), 1);
+  QTest::mouseClick(window.Editer, Qt::LeftButton);
+  EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("DL1XYZ"));
+}
+
+// A spot's callsign reaches the entry only while it waits for a callsign.
+TEST_F(WiredWindows, OfferedCallsignFillsTheEntryOnlyWhenItWaits) {
+  Main& window = startWithContacts();
+  EntryChain& chain = program->entryChain();
+  // At start-up the entry waits for the mode, not the callsign.
+  EXPECT_FALSE(chain.offerCallsign(QStringLiteral("F5ZZZ")));
+  EXPECT_EQ(window.Indicatif_A->text(), QString());
+  QTest::keyClick(window.Mode_A, Qt::Key_Return);
+  ASSERT_EQ(fieldColour(window.Indicatif_A), AwaitingColour);
+  EXPECT_TRUE(chain.offerCallsign(QStringLiteral("f5zzz")));
+  EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("F5ZZZ"));
+  // While a logged contact is edited, its callsign stays.
+  window.selectQso(0);
+  QTest::mouseClick(window.Editer, Qt::LeftButton);
+  EXPECT_FALSE(chain.offerCallsign(QStringLiteral("F5ZZZ")));
+  EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("F5AAA"));
+}
+
+}  // namespace
+}  // namespace brivant::testing
