@@ -1,5 +1,7 @@
 #include "core/LogFile.h"
 
+#include <algorithm>
+
 #include "core/DateText.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
@@ -113,6 +115,44 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
     written.push_back(std::move(line));
   }
   if (!inserted) written.emplace_back(newRecord);
+
+  if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
+      !status)
+    return status.error();
+  return numberedListLines(written);
+}
+
+Result<ListLines> insertRecordsInDateOrder(const fs::path& programDir, std::string_view callsign,
+                                           const std::vector<std::string>& records) {
+  const fs::path logFile = logFilePath(programDir, callsign);
+  Result<TextFile::Lines> existing = TextFile::readLines(logFile);
+  if (!existing) return existing.error();
+
+  struct Keyed {
+    long long key;
+    const std::string* record;
+  };
+  std::vector<Keyed> dated;
+  std::vector<const std::string*> undated;
+  for (const std::string& record : records) {
+    if (const std::optional<long long> key = recordKey(record))
+      dated.push_back({*key, &record});
+    else
+      undated.push_back(&record);
+  }
+  std::stable_sort(dated.begin(), dated.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+
+  TextFile::Lines written;
+  written.reserve(existing->size() + records.size());
+  auto next = dated.begin();
+  for (std::string& line : existing.value()) {
+    if (const std::optional<long long> lineKey = recordKey(line)) {
+      for (; next != dated.end() && next->key <= *lineKey; ++next) written.push_back(*next->record);
+    }
+    written.push_back(std::move(line));
+  }
+  for (; next != dated.end(); ++next) written.push_back(*next->record);
+  for (const std::string* record : undated) written.push_back(*record);
 
   if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
       !status)
