@@ -15,6 +15,7 @@
 #include "entry/ui/EntryChain.h"
 #include "entry/ui/Maintenance.h"
 #include "labels/ui/LabelMenus.h"
+#include "outputs/ui/AdifImporter.h"
 #include "outputs/ui/OutputMenus.h"
 #include "scoring/ui/Enregistrer.h"
 #include "scoring/ui/PointsDisplay.h"
@@ -91,7 +92,7 @@ void Composition::composeScoring() {
   hooks_.showPoints = [this] { return showPoints(view_); };
 }
 
-// The sheet, the listing, the exports, the rules and the help.  Their windows
+// The sheet, the listing, the exports, the import, the rules and the help.  Their windows
 // rebuild the tallies through the maintenance, so that the grid and the score
 // follow, and a missing file raises the main window's error window.
 void Composition::composeOutputs() {
@@ -111,6 +112,16 @@ void Composition::composeOutputs() {
   };
   for (const auto& [item, handler] : wiring)
     wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
+
+  // An imported log: the list shows it, and the tallies, the grid and the
+  // score follow it.
+  AdifImporter::Hooks importHooks;
+  importHooks.logReplaced = [this, &main](std::vector<std::string> lines) {
+    main.showList(std::move(lines));
+    (void)maintenance_->rebuildFromLog(true);
+  };
+  adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));
+  wire(main.Mnu_Import_ADIF, adifImporter_, [importer = adifImporter_] { importer->Mnu_Import_ADIF_Click(); });
 }
 
 // The search (its result selects the contact in the list, for Editer and

@@ -23,6 +23,7 @@
 
 namespace brivant {
 
+class AdifImporter;
 class ClusterOpener;
 class DeptGridView;
 class EntryChain;
@@ -50,6 +51,8 @@ class Composition {
 
   // The sheet, listing, export, rules and help windows of the menus.
   OutputMenus& outputMenus() const { return *outputMenus_; }
+  // The import of a log written in ADIF by another program.
+  AdifImporter& adifImporter() const { return *adifImporter_; }
 
   // The search, the statistics, the map and the per-departement list.
   StatsMenus& statsMenus() const { return *statsMenus_; }
@@ -78,6 +81,7 @@ class Composition {
   EntryChain* entryChain_ = nullptr;
   Maintenance* maintenance_ = nullptr;
   OutputMenus* outputMenus_ = nullptr;
+  AdifImporter* adifImporter_ = nullptr;
   StatsMenus* statsMenus_ = nullptr;
   ClusterOpener* cluster_ = nullptr;
   LabelMenus* labelMenus_ = nullptr;

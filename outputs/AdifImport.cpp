@@ -81,14 +81,15 @@ std::optional<std::string> logTimeOf(std::string_view adif) {
   return time;
 }
 
-QString withValue(const QString& text, std::string_view value) {
-  return value.empty() ? text : text + QStringLiteral(" : ") + Cp1252::toQString(value);
+// French puts a blank before the colon, English does not.
+QString withValue(bool french, const QString& text, std::string_view value) {
+  return value.empty() ? text : text + pick(french, " : ", ": ") + Cp1252::toQString(value);
 }
 
 QString dateProblem(bool french, std::string_view field, std::string_view value) {
   const QString name = QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
   if (value.empty()) return pick(french, "Pas de ", "No ") + name;
-  return withValue(pick(french, "Valeur illisible de ", "Unreadable value of ") + name, value);
+  return withValue(french, pick(french, "Valeur illisible de ", "Unreadable value of ") + name, value);
 }
 
 // The band label of BAND ("20m", "20M"), else of FREQ in MHz.
@@ -97,7 +98,7 @@ std::optional<std::string> bandOf(const RecordText& text, bool french, QString& 
   if (!band.empty()) {
     for (const Band& known : Bands)
       if (Cp1252::equalUpperAscii(known.adifBand, band)) return std::string(known.label);
-    problem = withValue(pick(french, "Bande inconnue", "Unknown band"), band);
+    problem = withValue(french, pick(french, "Bande inconnue", "Unknown band"), band);
     return std::nullopt;
   }
   const std::string frequency = text("FREQ");
@@ -107,7 +108,7 @@ std::optional<std::string> bandOf(const RecordText& text, bool french, QString& 
   }
   const Band* known = bandOfFrequency(std::llround(basicValue(frequency) * 1000.0));
   if (known == nullptr) {
-    problem = withValue(pick(french, "Fréquence hors des bandes", "Frequency outside the bands"), frequency);
+    problem = withValue(french, pick(french, "Fréquence hors des bandes", "Frequency outside the bands"), frequency);
     return std::nullopt;
   }
   return std::string(known->label);

@@ -4,19 +4,25 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/QsoListModel.h"
 #include "entry/ui/DeptGridView.h"
 #include "entry/ui/EntryChain.h"
 #include "labels/ui/LabelMenus.h"
 #include "labels/ui/Select_QSO.h"
+#include "outputs/ui/AdifImporter.h"
+#include "outputs/ui/ImportReport.h"
 #include "stats/ui/Affiche_Dpt.h"
 #include "stats/ui/Carte_Acti.h"
 #include "stats/ui/Recherche_Indicatif.h"
@@ -109,6 +115,24 @@ TEST_F(WiredWindows, OfferedCallsignFillsTheEntryOnlyWhenItWaits) {
   QTest::mouseClick(window.Editer, Qt::LeftButton);
   EXPECT_FALSE(chain.offerCallsign(QStringLiteral("F5ZZZ")));
   EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("F5AAA"));
+}
+
+// An ADIF file imported from the Fichier menu: the list and the score follow
+// the log at once.
+TEST_F(WiredWindows, AnImportedLogShowsInTheListAndScore) {
+  Main& window = startWithContacts();
+  const QString points = window.P_QSO->text();
+  dialogs.clearShown();
+  dialogs.expectOpenFile("Importer un fichier ADIF",
+                         QString::fromStdString((fixturesDir() / "outputs" / "import" / "other_logger.adi").string()));
+  window.Mnu_Import_ADIF->trigger();
+  // F5AAA in SSB on 14 Mhz is already logged: three of the file's records are refused.
+  EXPECT_EQ(window.listModel()->rowCount(), 3 + 3);
+  EXPECT_NE(window.P_QSO->text(), points);
+  EXPECT_EQ(window.Frame4->title(), QString::fromUtf8("QSO numero 7"));
+  ASSERT_NE(program->adifImporter().report(), nullptr);
+  EXPECT_EQ(program->adifImporter().report()->refusedTable->rowCount(), 4);
+  program->adifImporter().report()->close();
 }
 
 }  // namespace

@@ -321,8 +321,8 @@ TEST_F(AdifImportStationTest, ADamagedFileAndOneInEachEncoding) {
   std::vector<std::string> reasons;
   for (const ImportRefusal& refusal : damaged.refused)
     reasons.push_back(std::to_string(refusal.number) + " " + refusal.callsign + " " + refusal.reason.toStdString());
-  EXPECT_EQ(reasons, (std::vector<std::string>{"1 F6XYZ Unreadable value of QSO_DATE : 20261306",
-                                               "2 F6XYZ Unreadable value of TIME_ON : 2500",
+  EXPECT_EQ(reasons, (std::vector<std::string>{"1 F6XYZ Unreadable value of QSO_DATE: 20261306",
+                                               "2 F6XYZ Unreadable value of TIME_ON: 2500",
                                                "3 F1ABC Caution number of department is mandatory for France",
                                                "5 F3ABCD Record without <eor> at the end of the file"}));
 
