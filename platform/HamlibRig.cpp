@@ -21,6 +21,7 @@ int addModel(const rig_caps* caps, rig_ptr_t data) {
   model.maker = caps->mfg_name != nullptr ? caps->mfg_name : "";
   model.name = caps->model_name != nullptr ? caps->model_name : "";
   model.network = caps->port_type == RIG_PORT_NETWORK || caps->port_type == RIG_PORT_UDP_NETWORK;
+  model.needsPort = caps->port_type != RIG_PORT_NONE;
   model.fastestBaud = caps->port_type == RIG_PORT_SERIAL ? caps->serial_rate_max : 0;
   models->push_back(std::move(model));
   return 1;  // go on

@@ -17,8 +17,9 @@ struct HamlibModel {
   int id = 0;
   std::string maker;
   std::string name;
-  bool network = false;  // reached over the network rather than a serial port
-  int fastestBaud = 0;   // the highest speed its serial port takes, 0 when none
+  bool network = false;   // reached over the network rather than a serial port
+  bool needsPort = true;  // false for the models that reach no device (the simulated radio)
+  int fastestBaud = 0;    // the highest speed its serial port takes, 0 when none
 };
 
 // hamlib's own numbers for its simulated radio and for its network model,

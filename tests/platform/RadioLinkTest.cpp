@@ -31,6 +31,8 @@ TEST(HamlibModelsTest, TheListIsHamlibsSortedByMakerAndName) {
   EXPECT_EQ(ft847->maker, "Yaesu");
   EXPECT_EQ(ft847->name, "FT-847");
   EXPECT_FALSE(ft847->network);
+  EXPECT_TRUE(ft847->needsPort);
+  EXPECT_FALSE(hamlibModelOf(HamlibDummyModel)->needsPort);
   EXPECT_GT(ft847->fastestBaud, 0);
   EXPECT_EQ(hamlibModelOf(-5), nullptr);
 }
