@@ -106,12 +106,13 @@ bool HamlibRig::open() {
     return false;
   }
   handle_->rig = rig;
-  if (!link_.port.empty()) {
+  // A port and a speed only for the models that have them.
+  if (!link_.port.empty() && model->needsPort) {
     const std::string path = model->network || link_.model == HamlibNetworkModel ? link_.port : devicePath(link_.port);
     if (const int code = rig_set_conf(rig, rig_token_lookup(rig, "rig_pathname"), path.c_str()); code != RIG_OK)
       return fail(code);
   }
-  if (link_.baud > 0) {
+  if (link_.baud > 0 && model->fastestBaud > 0) {
     const std::string baud = std::to_string(link_.baud);
     if (const int code = rig_set_conf(rig, rig_token_lookup(rig, "serial_speed"), baud.c_str()); code != RIG_OK)
       return fail(code);

@@ -134,6 +134,17 @@ void HamlibDialog::filterModels(const QString& search) {
   // The choice follows the search when it no longer shows.
   if (modelList->currentItem() == nullptr || modelList->currentItem()->isHidden())
     modelList->setCurrentItem(firstShown);
+  showCurrentModel();
+}
+
+void HamlibDialog::showCurrentModel() {
+  if (QListWidgetItem* current = modelList->currentItem(); current != nullptr && !current->isHidden())
+    modelList->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+}
+
+void HamlibDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  showCurrentModel();
 }
 
 void HamlibDialog::enableLink() {

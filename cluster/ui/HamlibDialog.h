@@ -52,7 +52,11 @@ class HamlibDialog final : public QDialog {
   QSpinBox* tcpPortBox = nullptr;
   QDialogButtonBox* buttons = nullptr;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void showCurrentModel();
   void filterModels(const QString& search);
   void enableLink();
 
