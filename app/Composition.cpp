@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/MissingFile.h"
 #include "core/ui/Main.h"
 #include "entry/ui/DeptGridView.h"
@@ -147,14 +149,25 @@ void Composition::composeStats() {
 
 // The cluster window: the mode being logged tunes the radio, the log greys
 // the spots already worked, and a double-clicked spot's callsign goes to the
-// entry when it waits for one.
+// entry when it waits for one.  A radio through hamlib lives for the whole
+// run: its frequency and mode show at the right of the menu bar, and the
+// entry takes its band and mode.
 void Composition::composeCluster() {
   Main& main = *main_;
+  RadioControl::Hooks radioHooks;
+  radioHooks.followRadio = [this](const std::string& band, const std::string& mode) {
+    return entryChain_->followRadio(band, mode);
+  };
+  radio_ = new RadioControl(state_, &main, std::move(radioHooks));
+  main.menuBar()->setCornerWidget(radio_->readout(), Qt::TopRightCorner);
+
+  ClusterServices services;
+  services.radio = radio_;
   ClusterHooks hooks;
   hooks.loggingMode = [&main] { return main.Mode_A->currentText(); };
   hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
   hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
-  cluster_ = new ClusterOpener(state_, &main, std::move(hooks));
+  cluster_ = new ClusterOpener(state_, &main, std::move(hooks), std::move(services));
   ClusterOpener* opener = cluster_;
   wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
 }

@@ -31,6 +31,7 @@ class LabelMenus;
 class Maintenance;
 class OutputMenus;
 class Printer;
+class RadioControl;
 class StatsMenus;
 
 class Composition {
@@ -58,6 +59,9 @@ class Composition {
   StatsMenus& statsMenus() const { return *statsMenus_; }
   // The cluster window and the radio.
   ClusterOpener& cluster() const { return *cluster_; }
+  // The radio through hamlib, for the whole run; restore() links the stored
+  // one once the program has started.
+  RadioControl& radioControl() const { return *radio_; }
   // The QSL labels.
   LabelMenus& labelMenus() const { return *labelMenus_; }
 
@@ -84,6 +88,7 @@ class Composition {
   AdifImporter* adifImporter_ = nullptr;
   StatsMenus* statsMenus_ = nullptr;
   ClusterOpener* cluster_ = nullptr;
+  RadioControl* radio_ = nullptr;
   LabelMenus* labelMenus_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/Composition.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/AppState.h"
 #include "core/ui/Main.h"
 #include "platform/Clock.h"
@@ -67,5 +68,6 @@ int main(int argc, char** argv) {
   });
   main.Form_Load();
   if (ended) return exitCode;
+  program.radioControl().restore();
   return QApplication::exec();
 }

@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/QsoListModel.h"
 #include "entry/ui/DeptGridView.h"
@@ -30,6 +32,7 @@
 #include "stats/ui/Statistique_Prefixe.h"
 #include "stats/ui/StatsMenus.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/LocalServers.h"
 
 namespace brivant::testing {
 namespace {
@@ -133,6 +136,32 @@ TEST_F(WiredWindows, AnImportedLogShowsInTheListAndScore) {
   ASSERT_NE(program->adifImporter().report(), nullptr);
   EXPECT_EQ(program->adifImporter().report()->refusedTable->rowCount(), 4);
   program->adifImporter().report()->close();
+}
+
+// A radio through hamlib (hamlib's simulated one): its frequency at the right
+// of the menu bar, and the entry on its band and mode.
+TEST_F(WiredWindows, TheEntryFollowsTheRadioShownBesideTheMenus) {
+  Main& window = startWithContacts();
+  RadioControl& radio = program->radioControl();
+  EXPECT_EQ(window.menuBar()->cornerWidget(), radio.readout());
+  EXPECT_TRUE(radio.readout()->isHidden());
+  // Nothing stored: nothing linked.
+  radio.restore();
+  EXPECT_FALSE(radio.link().running());
+  (void)store.save("ZIV", "Setup ", "Transceiver", "4");
+  (void)store.save("ZIV", "Setup ", "Hamlib Modele", "1");
+  radio.restore();
+  ASSERT_TRUE(radio.link().running());
+  ASSERT_TRUE(waitUntil([&] { return radio.link().state() == RadioLink::State::Answering; }));
+
+  ASSERT_TRUE(radio.link().tune(14'025'000, RigMode::Cw));
+  ASSERT_TRUE(waitUntil([&] { return window.Bande_A->currentText() == QStringLiteral("14 Mhz"); }));
+  EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
+  EXPECT_EQ(state->EntryBand, "14 Mhz");
+  EXPECT_EQ(radio.readout()->text(), QStringLiteral("14 025,00 kHz CW"));
+  EXPECT_FALSE(radio.readout()->isHidden());
+  radio.stop();
+  EXPECT_TRUE(radio.readout()->isHidden());
 }
 
 }  // namespace

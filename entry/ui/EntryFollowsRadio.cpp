@@ -1,0 +1,52 @@
+// The entry following the radio read through hamlib: the one way in from the
+// radio, kept apart from the entry chain's fields.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "core/SettingsKeys.h"
+#include "core/ui/EntryForm.h"
+#include "core/ui/FieldColours.h"
+#include "entry/ui/EntryChain.h"
+#include "entry/ui/EntryFields.h"
+
+namespace brivant {
+
+namespace {
+
+bool awaiting(const QWidget* field) { return field->isEnabled() && fieldColour(field) == AwaitingColour; }
+
+}  // namespace
+
+bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
+  if (state_.EntryEditing) return false;
+  const bool newContact = awaiting(form_.Bande_A) || awaiting(form_.Mode_A) ||
+                          (awaiting(form_.Indicatif_A) && form_.Indicatif_A->text().isEmpty());
+  if (!newContact) return false;
+  const std::string shownMode = fieldText(form_.Mode_A);
+  const std::string newMode = mode.empty() ? shownMode : mode;
+  if (checkBand(band) != EntryMessage::None || checkMode(newMode) != EntryMessage::None) return false;
+
+  setComboText(form_.Bande_A, band);
+  setComboText(form_.Mode_A, newMode);
+  state_.EntryBand = band;
+  state_.EntryMode = newMode;
+  if (!main_.Affiche_Departements(band, newMode)) return true;
+  form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, band, newMode));
+  if (newMode != shownMode) {
+    const std::string report = defaultReport(newMode);
+    setFieldText(form_.RSTR_A, report);
+    setFieldText(form_.RSTE_A, report);
+  }
+  // Kept for the next contact, as the fields keep what is entered in them.
+  const auto store = [this](const Settings::Key& key, int index) {
+    if (index >= 0) (void)Settings::save(state_.settings, key, state_.StationCall, std::to_string(index));
+  };
+  // "1.8 Mhz" is typed, not listed: it has no index to come back to.
+  store(Settings::Station::BandUsed, matchComboItem(form_.Bande_A));
+  store(Settings::Station::ModeUsed, matchComboItem(form_.Mode_A));
+  return true;
+}
+
+}  // namespace brivant
