@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "tests/support/FaultHookGuard.h"
@@ -272,6 +273,59 @@ TEST(TextFileCopy, CopiesBytesAndIsAtomic) {
   EXPECT_EQ(tf::copy(dir / "absent.log", dir / "F1ABC.log.bak").error().number, 53);
   EXPECT_EQ(readBytes(dir / "F1ABC.log.bak"), content);
   EXPECT_EQ(tf::copy(dir / "F1ABC.log", dir / "no" / "such" / "folder.txt").error().number, 53);
+}
+
+// Several files replaced as one change: a failure at the nth step of any kind
+// (the last renames included) leaves every file as it was, a missing one
+// missing, and no hidden file behind.
+TEST(TextFileReplaceTogether, AllOrNothing) {
+  TempDir dir;
+  writeBytes(dir / "a.txt", "old a\r\n");
+  writeBytes(dir / "b.txt", "old b\r\n");
+  const std::vector<tf::Replacement> files = {
+      {dir / "a.txt", "new a\r\n"}, {dir / "b.txt", ""}, {dir / "c.txt", "new c\r\n"}};
+  const std::vector<std::string> namesBefore = namesIn(dir.path());
+  std::vector<Step> steps;
+  for (int failAt = 0;; ++failAt) {
+    int calls = 0;
+    std::vector<Step> seen;
+    brivant::Status status;
+    {
+      FaultHook hook([&](Step step, const fs::path&) -> std::optional<int> {
+        seen.push_back(step);
+        return calls++ == failAt ? std::optional<int>(ENOSPC) : std::nullopt;
+      });
+      status = tf::replaceTogether(files);
+    }
+    if (status.ok()) {
+      EXPECT_EQ(failAt, int(seen.size()));  // every step was failed once before
+      steps = seen;
+      break;
+    }
+    EXPECT_EQ(status.error().number, 61) << failAt;
+    EXPECT_EQ(readBytes(dir / "a.txt"), "old a\r\n") << failAt;
+    EXPECT_EQ(readBytes(dir / "b.txt"), "old b\r\n") << failAt;
+    EXPECT_EQ(namesIn(dir.path()), namesBefore) << failAt;
+  }
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), Step::Rename), 3);
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), Step::Flush), 3);  // each new content on disk before any rename
+  EXPECT_EQ(steps.back(), Step::Rename);
+  EXPECT_EQ(readBytes(dir / "a.txt"), "new a\r\n");
+  EXPECT_EQ(readBytes(dir / "b.txt"), "");
+  EXPECT_EQ(readBytes(dir / "c.txt"), "new c\r\n");
+  EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+}
+
+// A folder where the last file goes: refused before any file is replaced.
+TEST(TextFileReplaceTogether, AFolderInPlaceOfAFileIsRefusedBeforeAnythingChanges) {
+  TempDir dir;
+  writeBytes(dir / "a.txt", "old a\r\n");
+  fs::create_directory(dir / "folder");
+  const brivant::Status status = tf::replaceTogether({{dir / "a.txt", "new a\r\n"}, {dir / "folder", "x"}});
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().number, 75);
+  EXPECT_EQ(readBytes(dir / "a.txt"), "old a\r\n");
+  EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"a.txt", "folder"}));
 }
 
 }  // namespace
