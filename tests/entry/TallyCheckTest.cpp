@@ -1,6 +1,6 @@
 // Whether a prefix or departement file is whole: the shipped templates are,
-// and each kind of damage (cut short, a line lost, shifted or doubled, a flag
-// where a template has none) is found.
+// and each kind of damage is found, a flag of a contact being whole only in a
+// station's tally.
 
 #include <gtest/gtest.h>
 
@@ -13,97 +13,63 @@ namespace brivant {
 namespace {
 
 using testing::readBytes;
-using testing::shippedDataDir;
 
-struct Damage {
-  const char* what;
-  std::function<void(std::string&)> change;
-  bool wholeAsTemplate;
-  bool wholeAsStation;
-};
-
-// The byte offset of the start of the nth line (from 0).
-std::size_t lineStart(const std::string& bytes, int line) {
+// The byte offset where line n (from 0) starts.
+std::size_t lineAt(const std::string& bytes, int n) {
   std::size_t at = 0;
-  for (int i = 0; i < line; ++i) at = bytes.find("\r\n", at) + 2;
+  for (int i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
   return at;
 }
 
-void checkDamages(const char* file, bool (*whole)(std::string_view, TallyRole), const std::vector<Damage>& damages) {
-  const std::string shipped = readBytes(shippedDataDir() / file);
-  ASSERT_FALSE(shipped.empty());
+TEST(TallyCheck, EveryDamageIsFound) {
+  struct Damage {
+    const char* file;
+    const char* what;
+    std::function<void(std::string&)> change;
+    bool wholeTemplate;
+    bool wholeTally;
+  };
+  const char* prefixes = "FXXXX_Prefixe.txt";
+  const char* departements = "FXXXX_Departement.txt";
+  const Damage damages[] = {
+      {prefixes, "as shipped", [](std::string&) {}, true, true},
+      {prefixes, "one byte short", [](std::string& b) { b.pop_back(); }, false, false},
+      {prefixes, "a contact flagged", [](std::string& b) { b[lineAt(b, 3) + 9] = '1'; }, false, true},
+      {prefixes, "a stray flag", [](std::string& b) { b[lineAt(b, 3) + 9] = 'X'; }, false, false},
+      {prefixes, "a line shifted, the size kept",
+       [](std::string& b) { b.insert(lineAt(b, 10), " "), b.erase(lineAt(b, 11) - 3, 1); }, false, false},
+      {prefixes, "a bare line feed", [](std::string& b) { b.erase(lineAt(b, 4) - 2, 1), b.insert(40, " "); }, false,
+       false},
+      {departements, "as shipped", [](std::string&) {}, true, true},
+      {departements, "the last line lost", [](std::string& b) { b.erase(lineAt(b, 95)); }, false, false},
+      {departements, "cut within a line", [](std::string& b) { b.resize(1228); }, false, false},
+      {departements, "a departement twice", [](std::string& b) { b.replace(lineAt(b, 1), 2, "01"); }, false, false},
+      {departements, "levels 1 to 4", [](std::string& b) { b.replace(lineAt(b, 7) + 3, 4, "1234"); }, false, true},
+      {departements, "a blank missing", [](std::string& b) { b.erase(lineAt(b, 7) + 2, 1); }, false, false},
+      {departements, "an empty line", [](std::string& b) { b += "\r\n"; }, false, false},
+  };
   for (const Damage& damage : damages) {
-    std::string bytes = shipped;
+    std::string bytes = readBytes(testing::shippedDataDir() / damage.file);
     damage.change(bytes);
-    EXPECT_EQ(whole(bytes, TallyRole::Template), damage.wholeAsTemplate) << file << ": " << damage.what;
-    EXPECT_EQ(whole(bytes, TallyRole::Station), damage.wholeAsStation) << file << ": " << damage.what;
+    const auto whole = damage.file == prefixes ? prefixFileIsWhole : deptFileIsWhole;
+    EXPECT_EQ(whole(bytes, TallyRole::Template), damage.wholeTemplate) << damage.file << ": " << damage.what;
+    EXPECT_EQ(whole(bytes, TallyRole::Station), damage.wholeTally) << damage.file << ": " << damage.what;
   }
 }
 
-TEST(TallyCheck, PrefixFiles) {
-  checkDamages("FXXXX_Prefixe.txt", prefixFileIsWhole,
-               {
-                   {"as shipped", [](std::string&) {}, true, true},
-                   {"one byte short", [](std::string& b) { b.pop_back(); }, false, false},
-                   {"cut in half", [](std::string& b) { b.resize(20902); }, false, false},
-                   {"a flag set", [](std::string& b) { b[lineStart(b, 3) + 9] = '1'; }, false, true},
-                   {"a stray flag", [](std::string& b) { b[lineStart(b, 3) + 9] = 'X'; }, false, false},
-                   {"a line shifted by one column",
-                    [](std::string& b) {
-                      const std::size_t line = lineStart(b, 10);
-                      b.insert(line, " ");
-                      b.erase(b.find("\r\n", line) - 1, 1);
-                    },
-                    false, false},
-                   {"a line ended by a bare line feed",
-                    [](std::string& b) {
-                      b.erase(lineStart(b, 4) - 2, 1);
-                      b.insert(b.size() - 2, " ");
-                    },
-                    false, false},
-                   {"no name",
-                    [](std::string& b) {
-                      const std::size_t line = lineStart(b, 5);
-                      const std::size_t end = b.find("\r\n", line);
-                      const std::size_t cut = end - (line + 33);
-                      b.erase(line + 33, cut);
-                      b.insert(b.size() - 2, std::string(cut, 'x'));
-                    },
-                    false, false},
-               });
-}
-
-TEST(TallyCheck, DepartementFiles) {
-  checkDamages("FXXXX_Departement.txt", deptFileIsWhole,
-               {
-                   {"as shipped", [](std::string&) {}, true, true},
-                   {"the last line lost", [](std::string& b) { b.erase(lineStart(b, 95)); }, false, false},
-                   {"cut in the middle of a line", [](std::string& b) { b.resize(1228); }, false, false},
-                   {"a departement twice", [](std::string& b) { b.replace(lineStart(b, 1), 2, "01"); }, false, false},
-                   {"departement 20", [](std::string& b) { b.replace(lineStart(b, 19), 2, "20"); }, false, false},
-                   {"levels 1 to 4", [](std::string& b) { b.replace(lineStart(b, 7) + 3, 4, "1234"); }, false, true},
-                   {"level 5", [](std::string& b) { b[lineStart(b, 7) + 3] = '5'; }, false, false},
-                   {"a blank missing", [](std::string& b) { b.erase(lineStart(b, 7) + 2, 1); }, false, false},
-                   {"no line end at the end", [](std::string& b) { b.resize(b.size() - 2); }, false, false},
-                   {"an empty line", [](std::string& b) { b += "\r\n"; }, false, false},
-               });
-}
-
-TEST(TallyCheck, DamagedTemplatesAreNamed) {
+TEST(TallyCheck, DamagedFilesAreNamedMissingOnesAreNot) {
   testing::TempDir dir;
   testing::seedFromShippedData(dir.path());
   EXPECT_TRUE(damagedTemplates(dir.path()).empty());
   testing::writeBytes(dir / "FXXXX_Departement.txt", "59 00000000000000000 Nord\r\n");
   EXPECT_EQ(damagedTemplates(dir.path()), std::vector<std::string>{"FXXXX_Departement.txt"});
   std::filesystem::remove(dir / "FXXXX_Departement.txt");
-  EXPECT_TRUE(damagedTemplates(dir.path()).empty());  // missing: reported by whoever uses it
+  EXPECT_TRUE(damagedTemplates(dir.path()).empty());
 
-  const std::string tally = readBytes(dir / "FXXXX_Prefixe.txt");
-  testing::writeBytes(dir / "F6ABC_Prefixe_SSB.txt", tally.substr(0, 1000));
+  testing::writeBytes(dir / "F6ABC_Prefixe_SSB.txt", readBytes(dir / "FXXXX_Prefixe.txt").substr(0, 1000));
   EXPECT_TRUE(stationFileIsDamaged("FXXXX_Prefixe.txt", dir / "F6ABC_Prefixe_SSB.txt"));
-  EXPECT_FALSE(stationFileIsDamaged("FXXXX_Prefixe.txt", dir / "FXXXX_Prefixe.txt"));
   EXPECT_FALSE(stationFileIsDamaged("FXXXX.log", dir / "F6ABC_Prefixe_SSB.txt"));
-  EXPECT_FALSE(stationFileIsDamaged("FXXXX_Prefixe.txt", dir / "F6ABC_Prefixe_CW.txt"));  // not there
+  EXPECT_FALSE(stationFileIsDamaged("FXXXX_Prefixe.txt", dir / "F6ABC_Prefixe_CW.txt"));
 }
 
 }  // namespace
