@@ -107,7 +107,9 @@ Status Cree_Fichiers_Station(const fs::path& programDir, std::string_view callsi
     const fs::path from = programDir / std::string(file.templateName);
     if (keepExisting && TextFile::exists(file.path)) continue;
     if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
-    if (Status status = TextFile::copy(from, file.path); !status) return status;
+    const Status made =
+        file.templateName == LogTemplate ? TextFile::writeLines(file.path, {}) : TextFile::copy(from, file.path);
+    if (!made) return made;
   }
   return {};
 }

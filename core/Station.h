@@ -48,6 +48,12 @@ struct StationWindowFields {
 // Reads them from the store and sets FirstRun (the stored callsign is still "FXXXX").
 StationWindowFields loadStationWindow(AppState& state);
 
+// The template station: the program runs as it until a station is set.  Its
+// log is the template log itself, which nothing ever writes: no contact is
+// saved, deleted or reset before a station is set.
+inline constexpr std::string_view TemplateStation = "FXXXX";
+constexpr bool isTemplateStation(std::string_view callsign) { return callsign == TemplateStation; }
+
 // The station templates of the program directory.
 inline constexpr std::string_view LogTemplate = "FXXXX.log";
 inline constexpr std::string_view DepartementTemplate = "FXXXX_Departement.txt";
@@ -65,11 +71,12 @@ inline constexpr std::size_t StationFileCount = 5;
 std::array<StationFile, StationFileCount> stationFiles(const std::filesystem::path& programDir,
                                                        std::string_view callsign);
 
-// Creates the station's four tally files and its log from the templates, in
+// Creates the station's four tally files from the templates and its log, in
 // this order: _Departement_SSB, _Departement_CW, _Prefixe_SSB, _Prefixe_CW,
-// .log.  When the station already has a log, its files are kept and only the
-// missing ones are made, so that no contact is ever lost.  Stops at the first
-// failure (error 53 for a missing template); the copies made stay.
+// .log.  The log starts empty, whatever the template log holds.  When the
+// station already has a log, its files are kept and only the missing ones are
+// made, so that no contact is ever lost.  Stops at the first failure (error
+// 53 for a missing template); the copies made stay.
 Status Cree_Fichiers_Station(const std::filesystem::path& programDir, std::string_view callsign);
 
 // The message for a missing template, naming the program directory.

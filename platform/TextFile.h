@@ -71,6 +71,21 @@ Status replaceAtomically(const fs::path& temporary, const fs::path& target, cons
 // The same for raw bytes.
 Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target, std::string_view bytes);
 
+// One file of a change made to several files at once: its new content.
+struct Replacement {
+  fs::path target;
+  std::string bytes;
+};
+
+// Replaces several files as one change.  Every new content is first written
+// and flushed to a hidden temporary file beside its target, and the old
+// content of each target kept aside; only then are they renamed over their
+// targets, in order.  A failure while preparing leaves every target as it
+// was; a failure while renaming puts back the targets already replaced (a
+// target that did not exist is removed again).  The hidden files are gone
+// afterwards either way.
+Status replaceTogether(const std::vector<Replacement>& files);
+
 // The run-time error number of a system errno: 53 file not found, 70
 // permission denied, 61 disk full, 75 path/file access error, 57 device I/O
 // error (EIO and anything unexpected).

@@ -16,6 +16,7 @@
 #include "core/MissingFile.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/QsoListModel.h"
+#include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
 #include "platform/Cp1252.h"
 #include "platform/Diagnostics.h"
@@ -53,6 +54,10 @@ MainOperations Main::operations() {
   };
   ops.programEnded = [this] { return programEnded(); };
   ops.endProgram = [this](int exitCode) { endProgram(exitCode); };
+  ops.askForStation = [this] {
+    state_.dialogs.message(firstRunMessage(french()));
+    Mnu_Station_Click();
+  };
   ops.automaticDate = [this] { return automaticDate(); };
   ops.utcTime = [this] { return utcTime(); };
   ops.runClock = [this](bool running) {

@@ -104,6 +104,7 @@ void EntryChain::installKeys() {
     });
   }
 
+  connect(form_.Bande_A, &QComboBox::currentTextChanged, this, &EntryChain::bandChanged);
   main_.onMouse(form_.Bande_A, QEvent::MouseButtonPress, [this](QMouseEvent&) {
     Bande_A_Click();
     return false;  // the list still opens
@@ -186,6 +187,12 @@ void EntryChain::Bande_A_Click() {
   setAccepted(form_.Indicatif_A);
   form_.Indicatif_A->setEnabled(false);
   setAwaiting(form_.Bande_A);
+}
+
+void EntryChain::bandChanged() {
+  // An edit shows its contact's band; the entry's comes back with the end of it.
+  if (state_.EntryEditing || fieldText(form_.Bande_A) == state_.EntryBand) return;
+  backToBand(form_);
 }
 
 void EntryChain::Mode_A_Enter() {
