@@ -1,7 +1,11 @@
 #include "core/LogFile.h"
 
+#include <algorithm>
+
+#include "core/Bands.h"
 #include "core/DateText.h"
 #include "core/QsoRecord.h"
+#include "core/Station.h"
 #include "core/Text.h"
 #include "platform/TextFile.h"
 
@@ -16,26 +20,43 @@ constexpr std::string_view RewriteTemporary = "Temporaire6.txt";
 // The two digits at index at, read as a number (the form is checked first).
 int twoDigits(std::string_view text, std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
 
+bool isMode(std::string_view mode) { return std::find(ModeLabels.begin(), ModeLabels.end(), mode) != ModeLabels.end(); }
+
 std::optional<long long> recordKey(std::string_view record) {
   return logDateTimeKey(recordField(record, QsoLayout::Date), recordField(record, QsoLayout::StartTime));
 }
 
 }  // namespace
 
+bool namesStationFiles(std::string_view callsign) {
+  return checkStationCallsign(callsign).problem == CallsignProblem::None;
+}
+
+fs::path stationFilePath(const fs::path& programDir, std::string_view callsign, std::string_view suffix) {
+  if (!namesStationFiles(callsign)) return {};
+  return programDir / (std::string(callsign) + std::string(suffix));
+}
+
 fs::path logFilePath(const fs::path& programDir, std::string_view callsign) {
-  return programDir / (std::string(callsign) + ".log");
+  return stationFilePath(programDir, callsign, ".log");
 }
 
 fs::path prefixTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
-  return programDir / (std::string(callsign) + "_Prefixe_" + std::string(mode) + ".txt");
+  if (!isMode(mode)) return {};
+  return stationFilePath(programDir, callsign, "_Prefixe_" + std::string(mode) + ".txt");
 }
 
 fs::path deptTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
-  return programDir / (std::string(callsign) + "_Departement_" + std::string(mode) + ".txt");
+  if (!isMode(mode)) return {};
+  return stationFilePath(programDir, callsign, "_Departement_" + std::string(mode) + ".txt");
 }
 
 fs::path absentListPath(const fs::path& programDir, std::string_view callsign) {
-  return programDir / (std::string(callsign) + "_Absent.txt");
+  return stationFilePath(programDir, callsign, "_Absent.txt");
+}
+
+fs::path tornLinesPath(const fs::path& programDir, std::string_view callsign) {
+  return stationFilePath(programDir, callsign, "_Lignes_Incompletes.txt");
 }
 
 Status Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
@@ -57,6 +78,10 @@ Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view 
 }
 
 std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate) {
+  // The date as written, blanks after it allowed: its cuts are digits only.
+  std::string_view date = jncDate;
+  while (!date.empty() && date.back() == ' ') date.remove_suffix(1);
+  if (!namesStationFiles(stationCall) || Verif_Date(date) != 0) return {};
   std::string name(stationCall);
   name += '_';
   name += kind;

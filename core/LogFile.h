@@ -14,16 +14,30 @@ namespace brivant {
 
 using ListLines = std::vector<std::string>;
 
+// Whether a callsign may name files: one the Station window accepts (1 to 12
+// of A-Z, a-z, 0-9 and "_").  The builders below give an empty path, which
+// names no file and which every file operation refuses, for any other text
+// (a NUL, "/", "..", an absolute path) and for a mode that is not one of the
+// modes: no name built from a callsign leaves the program folder or merges
+// the files of two stations.
+bool namesStationFiles(std::string_view callsign);
+
+// A station's file: callsign + suffix in the program directory.
+std::filesystem::path stationFilePath(const std::filesystem::path& programDir, std::string_view callsign,
+                                      std::string_view suffix);
+
 // The station's files in the program directory: its log (callsign + ".log"),
 // its tallies per mode (callsign + "_Prefixe_" / "_Departement_" + mode +
-// ".txt") and the rebuild's list of unknown main prefixes (callsign +
-// "_Absent.txt").
+// ".txt"), the rebuild's list of unknown main prefixes (callsign +
+// "_Absent.txt") and the lines set aside from its log (callsign +
+// "_Lignes_Incompletes.txt").
 std::filesystem::path logFilePath(const std::filesystem::path& programDir, std::string_view callsign);
 std::filesystem::path prefixTallyPath(const std::filesystem::path& programDir, std::string_view callsign,
                                       std::string_view mode);
 std::filesystem::path deptTallyPath(const std::filesystem::path& programDir, std::string_view callsign,
                                     std::string_view mode);
 std::filesystem::path absentListPath(const std::filesystem::path& programDir, std::string_view callsign);
+std::filesystem::path tornLinesPath(const std::filesystem::path& programDir, std::string_view callsign);
 
 // Appends one record and CR LF to the station's log, creating it when absent.
 Status Ajout_Log(const std::filesystem::path& programDir, std::string_view callsign, std::string_view record);
@@ -38,7 +52,9 @@ ListLines numberedListLines(const std::vector<std::string>& records);
 
 // The name of a file saved for the organisers: StationCall + "_" + kind +
 // "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
-// characters, 2 from the 4th and the last 2 of the blank-trimmed date).
+// characters, 2 from the 4th and the last 2 of the blank-trimmed date).  The
+// empty text when the callsign names no file or the date is not a real date
+// written dd/mm/yy.
 std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
 
 // Rewrites the log without the line equal to the old list line minus its first
