@@ -237,6 +237,9 @@ class Main final : public QMainWindow, public EntryForm {
   QWidget* buildListFrame();           // MainLayout.cpp
   void buildMenus();                   // MainMenus.cpp
   void setLanguage(const char* code);  // MainLanguage.cpp
+  // The stored event date is not a real date: it is asked for until one is
+  // typed; unanswered, the date an absent setting gives.  MainStartup.cpp
+  void askJncDate();
   QWidget* fieldOf(QObject* watched) const;
 
   AppState& state_;

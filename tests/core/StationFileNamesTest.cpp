@@ -79,11 +79,10 @@ TEST(StationFileNames, OutputNamesNeedACheckedCallsignAndDate) {
     const char* date;
   };
   const Case refused[] = {
-      {"F6ABC", "a/b/c/de"}, {"F6ABC", "../../.."}, {"F6ABC", "31/02/13"}, {"F6ABC", ""},
-      {"F6ABC", "1/5/13"},   {"F6/ABC", "19/05/13"}, {"..", "19/05/13"},   {std::string("F\0X", 3), "19/05/13"},
+      {"F6ABC", "a/b/c/de"}, {"F6ABC", "../../.."},  {"F6ABC", "31/02/13"}, {"F6ABC", ""},
+      {"F6ABC", "1/5/13"},   {"F6/ABC", "19/05/13"}, {"..", "19/05/13"},    {std::string("F\0X", 3), "19/05/13"},
   };
-  for (const Case& c : refused)
-    EXPECT_EQ(jncFileName(c.call, "Recapitulatif", c.date), "") << c.call << " " << c.date;
+  for (const Case& c : refused) EXPECT_EQ(jncFileName(c.call, "Recapitulatif", c.date), "") << c.call << " " << c.date;
 }
 
 // The files of a refused callsign: nothing is created, neither in the program
