@@ -59,8 +59,19 @@ fs::path tornLinesPath(const fs::path& programDir, std::string_view callsign) {
   return stationFilePath(programDir, callsign, "_Lignes_Incompletes.txt");
 }
 
-Status Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
-  return TextFile::appendLine(logFilePath(programDir, callsign), record);
+Result<std::optional<std::string>> setAsideTornLogLine(const fs::path& programDir, std::string_view callsign) {
+  return TextFile::setAsideTornLastLine(logFilePath(programDir, callsign), tornLinesPath(programDir, callsign));
+}
+
+Result<LogAppend> Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
+  LogAppend append;
+  if (TextFile::exists(logFilePath(programDir, callsign))) {
+    Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign);
+    if (!torn) return torn.error();
+    append.setAside = std::move(torn).value();
+  }
+  if (Status added = TextFile::appendLine(logFilePath(programDir, callsign), record); !added) return added.error();
+  return append;
 }
 
 ListLines numberedListLines(const std::vector<std::string>& records) {
@@ -69,6 +80,20 @@ ListLines numberedListLines(const std::vector<std::string>& records) {
   long long number = 1;
   for (const std::string& record : records) lines.push_back(QsoListLine(number++, record));
   return lines;
+}
+
+bool isDamagedLogLine(std::string_view line) {
+  if (line.size() > 2 * QsoLayout::RecordLength) return true;
+  return std::any_of(line.begin(), line.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
+std::size_t damagedLineCount(const ListLines& lines) {
+  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return isDamagedLogLine(recordOfListLine(line));
+  }));
 }
 
 Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view callsign) {
@@ -108,6 +133,10 @@ std::optional<long long> logDateTimeKey(std::string_view date, std::string_view 
 Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
                               std::string_view newRecord) {
   const fs::path logFile = logFilePath(programDir, callsign);
+  if (TextFile::exists(logFile)) {
+    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn)
+      return torn.error();
+  }
   Result<TextFile::Lines> existing = TextFile::readLines(logFile);
   if (!existing) return existing.error();
 

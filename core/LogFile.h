@@ -39,8 +39,22 @@ std::filesystem::path deptTallyPath(const std::filesystem::path& programDir, std
 std::filesystem::path absentListPath(const std::filesystem::path& programDir, std::string_view callsign);
 std::filesystem::path tornLinesPath(const std::filesystem::path& programDir, std::string_view callsign);
 
-// Appends one record and CR LF to the station's log, creating it when absent.
-Status Ajout_Log(const std::filesystem::path& programDir, std::string_view callsign, std::string_view record);
+// A last line of the log without its line end is a write cut short (the
+// program killed during an append): it is moved to the end of the station's
+// side file (tornLinesPath) and the log is cut back to its last whole line,
+// so that it never becomes a contact.  The fragment when there was one; error
+// 53 when the log is missing.
+Result<std::optional<std::string>> setAsideTornLogLine(const std::filesystem::path& programDir,
+                                                       std::string_view callsign);
+
+// What an append did first: the torn last line it set aside, if any.
+struct LogAppend {
+  std::optional<std::string> setAside;
+};
+// Appends one record and CR LF to the station's log, creating it when absent;
+// a torn last line is set aside first.
+Result<LogAppend> Ajout_Log(const std::filesystem::path& programDir, std::string_view callsign,
+                            std::string_view record);
 
 // The list lines of the log of callsign, numbered from 1 in file order; their
 // number is QsoCount.  A missing log gives error 53 (the caller shows the
@@ -49,6 +63,13 @@ Result<ListLines> Charge_Liste_QSO(const std::filesystem::path& programDir, std:
 
 // Numbers records from 1 into list lines.
 ListLines numberedListLines(const std::vector<std::string>& records);
+
+// A log line that no record could be: it holds a byte records never hold (a
+// control character) or is far longer than a record.  Such lines are listed
+// as they are and counted, never changed.
+bool isDamagedLogLine(std::string_view line);
+// How many of the list lines carry a damaged log line.
+std::size_t damagedLineCount(const ListLines& lines);
 
 // The name of a file saved for the organisers: StationCall + "_" + kind +
 // "_JNC_dd_mm_yy.txt", with dd_mm_yy cut from JncDate (the first 2
@@ -61,7 +82,8 @@ std::string jncFileName(std::string_view stationCall, std::string_view kind, std
 // 6 characters, and with the new record before the first line whose date and
 // start time are equal or later (at the end when none is).  The file is
 // replaced atomically through "Temporaire6.txt"; the result is the reloaded
-// list.  Pass a list line of 199 blanks to insert only.
+// list.  Pass a list line of 199 blanks to insert only.  A torn last line is
+// set aside first, never rewritten as a record.
 Result<ListLines> Reecrit_Log(const std::filesystem::path& programDir, std::string_view callsign,
                               std::string_view oldListLine, std::string_view newRecord);
 

@@ -1,6 +1,7 @@
 #include "core/Safeguards.h"
 
 #include "core/Language.h"
+#include "core/LogFile.h"
 #include "core/Station.h"
 #include "platform/Cp1252.h"
 #include "platform/Diagnostics.h"
@@ -105,22 +106,22 @@ QString jncDatePrompt(bool french) {
               "The stored date of the JNC is not a date dd/mm/yy. Enter the date of the JNC:");
 }
 
-QString tornLineMessage(bool french, const std::filesystem::path& log, const std::filesystem::path& sideFile) {
+QString tornLogLineMessage(bool french, const std::filesystem::path& programDir, std::string_view callsign) {
   return pick(french,
               "La dernière ligne du log %1 était incomplète (une écriture interrompue). Elle a été mise de côté "
               "dans le fichier %2 et n'est pas comptée comme un QSO.",
               "The last line of the log %1 was incomplete (an interrupted write). It was set aside in the file %2 "
               "and is not counted as a QSO.")
-      .arg(nameOf(log), nameOf(sideFile));
+      .arg(nameOf(logFilePath(programDir, callsign)), nameOf(tornLinesPath(programDir, callsign)));
 }
 
-QString damagedLinesMessage(bool french, const std::filesystem::path& log, std::size_t count) {
+QString damagedLogLinesMessage(bool french, std::string_view callsign, std::size_t count) {
   return pick(french,
               "%1 ligne(s) du log %2 sont abîmées (caractères de contrôle, ou ligne bien plus longue qu'un QSO). "
               "Le fichier est laissé tel quel : vérifiez ces lignes.",
               "%1 line(s) of the log %2 are damaged (control characters, or a line far longer than a QSO). The "
               "file is left as it is: please check these lines.")
-      .arg(QString::number(count), nameOf(log));
+      .arg(QString::number(count), nameOf(logFilePath({}, callsign)));
 }
 
 }  // namespace brivant

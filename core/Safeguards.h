@@ -52,11 +52,11 @@ QString refusedCallsignMessage(bool french);
 // The stored event date is not a real date dd/mm/yy: it is asked for.
 QString jncDatePrompt(bool french);
 
-// The last line of the log had no line end (a write cut short) and was set
-// aside in the side file, never to become a contact.
-QString tornLineMessage(bool french, const std::filesystem::path& log, const std::filesystem::path& sideFile);
-// Lines of the log hold bytes a record never holds, or are far longer than a
-// record; the log is left as it is.
-QString damagedLinesMessage(bool french, const std::filesystem::path& log, std::size_t count);
+// The last line of the station's log had no line end (a write cut short) and
+// was set aside in its side file, never to become a contact.
+QString tornLogLineMessage(bool french, const std::filesystem::path& programDir, std::string_view callsign);
+// Lines of the station's log hold bytes a record never holds, or are far
+// longer than a record; the log is left as it is.
+QString damagedLogLinesMessage(bool french, std::string_view callsign, std::size_t count);
 
 }  // namespace brivant

@@ -145,5 +145,94 @@ TEST_F(MainFixture, AFullDiskDuringValidationKeepsTheOldStation) {
   EXPECT_FALSE(fs::exists(programDir / "F1NEW.log"));
 }
 
+// A killed append left half a record: the start-up sets it aside, says so
+// once, and lists only the whole contacts.
+TEST_F(MainFixture, ATornLastLineIsSetAsideAndSaidOnce) {
+  setUpStation("F6ABC", "Fr");
+  const std::string a = contact("06/06/26", "F5AAA", "09:00", "59", "3.5 Mhz", "SSB");
+  const std::string b = contact("06/06/26", "F5BBB", "09:10", "62", "3.5 Mhz", "SSB");
+  writeBytes(programDir / "F6ABC.log", crlf({a}) + b.substr(0, 100));
+  start();
+  ASSERT_TRUE(started);
+  EXPECT_EQ(dialogs.texts().count(tornLogLineMessage(true, programDir.path(), "F6ABC")), 1);
+  EXPECT_EQ(main->listLines().size(), 1u);
+  EXPECT_EQ(fileBytes("F6ABC.log"), crlf({a}));
+  EXPECT_EQ(fileBytes("F6ABC_Lignes_Incompletes.txt"), b.substr(0, 100) + "\r\n");
+  EXPECT_TRUE(tornLogLineMessage(true, programDir.path(), "F6ABC").contains("F6ABC_Lignes_Incompletes.txt"));
+
+  dialogs.clearShown();
+  start();
+  EXPECT_EQ(dialogs.texts().count(tornLogLineMessage(true, programDir.path(), "F6ABC")), 0);
+  EXPECT_EQ(fileBytes("F6ABC_Lignes_Incompletes.txt"), b.substr(0, 100) + "\r\n");
+}
+
+// Lines no record could be are counted at loading and said once; the log is
+// left as it is.
+TEST_F(MainFixture, DamagedLogLinesAreCountedAndSaidOnce) {
+  setUpStation("F6ABC");
+  const std::string a = contact("06/06/26", "F5AAA", "09:00", "59", "3.5 Mhz", "SSB");
+  std::string control = contact("06/06/26", "F5BBB", "09:10", "62", "3.5 Mhz", "SSB");
+  control[15] = '\x01';
+  const std::string bytes = crlf({a, control, std::string(100'000, 'Z'), a});
+  writeBytes(programDir / "F6ABC.log", bytes);
+  start();
+  ASSERT_TRUE(started);
+  EXPECT_THAT(shownTexts(), Contains(damagedLogLinesMessage(false, "F6ABC", 2).toStdString()));
+  EXPECT_TRUE(damagedLogLinesMessage(false, "F6ABC", 2).startsWith(QStringLiteral("2 line(s) of the log F6ABC.log")));
+  EXPECT_EQ(main->listLines().size(), 4u);
+  EXPECT_EQ(fileBytes("F6ABC.log"), bytes);
+
+  dialogs.clearShown();
+  ASSERT_TRUE(main->Charge_Liste_QSO());
+  EXPECT_TRUE(dialogs.texts().isEmpty()) << "said once";
+}
+
+// A named pipe where the log should be is a missing log: the missing-file
+// window comes up at once instead of a start-up waiting for ever.
+TEST_F(MainFixture, ANamedPipeInPlaceOfTheLogIsAMissingLog) {
+  setUpStation("F6ABC");
+  fs::remove(programDir / "F6ABC.log");
+  ASSERT_EQ(::mkfifo((programDir / "F6ABC.log").c_str(), 0600), 0);
+  Main& window = start();
+  EXPECT_FALSE(started);
+  ASSERT_NE(window.errorWindow(), nullptr);
+  EXPECT_EQ(window.errorWindow()->Ind_Station1->text() + window.errorWindow()->Err_Departement->text(),
+            QStringLiteral("F6ABC.log"));
+  EXPECT_TRUE(fs::is_fifo(programDir / "F6ABC.log"));
+}
+
+TEST_F(MainFixture, ANamedPipeInPlaceOfATallyDoesNotHang) {
+  setUpStation("F6ABC");
+  fs::remove(programDir / "F6ABC_Prefixe_SSB.txt");
+  ASSERT_EQ(::mkfifo((programDir / "F6ABC_Prefixe_SSB.txt").c_str(), 0600), 0);
+  start();
+  EXPECT_TRUE(started);
+  EXPECT_TRUE(fs::is_regular_file(programDir / "F6ABC_Prefixe_SSB.txt")) << "rebuilt from the log";
+}
+
+// The operator keeps the log elsewhere behind a link, readable by the
+// operator alone: deleting a contact rewrites the file the link names, and
+// the link and the file's mode stay.
+TEST_F(MainFixture, ARewriteKeepsALinkedLogAndItsMode) {
+  setUpStation("F6ABC", "Fr");
+  const std::string a = contact("06/06/26", "F5AAA", "09:00", "59", "3.5 Mhz", "SSB");
+  const std::string b = contact("06/06/26", "F5BBB", "09:10", "62", "3.5 Mhz", "SSB");
+  const fs::path target = settingsDir / "logs" / "F6ABC.log";
+  fs::create_directories(target.parent_path());
+  writeBytes(target, crlf({a, b}));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  fs::remove(programDir / "F6ABC.log");
+  fs::create_symlink(target, programDir / "F6ABC.log");
+  start();
+  ASSERT_TRUE(started);
+  main->selectQso(0);
+  dialogs.expectYesNo(HasSubstr("F5AAA"), true);
+  main->Effacer->click();
+  EXPECT_TRUE(fs::is_symlink(programDir / "F6ABC.log"));
+  EXPECT_EQ(fs::read_symlink(programDir / "F6ABC.log"), target);
+  EXPECT_EQ(readBytes(target), crlf({b}));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 }  // namespace
 }  // namespace brivant::testing
