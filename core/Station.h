@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ struct CallsignCheck {
 CallsignCheck checkStationCallsign(std::string_view typed);
 QString callsignMessage(CallsignProblem problem, bool french);
 
+// The station callsign read from the settings (Windows-1252) when it is one
+// the Station window stores: it passes the checks and is already in capitals.
+// Nothing otherwise: such a value must never name a file.
+std::optional<std::string> checkedStoredCallsign(std::string_view stored);
+
 // Enter in Nouv_Date: DateEmpty, DateForm or None (messages from dateTimeMessage).
 DateTimeProblem checkJncDate(std::string_view text);
 
@@ -45,7 +51,8 @@ struct StationWindowFields {
   QString locator;   // New_Locator
   QString jncDate;   // Nouv_Date
 };
-// Reads them from the store and sets FirstRun (the stored callsign is still "FXXXX").
+// Reads them from the store and sets FirstRun (the stored callsign is still
+// "FXXXX", or cannot name files: then the callsign field starts empty).
 StationWindowFields loadStationWindow(AppState& state);
 
 // The template station: the program runs as it until a station is set.  Its
@@ -117,10 +124,12 @@ struct StationValidation {
   QString label15;            // "Date automatique" / "Date manuelle"
 };
 
-// The Validation button: checks the callsign, creates a new station's files
-// and settings, and reloads StationCall, StationLocator, JncDate and BandIndex
-// into the state.  The caller then loads the list (Charge_Liste_QSO), shows the
-// grid and closes the window.
+// The Validation button: checks the callsign and the date, creates a new
+// station's files, writes the settings (all of them or, when the file cannot
+// be written, none), and only then reloads StationCall, StationLocator,
+// JncDate and BandIndex into the state.  A refusal or a failure leaves the
+// state and the settings on the old station.  The caller then loads the list
+// (Charge_Liste_QSO), shows the grid and closes the window.
 StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate);
 
 }  // namespace brivant

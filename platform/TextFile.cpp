@@ -74,7 +74,15 @@ class Descriptor {
   int fd_;
 };
 
+// An empty path names no file (a name that could not be built): refused
+// before the system would take it for the current folder.
+std::optional<FileError> noFileName(const fs::path& file) {
+  if (!file.empty()) return std::nullopt;
+  return FileError{PathFileAccessError, {}, "no file name"};
+}
+
 std::optional<FileError> openFile(const fs::path& file, int flags, int& fd) {
+  if (auto none = noFileName(file)) return none;
   if (auto fault = injected(Step::Open, file)) return fault;
   do {
     fd = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
@@ -210,6 +218,7 @@ fs::path landingPath(const fs::path& target) {
 
 // A hidden temporary file beside the target, created exclusively.
 std::optional<FileError> openHiddenTemporary(const fs::path& target, int& fd, fs::path& temporary) {
+  if (auto none = noFileName(target)) return none;
   const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
   // Built step by step: GCC 12 reports a false -Wrestrict on "." + name + suffix.
   std::string hiddenName = target.filename().string();

@@ -4,7 +4,8 @@
 // Only regular files are data files: a named pipe, socket or device in place
 // of one is refused as missing (53) rather than waited on, and a folder with
 // 75.  A replaced file keeps its permissions, and a symbolic link keeps
-// pointing at the file it names, which is the one replaced.
+// pointing at the file it names, which is the one replaced.  An empty path
+// names no file: every operation on it fails (75) and touches nothing.
 
 #include <cstdint>
 #include <filesystem>

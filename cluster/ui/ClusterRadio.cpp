@@ -12,6 +12,7 @@
 #include "cluster/Radio.h"
 #include "cluster/YaesuCat.h"
 #include "cluster/ui/Cluster.h"
+#include "core/Safeguards.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
 
@@ -24,8 +25,7 @@ QString portName(const std::string& name) { return QString::fromStdString(name);
 }  // namespace
 
 void Cluster::Emetteur_Click() {
-  (void)Settings::save(state_.settings, Settings::Common::TransceiverModel, state_.StationCall,
-                       std::to_string(Emetteur->currentIndex()));
+  saveSetting(state_, Settings::Common::TransceiverModel, std::to_string(Emetteur->currentIndex()));
   TransceiverName = Cp1252::fromQString(Emetteur->currentText());
   radio_ = radioOfModel(TransceiverName, *port_);
 }
@@ -69,10 +69,10 @@ void Cluster::fillPortMenu() {
 
 void Cluster::Mnu_SansCom_Click() {
   NumPort->setText(QString::fromLatin1(ClusterSettings::NoPort.data()));
-  (void)Settings::save(state_.settings, Settings::Common::ComPort, state_.StationCall, ClusterSettings::NoPort);
+  saveSetting(state_, Settings::Common::ComPort, ClusterSettings::NoPort);
   checkSpeedItem({});
   DebitPort->setText(QString::fromLatin1(ClusterSettings::NoSpeed.data()));
-  (void)Settings::save(state_.settings, Settings::Common::Baud, state_.StationCall, ClusterSettings::NoSpeed);
+  saveSetting(state_, Settings::Common::Baud, ClusterSettings::NoSpeed);
   if (port_->isOpen()) port_->close();
   fillPortMenu();
 }
@@ -91,7 +91,7 @@ void Cluster::Mnu_Port_Click(const QString& name) {
     return;
   }
   NumPort->setText(name);
-  (void)Settings::save(state_.settings, Settings::Common::ComPort, state_.StationCall, Cp1252::fromQString(name));
+  saveSetting(state_, Settings::Common::ComPort, Cp1252::fromQString(name));
   fillPortMenu();
 }
 
@@ -100,7 +100,7 @@ void Cluster::Mnu_Speed_Click(const QString& speed) {
   port_->setSettings(settings);
   checkSpeedItem(speed);
   DebitPort->setText(speed);
-  (void)Settings::save(state_.settings, Settings::Common::Baud, state_.StationCall, settings);
+  saveSetting(state_, Settings::Common::Baud, settings);
 }
 
 void Cluster::checkSpeedItem(const QString& speed) {

@@ -14,6 +14,7 @@
 #include "core/DateText.h"
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
@@ -31,9 +32,7 @@ namespace {
 
 bool isEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
 
-void saveIndex(AppState& state, const Settings::Key& key, int index) {
-  (void)Settings::save(state.settings, key, state.StationCall, std::to_string(index));
-}
+void saveIndex(AppState& state, const Settings::Key& key, int index) { saveSetting(state, key, std::to_string(index)); }
 
 }  // namespace
 

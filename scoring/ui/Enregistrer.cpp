@@ -11,6 +11,7 @@
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/QsoRecord.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/Station.h"
 #include "core/ui/EntryForm.h"
@@ -144,10 +145,12 @@ bool logNewRecord(const MainView& view, const std::string& record, bool automati
   } else {
     progress(view.form, 7);
     const int count = state.QsoCount + 1;
-    if (const Status added = Ajout_Log(state.programDir, state.StationCall, record); !added) {
+    const Result<LogAppend> added = Ajout_Log(state.programDir, state.StationCall, record);
+    if (!added) {
       view.main.raiseFileError(added.error(), MissingFileLabel::Log);
       return false;
     }
+    if (added->setAside) view.tell(tornLogLineMessage(view.french(), state.programDir, state.StationCall));
     view.main.appendListLine(QsoListLine(count, record));
     view.form.Frame4->setTitle(frame4NumberCaption(view.french(), QString::number(count + 1)));
   }
