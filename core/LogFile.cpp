@@ -91,9 +91,8 @@ bool isDamagedLogLine(std::string_view line) {
 }
 
 std::size_t damagedLineCount(const ListLines& lines) {
-  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
-    return isDamagedLogLine(recordOfListLine(line));
-  }));
+  return static_cast<std::size_t>(std::count_if(
+      lines.begin(), lines.end(), [](const std::string& line) { return isDamagedLogLine(recordOfListLine(line)); }));
 }
 
 Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view callsign) {
@@ -134,8 +133,7 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
                               std::string_view newRecord) {
   const fs::path logFile = logFilePath(programDir, callsign);
   if (TextFile::exists(logFile)) {
-    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn)
-      return torn.error();
+    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn) return torn.error();
   }
   Result<TextFile::Lines> existing = TextFile::readLines(logFile);
   if (!existing) return existing.error();
