@@ -16,14 +16,13 @@ std::unique_ptr<InstanceLock> openProgramFolder(const fs::path& programDir, cons
                                                 SettingsStore& settings, Dialogs& dialogs) {
   // Read from a store of its own: this copy may not use the folder yet, and
   // the settings may change until it does.
-  const std::optional<bool> french =
-      storedFrench(SettingsStore(settings.fileOf(Settings::Application).parent_path()));
+  const std::optional<bool> french = storedFrench(SettingsStore(settings.fileOf(Settings::Application).parent_path()));
 
   std::error_code ec;
   fs::create_directories(programDir, ec);
   if (ec) {
-    dialogs.message(
-        programFolderFailure(french, programDir, {TextFile::errorNumberOf(ec.value()), programDir.string(), ec.message()}));
+    dialogs.message(programFolderFailure(french, programDir,
+                                         {TextFile::errorNumberOf(ec.value()), programDir.string(), ec.message()}));
     return nullptr;
   }
   auto lock = std::make_unique<InstanceLock>(programDir);

@@ -97,13 +97,13 @@ TEST(DamagedLogLines, BytesNoRecordHoldsOrFarTooLong) {
   const std::string good = record("F1AAA");
   const std::pair<std::string, bool> cases[] = {
       {good, false},
-      {good.substr(0, 60), false},                           // short: an old or hand-made line, shown as it is
-      {"07/06/26  F1\xC9T\xE9", false},                      // accents of Windows-1252
-      {std::string(398, 'x'), false},                        // up to twice a record
-      {std::string(399, 'x'), true},                         //
-      {std::string(100'000, 'x'), true},                     // a 100 kB line
-      {good.substr(0, 20) + '\0' + good.substr(21), true},   // NUL
-      {good.substr(0, 20) + '\x01' + good.substr(21), true}, // control characters
+      {good.substr(0, 60), false},                            // short: an old or hand-made line, shown as it is
+      {"07/06/26  F1\xC9T\xE9", false},                       // accents of Windows-1252
+      {std::string(398, 'x'), false},                         // up to twice a record
+      {std::string(399, 'x'), true},                          //
+      {std::string(100'000, 'x'), true},                      // a 100 kB line
+      {good.substr(0, 20) + '\0' + good.substr(21), true},    // NUL
+      {good.substr(0, 20) + '\x01' + good.substr(21), true},  // control characters
       {good.substr(0, 20) + '\t' + good.substr(21), true},
       {good.substr(0, 20) + '\x7F' + good.substr(21), true},
   };
