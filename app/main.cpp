@@ -2,12 +2,13 @@
 // program together (Composition) and starts the main window.
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/Composition.h"
+#include "app/ProgramFolder.h"
 #include "cluster/ui/RadioControl.h"
 #include "core/AppState.h"
 #include "core/ui/Main.h"
@@ -41,19 +42,15 @@ int main(int argc, char** argv) {
   // File and device errors are logged from here on (see the README).
   brivant::Diagnostics::install(brivant::ProgramDir::defaultStateFolder());
 
+  // One copy per program folder: the folder is taken before any of its files
+  // is touched, and held until the program ends.
   const std::filesystem::path programDir = brivant::ProgramDir::defaultDataFolder();
-  if (const brivant::Status seeded = brivant::ProgramDir::seed(programDir, brivant::ProgramDir::installedDataFolder());
-      !seeded) {
-    brivant::Diagnostics::fileError(seeded.error(), "the program folder could not be prepared");
-    QMessageBox::critical(
-        nullptr, QStringLiteral("Brivant"),
-        QStringLiteral("Brivant cannot prepare its folder %1 (%2).")
-            .arg(QString::fromStdString(programDir.string()), QString::fromStdString(seeded.error().detail)));
-    return 1;
-  }
   brivant::SettingsStore settings(brivant::ProgramDir::defaultSettingsFolder());
-  brivant::SystemClock clock;
   brivant::QtDialogs dialogs;
+  const std::unique_ptr<brivant::InstanceLock> folderLock =
+      brivant::openProgramFolder(programDir, brivant::ProgramDir::installedDataFolder(), settings, dialogs);
+  if (!folderLock) return 1;
+  brivant::SystemClock clock;
   brivant::AppState state(programDir, settings, clock, dialogs);
 
   brivant::Composition program(state);

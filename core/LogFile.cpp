@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "core/Bands.h"
 #include "core/DateText.h"
 #include "core/QsoRecord.h"
+#include "core/Station.h"
 #include "core/Text.h"
 #include "platform/TextFile.h"
 
@@ -18,30 +20,58 @@ constexpr std::string_view RewriteTemporary = "Temporaire6.txt";
 // The two digits at index at, read as a number (the form is checked first).
 int twoDigits(std::string_view text, std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); }
 
+bool isMode(std::string_view mode) { return std::find(ModeLabels.begin(), ModeLabels.end(), mode) != ModeLabels.end(); }
+
 std::optional<long long> recordKey(std::string_view record) {
   return logDateTimeKey(recordField(record, QsoLayout::Date), recordField(record, QsoLayout::StartTime));
 }
 
 }  // namespace
 
+bool namesStationFiles(std::string_view callsign) {
+  return checkStationCallsign(callsign).problem == CallsignProblem::None;
+}
+
+fs::path stationFilePath(const fs::path& programDir, std::string_view callsign, std::string_view suffix) {
+  if (!namesStationFiles(callsign)) return {};
+  return programDir / (std::string(callsign) + std::string(suffix));
+}
+
 fs::path logFilePath(const fs::path& programDir, std::string_view callsign) {
-  return programDir / (std::string(callsign) + ".log");
+  return stationFilePath(programDir, callsign, ".log");
 }
 
 fs::path prefixTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
-  return programDir / (std::string(callsign) + "_Prefixe_" + std::string(mode) + ".txt");
+  if (!isMode(mode)) return {};
+  return stationFilePath(programDir, callsign, "_Prefixe_" + std::string(mode) + ".txt");
 }
 
 fs::path deptTallyPath(const fs::path& programDir, std::string_view callsign, std::string_view mode) {
-  return programDir / (std::string(callsign) + "_Departement_" + std::string(mode) + ".txt");
+  if (!isMode(mode)) return {};
+  return stationFilePath(programDir, callsign, "_Departement_" + std::string(mode) + ".txt");
 }
 
 fs::path absentListPath(const fs::path& programDir, std::string_view callsign) {
-  return programDir / (std::string(callsign) + "_Absent.txt");
+  return stationFilePath(programDir, callsign, "_Absent.txt");
 }
 
-Status Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
-  return TextFile::appendLine(logFilePath(programDir, callsign), record);
+fs::path tornLinesPath(const fs::path& programDir, std::string_view callsign) {
+  return stationFilePath(programDir, callsign, "_Lignes_Incompletes.txt");
+}
+
+Result<std::optional<std::string>> setAsideTornLogLine(const fs::path& programDir, std::string_view callsign) {
+  return TextFile::setAsideTornLastLine(logFilePath(programDir, callsign), tornLinesPath(programDir, callsign));
+}
+
+Result<LogAppend> Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
+  LogAppend append;
+  if (TextFile::exists(logFilePath(programDir, callsign))) {
+    Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign);
+    if (!torn) return torn.error();
+    append.setAside = std::move(torn).value();
+  }
+  if (Status added = TextFile::appendLine(logFilePath(programDir, callsign), record); !added) return added.error();
+  return append;
 }
 
 ListLines numberedListLines(const std::vector<std::string>& records) {
@@ -52,6 +82,19 @@ ListLines numberedListLines(const std::vector<std::string>& records) {
   return lines;
 }
 
+bool isDamagedLogLine(std::string_view line) {
+  if (line.size() > 2 * QsoLayout::RecordLength) return true;
+  return std::any_of(line.begin(), line.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
+std::size_t damagedLineCount(const ListLines& lines) {
+  return static_cast<std::size_t>(std::count_if(
+      lines.begin(), lines.end(), [](const std::string& line) { return isDamagedLogLine(recordOfListLine(line)); }));
+}
+
 Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view callsign) {
   Result<TextFile::Lines> records = TextFile::readLines(logFilePath(programDir, callsign));
   if (!records) return records.error();
@@ -59,6 +102,10 @@ Result<ListLines> Charge_Liste_QSO(const fs::path& programDir, std::string_view 
 }
 
 std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate) {
+  // The date as written, blanks after it allowed: its cuts are digits only.
+  std::string_view date = jncDate;
+  while (!date.empty() && date.back() == ' ') date.remove_suffix(1);
+  if (!namesStationFiles(stationCall) || Verif_Date(date) != 0) return {};
   std::string name(stationCall);
   name += '_';
   name += kind;
@@ -85,6 +132,9 @@ std::optional<long long> logDateTimeKey(std::string_view date, std::string_view 
 Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
                               std::string_view newRecord) {
   const fs::path logFile = logFilePath(programDir, callsign);
+  if (TextFile::exists(logFile)) {
+    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn) return torn.error();
+  }
   Result<TextFile::Lines> existing = TextFile::readLines(logFile);
   if (!existing) return existing.error();
 

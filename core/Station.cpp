@@ -6,6 +6,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
+#include "core/Safeguards.h"
 #include "platform/Cp1252.h"
 #include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
@@ -67,6 +68,12 @@ QString callsignMessage(CallsignProblem problem, bool french) {
   return {};
 }
 
+std::optional<std::string> checkedStoredCallsign(std::string_view stored) {
+  const CallsignCheck check = checkStationCallsign(stored);
+  if (check.problem != CallsignProblem::None || check.callsign != stored) return std::nullopt;
+  return check.callsign;
+}
+
 DateTimeProblem checkJncDate(std::string_view text) {
   if (text.empty()) return DateTimeProblem::DateEmpty;
   if (Verif_Date(text) != 0) return DateTimeProblem::DateForm;
@@ -74,10 +81,11 @@ DateTimeProblem checkJncDate(std::string_view text) {
 }
 
 StationWindowFields loadStationWindow(AppState& state) {
-  const std::string callsign = Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
-  state.FirstRun = callsign == "FXXXX";
+  const std::string stored = Settings::getText(state.settings, Settings::Common::StationCallsign, state.StationCall);
+  const bool usable = checkedStoredCallsign(Cp1252::fromUtf8(stored)).has_value();
+  state.FirstRun = !usable || stored == "FXXXX";
   StationWindowFields fields;
-  fields.callsign = QString::fromStdString(callsign);
+  if (usable) fields.callsign = QString::fromStdString(stored);
   fields.locator =
       QString::fromStdString(Settings::getText(state.settings, Settings::Common::StationLocator, state.StationCall,
                                                Settings::Common::StationLocatorInStationWindow));
@@ -107,7 +115,9 @@ Status Cree_Fichiers_Station(const fs::path& programDir, std::string_view callsi
     const fs::path from = programDir / std::string(file.templateName);
     if (keepExisting && TextFile::exists(file.path)) continue;
     if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
-    if (Status status = TextFile::copy(from, file.path); !status) return status;
+    const Status made =
+        file.templateName == LogTemplate ? TextFile::writeLines(file.path, {}) : TextFile::copy(from, file.path);
+    if (!made) return made;
   }
   return {};
 }
@@ -154,40 +164,69 @@ std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_vie
   return writes;
 }
 
+namespace {
+
+// The settings of a station change, written in one go.
+Status saveStationSettings(SettingsStore& store, std::string_view callsign, const std::vector<SettingWrite>& writes) {
+  std::vector<SettingsStore::Setting> settings;
+  settings.reserve(writes.size());
+  for (const SettingWrite& write : writes)
+    settings.push_back({Settings::sectionName(write.key.section, callsign), std::string(write.key.name), write.value});
+  return store.saveAll(Settings::Application, settings);
+}
+
+}  // namespace
+
 StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate) {
   const bool french = state.french();
   StationValidation outcome;
 
   const CallsignCheck check = checkStationCallsign(typedCallsign);
-  state.JncDate = std::string(typedDate);
   if (check.problem != CallsignProblem::None) {
     outcome.message = callsignMessage(check.problem, french);
     outcome.clearCallsign = check.problem == CallsignProblem::BadCharacter;
     return outcome;
   }
+  // The date was checked on its Enter, but may have been changed since.
+  if (const DateTimeProblem date = checkJncDate(typedDate); date != DateTimeProblem::None) {
+    outcome.message = dateTimeMessage(date, french);
+    return outcome;
+  }
 
-  state.StationCall = check.callsign;
-  const QString shown = displayCallsignText(state.StationCall);
-  const bool missing = !TextFile::exists(logFilePath(state.programDir, state.StationCall));
-  state.StationLocator.clear();
-  outcome.frame5Caption = pick(french, "Log de ", "Log of ") + shown;
+  const std::string& callsign = check.callsign;
+  const bool missing = !TextFile::exists(logFilePath(state.programDir, callsign));
+  outcome.frame5Caption = pick(french, "Log de ", "Log of ") + displayCallsignText(callsign);
   outcome.newStation = missing || state.FirstRun;
 
+  // The files and the settings first; the program follows only when both are
+  // there.  Files made for a station whose settings then fail go again.
+  std::vector<std::filesystem::path> made;
   if (outcome.newStation) {
-    if (Status created = Cree_Fichiers_Station(state.programDir, state.StationCall); !created) {
+    for (const StationFile& file : stationFiles(state.programDir, callsign))
+      if (!TextFile::exists(file.path)) made.push_back(file.path);
+    if (Status created = Cree_Fichiers_Station(state.programDir, callsign); !created) {
       outcome.message = stationFilesErrorMessage(french, created.error(), state.programDir);
-      outcome.endProgram = true;
+      // A missing template ends the program, its copies kept; any other
+      // failure (a full disk) leaves the program on the old station.
+      outcome.endProgram = created.error().number == FileNotFound;
+      if (!outcome.endProgram)
+        for (const std::filesystem::path& file : made) (void)TextFile::remove(file);
       return outcome;
     }
   }
-  // A failed save is absorbed, as every other step of the validation: the
-  // values read back below then show what the store really holds.
-  for (const SettingWrite& write : stationSettingsWrites(outcome.newStation, state.StationCall, state.JncDate))
-    (void)Settings::save(state.settings, write.key, state.StationCall, write.value);
+  const std::string jncDate(typedDate);
+  if (Status saved =
+          saveStationSettings(state.settings, callsign, stationSettingsWrites(outcome.newStation, callsign, jncDate));
+      !saved) {
+    for (const std::filesystem::path& file : made) (void)TextFile::remove(file);
+    outcome.message = settingsWriteFailure(french, saved.error(), state.settings.fileOf(Settings::Application));
+    return outcome;
+  }
 
   const SettingsStore& store = state.settings;
   // The store holds UTF-8; the state keeps Windows-1252 bytes.
-  state.StationCall = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationCallsign, state.StationCall));
+  state.StationCall = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationCallsign, callsign));
+  state.JncDate = jncDate;
   state.StationLocator = Cp1252::fromUtf8(Settings::getText(store, Settings::Common::StationLocator, state.StationCall,
                                                             Settings::Common::StationLocatorAfterValidation));
   outcome.stationCaption = displayCallsignText(state.StationCall);

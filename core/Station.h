@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ struct CallsignCheck {
 CallsignCheck checkStationCallsign(std::string_view typed);
 QString callsignMessage(CallsignProblem problem, bool french);
 
+// The station callsign read from the settings (Windows-1252) when it is one
+// the Station window stores: it passes the checks and is already in capitals.
+// Nothing otherwise: such a value must never name a file.
+std::optional<std::string> checkedStoredCallsign(std::string_view stored);
+
 // Enter in Nouv_Date: DateEmpty, DateForm or None (messages from dateTimeMessage).
 DateTimeProblem checkJncDate(std::string_view text);
 
@@ -45,8 +51,15 @@ struct StationWindowFields {
   QString locator;   // New_Locator
   QString jncDate;   // Nouv_Date
 };
-// Reads them from the store and sets FirstRun (the stored callsign is still "FXXXX").
+// Reads them from the store and sets FirstRun (the stored callsign is still
+// "FXXXX", or cannot name files: then the callsign field starts empty).
 StationWindowFields loadStationWindow(AppState& state);
+
+// The template station: the program runs as it until a station is set.  Its
+// log is the template log itself, which nothing ever writes: no contact is
+// saved, deleted or reset before a station is set.
+inline constexpr std::string_view TemplateStation = "FXXXX";
+constexpr bool isTemplateStation(std::string_view callsign) { return callsign == TemplateStation; }
 
 // The station templates of the program directory.
 inline constexpr std::string_view LogTemplate = "FXXXX.log";
@@ -65,11 +78,12 @@ inline constexpr std::size_t StationFileCount = 5;
 std::array<StationFile, StationFileCount> stationFiles(const std::filesystem::path& programDir,
                                                        std::string_view callsign);
 
-// Creates the station's four tally files and its log from the templates, in
+// Creates the station's four tally files from the templates and its log, in
 // this order: _Departement_SSB, _Departement_CW, _Prefixe_SSB, _Prefixe_CW,
-// .log.  When the station already has a log, its files are kept and only the
-// missing ones are made, so that no contact is ever lost.  Stops at the first
-// failure (error 53 for a missing template); the copies made stay.
+// .log.  The log starts empty, whatever the template log holds.  When the
+// station already has a log, its files are kept and only the missing ones are
+// made, so that no contact is ever lost.  Stops at the first failure (error
+// 53 for a missing template); the copies made stay.
 Status Cree_Fichiers_Station(const std::filesystem::path& programDir, std::string_view callsign);
 
 // The message for a missing template, naming the program directory.
@@ -110,10 +124,12 @@ struct StationValidation {
   QString label15;            // "Date automatique" / "Date manuelle"
 };
 
-// The Validation button: checks the callsign, creates a new station's files
-// and settings, and reloads StationCall, StationLocator, JncDate and BandIndex
-// into the state.  The caller then loads the list (Charge_Liste_QSO), shows the
-// grid and closes the window.
+// The Validation button: checks the callsign and the date, creates a new
+// station's files, writes the settings (all of them or, when the file cannot
+// be written, none), and only then reloads StationCall, StationLocator,
+// JncDate and BandIndex into the state.  A refusal or a failure leaves the
+// state and the settings on the old station.  The caller then loads the list
+// (Charge_Liste_QSO), shows the grid and closes the window.
 StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate);
 
 }  // namespace brivant

@@ -81,6 +81,9 @@ QString entryMessageText(EntryMessage message, bool french, std::string_view dep
     case EntryMessage::LocatorLength:
       return pick(french, "Attention 6 caracteres maxi pour le locator",
                   "Caution 6 characters maximum for the locator");
+    case EntryMessage::Unwritable:
+      return pick(french, "Attention ce QSO ne peut pas etre ecrit dans le log",
+                  "Caution this QSO cannot be written in the log");
   }
   return {};
 }

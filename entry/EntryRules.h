@@ -31,7 +31,8 @@ inline constexpr std::size_t Locator = 6;
 }  // namespace EntryLimits
 
 // The refusals of the entry fields.  LocatorLength is ours: an edited contact
-// may be given a locator that the record has no room for.
+// may be given a locator that the record has no room for; so is Unwritable,
+// for a contact whose fields pass but make no log line.
 enum class EntryMessage {
   None,
   B1,
@@ -53,6 +54,7 @@ enum class EntryMessage {
   Q4,
   C1,
   LocatorLength,
+  Unwritable,
 };
 // The text in the interface language; Q3 names the departement typed.
 QString entryMessageText(EntryMessage message, bool french, std::string_view departement = {});

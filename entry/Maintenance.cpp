@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/Station.h"
+#include "entry/TallyCheck.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
@@ -10,29 +11,22 @@ namespace brivant {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The reset empties the template station's log through this file.
-constexpr std::string_view ResetTemporary = "Temporaire.txt";
-
-}  // namespace
-
 Status resetStationFiles(const fs::path& programDir, std::string_view call) {
-  const std::array<StationFile, StationFileCount> files = stationFiles(programDir, call);
-  for (const StationFile& file : files) {
+  std::vector<TextFile::Replacement> files;
+  for (const StationFile& file : stationFiles(programDir, call)) {
     const fs::path from = programDir / std::string(file.templateName);
     if (!TextFile::exists(from)) return FileError{FileNotFound, from.string(), "station template missing"};
+    if (file.templateName == LogTemplate) {
+      // Empty, whatever the template log holds; the template station's log
+      // is the template itself.
+      if (!isTemplateStation(call)) files.push_back({file.path, {}});
+      continue;
+    }
+    Result<std::string> bytes = TextFile::readAll(from);
+    if (!bytes) return bytes.error();
+    files.push_back({file.path, std::move(bytes).value()});
   }
-  for (const StationFile& file : files) {
-    // The template station's log is the template itself: emptying it is what
-    // copying an empty log over it means.
-    const bool templateLog = file.templateName == LogTemplate && call == "FXXXX";
-    Status done = templateLog
-                      ? TextFile::replaceAtomicallyBytes(programDir / std::string(ResetTemporary), file.path, {})
-                      : TextFile::copy(programDir / std::string(file.templateName), file.path);
-    if (!done) return done;
-  }
-  return {};
+  return TextFile::replaceTogether(files);
 }
 
 QString resetQuestion(bool french, std::string_view call) {
@@ -41,14 +35,20 @@ QString resetQuestion(bool french, std::string_view call) {
       .arg(Cp1252::toQString(call));
 }
 
-Status Copie_Securite(const fs::path& programDir, std::string_view call) {
-  Status first;
+BackupOutcome Copie_Securite(const fs::path& programDir, std::string_view call) {
+  BackupOutcome outcome;
   for (const StationFile& file : stationFiles(programDir, call)) {
     fs::path backup = file.path;
-    Status done = TextFile::copy(file.path, backup.replace_extension(".bak"));
-    if (!done && first) first = done;
+    backup.replace_extension(".bak");
+    if (stationFileIsDamaged(file.templateName, file.path) && TextFile::exists(backup) &&
+        !stationFileIsDamaged(file.templateName, backup)) {
+      outcome.damagedKept.push_back(file.path.filename().string());
+      continue;
+    }
+    Status done = TextFile::copy(file.path, backup);
+    if (!done && outcome.copied) outcome.copied = done;
   }
-  return first;
+  return outcome;
 }
 
 QString backupReminder(bool french, std::string_view call, std::string_view jncDate, const fs::path& programDir) {

@@ -83,7 +83,7 @@ std::string adifDocument(bool french, std::string_view stationCall, const std::v
 }
 
 std::filesystem::path adifFilePath(const std::filesystem::path& programDir, std::string_view stationCall) {
-  return programDir / (std::string(stationCall) + ".adi");
+  return stationFilePath(programDir, stationCall, ".adi");
 }
 
 ExportOutcome exportAdif(const std::filesystem::path& programDir, std::string_view stationCall, bool french) {

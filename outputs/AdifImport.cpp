@@ -7,6 +7,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/Text.h"
+#include "entry/ContactCheck.h"
 #include "entry/Duplicates.h"
 #include "entry/EntryRules.h"
 #include "entry/PrefixIndex.h"
@@ -200,29 +201,20 @@ bool keepsDepartement(std::string_view entryPrefix) {
 
 QString importedContactProblem(const QsoFields& contact, std::string_view entryPrefix, const DuplicateIndex& logged,
                                bool french) {
-  // Every field within what the entry lets through, the date and the start.
-  if (QString problem = savedFieldsMessage(contact, french, false); !problem.isEmpty()) return problem;
-  if (QString problem = saveFormMessage(contact, french); !problem.isEmpty()) return problem;
-  // Indicatif_A: the callsign logged on the band and mode without a
-  // reference (QTH_A is still empty when the callsign is checked).
+  // Every field as its own Enter checks it, as the save does for a typed
+  // contact, the log line it makes included.
+  ContactCheckContext context;
+  context.prefix = std::string(entryPrefix);
+  if (const std::optional<ContactRefusal> refusal = checkContact(contact, context))
+    return contactRefusalMessage(*refusal, french);
+  // The callsign logged on the band and mode without a reference (QTH_A is
+  // still empty when Indicatif_A is entered), then a castle reference logged
+  // on the band and mode.
   if (const std::optional<LoggedContact> twice =
           logged.callsignDuplicate(contact.callsign, "", contact.band, contact.mode))
     return callsignDuplicateMessage(french, contact.callsign, *twice);
-  // Depart_A, which a station of prefix "F" fills.
-  if (entryPrefix == "F") {
-    if (const EntryMessage problem = checkDepartement(contact.departement); problem != EntryMessage::None)
-      return entryMessageText(problem, french);
-  }
-  // Activite_A, then QTH_A for a castle activation.
-  const bool castle = activityIndexOf(contact) == static_cast<int>(CastleActivity);
-  const std::string_view activity = castle ? CastleActivityLabel : ContactActivityLabel;
-  if (const EntryMessage problem = checkActivity(activity, entryPrefix); problem != EntryMessage::None)
-    return entryMessageText(problem, french);
   if (const std::optional<LoggedContact> twice = logged.referenceDuplicate(contact.qth, contact.band, contact.mode))
     return referenceDuplicateMessage(french, *twice);
-  if (const EntryMessage problem = checkReference(contact.qth, castle, entryPrefix, contact.departement);
-      problem != EntryMessage::None)
-    return entryMessageText(problem, french, contact.departement);
   return {};
 }
 

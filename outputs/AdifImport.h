@@ -40,12 +40,14 @@ ImportedContact contactOfAdif(const AdifFields& record, bool utf8, bool french);
 // Corsica's.
 bool keepsDepartement(std::string_view entryPrefix);
 
-// Every check a typed contact goes through before it is saved, in the order
-// of the entry: the fields, the callsign already logged on the band and
-// mode, the departement of a French station, the castle activation and its
-// reference (already logged too).  entryPrefix is the station's prefix as
-// the entry finds it; logged holds the log's contacts and those accepted
-// before this one.  The reason it is refused, or an empty text.
+// Every check a typed contact goes through before it is saved: its fields as
+// the save checks them (entry/ContactCheck.h: the entry's bands and modes,
+// the departement of a French station, the castle activation and its
+// reference, the log line it makes), then the callsign and the castle
+// reference already logged on the band and mode.  entryPrefix is the
+// station's prefix as the entry finds it; logged holds the log's contacts
+// and those accepted before this one.  The reason it is refused, or an empty
+// text.
 QString importedContactProblem(const QsoFields& contact, std::string_view entryPrefix, const DuplicateIndex& logged,
                                bool french);
 

@@ -107,8 +107,9 @@ ExportOutcome saveListing(const std::filesystem::path& programDir, std::string_v
   Result<TextFile::Lines> lines = TextFile::readLines(log);
   if (!lines) return {false, outputReadFailure(french, lines.error(), log)};
   const std::string name = listingFileName(stationCall, jncDate);
-  return writeOutputAndConfirm(programDir / name, savedListing(french, jncDate, stationCall, revisionText, *lines),
-                               french, listingSavedMessage(french, stationCall, name));
+  return writeOutputAndConfirm(outputPath(programDir, name),
+                               savedListing(french, jncDate, stationCall, revisionText, *lines), french,
+                               listingSavedMessage(french, stationCall, name));
 }
 
 }  // namespace brivant

@@ -8,7 +8,7 @@
 namespace brivant {
 
 std::filesystem::path morvexFilePath(const std::filesystem::path& programDir, std::string_view stationCall) {
-  return programDir / (std::string(stationCall) + ".mvx");
+  return stationFilePath(programDir, stationCall, ".mvx");
 }
 
 ExportOutcome exportMorvex(const std::filesystem::path& programDir, std::string_view stationCall, bool french) {

@@ -41,6 +41,11 @@ ExportOutcome writeOutputAndConfirm(const std::filesystem::path& target, std::st
   return {true, confirmation};
 }
 
+std::filesystem::path outputPath(const std::filesystem::path& programDir, std::string_view fileName) {
+  if (fileName.empty()) return {};
+  return programDir / std::string(fileName);
+}
+
 QString outputWriteFailure(bool french, const FileError& error, const std::filesystem::path& target) {
   Diagnostics::fileError(error, "an output was not saved");
   const QString number = QString::number(error.number);

@@ -32,6 +32,10 @@ QString logCopiedMessage(bool french, std::string_view stationCall, std::string_
 // The line that closes the sheet and the listing: "Brivant Rev " + revision.
 std::string recapBanner(std::string_view revisionText);
 
+// An output's file in the program directory; no path (an empty one, which
+// every file operation refuses) for a name that could not be built.
+std::filesystem::path outputPath(const std::filesystem::path& programDir, std::string_view fileName);
+
 // Writes the whole output through a hidden temporary file beside it,
 // flushed and renamed over the target (a failure leaves any previous output
 // as it was), and returns the confirmation or the failure message.

@@ -249,7 +249,7 @@ ExportOutcome saveRecapSheet(const std::filesystem::path& programDir, std::strin
                              const RecapIdentity& identity, const RecapCells& cells) {
   const std::string name = recapFileName(stationCall, jncDate);
   return writeOutputAndConfirm(
-      programDir / name,
+      outputPath(programDir, name),
       TextFile::joinLines(recapSheetLines(SheetCopy::Saved, french, identity, cells, jncDate, revisionText)), french,
       recapSavedMessage(french, stationCall, name));
 }

@@ -215,20 +215,28 @@ std::string SettingsStore::get(std::string_view application, std::string_view se
 
 Status SettingsStore::save(std::string_view application, std::string_view section, std::string_view key,
                            std::string_view value) {
+  return saveAll(application, {{std::string(section), std::string(key), std::string(value)}});
+}
+
+Status SettingsStore::saveAll(std::string_view application, const std::vector<Setting>& settings) {
   Loaded& entry = loadEntry(application);
   if (entry.readError) return *entry.readError;
 
-  const Key where{std::string(section), std::string(key)};
-  std::optional<std::string> previous;
-  if (const auto found = entry.values.find(where); found != entry.values.end()) previous = found->second;
-  // The entry fields save their choice at every Enter: a value already stored
-  // (and so already in the file) costs no rewrite and no flush.
-  if (previous && *previous == value) return {};
-  entry.values[where] = std::string(value);
+  // The entry fields save their choice at every Enter: values already stored
+  // (and so already in the file) cost no rewrite and no flush.
+  Values updated = entry.values;
+  bool changed = false;
+  for (const Setting& setting : settings) {
+    auto [slot, added] = updated.try_emplace(Key{setting.section, setting.key}, setting.value);
+    if (!added && slot->second == setting.value) continue;
+    slot->second = setting.value;
+    changed = true;
+  }
+  if (!changed) return {};
 
   std::string text;
   const std::string* currentSection = nullptr;
-  for (const auto& [name, stored] : entry.values) {
+  for (const auto& [name, stored] : updated) {
     if (!currentSection || *currentSection != name.first) {
       if (currentSection || !name.first.empty()) {
         text += '[';
@@ -248,14 +256,8 @@ Status SettingsStore::save(std::string_view application, std::string_view sectio
   const std::filesystem::path file = fileOf(application);
   Status written = ec ? Status(FileError{TextFile::errorNumberOf(ec.value()), folder_.string(), ec.message()})
                       : Status(TextFile::replaceAtomicallyBytes(file.string() + ".tmp", file, text));
-  if (!written) {
-    // Keep memory equal to the file, so that a failed save is not read back.
-    if (previous) {
-      entry.values[where] = *previous;
-    } else {
-      entry.values.erase(where);
-    }
-  }
+  // Memory follows the file, so that a failed save is never read back.
+  if (written) entry.values = std::move(updated);
   return written;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/Result.h"
 
@@ -27,6 +28,15 @@ class SettingsStore {
                   std::string_view defaultValue) const;
   // Saving the value a key already holds leaves the file alone.
   Status save(std::string_view application, std::string_view section, std::string_view key, std::string_view value);
+
+  // Several values saved in one rewrite of the file: either every one of them
+  // is kept or, when the file cannot be written, none is.
+  struct Setting {
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+  Status saveAll(std::string_view application, const std::vector<Setting>& settings);
 
   // Booleans have one text form, "True" / "False"; "-1" and "1" also read true.
   bool getBool(std::string_view application, std::string_view section, std::string_view key, bool defaultValue) const;

@@ -74,7 +74,15 @@ class Descriptor {
   int fd_;
 };
 
+// An empty path names no file (a name that could not be built): refused
+// before the system would take it for the current folder.
+std::optional<FileError> noFileName(const fs::path& file) {
+  if (!file.empty()) return std::nullopt;
+  return FileError{PathFileAccessError, {}, "no file name"};
+}
+
 std::optional<FileError> openFile(const fs::path& file, int flags, int& fd) {
+  if (auto none = noFileName(file)) return none;
   if (auto fault = injected(Step::Open, file)) return fault;
   do {
     fd = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
@@ -210,6 +218,7 @@ fs::path landingPath(const fs::path& target) {
 
 // A hidden temporary file beside the target, created exclusively.
 std::optional<FileError> openHiddenTemporary(const fs::path& target, int& fd, fs::path& temporary) {
+  if (auto none = noFileName(target)) return none;
   const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
   // Built step by step: GCC 12 reports a false -Wrestrict on "." + name + suffix.
   std::string hiddenName = target.filename().string();
@@ -479,6 +488,96 @@ Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target,
   if (auto failure = openFile(temporary, O_WRONLY | O_CREAT | O_TRUNC, fd)) return *failure;
   Descriptor descriptor(fd);
   return commit(descriptor, temporary, landing, bytes);
+}
+
+namespace {
+
+// One file of replaceTogether on its way: the file replaced (a symbolic link
+// followed), its new content ready beside it, and a copy of its old content
+// (none when it did not exist).
+struct Staged {
+  fs::path landing;
+  fs::path fresh;
+  fs::path old;
+};
+
+// Writes the bytes into a new hidden temporary file beside the target, with
+// the given permissions, flushed to disk when asked.
+std::optional<FileError> writeHidden(const fs::path& target, std::string_view bytes, mode_t mode, bool flush,
+                                     fs::path& written) {
+  int fd = -1;
+  if (auto failure = openHiddenTemporary(target, fd, written)) return failure;
+  Descriptor descriptor(fd);
+  std::optional<FileError> failure;
+  if (::fchmod(descriptor.get(), mode) != 0) failure = systemError(errno, written, "chmod");
+  if (!failure) failure = writeFully(descriptor.get(), bytes, written);
+  if (!failure && flush) failure = flushToDisk(descriptor.get(), written);
+  if (!failure) failure = closeFile(descriptor, written);
+  if (failure) {
+    ::unlink(written.c_str());
+    written.clear();
+  }
+  return failure;
+}
+
+// Makes one file ready: its new content, then a copy of its old one.
+std::optional<FileError> stage(const Replacement& file, Staged& staged) {
+  staged.landing = landingPath(file.target);
+  struct stat old {};
+  const bool existed = ::stat(staged.landing.c_str(), &old) == 0;
+  if (existed && S_ISDIR(old.st_mode)) return systemError(EISDIR, staged.landing, "replace");
+  if (existed && !S_ISREG(old.st_mode)) return notRegular(staged.landing);
+  const mode_t mode = existed ? old.st_mode & 07777 : 0644;
+  if (auto failure = writeHidden(staged.landing, file.bytes, mode, true, staged.fresh)) return failure;
+  if (!existed) return std::nullopt;
+  Result<std::string> oldBytes = readAll(staged.landing);
+  if (!oldBytes) return oldBytes.error();
+  return writeHidden(staged.landing, *oldBytes, mode, false, staged.old);
+}
+
+void removeHidden(const std::vector<Staged>& staged) {
+  for (const Staged& file : staged) {
+    if (!file.fresh.empty()) ::unlink(file.fresh.c_str());
+    if (!file.old.empty()) ::unlink(file.old.c_str());
+  }
+}
+
+}  // namespace
+
+Status replaceTogether(const std::vector<Replacement>& files) {
+  std::vector<Staged> staged(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (auto failure = stage(files[i], staged[i])) {
+      removeHidden(staged);
+      return *failure;
+    }
+  }
+  for (std::size_t i = 0; i < staged.size(); ++i) {
+    std::optional<FileError> failure = injected(Step::Rename, staged[i].landing);
+    if (!failure && ::rename(staged[i].fresh.c_str(), staged[i].landing.c_str()) != 0)
+      failure = systemError(errno, staged[i].landing, "rename");
+    if (!failure) {
+      staged[i].fresh.clear();
+      continue;
+    }
+    // Put back what was replaced, newest first: the old contents are renamed
+    // over the new ones, and a file that did not exist goes again.
+    for (std::size_t back = i; back-- > 0;) {
+      Staged& done = staged[back];
+      if (done.old.empty()) {
+        ::unlink(done.landing.c_str());
+      } else {
+        // A copy that cannot be put back stays beside the file, not lost.
+        (void)::rename(done.old.c_str(), done.landing.c_str());
+        done.old.clear();
+      }
+    }
+    removeHidden(staged);
+    return *failure;
+  }
+  removeHidden(staged);
+  for (const Staged& file : staged) syncFolder(file.landing.parent_path());
+  return {};
 }
 
 namespace testing {

@@ -4,7 +4,8 @@
 // Only regular files are data files: a named pipe, socket or device in place
 // of one is refused as missing (53) rather than waited on, and a folder with
 // 75.  A replaced file keeps its permissions, and a symbolic link keeps
-// pointing at the file it names, which is the one replaced.
+// pointing at the file it names, which is the one replaced.  An empty path
+// names no file: every operation on it fails (75) and touches nothing.
 
 #include <cstdint>
 #include <filesystem>
@@ -70,6 +71,21 @@ Status replaceAtomically(const fs::path& temporary, const fs::path& target, cons
 
 // The same for raw bytes.
 Status replaceAtomicallyBytes(const fs::path& temporary, const fs::path& target, std::string_view bytes);
+
+// One file of a change made to several files at once: its new content.
+struct Replacement {
+  fs::path target;
+  std::string bytes;
+};
+
+// Replaces several files as one change.  Every new content is first written
+// and flushed to a hidden temporary file beside its target, and the old
+// content of each target kept aside; only then are they renamed over their
+// targets, in order.  A failure while preparing leaves every target as it
+// was; a failure while renaming puts back the targets already replaced (a
+// target that did not exist is removed again).  The hidden files are gone
+// afterwards either way.
+Status replaceTogether(const std::vector<Replacement>& files);
 
 // The run-time error number of a system errno: 53 file not found, 70
 // permission denied, 61 disk full, 75 path/file access error, 57 device I/O

@@ -3,7 +3,6 @@
 #include <system_error>
 
 #include "core/Bands.h"
-#include "core/DateText.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/QsoRecord.h"
@@ -21,44 +20,7 @@ namespace {
 // One record line and its CR LF.
 constexpr std::uintmax_t OneContactLogLength = QsoLayout::RecordLength + 2;
 
-constexpr std::string_view DfcfPrefix = "DFCF ";
-
-// The reference as the entry knows it: an edited French castle's field holds
-// "DFCF " in front of the number.
-std::string_view typedReference(std::string_view qth) {
-  return qth.starts_with(DfcfPrefix) ? qth.substr(DfcfPrefix.size()) : qth;
-}
-
 }  // namespace
-
-QString saveFormMessage(const QsoFields& contact, bool french) {
-  if (Verif_Date(contact.date) != 0) return dateTimeMessage(DateTimeProblem::DateForm, french);
-  if (Verif_Heure(contact.start) != 0) return dateTimeMessage(DateTimeProblem::TimeForm, french);
-  return {};
-}
-
-QString savedFieldsMessage(const QsoFields& contact, bool french, bool endTimeStamped) {
-  EntryMessage problem = EntryMessage::None;
-  const auto first = [&problem](EntryMessage found) {
-    if (problem == EntryMessage::None) problem = found;
-  };
-  first(checkBand(contact.band));
-  first(checkMode(contact.mode));
-  first(checkCallsign(contact.callsign));
-  if (contact.departement.size() > EntryLimits::Departement) first(EntryMessage::D2);
-  if (contact.locator.size() > EntryLimits::Locator) first(EntryMessage::LocatorLength);
-  if (contact.activity != "0" && contact.activity != "1") first(EntryMessage::A1);
-  if (problem == EntryMessage::None && !endTimeStamped) {
-    if (const DateTimeProblem end = checkEndField(contact.end); end != DateTimeProblem::None)
-      return dateTimeMessage(end, french);
-  }
-  first(checkRstReceived(contact.rstReceived));
-  first(checkRstSent(contact.rstSent));
-  first(checkFirstName(contact.firstName));
-  if (typedReference(contact.qth).size() > EntryLimits::Reference) first(EntryMessage::Q4);
-  first(checkCastleName(contact.castleName));
-  return entryMessageText(problem, french);
-}
 
 bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call) {
   const Result<std::uintmax_t> size = TextFile::length(logFilePath(programDir, call));

@@ -1,7 +1,8 @@
 #pragma once
-// The rules of Enregistrer: the checks made before anything is written, the
-// directory question, and the log line of a new or of an edited contact.  The
-// contact is the one the entry form holds (its first name upper-cased).
+// The rules of Enregistrer: the directory question, the files a new contact
+// updates, and the log line of a new or of an edited contact (the contact is
+// checked first by entry/ContactCheck.h).  The contact is the one the entry
+// form holds (its first name upper-cased).
 
 #include <QString>
 #include <filesystem>
@@ -14,17 +15,6 @@
 #include "platform/Result.h"
 
 namespace brivant {
-
-// The date form, then the start-time form: the message that stops the save,
-// or an empty text.  Nothing is written before these pass.
-QString saveFormMessage(const QsoFields& contact, bool french);
-
-// Every field the record is made of, checked again: a field changed after it
-// was accepted (or emptied by a double click), or typed freely during an edit
-// (where Enter checks nothing), must not reach the log.  The field's own
-// message, or an empty text.  The end time is not looked at when the save
-// stamps it from the clock.
-QString savedFieldsMessage(const QsoFields& contact, bool french, bool endTimeStamped);
 
 // The edit of the only contact is refused (the log is then 201 bytes).
 bool logHoldsOneContact(const std::filesystem::path& programDir, std::string_view call);

@@ -15,6 +15,7 @@
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/HamlibDialog.h"
 #include "cluster/ui/RadioControl.h"
+#include "core/Safeguards.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
 
@@ -41,7 +42,7 @@ void Cluster::Emetteur_Click() {
 void Cluster::chooseTransceiver(int index) {
   const bool wasHamlib = hamlibChosen();
   transceiverIndex_ = index;
-  (void)Settings::save(state_.settings, Settings::Common::TransceiverModel, state_.StationCall, std::to_string(index));
+  saveSetting(state_, Settings::Common::TransceiverModel, std::to_string(index));
   TransceiverName = Cp1252::fromQString(Emetteur->itemText(index));
   if (hamlibChosen()) {
     // The radio may sit on the Yaesu's port: only one of them holds it.
@@ -113,10 +114,10 @@ void Cluster::fillPortMenu() {
 
 void Cluster::Mnu_SansCom_Click() {
   NumPort->setText(QString::fromLatin1(ClusterSettings::NoPort.data()));
-  (void)Settings::save(state_.settings, Settings::Common::ComPort, state_.StationCall, ClusterSettings::NoPort);
+  saveSetting(state_, Settings::Common::ComPort, ClusterSettings::NoPort);
   checkSpeedItem({});
   DebitPort->setText(QString::fromLatin1(ClusterSettings::NoSpeed.data()));
-  (void)Settings::save(state_.settings, Settings::Common::Baud, state_.StationCall, ClusterSettings::NoSpeed);
+  saveSetting(state_, Settings::Common::Baud, ClusterSettings::NoSpeed);
   if (port_->isOpen()) port_->close();
   fillPortMenu();
 }
@@ -135,7 +136,7 @@ void Cluster::Mnu_Port_Click(const QString& name) {
     return;
   }
   NumPort->setText(name);
-  (void)Settings::save(state_.settings, Settings::Common::ComPort, state_.StationCall, Cp1252::fromQString(name));
+  saveSetting(state_, Settings::Common::ComPort, Cp1252::fromQString(name));
   fillPortMenu();
 }
 
@@ -144,7 +145,7 @@ void Cluster::Mnu_Speed_Click(const QString& speed) {
   port_->setSettings(settings);
   checkSpeedItem(speed);
   DebitPort->setText(speed);
-  (void)Settings::save(state_.settings, Settings::Common::Baud, state_.StationCall, settings);
+  saveSetting(state_, Settings::Common::Baud, settings);
 }
 
 void Cluster::checkSpeedItem(const QString& speed) {

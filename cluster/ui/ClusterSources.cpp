@@ -7,6 +7,7 @@
 #include "cluster/ClusterSettings.h"
 #include "cluster/ClusterTexts.h"
 #include "cluster/ui/Cluster.h"
+#include "core/Safeguards.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -33,12 +34,12 @@ void Cluster::Mnu_Serveur_Click() {
     state_.dialogs.message(badSpotServerMessage(french));
     return;
   }
-  (void)Settings::save(state_.settings, ClusterSettings::SpotServer, state_.StationCall, *host);
+  saveSetting(state_, ClusterSettings::SpotServer, *host);
 }
 
 void Cluster::Mnu_Page_Web_Click() {
   Mnu_Page_Web->setChecked(true);
-  (void)Settings::save(state_.settings, ClusterSettings::Source, state_.StationCall, "0");
+  saveSetting(state_, ClusterSettings::Source, "0");
   feed_->stop();
   feedState->hide();
 }
@@ -51,7 +52,7 @@ void Cluster::Mnu_Telnet_Click() {
     return;
   }
   Mnu_Telnet->setChecked(true);
-  (void)Settings::save(state_.settings, ClusterSettings::Source, state_.StationCall, "1");
+  saveSetting(state_, ClusterSettings::Source, "1");
   startFeed();
 }
 
@@ -69,8 +70,8 @@ void Cluster::Mnu_Noeud_Telnet_Click() {
     state_.dialogs.message(badTelnetNodeMessage(french));
     return;
   }
-  (void)Settings::save(state_.settings, ClusterSettings::TelnetHost, call, node->host);
-  (void)Settings::save(state_.settings, ClusterSettings::TelnetPort, call, std::to_string(node->port));
+  saveSetting(state_, ClusterSettings::TelnetHost, node->host);
+  saveSetting(state_, ClusterSettings::TelnetPort, std::to_string(node->port));
   if (telnetSource()) startFeed();
 }
 

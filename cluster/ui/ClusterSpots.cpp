@@ -15,6 +15,7 @@
 #include "cluster/SpotPage.h"
 #include "cluster/ui/Cluster.h"
 #include "core/DateText.h"
+#include "core/Safeguards.h"
 #include "core/ui/FieldColours.h"
 #include "platform/Cp1252.h"
 #include "platform/Sound.h"
@@ -94,11 +95,8 @@ void Cluster::FullRefresh(bool storeBands) {
   if (page_->busy() || !pendingBands_.empty() || listing_) return;
   clearLists();
   if (storeBands) {
-    const std::string& call = state_.StationCall;
-    (void)Settings::save(state_.settings, Settings::Common::ClusterBand, call,
-                         std::to_string(Bande_CL->currentIndex()));
-    (void)Settings::save(state_.settings, Settings::Common::ClusterBand1, call,
-                         std::to_string(Bande_CL2->currentIndex()));
+    saveSetting(state_, Settings::Common::ClusterBand, std::to_string(Bande_CL->currentIndex()));
+    saveSetting(state_, Settings::Common::ClusterBand1, std::to_string(Bande_CL2->currentIndex()));
   }
   if (const ClusterBandEntry* first = firstBandEntry(Bande_CL->currentIndex())) pendingBands_.push_back(first);
   if (Bande_CL2->currentIndex() != 0)

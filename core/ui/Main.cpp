@@ -14,8 +14,10 @@
 
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
+#include "core/Safeguards.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/QsoListModel.h"
+#include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
 #include "platform/Cp1252.h"
 #include "platform/Diagnostics.h"
@@ -53,6 +55,10 @@ MainOperations Main::operations() {
   };
   ops.programEnded = [this] { return programEnded(); };
   ops.endProgram = [this](int exitCode) { endProgram(exitCode); };
+  ops.askForStation = [this] {
+    state_.dialogs.message(firstRunMessage(french()));
+    Mnu_Station_Click();
+  };
   ops.automaticDate = [this] { return automaticDate(); };
   ops.utcTime = [this] { return utcTime(); };
   ops.runClock = [this](bool running) {
@@ -126,11 +132,26 @@ bool Main::Charge_Liste_QSO() {
   listModel_->clear();
   // Let the window repaint once before the file is read.
   QCoreApplication::processEvents();
+  // A write cut short never becomes a contact: its line goes aside first (a
+  // missing log is left to the loading, which raises the missing-file window).
+  if (Result<std::optional<std::string>> torn = setAsideTornLogLine(state_.programDir, state_.StationCall); !torn) {
+    if (torn.error().number != FileNotFound) {
+      raiseFileError(torn.error(), MissingFileLabel::Log);
+      return false;
+    }
+  } else if (*torn) {
+    state_.dialogs.message(tornLogLineMessage(french(), state_.programDir, state_.StationCall));
+  }
   Result<ListLines> lines = brivant::Charge_Liste_QSO(state_.programDir, state_.StationCall);
   if (!lines) {
     state_.QsoCount = 0;
     raiseFileError(lines.error(), MissingFileLabel::Log);
     return false;
+  }
+  // Damaged lines are said once for each station's log, which stays as it is.
+  if (const std::size_t damaged = damagedLineCount(*lines); damaged > 0 && damageSaidFor_ != state_.StationCall) {
+    damageSaidFor_ = state_.StationCall;
+    state_.dialogs.message(damagedLogLinesMessage(french(), state_.StationCall, damaged));
   }
   showList(std::move(lines).value());
   return true;

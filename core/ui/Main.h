@@ -102,7 +102,9 @@ class Main final : public QMainWindow, public EntryForm {
 
   // --- Shared window operations ---------------------------------------------
 
-  // Charge_Liste_QSO for StationCall: the list, QsoCount and Frame4.
+  // Charge_Liste_QSO for StationCall: the list, QsoCount and Frame4.  A torn
+  // last line of the log is set aside first, and said; damaged lines are
+  // said once for each station.
   bool Charge_Liste_QSO();
   // The grid for a band and mode (Hooks::showGrid); sets DeptCount.
   bool Affiche_Departements(std::string_view band, std::string_view mode);
@@ -238,6 +240,9 @@ class Main final : public QMainWindow, public EntryForm {
   QWidget* buildListFrame();           // MainLayout.cpp
   void buildMenus();                   // MainMenus.cpp
   void setLanguage(const char* code);  // MainLanguage.cpp
+  // The stored event date is not a real date: it is asked for until one is
+  // typed; unanswered, the date an absent setting gives.  MainStartup.cpp
+  void askJncDate();
   QWidget* fieldOf(QObject* watched) const;
 
   AppState& state_;
@@ -252,6 +257,8 @@ class Main final : public QMainWindow, public EntryForm {
   EndProgram endProgram_;
   bool programEnded_ = false;
   bool backupDone_ = false;
+  // The station whose damaged log lines were said.
+  std::string damageSaidFor_;
   std::map<QWidget*, KeyHandler> keyHandlers_;
   std::map<std::pair<QWidget*, int>, MouseHandler> mouseHandlers_;
 };

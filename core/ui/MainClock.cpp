@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "core/DateText.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
@@ -47,7 +48,7 @@ void Main::applyClockOptions(bool utc, bool automatic) {
 void Main::Mnu_Auto_Oui_Click() {
   Mnu_Auto_Oui->setChecked(true);
   Label15->setText(label15Text(true));
-  (void)Settings::saveBool(state_.settings, Settings::Station::AutomaticDate, state_.StationCall, true);
+  saveSettingBool(state_, Settings::Station::AutomaticDate, true);
   Date_A->clear();
   Remarques_A->clear();
 }
@@ -55,18 +56,18 @@ void Main::Mnu_Auto_Oui_Click() {
 void Main::Mnu_Auto_Non_Click() {
   Mnu_Auto_Non->setChecked(true);
   Label15->setText(label15Text(false));
-  (void)Settings::saveBool(state_.settings, Settings::Station::AutomaticDate, state_.StationCall, false);
+  saveSettingBool(state_, Settings::Station::AutomaticDate, false);
 }
 
 void Main::Mnu_UTC_Oui_Click() {
   Mnu_UTC_Oui->setChecked(true);
-  (void)Settings::saveBool(state_.settings, Settings::Station::UtcTime, state_.StationCall, true);
+  saveSettingBool(state_, Settings::Station::UtcTime, true);
   Timer1_Timer();
 }
 
 void Main::Mnu_UTC_Non_Click() {
   Mnu_UTC_Non->setChecked(true);
-  (void)Settings::saveBool(state_.settings, Settings::Station::UtcTime, state_.StationCall, false);
+  saveSettingBool(state_, Settings::Station::UtcTime, false);
   Timer1_Timer();
 }
 

@@ -11,6 +11,7 @@
 #include "core/History.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
@@ -127,16 +128,17 @@ void Main::setLanguage(const char* code) {
   (state_.Language == "Fr" ? Mnu_Fr : Mnu_An)->setChecked(true);
 }
 
+// The choice is shown at once; a failure to store it is said in the language chosen.
 void Main::Mnu_Fr_Click() {
-  (void)Settings::save(state_.settings, Settings::Station::Language, state_.StationCall, "Fr");
   setLanguage("Fr");
   Aff_Langue();
+  saveSetting(state_, Settings::Station::Language, "Fr");
 }
 
 void Main::Mnu_An_Click() {
-  (void)Settings::save(state_.settings, Settings::Station::Language, state_.StationCall, "An");
   setLanguage("An");
   Aff_Langue();
+  saveSetting(state_, Settings::Station::Language, "An");
 }
 
 }  // namespace brivant

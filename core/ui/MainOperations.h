@@ -60,6 +60,11 @@ struct MainOperations {
   std::function<bool()> programEnded;
   std::function<void(int exitCode)> endProgram;
 
+  // While no station is set (the program runs as the template station): the
+  // first-run message, then the Station window, in place of what would
+  // write the station's files.
+  std::function<void()> askForStation;
+
   // The clock options as the menus are checked, and Timer1 paused (false)
   // or running again (true).
   std::function<bool()> automaticDate;

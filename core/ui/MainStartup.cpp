@@ -12,6 +12,7 @@
 #include "core/History.h"
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/Station.h"
 #include "core/ui/Centre.h"
@@ -49,29 +50,40 @@ bool Main::Form_Load() {
   fill(Bande_A, EntryBandLabels);
   show();
 
-  // 4-5. The station and its language; no "Langue" means English.
-  state_.StationCall = Cp1252::fromUtf8(Settings::getText(store, C::StationCallsign, state_.StationCall));
+  // 4-5. The station and its language; no "Langue" means English.  A stored
+  // callsign that could not name the station's files is never used.
+  const std::optional<std::string> storedCall =
+      checkedStoredCallsign(Cp1252::fromUtf8(Settings::getText(store, C::StationCallsign, state_.StationCall)));
+  state_.StationCall = storedCall.value_or(std::string(C::StationCallsign.defaultValue));
   setLanguage(Settings::getText(store, S::Language, state_.StationCall) == "Fr" ? "Fr" : "An");
 
-  // 6. First run: the operator names the station before anything else.
-  if (state_.StationCall == "FXXXX") {
-    state_.dialogs.message(firstRunMessage(french()));
+  // 6. First run, or a refused callsign: the operator names the station
+  // before anything else.
+  if (!storedCall || state_.StationCall == "FXXXX") {
+    state_.dialogs.message(storedCall ? firstRunMessage(french()) : refusedCallsignMessage(french()));
     stationWindow()->openModal();
     if (programEnded_) return false;
   }
 
+  // The settings written below: the first failure is said once.
+  Status saved;
+  const auto keep = [&saved](Status status) {
+    if (saved && !status) saved = std::move(status);
+  };
+
   // 7-10. Locator, band (always the first one at start-up), mode, event date.
   state_.StationLocator = Cp1252::fromUtf8(Settings::getText(store, C::StationLocator, state_.StationCall));
-  (void)Settings::save(store, S::Session, state_.StationCall, "HF");
-  (void)Settings::save(store, S::BandUsed, state_.StationCall, "0");
+  keep(Settings::save(store, S::Session, state_.StationCall, "HF"));
+  keep(Settings::save(store, S::BandUsed, state_.StationCall, "0"));
   state_.BandIndex = Settings::getInt(store, S::BandUsed, state_.StationCall);
   selectIndex(Bande_A, static_cast<int>(state_.BandIndex));
   state_.EntryBand = Cp1252::fromQString(Bande_A->currentText());
   selectIndex(Mode_A, Settings::getInt(store, S::ModeUsed, state_.StationCall));
   state_.JncDate = Cp1252::fromUtf8(Settings::getText(store, S::JncDate, state_.StationCall));
+  if (checkJncDate(state_.JncDate) != DateTimeProblem::None) askJncDate();
 
   // 11-12. Where the program keeps its files; the clock options.
-  (void)Settings::save(store, C::ProgramDirectory, state_.StationCall, state_.programDir.string());
+  keep(Settings::save(store, C::ProgramDirectory, state_.StationCall, state_.programDir.string()));
   applyClockOptions(Settings::getBool(store, S::UtcTime, state_.StationCall),
                     Settings::getBool(store, S::AutomaticDate, state_.StationCall));
   Timer1_Timer();
@@ -83,9 +95,11 @@ bool Main::Form_Load() {
   state_.EntryEditing = false;
   Enregistrer->setEnabled(false);
   state_.HistoryText = historyText();
-  (void)Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText);
-  (void)Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex()));
+  keep(Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText));
+  keep(Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex())));
   state_.GridBand = state_.EntryBand;
+  if (!saved)
+    state_.dialogs.message(settingsWriteFailure(french(), saved.error(), store.fileOf(Settings::Application)));
 
   // 17. Prefix files of another version.
   if (hooks_.checkPrefixFiles) hooks_.checkPrefixFiles();
@@ -119,6 +133,25 @@ bool Main::Form_Load() {
 
   // 27. The score.
   return showPoints();
+}
+
+void Main::askJncDate() {
+  for (;;) {
+    const std::optional<QString> typed = state_.dialogs.askText(jncDatePrompt(french()), QString());
+    if (!typed) {
+      // Not answered: the date an absent setting gives, nothing stored.
+      state_.JncDate = std::string(Settings::Station::JncDate.defaultValue);
+      return;
+    }
+    const std::string date = Cp1252::fromQString(*typed);
+    if (const DateTimeProblem problem = checkJncDate(date); problem != DateTimeProblem::None) {
+      state_.dialogs.message(dateTimeMessage(problem, french()));
+      continue;
+    }
+    state_.JncDate = date;
+    saveSetting(state_, Settings::Station::JncDate, Cp1252::toUtf8(date));
+    return;
+  }
 }
 
 }  // namespace brivant

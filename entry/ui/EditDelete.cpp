@@ -9,6 +9,7 @@
 #include "core/Bands.h"
 #include "core/MissingFile.h"
 #include "core/SettingsKeys.h"
+#include "core/Station.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "entry/DeleteContact.h"
@@ -110,6 +111,11 @@ int Efface_QSO(const MainView& view, std::string_view callsign) {
 }
 
 void Effacer_Click(const MainView& view, Maintenance& maintenance) {
+  // The template log is never written.
+  if (isTemplateStation(view.state.StationCall)) {
+    view.main.askForStation();
+    return;
+  }
   const std::string* line = selectedLine(view.main);
   if (line == nullptr) {
     view.tell(selectFirstMessage(view.french()));
@@ -126,12 +132,11 @@ void Annuler_Click(const MainView& view) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   namespace S = Settings::Station;
-  const int band = Settings::getInt(state.settings, S::BandUsed, state.StationCall, 0);
-  // A typed band ("1.8 Mhz") was never stored: the band shown stays.
-  if (selectComboIndex(form.Bande_A, band)) state.BandIndex = band;
   selectComboIndex(form.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
   state.EntryEditing = false;
   Liste_QSO_Click(view);
+  // The entry starts again on its band, the one before an edit, typed ones included.
+  showEntryBand(form, state);
 
   for (const EntryField& field : form.fields())
     if (auto* edit = qobject_cast<QLineEdit*>(field.control)) edit->clear();

@@ -16,7 +16,8 @@ class Maintenance;
 void Liste_QSO_Click(const MainView& view);
 
 void Editer_Click(const MainView& view);
-// Deletes the selected contact, then rebuilds the tallies.
+// Deletes the selected contact, then rebuilds the tallies.  Before a station
+// is set the Station window opens instead: the template log is never written.
 void Effacer_Click(const MainView& view, Maintenance& maintenance);
 void Annuler_Click(const MainView& view);
 

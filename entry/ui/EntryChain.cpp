@@ -14,6 +14,7 @@
 #include "core/DateText.h"
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
@@ -31,9 +32,7 @@ namespace {
 
 bool isEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
 
-void saveIndex(AppState& state, const Settings::Key& key, int index) {
-  (void)Settings::save(state.settings, key, state.StationCall, std::to_string(index));
-}
+void saveIndex(AppState& state, const Settings::Key& key, int index) { saveSetting(state, key, std::to_string(index)); }
 
 }  // namespace
 
@@ -104,6 +103,7 @@ void EntryChain::installKeys() {
     });
   }
 
+  connect(form_.Bande_A, &QComboBox::currentTextChanged, this, &EntryChain::bandChanged);
   main_.onMouse(form_.Bande_A, QEvent::MouseButtonPress, [this](QMouseEvent&) {
     Bande_A_Click();
     return false;  // the list still opens
@@ -186,6 +186,12 @@ void EntryChain::Bande_A_Click() {
   setAccepted(form_.Indicatif_A);
   form_.Indicatif_A->setEnabled(false);
   setAwaiting(form_.Bande_A);
+}
+
+void EntryChain::bandChanged() {
+  // An edit shows its contact's band; the entry's comes back with the end of it.
+  if (state_.EntryEditing || fieldText(form_.Bande_A) == state_.EntryBand) return;
+  backToBand(form_);
 }
 
 void EntryChain::Mode_A_Enter() {

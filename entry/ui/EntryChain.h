@@ -46,6 +46,10 @@ class EntryChain final : public QObject {
 
   // Other keys and the mouse.
   void Bande_A_Click();
+  // Bande_A shows another band than the entry's (chosen or typed without
+  // Enter, or set by another window): what the contact's lookups found
+  // belongs to the entry's band, so the entry goes back to the band.
+  void bandChanged();
   void Indicatif_A_Escape();
 
   // A callsign offered from elsewhere (a spot of the cluster window): put in

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/AppState.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "platform/Cp1252.h"
@@ -71,6 +72,42 @@ bool selectComboIndex(QComboBox* combo, int index) {
 void closeFieldsOpenedInTurn(const EntryForm& form) {
   for (const EntryField& field : form.fields())
     if (field.opensInTurn) field.control->setEnabled(false);
+}
+
+void showEntryBand(const EntryForm& form, AppState& state) {
+  setComboText(form.Bande_A, state.EntryBand);
+  if (const int index = matchComboItem(form.Bande_A); index >= 0) state.BandIndex = index;
+}
+
+namespace {
+
+void closeFieldsAfterCallsign(const EntryForm& form) {
+  bool after = false;
+  for (const EntryField& field : form.fields()) {
+    if (after && field.opensInTurn) field.control->setEnabled(false);
+    after = after || field.control == form.Indicatif_A;
+  }
+  form.Enregistrer->setEnabled(false);
+}
+
+}  // namespace
+
+void backToBand(const EntryForm& form) {
+  closeFieldsAfterCallsign(form);
+  setAccepted(form.Indicatif_A);
+  form.Indicatif_A->setEnabled(false);
+  setAwaiting(form.Bande_A);
+}
+
+void backToCallsign(const EntryForm& form) {
+  closeFieldsAfterCallsign(form);
+  awaitInput(form.Indicatif_A);
+}
+
+QWidget* controlOf(const EntryForm& form, std::string QsoFields::*field) {
+  for (const EntryField& entry : form.fields())
+    if (entry.text == field) return entry.control;
+  return nullptr;
 }
 
 void enableButtonsAtRest(const EntryForm& form) {

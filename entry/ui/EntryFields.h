@@ -16,6 +16,7 @@ class QWidget;
 
 namespace brivant {
 
+struct AppState;
 struct EntryForm;
 
 // The text of a field or of an editable combo, in Windows-1252 bytes.  A
@@ -45,6 +46,20 @@ bool selectComboIndex(QComboBox* combo, int index);
 // Closes the fields that open one by one as the entry moves on, for a new
 // contact that starts at the callsign.
 void closeFieldsOpenedInTurn(const EntryForm& form);
+
+// The band of the entry (EntryBand) shown in Bande_A, a typed one ("1.8 Mhz")
+// included; BandIndex follows a band of the list.
+void showEntryBand(const EntryForm& form, AppState& state);
+
+// The contact goes back to an earlier field when what was looked up for it no
+// longer holds: the fields after the callsign close (their texts stay) and the
+// save waits.  Back to the band, the callsign closes too and the band awaits
+// Enter; back to the callsign, it awaits Enter, focused.
+void backToBand(const EntryForm& form);
+void backToCallsign(const EntryForm& form);
+
+// The control of the form that holds a field of the contact; nothing for none.
+QWidget* controlOf(const EntryForm& form, std::string QsoFields::*field);
 
 // The buttons of an entry at rest (Annuler, Recherche, Editer, Effacer)
 // enabled again after an edit or a cancellation.

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
@@ -28,10 +29,12 @@ bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
   const std::string newMode = mode.empty() ? shownMode : mode;
   if (checkBand(band) != EntryMessage::None || checkMode(newMode) != EntryMessage::None) return false;
 
-  setComboText(form_.Bande_A, band);
-  setComboText(form_.Mode_A, newMode);
+  // The entry's band first: a band shown that is not the entry's sends the
+  // contact back to Bande_A.
   state_.EntryBand = band;
   state_.EntryMode = newMode;
+  showEntryBand(form_, state_);
+  setComboText(form_.Mode_A, newMode);
   if (!main_.Affiche_Departements(band, newMode)) return true;
   form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, band, newMode));
   if (newMode != shownMode) {
@@ -41,7 +44,7 @@ bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
   }
   // Kept for the next contact, as the fields keep what is entered in them.
   const auto store = [this](const Settings::Key& key, int index) {
-    if (index >= 0) (void)Settings::save(state_.settings, key, state_.StationCall, std::to_string(index));
+    if (index >= 0) saveSetting(state_, key, std::to_string(index));
   };
   // "1.8 Mhz" is typed, not listed: it has no index to come back to.
   store(Settings::Station::BandUsed, matchComboItem(form_.Bande_A));

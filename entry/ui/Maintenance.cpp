@@ -14,6 +14,7 @@
 #include "entry/Maintenance.h"
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
+#include "entry/TallyCheck.h"
 #include "entry/ui/Chargement.h"
 #include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
@@ -75,7 +76,11 @@ bool Maintenance::rebuildFromLog(bool showResult) {
   QCoreApplication::processEvents();
 
   bool goOn = true;
-  const Result<RebuildOutcome> outcome = rebuildTallies(state.programDir, state.StationCall);
+  // A damaged template is never used: the tallies stay as they are.
+  const std::vector<std::string> damaged = damagedTemplates(state.programDir);
+  for (const std::string& name : damaged) view_.tell(damagedTemplateRebuildMessage(view_.french(), name));
+  const Result<RebuildOutcome> outcome =
+      damaged.empty() ? rebuildTallies(state.programDir, state.StationCall) : Result<RebuildOutcome>(RebuildOutcome{});
   if (outcome) {
     for (std::size_t i = 0; i < outcome->unknownCallsigns.size(); ++i) {
       view_.tell(unknownPrefixMessage(view_.french()));
@@ -95,10 +100,22 @@ void Maintenance::resetAllFiles() {
   AppState& state = view_.state;
   const EntryForm& form = view_.form;
   const bool fr = view_.french();
+  // The template log is never written.
+  if (isTemplateStation(state.StationCall)) {
+    view_.main.askForStation();
+    return;
+  }
   if (!state.dialogs.okCancelCritical(resetQuestion(fr, state.StationCall))) return;
 
-  const Status reset = resetStationFiles(state.programDir, state.StationCall);
-  if (!reset) view_.tell(stationFilesErrorMessage(fr, reset.error(), state.programDir));
+  // A damaged template is never used; a failure changes no file either.
+  const std::vector<std::string> damaged = damagedTemplates(state.programDir);
+  for (const std::string& name : damaged) view_.tell(damagedTemplateResetMessage(fr, name));
+  bool reset = false;
+  if (damaged.empty()) {
+    const Status done = resetStationFiles(state.programDir, state.StationCall);
+    if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
+    reset = done.ok();
+  }
   // The empty grid of the first mode.
   const std::string_view mode = ModeLabels.front();
   if (!view_.main.Affiche_Departements(state.GridBand, mode)) return;
@@ -125,9 +142,12 @@ void Maintenance::checkPrefixFileSizes() {
 
 void Maintenance::backupAtClosing() {
   AppState& state = view_.state;
-  view_.tell(backupReminder(view_.french(), state.StationCall, state.JncDate, state.programDir));
-  if (const Status copied = Copie_Securite(state.programDir, state.StationCall); !copied)
-    view_.tell(runtimeErrorMessage(copied.error()));
+  const bool fr = view_.french();
+  view_.tell(backupReminder(fr, state.StationCall, state.JncDate, state.programDir));
+  const BackupOutcome backup = Copie_Securite(state.programDir, state.StationCall);
+  for (const std::string& name : backup.damagedKept)
+    view_.tell(damagedTallyBackupMessage(fr, name, fs::path(name).replace_extension(".bak").string()));
+  if (!backup.copied) view_.tell(runtimeErrorMessage(backup.copied.error()));
 }
 
 }  // namespace brivant

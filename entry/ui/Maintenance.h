@@ -20,14 +20,16 @@ class Maintenance final : public QObject {
   // Lives as long as the main window (view.main.window).
   explicit Maintenance(MainView view);
 
-  // Mnu_RAZ_All: asks, and on OK replaces the log and the four tallies by
-  // the templates, then shows the empty grid, list and score.  Cancel changes
-  // nothing.
+  // Mnu_RAZ_All: asks, and on OK empties the log and puts the templates over
+  // the four tallies, all five together, then shows the empty grid, list and
+  // score.  Cancel, a damaged template or a failure changes nothing (the last
+  // two are said).  Before a station is set, the Station window opens instead.
   void resetAllFiles();
 
   // MAJ_Prefixe then MAJ_Departement: rebuilds the tallies from the log,
   // showing "Prefixe Inconnu" for every logged callsign of an unknown
-  // prefix.  With showResult the grid, its count and the score follow (the
+  // prefix.  A damaged template is named and the tallies are kept as they
+  // are.  With showResult the grid, its count and the score follow (the
   // menu); start-up shows them itself next.  False when the program cannot
   // go on.
   bool rebuildFromLog(bool showResult);
@@ -37,7 +39,8 @@ class Maintenance final : public QObject {
   void checkPrefixFileSizes();
 
   // Copie_Securite when the main window closes: the reminder, then the
-  // ".bak" copies of the log and the four tallies.
+  // ".bak" copies of the log and the four tallies; a damaged tally whose
+  // backup is whole is named and its backup kept.
   void backupAtClosing();
 
   // The updating window shown during a rebuild.

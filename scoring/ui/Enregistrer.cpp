@@ -11,9 +11,12 @@
 #include "core/MainCaptions.h"
 #include "core/MissingFile.h"
 #include "core/QsoRecord.h"
+#include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
+#include "core/Station.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
+#include "entry/ContactCheck.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
 #include "entry/EntryRules.h"
@@ -30,6 +33,20 @@ namespace brivant {
 namespace {
 
 void progress(const EntryForm& form, int step) { form.NB_Debug->setText(QString::number(step)); }
+
+// What the check of the contact needs besides its fields: a new contact's
+// station was looked up by the entry and its end time is stamped with
+// automatic dates; an edited contact holds its reference as stored.
+ContactCheckContext checkContext(const MainView& view) {
+  const AppState& state = view.state;
+  ContactCheckContext context;
+  context.referenceAsStored = state.EntryEditing;
+  if (!state.EntryEditing) {
+    context.prefix = state.EntryPrefix;
+    context.endTimeStamped = view.main.automaticDate();
+  }
+  return context;
+}
 
 // The contact of the form as it is saved: first names are stored in capitals.
 QsoFields contactToSave(const EntryForm& form) {
@@ -128,10 +145,12 @@ bool logNewRecord(const MainView& view, const std::string& record, bool automati
   } else {
     progress(view.form, 7);
     const int count = state.QsoCount + 1;
-    if (const Status added = Ajout_Log(state.programDir, state.StationCall, record); !added) {
+    const Result<LogAppend> added = Ajout_Log(state.programDir, state.StationCall, record);
+    if (!added) {
       view.main.raiseFileError(added.error(), MissingFileLabel::Log);
       return false;
     }
+    if (added->setAside) view.tell(tornLogLineMessage(view.french(), state.programDir, state.StationCall));
     view.main.appendListLine(QsoListLine(count, record));
     view.form.Frame4->setTitle(frame4NumberCaption(view.french(), QString::number(count + 1)));
   }
@@ -153,7 +172,7 @@ bool saveNewContact(const MainView& view, QsoFields& contact) {
   form.Label26->setVisible(false);
 
   const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
-  if (!record) return false;  // the fields were checked to fit before anything was written
+  if (!record) return false;  // checkContact made sure it fits before anything was written
   state.CurrentRecord = *record;
   form.Enregistrer->setText(nextQsoCaption(view.french()));
   form.Enregistrer->setEnabled(false);
@@ -201,6 +220,17 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
+  if (isTemplateStation(state.StationCall)) {
+    // Nothing is logged before a station is set.  A new contact waits at its
+    // callsign, to be looked up again for the station chosen; an edit of the
+    // template log is abandoned.
+    if (state.EntryEditing)
+      Annuler_Click(view);
+    else
+      backToCallsign(form);
+    view.main.askForStation();
+    return;
+  }
   if (const std::optional<QString> bad = unencodableInForm(form)) {
     view.tell(unencodableCharacterMessage(fr, *bad));
     return;
@@ -208,12 +238,10 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
   QsoFields contact = contactToSave(form);
   progress(form, 1);
   // Everything that can refuse the save is looked at before any file changes.
-  const bool endStamped = !state.EntryEditing && view.main.automaticDate();
-  for (const QString& refusal : {saveFormMessage(contact, fr), savedFieldsMessage(contact, fr, endStamped)}) {
-    if (!refusal.isEmpty()) {
-      view.tell(refusal);
-      return;
-    }
+  if (const std::optional<ContactRefusal> refusal = checkContact(contact, checkContext(view))) {
+    view.tell(contactRefusalMessage(*refusal, fr));
+    if (QWidget* field = controlOf(form, refusal->field)) field->setFocus();
+    return;
   }
   if (state.EntryEditing && logHoldsOneContact(state.programDir, state.StationCall)) {
     view.tell(oneContactEditMessage(fr));
@@ -235,9 +263,8 @@ void resetForNextContact(const MainView& view) {
   const EntryForm& form = view.form;
   namespace S = Settings::Station;
   progress(form, 13);
-  const int band = Settings::getInt(state.settings, S::BandUsed, state.StationCall, 0);
-  // A typed band ("1.8 Mhz") has no index: it stays for the next contact.
-  if (selectComboIndex(form.Bande_A, band)) state.BandIndex = band;
+  // The next contact is on the band of the entry, the one just used.
+  showEntryBand(form, state);
   selectComboIndex(form.Mode_A, Settings::getInt(state.settings, S::ModeUsed, state.StationCall, 0));
 
   const bool automatic = view.main.automaticDate();

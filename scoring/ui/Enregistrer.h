@@ -10,10 +10,15 @@ namespace brivant {
 
 class Maintenance;
 
-// The tallies are rebuilt through maintenance after an edit.
+// The tallies are rebuilt through maintenance after an edit.  The whole
+// contact is checked before any file is written, each field as its own Enter
+// checks it; a refusal shows that field's message and focuses it.  Before a
+// station is set nothing is saved: the Station window opens and a new
+// contact waits at its callsign.
 void Enregistrer_Click(const MainView& view, Maintenance& maintenance);
 
-// The fields put back for the next contact, and the score shown.
+// The fields put back for the next contact (the band stays the entry's), and
+// the score shown.
 void resetForNextContact(const MainView& view);
 
 }  // namespace brivant

@@ -92,6 +92,20 @@ TEST_F(StationFilesTest, CopiesTheTemplatesInOrder) {
   EXPECT_TRUE(TextFile::exists(dir / "F6ABC.log"));
 }
 
+// The template log may hold lines an older version logged into it: a new
+// station still starts from an empty log, and the template is not written.
+TEST_F(StationFilesTest, ANewStationStartsFromAnEmptyLog) {
+  writeBytes(dir / "FXXXX.log", "contact of the template station\r\n");
+  ASSERT_TRUE(Cree_Fichiers_Station(dir.path(), "F1NEW").ok());
+  EXPECT_TRUE(TextFile::exists(dir / "F1NEW.log"));
+  EXPECT_EQ(readBytes(dir / "F1NEW.log"), "");
+  EXPECT_EQ(readBytes(dir / "FXXXX.log"), "contact of the template station\r\n");
+  ASSERT_TRUE(Cree_Fichiers_Station(dir.path(), "FXXXX").ok());
+  EXPECT_EQ(readBytes(dir / "FXXXX.log"), "contact of the template station\r\n");
+  EXPECT_TRUE(isTemplateStation("FXXXX"));
+  EXPECT_FALSE(isTemplateStation("FXXXX_P"));
+}
+
 TEST_F(StationFilesTest, MissingTemplateKeepsTheCopiesMade) {
   std::filesystem::remove(dir / "FXXXX_Prefixe.txt");
   const Status status = Cree_Fichiers_Station(dir.path(), "F6ABC");

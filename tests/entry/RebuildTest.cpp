@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <random>
@@ -275,12 +276,64 @@ TEST_F(ResetAndBackupTest, ResetWithATemplateMissingChangesNothing) {
   EXPECT_EQ(file(".log"), log);
 }
 
-TEST_F(ResetAndBackupTest, ResetOfTheTemplateStationEmptiesItsLog) {
+// The template log is never written, whatever it holds: the template
+// station's reset leaves it, and any other station's reset empties its log.
+TEST_F(ResetAndBackupTest, ResetNeverWritesTheTemplateLogAndAlwaysEmptiesTheLog) {
   testing::seedStation(dir.path(), "FXXXX");
-  writeBytes(dir / "FXXXX.log", crlf({logRecord(contact("DL1AA", "14 Mhz", "SSB"))}));
+  const std::string templateLog = crlf({logRecord(contact("DL1AA", "14 Mhz", "SSB"))});
+  writeBytes(dir / "FXXXX.log", templateLog);
+  writeBytes(dir / "FXXXX_Prefixe_CW.txt", "worked\r\n");
   ASSERT_TRUE(resetStationFiles(dir.path(), "FXXXX").ok());
-  EXPECT_EQ(readBytes(dir / "FXXXX.log"), "");
-  EXPECT_TRUE(TextFile::exists(dir / "FXXXX_Prefixe_CW.txt"));
+  EXPECT_EQ(readBytes(dir / "FXXXX.log"), templateLog);
+  EXPECT_EQ(readBytes(dir / "FXXXX_Prefixe_CW.txt"), templateBytes("FXXXX_Prefixe.txt"));
+
+  writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
+  ASSERT_TRUE(resetStationFiles(dir.path(), Station).ok());
+  EXPECT_EQ(file(".log"), "");
+  EXPECT_EQ(readBytes(dir / "FXXXX.log"), templateLog);
+}
+
+// The reset replaces the five files together: a failure at any step of it
+// (reading, writing, flushing, closing, renaming) leaves all five as they were.
+TEST_F(ResetAndBackupTest, AResetThatFailsAtAnyStepLeavesEveryFileAsItWas) {
+  writeLog({contact("DL1AA", "14 Mhz", "SSB", "59"), contact("G4AA", "7.0 Mhz", "CW")});
+  ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
+  const char* const suffixes[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt", "_Prefixe_SSB.txt",
+                                  "_Prefixe_CW.txt"};
+  std::vector<std::string> before;
+  for (const char* suffix : suffixes) before.push_back(file(suffix));
+  const auto folderNames = [this] {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::string> namesBefore = folderNames();
+
+  for (int failAt = 1;; ++failAt) {
+    int calls = 0;
+    bool injected = false;
+    Status status;
+    {
+      testing::FaultHookGuard guard([&](TextFile::testing::Step, const std::filesystem::path&) -> std::optional<int> {
+        if (++calls != failAt) return std::nullopt;
+        injected = true;
+        return ENOSPC;
+      });
+      status = resetStationFiles(dir.path(), Station);
+    }
+    if (!injected) {
+      ASSERT_TRUE(status.ok());
+      EXPECT_EQ(file(".log"), "");
+      EXPECT_GT(failAt, 15);  // five files, each in several steps
+      break;
+    }
+    EXPECT_FALSE(status.ok()) << "a fault at step " << failAt << " was not reported";
+    for (std::size_t i = 0; i < before.size(); ++i)
+      EXPECT_EQ(file(suffixes[i]), before[i]) << suffixes[i] << " after a fault at step " << failAt;
+    EXPECT_EQ(folderNames(), namesBefore) << "after a fault at step " << failAt;
+  }
 }
 
 TEST_F(ResetAndBackupTest, ResetQuestionNamesTheStation) {
@@ -293,7 +346,7 @@ TEST_F(ResetAndBackupTest, BackupRefreshesTheFiveCopies) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
   ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
   writeBytes(dir / "F6ABC.bak", "an older backup\r\n");
-  ASSERT_TRUE(Copie_Securite(dir.path(), Station).ok());
+  ASSERT_TRUE(Copie_Securite(dir.path(), Station).copied.ok());
   EXPECT_EQ(file(".bak"), file(".log"));
   for (const char* name : {"_Departement_SSB", "_Departement_CW", "_Prefixe_SSB", "_Prefixe_CW"})
     EXPECT_EQ(file(std::string(name) + ".bak"), file(std::string(name) + ".txt")) << name;
@@ -301,7 +354,7 @@ TEST_F(ResetAndBackupTest, BackupRefreshesTheFiveCopies) {
 
 TEST_F(ResetAndBackupTest, BackupGoesOnPastAMissingFile) {
   std::filesystem::remove(dir / "F6ABC_Departement_SSB.txt");  // and there is no log
-  Status status = Copie_Securite(dir.path(), Station);
+  Status status = Copie_Securite(dir.path(), Station).copied;
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().number, FileNotFound);
   EXPECT_FALSE(TextFile::exists(dir / "F6ABC.bak"));

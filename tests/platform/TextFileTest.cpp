@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "tests/support/FaultHookGuard.h"
@@ -272,6 +273,48 @@ TEST(TextFileCopy, CopiesBytesAndIsAtomic) {
   EXPECT_EQ(tf::copy(dir / "absent.log", dir / "F1ABC.log.bak").error().number, 53);
   EXPECT_EQ(readBytes(dir / "F1ABC.log.bak"), content);
   EXPECT_EQ(tf::copy(dir / "F1ABC.log", dir / "no" / "such" / "folder.txt").error().number, 53);
+}
+
+// Several files replaced as one change: a failure at the nth step of any kind
+// (the last renames included) leaves every file as it was, a missing one
+// missing, and no hidden file behind.
+TEST(TextFileReplaceTogether, AllOrNothing) {
+  TempDir dir;
+  writeBytes(dir / "a.txt", "old a\r\n");
+  writeBytes(dir / "b.txt", "old b\r\n");
+  const std::vector<tf::Replacement> files = {
+      {dir / "a.txt", "new a\r\n"}, {dir / "b.txt", ""}, {dir / "c.txt", "new c\r\n"}};
+  const std::vector<std::string> namesBefore = namesIn(dir.path());
+  std::vector<Step> steps;  // of the run that succeeds
+  for (int failAt = 0;; ++failAt) {
+    int calls = 0;
+    std::vector<Step> seen;
+    brivant::Status status;
+    {
+      FaultHook hook([&](Step step, const fs::path&) -> std::optional<int> {
+        seen.push_back(step);
+        return calls++ == failAt ? std::optional<int>(ENOSPC) : std::nullopt;
+      });
+      status = tf::replaceTogether(files);
+    }
+    if (status.ok()) {
+      EXPECT_EQ(failAt, int(seen.size()));  // every step was failed once before
+      steps = seen;
+      break;
+    }
+    EXPECT_EQ(status.error().number, 61) << failAt;
+    EXPECT_EQ(readBytes(dir / "a.txt"), "old a\r\n") << failAt;
+    EXPECT_EQ(readBytes(dir / "b.txt"), "old b\r\n") << failAt;
+    EXPECT_EQ(namesIn(dir.path()), namesBefore) << failAt;
+  }
+  // Every new content is on disk before the first rename.
+  const auto firstRename = std::find(steps.begin(), steps.end(), Step::Rename);
+  EXPECT_EQ(std::count(steps.begin(), firstRename, Step::Flush), 3);
+  EXPECT_EQ(std::count(firstRename, steps.end(), Step::Rename), 3);
+  EXPECT_EQ(readBytes(dir / "a.txt"), "new a\r\n");
+  EXPECT_EQ(readBytes(dir / "b.txt"), "");
+  EXPECT_EQ(readBytes(dir / "c.txt"), "new c\r\n");
+  EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/QsoRecord.h"
 #include "platform/TextFile.h"
 #include "scoring/SaveContact.h"
+#include "tests/entry/ContactTestData.h"
 #include "tests/entry/TallyTestData.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -10,37 +11,7 @@
 namespace brivant {
 namespace {
 
-QsoFields frenchCastle() {
-  QsoFields t;
-  t.date = "06/06/26";
-  t.callsign = "F5ABC";
-  t.start = "10:15";
-  t.end = "10:16";
-  t.departement = "59";
-  t.locator = "JO10AA";
-  t.band = "14 Mhz";
-  t.mode = "SSB";
-  t.rstSent = "59";
-  t.rstReceived = "57";
-  t.qth = "59045";
-  t.firstName = "JEAN";
-  t.activity = "1";  // Activite_A's item: CHATEAU
-  t.castleName = "C. DE LILLE";
-  return t;
-}
-
-TEST(SaveContact, DateAndStartTimeFormsComeFirst) {
-  QsoFields t = frenchCastle();
-  EXPECT_EQ(saveFormMessage(t, true), QString());
-  t.date = "6/06/26";
-  EXPECT_EQ(saveFormMessage(t, true), QStringLiteral("Attention le format date doit etre jj/mm/aa"));
-  t.date = "06/06/26";
-  t.start = "10h15";
-  EXPECT_EQ(saveFormMessage(t, false), QStringLiteral("Caution the time format should be hh/mm"));
-  t.start = "10:15";
-  t.end = "";  // the end time is stamped by the save in automatic mode
-  EXPECT_EQ(saveFormMessage(t, false), QString());
-}
+using testing::frenchCastle;
 
 TEST(SaveContact, NewContactRecordTakesDfcfForFrenchCastlesOnly) {
   const QsoFields t = frenchCastle();
@@ -77,42 +48,6 @@ TEST(SaveContact, EditedRecordKeepsMarkerAndStoredReference) {
   EXPECT_EQ(recordFieldTrimmed(record, QsoLayout::Points), "233");
   EXPECT_EQ(editedContactPoints("21 Mhz", "", "3"), "4");
   EXPECT_EQ(editedContactPoints("1.8 Mhz", "", "3"), "3");
-}
-
-TEST(SaveContact, FieldsAreCheckedAgainBeforeAnythingIsWritten) {
-  QsoFields t = frenchCastle();
-  t.qth = "DFCF 59045";
-  EXPECT_EQ(savedFieldsMessage(t, true, false), QString());
-  const auto refusal = [](auto change) {
-    QsoFields e = frenchCastle();
-    e.qth = "DFCF 59045";
-    change(e);
-    return savedFieldsMessage(e, false, false);
-  };
-  EXPECT_EQ(refusal([](QsoFields& e) { e.callsign = "F5ABCDEFGHIJK"; }),
-            QStringLiteral("Caution 12 characters maximum for the callsign"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.band = "10 Mhz"; }),
-            QStringLiteral("Caution You can only select the bands proposed"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.mode = "FM"; }), QStringLiteral("Attention mode must be only SSB or CW"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.end = "1016"; }),
-            QStringLiteral("Caution 5 characters for time(format hh/mm)"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.end = ""; }), QStringLiteral("Caution you must enter the end time of QSO"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.locator = "JO10AA12"; }),
-            QStringLiteral("Caution 6 characters maximum for the locator"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.activity = "-1"; }),
-            QStringLiteral("Caution activity must be only CHATEAU or QSO"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.qth = "DFCF 1234567890123456"; }),
-            QStringLiteral("Caution 15 characters maximum for the Castle Reference"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.castleName = std::string(31, 'C'); }),
-            QStringLiteral("Caution maximum 30 characters for the name of the Castel"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.callsign.clear(); }), QStringLiteral("Please you must enter a callsign"));
-  EXPECT_EQ(refusal([](QsoFields& e) { e.rstSent = "123456789"; }),
-            QStringLiteral("Caution 8 characters maximum for the report sent"));
-  // An end time the save stamps from the clock is not looked at.
-  QsoFields fresh = frenchCastle();
-  fresh.end.clear();
-  EXPECT_EQ(savedFieldsMessage(fresh, false, true), QString());
-  EXPECT_EQ(savedFieldsMessage(fresh, false, false), QStringLiteral("Caution you must enter the end time of QSO"));
 }
 
 TEST(SaveContact, DirectoryQuestion) {

@@ -191,6 +191,46 @@ TEST_F(EnregistrerTest, CastleOfAFrenchStationGetsDfcfAndTheBonus) {
   EXPECT_EQ(text(m().P_QSO), "12");              // 1 x (10 + 1 + 1)
 }
 
+// A castle reference changed after it was accepted is checked again as its
+// own Enter checks it, before any file is written.
+TEST_F(EnregistrerTest, ACastleReferenceChangedAfterItWasAcceptedIsRefusedAndNothingIsWritten) {
+  start();
+  answer("SSB");
+  dialogs.expectYesNo(HasSubstr("F  France"), true);
+  dialogs.expectMessage(HasSubstr("59 Nord"));
+  typeContact({.callsign = "F6CST",
+               .departement = "59",
+               .activity = "CHATEAU",
+               .firstName = "paul",
+               .reference = "59045",
+               .castleName = "C. DE LILLE",
+               .save = false});
+  const std::string before = allFiles();
+  const QString frenchCastleLength = QStringLiteral(
+      "            5 caracteres pour un chateau Francais ex: 59045\r\n"
+      "Pour un chateau etranger la reference complete ex: DCI UD116");
+  for (const char* typed : {"DFCF 59045", "DFCF 59045123456", "5904", "62001"}) {
+    m().QTH_A->setText(QString::fromLatin1(typed));
+    if (std::string(typed) == "62001")
+      dialogs.expectMessage("Attention le n° du chateau ne correspond pas au departement 59");
+    else
+      dialogs.expectMessage(frenchCastleLength);
+    m().Enregistrer->click();
+    EXPECT_EQ(allFiles(), before) << typed;
+    EXPECT_EQ(focused(), m().QTH_A) << typed;
+  }
+  m().QTH_A->clear();
+  dialogs.expectMessage("Attention la reference du Chateau est obligatoire");
+  m().Enregistrer->click();
+  EXPECT_EQ(allFiles(), before);
+
+  m().QTH_A->setText(QStringLiteral("59045"));
+  dialogs.expectYesNo(HasSubstr("Remplacer F6CST"), false);
+  m().Enregistrer->click();
+  dialogs.verifyAllConsumed();
+  EXPECT_EQ(recordFieldTrimmed(logRecords().at(0), QsoLayout::Qth), "DFCF 59045");
+}
+
 TEST_F(EnregistrerTest, UnknownPrefixIsLoggedWithoutFlaggingAnything) {
   start({.language = "An"});
   answer("SSB");
