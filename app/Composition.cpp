@@ -122,6 +122,7 @@ void Composition::composeOutputs() {
     main.showList(std::move(lines));
     (void)maintenance_->rebuildFromLog(true);
   };
+  importHooks.askForStation = [this] { view_.main.askForStation(); };
   adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));
   wire(main.Mnu_Import_ADIF, adifImporter_, [importer = adifImporter_] { importer->Mnu_Import_ADIF_Click(); });
 }

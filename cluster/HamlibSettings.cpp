@@ -35,17 +35,19 @@ HamlibChoice storedHamlibChoice(const SettingsStore& store) {
   return choice;
 }
 
-void saveHamlibChoice(SettingsStore& store, const HamlibChoice& choice) {
+Status saveHamlibChoice(SettingsStore& store, const HamlibChoice& choice) {
   using namespace HamlibSettings;
-  const auto save = [&store](const Settings::Key& key, std::string_view value) {
-    (void)Settings::save(store, key, {}, value);
+  const std::pair<const Settings::Key&, std::string> values[] = {
+      {Link, std::string(choice.rigctld ? RigctldLink : SerialLink)},
+      {Model, std::to_string(choice.model)},
+      {Port, choice.port},
+      {Speed, std::to_string(choice.baud)},
+      {Host, choice.host},
+      {TcpPort, std::to_string(choice.tcpPort)},
   };
-  save(Link, choice.rigctld ? RigctldLink : SerialLink);
-  save(Model, std::to_string(choice.model));
-  save(Port, choice.port);
-  save(Speed, std::to_string(choice.baud));
-  save(Host, choice.host);
-  save(TcpPort, std::to_string(choice.tcpPort));
+  for (const auto& [key, value] : values)
+    if (Status saved = Settings::save(store, key, {}, value); !saved) return saved;
+  return {};
 }
 
 QString hamlibChoiceProblem(const HamlibChoice& choice, bool french) {

@@ -46,7 +46,8 @@ struct HamlibChoice {
 };
 
 HamlibChoice storedHamlibChoice(const SettingsStore& store);
-void saveHamlibChoice(SettingsStore& store, const HamlibChoice& choice);
+// Stops at the first value that could not be written.
+Status saveHamlibChoice(SettingsStore& store, const HamlibChoice& choice);
 
 // What is missing for the radio to be reached (no model, no port, a host
 // with blanks, a network port outside 1 to 65535), in the interface

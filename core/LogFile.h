@@ -92,7 +92,8 @@ Result<ListLines> Reecrit_Log(const std::filesystem::path& programDir, std::stri
 // first logged line whose date and start time are equal or later; records
 // of equal date and time among themselves keep their order.  A logged line
 // whose date or time cannot be read keeps its place and takes none; a record
-// whose own cannot be read goes to the end.  The result is the reloaded list.
+// whose own cannot be read goes to the end.  A torn last line is set aside
+// first, never rewritten as a record.  The result is the reloaded list.
 Result<ListLines> insertRecordsInDateOrder(const std::filesystem::path& programDir, std::string_view callsign,
                                            const std::vector<std::string>& records);
 

@@ -65,7 +65,9 @@ void Cluster::openHamlibDialog() {
   hamlibDialog_->setAttribute(Qt::WA_DeleteOnClose);
   hamlibDialog_->setWindowModality(Qt::WindowModal);
   connect(hamlibDialog_, &QDialog::accepted, this, [this, dialog = hamlibDialog_] {
-    saveHamlibChoice(state_.settings, dialog->choice());
+    if (Status saved = saveHamlibChoice(state_.settings, dialog->choice()); !saved)
+      state_.dialogs.message(
+          settingsWriteFailure(state_.french(), saved.error(), state_.settings.fileOf(Settings::Application)));
     chooseTransceiver(HamlibTransceiverIndex);
     radioControl_->use(dialog->choice());
   });

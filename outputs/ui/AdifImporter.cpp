@@ -5,6 +5,8 @@
 
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/Safeguards.h"
+#include "core/Station.h"
 #include "outputs/AdifImport.h"
 #include "outputs/OutputText.h"
 #include "outputs/ui/ImportReport.h"
@@ -23,6 +25,10 @@ QProgressDialog* AdifImporter::progressDialog() const { return progress_; }
 
 void AdifImporter::Mnu_Import_ADIF_Click() {
   const bool fr = state_.french();
+  if (isTemplateStation(state_.StationCall)) {
+    if (hooks_.askForStation) hooks_.askForStation();
+    return;
+  }
   const std::optional<QString> chosen = state_.dialogs.chooseFileToOpen(
       importFileTitle(fr), QString::fromStdString(state_.programDir.string()),
       pick(fr, "Fichiers ADIF (*.adi *.ADI);;Tous les fichiers (*)", "ADIF files (*.adi *.ADI);;All files (*)"));
@@ -33,6 +39,16 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
     state_.dialogs.message(outputReadFailure(fr, bytes.error(), file));
     return;
   }
+
+  // The contacts are checked against whole lines only.
+  const Result<std::optional<std::string>> torn = setAsideTornLogLine(state_.programDir, state_.StationCall);
+  if (!torn) {
+    const FileError& error = torn.error();
+    state_.dialogs.message(error.number == FileNotFound ? outputReadFailure(fr, error, error.path)
+                                                        : outputWriteFailure(fr, error, error.path));
+    return;
+  }
+  if (*torn) state_.dialogs.message(tornLogLineMessage(fr, state_.programDir, state_.StationCall));
 
   delete progress_.data();
   const auto progress = [this, fr](std::size_t done, std::size_t total) {

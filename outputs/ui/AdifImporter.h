@@ -4,7 +4,8 @@
 // the tallies, the grid and the score brought up to date, and the refused
 // records listed in a report window and a text file.  A file that cannot be
 // read or written is named in a message with its error number; the log is
-// then as it was.
+// then as it was.  A torn last line of the log is set aside (and said) before
+// the log is read.
 
 #include <QObject>
 #include <QPointer>
@@ -29,6 +30,9 @@ class AdifImporter final : public QObject {
     // The log was replaced: the list shows its lines, the tallies are rebuilt
     // and the grid and the score follow.
     std::function<void(std::vector<std::string> listLines)> logReplaced;
+    // The program runs as the template station, whose log is never written:
+    // the station is asked for instead of a file.
+    std::function<void()> askForStation;
   };
 
   // Files of more records than this show a progress bar while checked.

@@ -76,14 +76,14 @@ TEST(HamlibSettingsTest, TheChoiceIsKeptInTheCommonSection) {
   EXPECT_EQ(fresh.model, 0);
 
   const HamlibChoice serial{false, 1001, "ttyUSB0", 9600, "localhost", 4532};
-  saveHamlibChoice(store, serial);
+  ASSERT_TRUE(saveHamlibChoice(store, serial).ok());
   EXPECT_EQ(storedHamlibChoice(store), serial);
   EXPECT_EQ(store.get("ZIV", "Setup ", "Hamlib Modele", ""), "1001");
   EXPECT_EQ(store.get("ZIV", "Setup ", "Hamlib Liaison", ""), "Serie");
   EXPECT_EQ(store.get("ZIV", "Setup ", "Hamlib Port", ""), "ttyUSB0");
   EXPECT_EQ(store.get("ZIV", "Setup ", "Hamlib Vitesse", ""), "9600");
   const HamlibChoice network{true, 1001, "ttyUSB0", 9600, "shack.local", 4533};
-  saveHamlibChoice(store, network);
+  ASSERT_TRUE(saveHamlibChoice(store, network).ok());
   EXPECT_EQ(storedHamlibChoice(store), network);
   EXPECT_EQ(store.get("ZIV", "Setup ", "Hamlib Liaison", ""), "rigctld");
   // The Yaesu radios' settings are not touched.

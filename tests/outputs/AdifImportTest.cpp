@@ -158,7 +158,8 @@ TEST(AdifImportTest, WhatNoFieldCouldHoldIsNamed) {
             QString::fromUtf8("This character cannot be saved: \xC5\x81"));
 }
 
-// The checks of a typed contact, in the order of the entry.
+// The checks of a typed contact: its fields as the save checks them, then
+// the callsign and the reference already logged on the band and mode.
 TEST(AdifImportTest, TheChecksOfATypedContact) {
   QsoFields logged =
       contactFields("06/06/26", "F5AAA", "08:00", "08:01", "59", "14 Mhz", "SSB", "59", "59", "", "", false);
@@ -193,6 +194,15 @@ TEST(AdifImportTest, TheChecksOfATypedContact) {
   EXPECT_EQ(problem(with([](QsoFields& f) { f.departement = ""; })),
             "Attention le n° de departement est obligatoire pour la France");
   EXPECT_EQ(problem(with([](QsoFields& f) { f.departement = ""; }), "DL"), "");
+  // A field refused comes before the callsign logged already.
+  EXPECT_EQ(problem(with([](QsoFields& f) {
+              f.callsign = "F5AAA";
+              f.departement = "";
+            })),
+            "Attention le n° de departement est obligatoire pour la France");
+  EXPECT_EQ(problem(with([](QsoFields& f) { f.locator = "JN18DU12"; })), "Attention 6 caracteres maxi pour le locator");
+  EXPECT_EQ(problem(with([](QsoFields& f) { f.end = "25:00"; })), "Attention le format de l'heure doit etre hh:mm");
+  EXPECT_EQ(problem(with([](QsoFields& f) { f.start = "9h00"; })), "Attention le format de l'heure doit etre hh:mm");
   EXPECT_EQ(problem(with([](QsoFields& f) { f.rstSent = "599599599"; })),
             "Attention 8 caracteres maxi pour le report envoyé");
   EXPECT_EQ(problem(with([](QsoFields& f) { f.firstName = "MARIE-CHRISTINEE"; })),

@@ -32,6 +32,7 @@ class AdifImporterTest : public OutputWindowsFixture {
   AdifImporter::Hooks hooks() {
     AdifImporter::Hooks result;
     result.logReplaced = [this](std::vector<std::string> lines) { replacements.push_back(std::move(lines)); };
+    result.askForStation = [this] { ++stationAsked; };
     return result;
   }
   static QString fixture(const char* name) {
@@ -45,6 +46,7 @@ class AdifImporterTest : public OutputWindowsFixture {
   }
 
   std::vector<std::vector<std::string>> replacements;
+  int stationAsked = 0;
 };
 
 TEST_F(AdifImporterTest, AnotherLoggersFileJoinsTheLogAndTheRefusedAreReported) {
@@ -110,6 +112,41 @@ TEST_F(AdifImporterTest, NothingChosenNothingReadNothingToImport) {
   dialogs.verifyAllConsumed();
   EXPECT_TRUE(replacements.empty());
   EXPECT_EQ(logBytes(), before);
+}
+
+// The template station's log is never written: the station is asked for, no
+// file is.
+TEST_F(AdifImporterTest, TheTemplateStationAsksForTheStationFirst) {
+  AdifImporter importer(state, nullptr, hooks());
+  state.StationCall = "FXXXX";
+  const std::string before = readBytes(programDir / "FXXXX.log");
+  importer.Mnu_Import_ADIF_Click();
+  dialogs.verifyAllConsumed();
+  EXPECT_EQ(stationAsked, 1);
+  EXPECT_TRUE(replacements.empty());
+  EXPECT_EQ(readBytes(programDir / "FXXXX.log"), before);
+}
+
+// A last line cut short is set aside and said before the file's contacts are
+// checked; it never becomes a contact of the imported log.
+TEST_F(AdifImporterTest, ATornLastLineIsSetAsideFirst) {
+  AdifImporter importer(state, nullptr, hooks());
+  const std::string logged = simpleRecord("F1ZZZ", "14 Mhz", "SSB", false);
+  writeBytes(programDir / "F6ABC.log", crlf({logged}) + logged.substr(0, 70));
+  dialogs.expectOpenFile("Importer un fichier ADIF", fixture("windows1252.adi"));
+  dialogs.expectMessage(
+      QString::fromUtf8("La dernière ligne du log F6ABC.log était incomplète (une écriture "
+                        "interrompue). Elle a été mise de côté dans le fichier "
+                        "F6ABC_Lignes_Incompletes.txt et n'est pas comptée comme un QSO."));
+  dialogs.expectMessage("1 contact(s) importé(s), 0 refusé(s)");
+  importer.Mnu_Import_ADIF_Click();
+  dialogs.verifyAllConsumed();
+  ASSERT_EQ(replacements.size(), 1u);
+  ASSERT_EQ(replacements[0].size(), 2u);
+  EXPECT_EQ(logBytes(), crlf({std::string(recordOfListLine(replacements[0][0])),
+                              std::string(recordOfListLine(replacements[0][1]))}));
+  EXPECT_NE(logBytes().find(logged), std::string::npos);
+  EXPECT_EQ(readBytes(programDir / "F6ABC_Lignes_Incompletes.txt"), logged.substr(0, 70) + "\r\n");
 }
 
 // A log that cannot be replaced stays whole: not one contact of the file is in.
