@@ -7,6 +7,7 @@
 
 #include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
+#include "core/Station.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "entry/ui/EntryChain.h"
@@ -42,13 +43,16 @@ bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
     setFieldText(form_.RSTR_A, report);
     setFieldText(form_.RSTE_A, report);
   }
-  // Kept for the next contact, as the fields keep what is entered in them.
-  const auto store = [this](const Settings::Key& key, int index) {
-    if (index >= 0) saveSetting(state_, key, std::to_string(index));
+  // Kept for the next contact, as the fields keep what is entered in them,
+  // in one write of the settings.  "1.8 Mhz" is typed, not listed: it has no
+  // index to come back to.
+  std::vector<SettingWrite> kept;
+  const auto keep = [&kept](const Settings::Key& key, int index) {
+    if (index >= 0) kept.push_back({key, std::to_string(index)});
   };
-  // "1.8 Mhz" is typed, not listed: it has no index to come back to.
-  store(Settings::Station::BandUsed, matchComboItem(form_.Bande_A));
-  store(Settings::Station::ModeUsed, matchComboItem(form_.Mode_A));
+  keep(Settings::Station::BandUsed, matchComboItem(form_.Bande_A));
+  keep(Settings::Station::ModeUsed, matchComboItem(form_.Mode_A));
+  saveSettings(state_, kept);
   return true;
 }
 

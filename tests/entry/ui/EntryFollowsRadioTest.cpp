@@ -5,6 +5,7 @@
 
 #include "entry/ui/EntryChain.h"
 #include "tests/entry/ui/EntryWindow.h"
+#include "tests/support/FaultHookGuard.h"
 
 namespace brivant::testing {
 namespace {
@@ -52,6 +53,23 @@ TEST_F(EntryFollowsRadioTest, TheBandAndModeOfTheRadioWhileANewContactWaits) {
   EXPECT_EQ(s().EntryBand, "21 Mhz");
   EXPECT_EQ(focused(), m().Indicatif_A);
   EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// The band and mode are kept in one write of the settings; a full disk is
+// said once, and the entry still follows the radio.
+TEST_F(EntryFollowsRadioTest, SettingsThatCannotBeWrittenAreSaidOnce) {
+  start();
+  const std::string before = readBytes(store.fileOf("ZIV"));
+  FaultHookGuard full([](TextFile::testing::Step step, const fs::path& file) {
+    return step == TextFile::testing::Step::Write && file.filename() == "ZIV.ini.tmp" ? std::optional<int>(ENOSPC)
+                                                                                      : std::nullopt;
+  });
+  dialogs.expectMessage(QString::fromUtf8("Erreur N° 61 : les réglages n'ont pas pu être enregistrés dans ZIV.ini."));
+  EXPECT_TRUE(program->entryChain().followRadio("21 Mhz", "CW"));
+  dialogs.verifyAllConsumed();
+  EXPECT_EQ(text(m().Bande_A), "21 Mhz");
+  EXPECT_EQ(text(m().Mode_A), "CW");
+  EXPECT_EQ(readBytes(store.fileOf("ZIV")), before);
 }
 
 }  // namespace
