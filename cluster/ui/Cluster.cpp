@@ -26,6 +26,7 @@
 #include "cluster/ui/HamlibDialog.h"
 #include "cluster/ui/RadioControl.h"
 #include "core/ui/Centre.h"
+#include "core/ui/Named.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
 #include "platform/Sound.h"
@@ -37,12 +38,6 @@ namespace {
 constexpr int RefreshIntervalMs = 60'000;
 // The list shows this many characters of a SpotLine without scrolling.
 constexpr int ListColumns = 96;
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLineEdit* heading(QWidget* parent, const char* name, const QString& text) {
   auto* box = named(new QLineEdit(text, parent), name);

@@ -14,17 +14,12 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/Named.h"
 #include "platform/Dialogs.h"
 
 namespace brivant {
 
 namespace {
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 constexpr int ListedModelRows = 12;
 
