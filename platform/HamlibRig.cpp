@@ -3,6 +3,7 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdarg>
 #include <mutex>
 
@@ -71,6 +72,8 @@ std::string devicePath(const std::string& port) { return port.find('/') == std::
 }  // namespace
 
 const std::vector<HamlibModel>& hamlibModels() { return loadedModels(); }
+
+void keepCNumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
 
 const HamlibModel* hamlibModelOf(int id) {
   for (const HamlibModel& model : hamlibModels())

@@ -53,6 +53,15 @@ struct RigReading {
   bool operator==(const RigReading&) const = default;
 };
 
+// hamlib's network model switches the C library's numeric locale to "C"
+// while it opens a link to rigctld and then back to the name it read before,
+// which the switch itself has freed, and it does so from whatever thread
+// opens the radio.  Called on the main thread before any radio is opened
+// elsewhere, this keeps the process's numeric locale "C" for good (the
+// program formats its numbers itself or through QLocale), so that hamlib's
+// switches change nothing and free nothing.
+void keepCNumericLocale();
+
 // One radio.  Not thread-safe: one thread at a time calls it.
 class HamlibRig {
  public:

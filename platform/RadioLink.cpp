@@ -91,6 +91,7 @@ RadioLink::RadioLink(QObject* parent) : RadioLink(parent, Timing{}) {}
 RadioLink::RadioLink(QObject* parent, Timing timing)
     : QObject(parent), timing_(timing), thread_(new QThread(this)), worker_(new Worker(this, timing)) {
   qRegisterMetaType<RigReading>();
+  keepCNumericLocale();
   thread_->setObjectName(QStringLiteral("RadioLink"));
   worker_->moveToThread(thread_);
   thread_->start();

@@ -31,6 +31,8 @@ class RadioLink final : public QObject {
     int pollMs = 1'000;  // a reading every this many milliseconds
   };
 
+  // Made on the main thread: it keeps the process's numeric locale "C" for
+  // hamlib (keepCNumericLocale).
   explicit RadioLink(QObject* parent = nullptr);
   RadioLink(QObject* parent, Timing timing);
   ~RadioLink() override;
