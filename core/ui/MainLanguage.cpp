@@ -10,8 +10,10 @@
 
 #include "core/History.h"
 #include "core/Language.h"
+#include "core/ListHeader.h"
 #include "core/LogFile.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
 
@@ -100,13 +102,6 @@ void Main::Aff_Langue() {
       {Label16, "Bande", "Band"},
       {Label8, "Mode", "Mode"},
       {Label5, "Indicatif", "Callsign"},
-      {Label29,
-       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E        Rst R     "
-       " "
-       "    Ref Chateau                 Prenom",
-       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     Rst S        Rst R     "
-       " "
-       "    Castle Ref                      First name"},
       {Label43, "Activité", "Activity"},
       {Label15, "Date", "Date"},
       {Label14, "Debut", "Start"},
@@ -118,7 +113,9 @@ void Main::Aff_Langue() {
       {Label38, "Nom du Chateau (Optionel)", "Castle name Option)"},
   };
   for (const Caption& caption : captions) setCaption(caption.control, pick(fr, caption.french, caption.english));
+  Label29->setText(listHeaderText(fr));
   Label29->adjustSize();
+  giveAltKeys(this);
 }
 
 void Main::setLanguage(const char* code) {

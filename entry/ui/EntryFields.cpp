@@ -6,6 +6,7 @@
 
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -75,6 +76,11 @@ void closeFieldsOpenedInTurn(const EntryForm& form) {
 
 void enableButtonsAtRest(const EntryForm& form) {
   for (QPushButton* button : {form.Annuler, form.Recherche, form.Editer, form.Effacer}) button->setEnabled(true);
+}
+
+void setSaveCaption(const EntryForm& form, const QString& caption) {
+  form.Enregistrer->setText(caption);
+  giveAltKeys(form.Enregistrer->window());
 }
 
 void awaitInput(QWidget* field) {
