@@ -113,7 +113,7 @@ std::vector<QString> markScope(const std::vector<QString>& captions, const QStri
   // A free letter first; else one held by a caption that can move to another
   // (an augmenting path, so that the captions marked before keep a letter).
   std::function<bool(std::size_t, std::array<bool, SlotCount>&)> place = [&](std::size_t i,
-                                                                               std::array<bool, SlotCount>& visited) {
+                                                                             std::array<bool, SlotCount>& visited) {
     const auto take = [&](std::size_t c) {
       owner[static_cast<std::size_t>(candidates[i][c].slot)] = static_cast<int>(i);
       chosen[i] = static_cast<int>(c);

@@ -5,9 +5,9 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPointer>
 #include <QPrinter>
 
 namespace brivant {

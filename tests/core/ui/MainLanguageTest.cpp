@@ -68,9 +68,11 @@ const Caption Captions[] = {
     {"Label8", "Mode", "Mode"},
     {"Label5", "Indicatif", "Callsign"},
     {"Label29",
-     "   N° Date      Indicatif   Debut  Fin    Dpt          Bande     Mode     Rst E     Rst R     Ref Chateau           "
+     "   N° Date      Indicatif   Debut  Fin    Dpt          Bande     Mode     Rst E     Rst R     Ref Chateau        "
+     "   "
      "Prenom",
-     "   N° Date      Callsign    Start  End    Dpt          Band      Mode     Rst S     Rst R     Castle Ref            "
+     "   N° Date      Callsign    Start  End    Dpt          Band      Mode     Rst S     Rst R     Castle Ref         "
+     "   "
      "First name"},
     {"Label43", "Activité", "Activity"},
     {"Label15", "Date", "Date"},

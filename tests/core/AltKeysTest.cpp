@@ -1,0 +1,119 @@
+#include "core/AltKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace brivant {
+namespace {
+
+std::vector<QString> texts(std::initializer_list<const char*> utf8) {
+  std::vector<QString> result;
+  for (const char* text : utf8) result.push_back(QString::fromUtf8(text));
+  return result;
+}
+
+TEST(AltKeys, LetterAndShownTextOfACaption) {
+  struct Case {
+    const char* caption;
+    char letter;  // 0: none
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"&Fichier", 'F', "Fichier"},
+      {"Castle &Ref", 'R', "Castle Ref"},
+      {"E&xit", 'X', "Exit"},
+      {"&4800", '4', "4800"},
+      {"Fichier", 0, "Fichier"},
+      {"Tom && Jerry", 0, "Tom & Jerry"},
+      {"Tom && &Jerry", 'J', "Tom & Jerry"},
+      {"&&&Save", 'S', "&Save"},
+      {"Trailing &", 0, "Trailing &"},
+      {"&Énergie", 0, "Énergie"},  // only ASCII letters and digits are typed with Alt
+  };
+  for (const Case& c : cases) {
+    const QString caption = QString::fromUtf8(c.caption);
+    EXPECT_EQ(AltKeys::letterOf(caption), c.letter == 0 ? QChar() : QChar(QLatin1Char(c.letter))) << c.caption;
+    EXPECT_EQ(AltKeys::shownText(caption), QString::fromUtf8(c.shown)) << c.caption;
+  }
+}
+
+TEST(AltKeys, ScopesAreMarkedAsExpected) {
+  struct Case {
+    const char* what;
+    std::vector<QString> captions;
+    QString taken;
+    std::vector<QString> marked;
+  };
+  const Case cases[] = {
+      {"first letters of the words first",
+       texts({"Enregistrer", "Imprimer", "Quitter"}),
+       {},
+       texts({"&Enregistrer", "&Imprimer", "&Quitter"})},
+      {"a later word before the other letters",
+       texts({"Save", "Save or print the sheet"}),
+       {},
+       texts({"&Save", "Save &or print the sheet"})},
+      {"then the other letters in order",
+       texts({"Oui", "Options", "Ouvrir"}),
+       {},
+       texts({"&Oui", "O&ptions", "O&uvrir"})},
+      {"a caption's own letter is kept",
+       texts({"Bande", "&Afficher", "Annuler"}),
+       {},
+       texts({"&Bande", "&Afficher", "A&nnuler"})},
+      {"a letter marked twice stays with the first",
+       texts({"&Quitter", "&Quitter aussi"}),
+       {},
+       texts({"&Quitter", "Quitter &aussi"})},
+      {"letters taken by labels are left alone",
+       texts({"Afficher"}),
+       QStringLiteral("a"),
+       texts({"A&fficher"})},
+      {"an earlier caption moves aside for one with no other letter",
+       texts({"ab", "a"}),
+       {},
+       texts({"a&b", "&a"})},
+      {"a caption with every letter used stays unmarked",
+       texts({"ab", "ba", "a"}),
+       {},
+       texts({"&ab", "&ba", "a"})},
+      {"accents and blanks are never letters",
+       texts({"é é", " Editer  QSO"}),
+       {},
+       texts({"é é", " &Editer  QSO"})},
+      {"a literal ampersand stays literal",
+       texts({"R&&D", "Rules"}),
+       {},
+       texts({"&R&&D", "R&ules"})},
+  };
+  for (const Case& c : cases) EXPECT_EQ(AltKeys::markScope(c.captions, c.taken), c.marked) << c.what;
+}
+
+// The captions of the main window's bar and buttons, in both languages: a
+// scope that needs the captions marked earlier to move aside.
+TEST(AltKeys, EveryCaptionOfALargeScopeGetsItsOwnLetterAndKeepsItsText) {
+  const std::vector<QString> scopes[] = {
+      texts({"Fichier", "Langage", "Station", "Options", "Carte", "Statistiques", "Fruille récapitulative", "Log JNC",
+             "Impression d'etiquettes", "Règlement", "Aide", "QSO suivant", "Annuler saisie", " Editer  QSO",
+             "Supprimer QSO", "Chercher QSO", "Cluster"}),
+      texts({"File", "Language", "Station", "Options", "Map", "Statistics", "recapitulative sheet", "Log JNC",
+             "print labels", "Rules", "Help", "Next QSO", "Cancellation", " Edit  a QSO", "Delete a QSO",
+             "Search a QSO", "Cluster"}),
+  };
+  for (const std::vector<QString>& captions : scopes) {
+    const std::vector<QString> marked = AltKeys::markScope(captions);
+    std::set<QChar> letters;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      EXPECT_EQ(AltKeys::shownText(marked[i]), captions[i]);
+      const QChar letter = AltKeys::letterOf(marked[i]);
+      EXPECT_FALSE(letter.isNull()) << marked[i].toStdString();
+      EXPECT_TRUE(letters.insert(letter).second) << marked[i].toStdString();
+    }
+    // "Fichier" and "File" come first and get their F.
+    EXPECT_EQ(marked.front(), QLatin1Char('&') + captions.front());
+  }
+}
+
+}  // namespace
+}  // namespace brivant
