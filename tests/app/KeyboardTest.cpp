@@ -12,8 +12,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <map>
 
@@ -33,6 +35,7 @@
 #include "outputs/ui/OutputMenus.h"
 #include "outputs/ui/Recapitulation.h"
 #include "outputs/ui/Reglement.h"
+#include "platform/ui/QtDialogs.h"
 #include "stats/ui/Affiche_Dpt.h"
 #include "stats/ui/Carte_Acti.h"
 #include "stats/ui/Recherche_Indicatif.h"
@@ -270,6 +273,46 @@ TEST_P(Keyboard, LettersStayApartWhenCaptionsChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Keyboard, ::testing::Values("Fr", "An"));
+
+// With the message boxes on screen: after a refusal is read and closed, the
+// keys typed go to the field the entry expects.
+TEST_F(MainFixture, AfterARefusalTheKeysGoToTheFieldTheEntryExpects) {
+  setUpStation("F6ABC", "Fr");
+  QtDialogs boxes;
+  state = std::make_unique<AppState>(programDir.path(), store, clock, boxes);
+  program = std::make_unique<Composition>(*state);
+  Main& window = program->main();
+  boxes.setParent(&window);
+  window.setEndProgram([this](int code) { endings.push_back(code); });
+  // Every box is read and closed with its first button.
+  QStringList read;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&read] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      read.push_back(box->text());
+      box->buttons().front()->click();
+    }
+  });
+  closer.start(10);
+  ASSERT_TRUE(window.Form_Load());
+  ASSERT_TRUE(activate(&window));
+  ASSERT_TRUE(window.Mode_A->hasFocus());
+
+  window.Mode_A->setEditText(QStringLiteral("FM"));
+  QTest::keyClick(window.Mode_A, Qt::Key_Return);
+  ASSERT_EQ(read.size(), 2);  // the instructions at start-up, then the refusal
+  // The mode is typed again where the refusal left the entry.
+  ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }, 2000));
+  window.Mode_A->clearEditText();
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("CW"));
+  EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(window.Indicatif_A->hasFocus());
+
+  closer.stop();
+  program.reset();
+  state.reset();
+}
 
 }  // namespace
 }  // namespace brivant::testing

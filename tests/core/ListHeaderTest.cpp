@@ -31,8 +31,8 @@ std::string listLineOfAContact() {
 TEST(ListHeader, EachTitleStartsOverItsColumnInBothLanguages) {
   const std::string line = listLineOfAContact();
   // What each title names, as the line shows it.
-  const char* const values[] = {"123", "06/06/26", "F6ABC/P", "08:15", "08:17", "2A",
-                                "14 Mhz", "SSB", "579", "468", "DFCF 59045", "Paul"};
+  const char* const values[] = {"123",    "06/06/26", "F6ABC/P", "08:15", "08:17",      "2A",
+                                "14 Mhz", "SSB",      "579",     "468",   "DFCF 59045", "Paul"};
   for (const bool french : {true, false}) {
     const QString header = listHeaderText(french);
     const QStringList titles = listHeaderTitles(french);
