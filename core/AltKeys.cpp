@@ -1,7 +1,7 @@
 #include "core/AltKeys.h"
 
 #include <array>
-#include <functional>
+#include <deque>
 
 namespace brivant::AltKeys {
 
@@ -110,34 +110,49 @@ std::vector<QString> markScope(const std::vector<QString>& captions, const QStri
     toMark.push_back(i);
   }
 
-  // A free letter first; else one held by a caption that can move to another
-  // (an augmenting path, so that the captions marked before keep a letter).
-  std::function<bool(std::size_t, std::array<bool, SlotCount>&)> place = [&](std::size_t i,
-                                                                             std::array<bool, SlotCount>& visited) {
-    const auto take = [&](std::size_t c) {
-      owner[static_cast<std::size_t>(candidates[i][c].slot)] = static_cast<int>(i);
-      chosen[i] = static_cast<int>(c);
-    };
-    for (std::size_t c = 0; c < candidates[i].size(); ++c) {
-      if (owner[static_cast<std::size_t>(candidates[i][c].slot)] != Free) continue;
-      take(c);
-      return true;
-    }
-    for (std::size_t c = 0; c < candidates[i].size(); ++c) {
-      const auto slot = static_cast<std::size_t>(candidates[i][c].slot);
-      if (visited[slot] || owner[slot] < 0) continue;
-      visited[slot] = true;
-      if (place(static_cast<std::size_t>(owner[slot]), visited)) {
-        take(c);
-        return true;
+  // A free letter of the caption when it has one; else the fewest captions
+  // marked before it move to another letter of theirs to free one (the
+  // shortest augmenting path, found breadth first), so that every caption
+  // keeps a letter and as many as can keep their first choice.
+  const auto slotAt = [&](std::size_t i, int c) {
+    return static_cast<std::size_t>(candidates[i][static_cast<std::size_t>(c)].slot);
+  };
+  const auto place = [&](std::size_t start) {
+    std::vector<int> before(captions.size(), -1);  // the caption that wants this one's letter
+    std::vector<bool> seen(captions.size(), false);
+    std::deque<std::size_t> queue{start};
+    seen[start] = true;
+    while (!queue.empty()) {
+      const std::size_t x = queue.front();
+      queue.pop_front();
+      for (int c = 0; c < static_cast<int>(candidates[x].size()); ++c) {
+        const int holder = owner[slotAt(x, c)];
+        if (holder == Free) {
+          // x takes the free letter; each caption on the way back takes the
+          // letter the one after it left.
+          std::size_t taker = x;
+          int wanted = c;
+          while (true) {
+            const int left = chosen[taker];
+            owner[slotAt(taker, wanted)] = static_cast<int>(taker);
+            chosen[taker] = wanted;
+            if (taker == start) return;
+            const std::size_t next = static_cast<std::size_t>(before[taker]);
+            const std::size_t leftSlot = slotAt(taker, left);
+            wanted = 0;
+            while (slotAt(next, wanted) != leftSlot) ++wanted;
+            taker = next;
+          }
+        }
+        if (holder >= 0 && !seen[static_cast<std::size_t>(holder)]) {
+          seen[static_cast<std::size_t>(holder)] = true;
+          before[static_cast<std::size_t>(holder)] = static_cast<int>(x);
+          queue.push_back(static_cast<std::size_t>(holder));
+        }
       }
     }
-    return false;
   };
-  for (std::size_t i : toMark) {
-    std::array<bool, SlotCount> visited{};
-    place(i, visited);
-  }
+  for (std::size_t i : toMark) place(i);
 
   for (std::size_t i : toMark) {
     if (chosen[i] < 0) continue;

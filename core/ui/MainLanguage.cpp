@@ -60,6 +60,9 @@ void Main::Aff_Langue() {
       {Editer, " Editer  QSO", " Edit  a QSO"},
       {Effacer, "Supprimer QSO", "Delete a QSO"},
       {Recherche, "Chercher QSO", "Search a QSO"},
+      // The same in both languages; set again so that its Alt letter is
+      // chosen anew with the others.
+      {ClusterHF, "Cluster", "Cluster"},
       {Mnu_Fichier, "Fichier", "File"},
       {Mnu_RAZ_All, "Remise a zero des fichiers log, Departement, Prefixe ", "Reset files log, Department, Prefixe"},
       {Mnu_MAJ_Prefixe_Departement, "MAJ des fichiers Département et Prefixe a partir du log",

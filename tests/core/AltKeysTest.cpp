@@ -68,6 +68,7 @@ TEST(AltKeys, ScopesAreMarkedAsExpected) {
        texts({"&Quitter", "Quitter &aussi"})},
       {"letters taken by labels are left alone", texts({"Afficher"}), QStringLiteral("a"), texts({"A&fficher"})},
       {"an earlier caption moves aside for one with no other letter", texts({"ab", "a"}), {}, texts({"a&b", "&a"})},
+      {"as few captions as can move aside", texts({"ca", "ad", "ud", "cu"}), {}, texts({"&ca", "&ad", "u&d", "c&u"})},
       {"a caption with every letter used stays unmarked", texts({"ab", "ba", "a"}), {}, texts({"&ab", "&ba", "a"})},
       {"accents and blanks are never letters", texts({"é é", " Editer  QSO"}), {}, texts({"é é", " &Editer  QSO"})},
       {"a literal ampersand stays literal", texts({"R&&D", "Rules"}), {}, texts({"&R&&D", "R&ules"})},
