@@ -60,29 +60,21 @@ void keepMenuMarked(QMenu* menu) {
     if (action->menu() != nullptr) keepMenuMarked(action->menu());
 }
 
-template <class T>
-std::vector<T*> ownedBy(QWidget* window) {
-  std::vector<T*> found;
-  for (T* child : window->findChildren<T*>())
-    if (child->window() == window) found.push_back(child);
-  return found;
-}
-
 }  // namespace
 
 void giveAltKeys(QWidget* window) {
   std::vector<Captioned> titlesAndButtons;
-  const std::vector<QMenuBar*> bars = ownedBy<QMenuBar>(window);
+  const std::vector<QMenuBar*> bars = controlsOf<QMenuBar>(window);
   for (QMenuBar* bar : bars)
     for (QAction* action : bar->actions())
       if (hasCaption(action)) titlesAndButtons.push_back(captionOf(action));
-  for (QAbstractButton* button : ownedBy<QAbstractButton>(window)) {
+  for (QAbstractButton* button : controlsOf<QAbstractButton>(window)) {
     if (button->text().isEmpty()) continue;
     titlesAndButtons.push_back({button->text(), [button](const QString& text) { button->setText(text); }});
   }
   // A label's letter moves the focus to its field: no button may use it.
   QString taken;
-  for (QLabel* label : ownedBy<QLabel>(window))
+  for (QLabel* label : controlsOf<QLabel>(window))
     if (label->buddy() != nullptr && label->textFormat() != Qt::RichText)
       if (const QChar letter = AltKeys::letterOf(label->text()); !letter.isNull()) taken += letter;
   mark(titlesAndButtons, taken);

@@ -3,11 +3,23 @@
 // menu title, menu item and button, F10 for the menu bar, Enter for the
 // window's main button.
 
+#include <QWidget>
+#include <vector>
+
 class QMenuBar;
 class QPushButton;
-class QWidget;
 
 namespace brivant {
+
+// The controls of one kind in the window itself, not in the windows it owns
+// (a dialog, a window of its own opened over it).
+template <class Control>
+std::vector<Control*> controlsOf(QWidget* window) {
+  std::vector<Control*> found;
+  for (Control* child : window->findChildren<Control*>())
+    if (child->window() == window) found.push_back(child);
+  return found;
+}
 
 // Gives an Alt letter to every caption of the window that has none: the
 // titles of its menu bar and its buttons (one scope, with the letters of its

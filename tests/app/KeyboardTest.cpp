@@ -23,6 +23,7 @@
 #include "cluster/ui/ClusterOpener.h"
 #include "core/AltKeys.h"
 #include "core/ui/Gestion_Erreur.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Station.h"
 #include "entry/ui/Chargement.h"
 #include "entry/ui/DeptGridView.h"
@@ -46,14 +47,6 @@
 
 namespace brivant::testing {
 namespace {
-
-template <class T>
-std::vector<T*> ownedBy(QWidget* window) {
-  std::vector<T*> found;
-  for (T* child : window->findChildren<T*>())
-    if (child->window() == window) found.push_back(child);
-  return found;
-}
 
 // Checks one scope: every caption has a letter, none twice, none of `taken`.
 void expectOwnLetters(const std::vector<QString>& captions, const QString& taken, const std::string& where) {
@@ -85,17 +78,17 @@ void expectMenuLetters(QMenu* menu, const std::string& where) {
 int expectWindowLetters(QWidget* window) {
   const std::string name = window->objectName().toStdString();
   std::vector<QString> captions;
-  for (QMenuBar* bar : ownedBy<QMenuBar>(window))
+  for (QMenuBar* bar : controlsOf<QMenuBar>(window))
     for (QAction* title : bar->actions()) captions.push_back(title->text());
-  for (QAbstractButton* button : ownedBy<QAbstractButton>(window))
+  for (QAbstractButton* button : controlsOf<QAbstractButton>(window))
     if (!button->text().isEmpty()) captions.push_back(button->text());
   QString taken;
-  for (QLabel* label : ownedBy<QLabel>(window))
+  for (QLabel* label : controlsOf<QLabel>(window))
     if (const QChar letter = AltKeys::letterOf(label->text()); label->buddy() != nullptr && !letter.isNull())
       taken += letter;
   expectOwnLetters(captions, taken, name);
   int count = static_cast<int>(captions.size());
-  for (QMenuBar* bar : ownedBy<QMenuBar>(window)) {
+  for (QMenuBar* bar : controlsOf<QMenuBar>(window)) {
     for (QAction* title : bar->actions()) {
       if (title->menu() == nullptr) continue;
       expectMenuLetters(title->menu(), name + " > " + title->text().toStdString());

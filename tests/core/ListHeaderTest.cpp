@@ -10,21 +10,25 @@ namespace {
 // A list line as the list shows it, from a contact whose every field holds a
 // text found nowhere else in the line.
 std::string listLineOfAContact() {
-  QsoFields fields;
-  fields.date = "06/06/26";
-  fields.callsign = "F6ABC/P";
-  fields.start = "08:15";
-  fields.end = "08:17";
-  fields.departement = "2A";
-  fields.band = "14 Mhz";
-  fields.mode = "SSB";
-  fields.rstSent = "579";
-  fields.rstReceived = "468";
-  fields.qth = "59045";
-  fields.dfcfReference = true;
-  fields.firstName = "Paul";
-  fields.points = "3";
-  fields.activity = "1";
+  const QsoFields fields{.date = "06/06/26",
+                         .callsign = "F6ABC/P",
+                         .start = "08:15",
+                         .end = "08:17",
+                         .departement = "2A",
+                         .locator = "",
+                         .band = "14 Mhz",
+                         .mode = "SSB",
+                         .rstSent = "579",
+                         .rstReceived = "468",
+                         .qth = "59045",
+                         .firstName = "Paul",
+                         .points = "3",
+                         .marker = std::string(NewContactMarker),
+                         .distance = "",
+                         .azimuth = "",
+                         .activity = "1",
+                         .castleName = "",
+                         .dfcfReference = true};
   return QsoListLine(123, buildQsoRecord(fields).value());
 }
 
