@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace brivant {
 namespace {
 
@@ -74,31 +72,6 @@ TEST(AltKeys, ScopesAreMarkedAsExpected) {
       {"a literal ampersand stays literal", texts({"R&&D", "Rules"}), {}, texts({"&R&&D", "R&ules"})},
   };
   for (const Case& c : cases) EXPECT_EQ(AltKeys::markScope(c.captions, c.taken), c.marked) << c.what;
-}
-
-// The captions of the main window's bar and buttons, in both languages: a
-// scope that needs the captions marked earlier to move aside.
-TEST(AltKeys, EveryCaptionOfALargeScopeGetsItsOwnLetterAndKeepsItsText) {
-  const std::vector<QString> scopes[] = {
-      texts({"Fichier", "Langage", "Station", "Options", "Carte", "Statistiques", "Fruille récapitulative", "Log JNC",
-             "Impression d'etiquettes", "Règlement", "Aide", "QSO suivant", "Annuler saisie", " Editer  QSO",
-             "Supprimer QSO", "Chercher QSO", "Cluster"}),
-      texts({"File", "Language", "Station", "Options", "Map", "Statistics", "recapitulative sheet", "Log JNC",
-             "print labels", "Rules", "Help", "Next QSO", "Cancellation", " Edit  a QSO", "Delete a QSO",
-             "Search a QSO", "Cluster"}),
-  };
-  for (const std::vector<QString>& captions : scopes) {
-    const std::vector<QString> marked = AltKeys::markScope(captions);
-    std::set<QChar> letters;
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-      EXPECT_EQ(AltKeys::shownText(marked[i]), captions[i]);
-      const QChar letter = AltKeys::letterOf(marked[i]);
-      EXPECT_FALSE(letter.isNull()) << marked[i].toStdString();
-      EXPECT_TRUE(letters.insert(letter).second) << marked[i].toStdString();
-    }
-    // "Fichier" and "File" come first and get their F.
-    EXPECT_EQ(marked.front(), QLatin1Char('&') + captions.front());
-  }
 }
 
 }  // namespace

@@ -57,14 +57,8 @@ TEST(ListHeader, EachTitleStartsOverItsColumnInBothLanguages) {
 }
 
 TEST(ListHeader, TheBandTitleIsOverColumn56) {
-  // Column 56 of a list line (1-based) is where the band starts.
   EXPECT_EQ(listHeaderText(true).indexOf(QStringLiteral("Bande")), 55);
   EXPECT_EQ(listHeaderText(false).indexOf(QStringLiteral("Band")), 55);
-  EXPECT_EQ(listHeaderTitles(true),
-            QStringList({QStringLiteral("N°"), QStringLiteral("Date"), QStringLiteral("Indicatif"),
-                         QStringLiteral("Debut"), QStringLiteral("Fin"), QStringLiteral("Dpt"), QStringLiteral("Bande"),
-                         QStringLiteral("Mode"), QStringLiteral("Rst E"), QStringLiteral("Rst R"),
-                         QStringLiteral("Ref Chateau"), QStringLiteral("Prenom")}));
 }
 
 }  // namespace
