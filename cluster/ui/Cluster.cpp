@@ -23,6 +23,7 @@
 #include "cluster/Radio.h"
 #include "cluster/YaesuCat.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
 #include "platform/Sound.h"
@@ -253,6 +254,7 @@ void Cluster::buildMenus() {
 
   Mnu_Serveur = named(menuBar->addAction(QString()), "Mnu_Serveur");
   connect(Mnu_Serveur, &QAction::triggered, this, &Cluster::Mnu_Serveur_Click);
+  openMenuBarOnF10(menuBar);
 }
 
 void Cluster::setCaptions() {
@@ -276,6 +278,7 @@ void Cluster::setCaptions() {
   Mnu_Telnet->setText(captions.sourceTelnet);
   Mnu_Noeud_Telnet->setText(captions.telnetNode);
   Mnu_Serveur->setText(captions.menuServer);
+  giveAltKeys(this);
 }
 
 // The sort buttons and the two headings sit over their columns of the list:
