@@ -26,6 +26,7 @@
 #include "cluster/ui/HamlibDialog.h"
 #include "cluster/ui/RadioControl.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Named.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
@@ -252,6 +253,7 @@ void Cluster::buildMenus() {
 
   Mnu_Serveur = named(menuBar->addAction(QString()), "Mnu_Serveur");
   connect(Mnu_Serveur, &QAction::triggered, this, &Cluster::Mnu_Serveur_Click);
+  openMenuBarOnF10(menuBar);
 }
 
 void Cluster::setCaptions() {
@@ -275,6 +277,7 @@ void Cluster::setCaptions() {
   Mnu_Telnet->setText(captions.sourceTelnet);
   Mnu_Noeud_Telnet->setText(captions.telnetNode);
   Mnu_Serveur->setText(captions.menuServer);
+  giveAltKeys(this);
 }
 
 // The sort buttons and the two headings sit over their columns of the list:

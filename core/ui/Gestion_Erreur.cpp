@@ -8,6 +8,7 @@
 
 #include "core/MissingFile.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
 
@@ -81,6 +82,7 @@ Gestion_Erreur::Gestion_Erreur(Main& main) : QWidget(&main, Qt::Window), main_(m
   buttons->addWidget(Quitter);
   buttons->addStretch(1);
   layout->addLayout(buttons);
+  giveAltKeys(this);
 }
 
 void Gestion_Erreur::raise(std::string_view missingFileLabel) {

@@ -16,6 +16,7 @@
 #include "core/MissingFile.h"
 #include "core/Safeguards.h"
 #include "core/ui/Gestion_Erreur.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/QsoListModel.h"
 #include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
@@ -26,8 +27,13 @@ namespace brivant {
 
 Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setObjectName(QStringLiteral("Main"));
+  // The program's name until the language's title replaces it (the first
+  // run asks for the station before that).
+  setWindowTitle(QStringLiteral("Brivant"));
   buildControls();
   buildMenus();
+  giveAltKeys(this);
+  openMenuBarOnF10(menuBar());
   connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
   // Room for the whole form, the grid and a dozen contacts on a 1366 x 768
   // screen; the list takes whatever more the window is given.

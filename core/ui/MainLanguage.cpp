@@ -10,9 +10,11 @@
 
 #include "core/History.h"
 #include "core/Language.h"
+#include "core/ListHeader.h"
 #include "core/LogFile.h"
 #include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
 
@@ -59,6 +61,9 @@ void Main::Aff_Langue() {
       {Editer, " Editer  QSO", " Edit  a QSO"},
       {Effacer, "Supprimer QSO", "Delete a QSO"},
       {Recherche, "Chercher QSO", "Search a QSO"},
+      // The same in both languages; set again so that its Alt letter is
+      // chosen anew with the others.
+      {ClusterHF, "Cluster", "Cluster"},
       {Mnu_Fichier, "Fichier", "File"},
       {Mnu_RAZ_All, "Remise a zero des fichiers log, Departement, Prefixe ", "Reset files log, Department, Prefixe"},
       {Mnu_MAJ_Prefixe_Departement, "MAJ des fichiers Département et Prefixe a partir du log",
@@ -102,13 +107,6 @@ void Main::Aff_Langue() {
       {Label16, "Bande", "Band"},
       {Label8, "Mode", "Mode"},
       {Label5, "Indicatif", "Callsign"},
-      {Label29,
-       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E        Rst R     "
-       " "
-       "    Ref Chateau                 Prenom",
-       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     Rst S        Rst R     "
-       " "
-       "    Castle Ref                      First name"},
       {Label43, "Activité", "Activity"},
       {Label15, "Date", "Date"},
       {Label14, "Debut", "Start"},
@@ -120,7 +118,9 @@ void Main::Aff_Langue() {
       {Label38, "Nom du Chateau (Optionel)", "Castle name Option)"},
   };
   for (const Caption& caption : captions) setCaption(caption.control, pick(fr, caption.french, caption.english));
+  Label29->setText(listHeaderText(fr));
   Label29->adjustSize();
+  giveAltKeys(this);
 }
 
 void Main::setLanguage(const char* code) {

@@ -15,6 +15,7 @@
 #include "core/Station.h"
 #include "core/ui/Centre.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
 
@@ -60,7 +61,6 @@ Station::Station(Main& main) : QDialog(&main), main_(main) {
   New_Locator->setObjectName(QStringLiteral("New_Locator"));
   Nouv_Date = new QLineEdit(this);
   Nouv_Date->setObjectName(QStringLiteral("Nouv_Date"));
-  Nouv_Date->setPlaceholderText(QStringLiteral("jj/mm/aa"));
   Validation = new QPushButton(this);
   Validation->setObjectName(QStringLiteral("Validation"));
   connect(Validation, &QPushButton::clicked, this, &Station::Validation_Click);
@@ -100,6 +100,8 @@ void Station::Form_Load() {
       pick(fr, "! Pour la saisie la ' / ' est remplacée par le ' _ ' !", "! To enter the ' / ' is replaced by '_' !"));
   Label3->setText(pick(fr, "Indicatif", "Callsign"));
   Validation->setText(pick(fr, "Validez", "Validate"));
+  Nouv_Date->setPlaceholderText(pick(fr, "jj/mm/aa", "dd/mm/yy"));
+  giveAltKeys(this);
 
   const StationWindowFields fields = loadStationWindow(main_.state());
   New_Indicatif->setText(fields.callsign);

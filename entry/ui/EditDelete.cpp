@@ -82,7 +82,7 @@ void Editer_Click(const MainView& view) {
   }
 
   form.Enregistrer->setEnabled(true);
-  form.Enregistrer->setText(validQsoCaption(fr));
+  setSaveCaption(form, validQsoCaption(fr));
   form.Recherche->setEnabled(false);
   form.Editer->setEnabled(false);
   form.Effacer->setEnabled(false);

@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -112,6 +113,11 @@ QWidget* controlOf(const EntryForm& form, std::string QsoFields::*field) {
 
 void enableButtonsAtRest(const EntryForm& form) {
   for (QPushButton* button : {form.Annuler, form.Recherche, form.Editer, form.Effacer}) button->setEnabled(true);
+}
+
+void setSaveCaption(const EntryForm& form, const QString& caption) {
+  form.Enregistrer->setText(caption);
+  giveAltKeys(form.Enregistrer->window());
 }
 
 void awaitInput(QWidget* field) {

@@ -65,6 +65,10 @@ QWidget* controlOf(const EntryForm& form, std::string QsoFields::*field);
 // enabled again after an edit or a cancellation.
 void enableButtonsAtRest(const EntryForm& form);
 
+// Enregistrer's caption ("QSO Suivant", or "Valider QSO" while a contact is
+// edited), with an Alt letter that no other caption of the window uses.
+void setSaveCaption(const EntryForm& form, const QString& caption);
+
 // The field awaiting input: enabled, light green, focused.
 void awaitInput(QWidget* field);
 // The same with the caret placed after a number of characters.

@@ -19,6 +19,7 @@
 #include "core/Station.h"
 #include "core/ui/Centre.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/KeyboardAccess.h"
 #include "entry/EntryRules.h"
 #include "labels/LabelSelection.h"
 #include "labels/ui/LabelPrinting.h"
@@ -289,6 +290,7 @@ void Etiquettes::setCaptions() {
   Selection->setText(pick(french, "&Retour sélection QSO", "&Back QSO selection"));
   Preview->setText(pick(french, "A&perçu", "&Preview"));
   Imprime->setText(pick(french, "&Imprimer les étiquettes", "Print &labels"));
+  giveAltKeys(this);
 }
 
 void Etiquettes::showSamples() {

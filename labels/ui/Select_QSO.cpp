@@ -11,6 +11,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/SelectionListModel.h"
 #include "labels/ui/WindowKeys.h"
@@ -105,6 +106,7 @@ void Select_QSO::setCaptions() {
                        "Selected QSO(s) for printing labels. Click on a QSO to &deselect it"));
   Select_All->setText(pick(french, "&Tout séléctionner", "Select &All"));
   Impression->setText(pick(french, "&Vers page Impression", "&Go to page Print"));
+  giveAltKeys(this);
 }
 
 Status Select_QSO::Form_Load() {

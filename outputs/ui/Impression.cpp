@@ -9,6 +9,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "outputs/LogListing.h"
 #include "outputs/ui/PrintJob.h"
 #include "outputs/ui/SavePrintButtons.h"
@@ -46,6 +47,7 @@ Status Impression::Form_Load() {
   setWindowTitle(QStringLiteral("Log JNC"));
   Label2->setText(pick(french, "Log JNC de la station ", "Log JNC station ") + Cp1252::toQString(state_.StationCall));
   setSavePrintCaptions({Enregistrer, Imprimer, Quitter}, french);
+  giveAltKeys(this);
 
   Result<TextFile::Lines> log = TextFile::readLines(logFilePath(state_.programDir, state_.StationCall));
   static const TextFile::Lines NoLines;

@@ -11,6 +11,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "outputs/OutputText.h"
 #include "outputs/ui/PrintJob.h"
 #include "outputs/ui/SavePrintButtons.h"
@@ -196,6 +197,7 @@ void Recapitulation::setCaptions() {
   Label15->setText(captions.operateurs);
   Text9->setText(pick(french, "Bande", "Band"));
   setSavePrintCaptions({Enregistrer, Imprimer, Quitter}, french);
+  giveAltKeys(this);
 }
 
 Status Recapitulation::Form_Load() {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "core/Language.h"
+#include "core/ui/KeyboardAccess.h"
 
 namespace brivant {
 
@@ -17,6 +18,7 @@ SavePrintButtons addSavePrintButtons(QWidget* window, QBoxLayout* layout) {
   };
   SavePrintButtons buttons{button("Enregistrer"), button("Imprimer"), button("Quitter")};
   layout->addLayout(row);
+  enterClicks(window, buttons.Enregistrer);
   return buttons;
 }
 

@@ -15,6 +15,7 @@ struct SavePrintButtons {
 };
 
 // Creates the three buttons, named, in a row at the end of the layout.
+// Enregistrer is the window's default button: Enter saves.
 SavePrintButtons addSavePrintButtons(QWidget* window, QBoxLayout* layout);
 // "Enregistrer", "Imprimer", "Quitter" or "Save", "Print", "Exit".
 void setSavePrintCaptions(const SavePrintButtons& buttons, bool french);

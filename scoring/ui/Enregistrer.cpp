@@ -174,7 +174,7 @@ bool saveNewContact(const MainView& view, QsoFields& contact) {
   const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
   if (!record) return false;  // checkContact made sure it fits before anything was written
   state.CurrentRecord = *record;
-  form.Enregistrer->setText(nextQsoCaption(view.french()));
+  setSaveCaption(form, nextQsoCaption(view.french()));
   form.Enregistrer->setEnabled(false);
   return logNewRecord(view, *record, automatic);
 }
@@ -203,7 +203,7 @@ bool saveEditedContact(const MainView& view, Maintenance& maintenance, const Qso
   form.Bande_A->setEnabled(true);
   closeFieldsOpenedInTurn(form);
   form.Enregistrer->setEnabled(false);
-  form.Enregistrer->setText(nextQsoCaption(fr));
+  setSaveCaption(form, nextQsoCaption(fr));
   enableButtonsAtRest(form);
   state.EntryEditing = false;
   Liste_QSO_Click(view);

@@ -9,6 +9,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "stats/DeptList.h"
 #include "stats/ui/StatsControls.h"
@@ -50,6 +51,7 @@ void Affiche_Dpt::Form_Load() {
   const bool french = state_.french();
   Label1->setText(deptListHeader(french));
   Quitter->setText(pick(french, "&Quitter", "E&xit"));
+  giveAltKeys(this);
   adjustSize();
   centreOnScreen(this);
 }

@@ -13,6 +13,7 @@
 #include "core/Language.h"
 #include "core/MissingFile.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "entry/DeptTally.h"
 #include "outputs/OutputText.h"
 #include "platform/Cp1252.h"
@@ -102,6 +103,7 @@ void Carte_Acti::Form_Load() {
   fillBands(Bande_A);
   Bande_A->setCurrentIndex(0);
   selectIndex(Bande_A, storedBandIndex(state_));
+  giveAltKeys(this);
   centreOnScreen(this);
   Afficher->setFocus(Qt::OtherFocusReason);
 }

@@ -12,6 +12,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "stats/ui/StatsControls.h"
 
@@ -124,14 +125,12 @@ void Recherche_Indicatif::Form_Load() {
   Option1[1]->setText(pick(french, "&Indicatif", "&Callsign"));
   Option1[2]->setText(pick(french, "&Ref Chateau", "Castle &Ref"));
   Option1[3]->setText(pick(french, "&Dpt", "&Dpt"));
-  Label2->setText(pick(french,
-                       "N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     "
-                       "Rst E        Rst R          Ref Chateau                 Prenom",
-                       "N°    Date        Callsign       Start    End    Dpt                  Band     Mode     "
-                       "Rst S        Rst R          Castle Ref                      First name"));
+  // Two blanks part the titles; "Rst E" and "Ref Chateau" keep their one.
+  Label2->setText(listHeaderTitles(french).join(QStringLiteral("  ")));
   QSO_Effectues->setToolTip(QStringLiteral("Cliquez sur le QSO pour le selectionner"));
   Command1->setText(pick(french, "&Quitter", "E&xit"));
   Indica->clear();
+  giveAltKeys(this);
   adjustSize();
   centreOnScreen(this);
 }

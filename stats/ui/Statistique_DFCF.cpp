@@ -14,6 +14,7 @@
 #include "core/MissingFile.h"
 #include "core/Text.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "stats/CastleStats.h"
 #include "stats/ui/StatsControls.h"
@@ -84,6 +85,7 @@ void Statistique_DFCF::Form_Load() {
   TotActiv->clear();
   BandActiv->clear();
   for (QLabel* head : {Label5, Label8, Label7, Label6}) head->adjustSize();
+  giveAltKeys(this);
   adjustSize();
   centreOnScreen(this);
   Mode_A->setFocus(Qt::OtherFocusReason);

@@ -9,6 +9,7 @@
 #include "core/Language.h"
 #include "core/MissingFile.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "stats/PrefixStats.h"
 #include "stats/ui/StatsControls.h"
@@ -44,6 +45,7 @@ void Statistique_Prefixe::Form_Load() {
   selectIndex(Bande_E, storedBandIndex(state_));
   Liste_Prefixes->clear();
   PrefixCount->clear();
+  giveAltKeys(this);
   adjustSize();
   centreOnScreen(this);
   Mode_AX->setFocus(Qt::OtherFocusReason);

@@ -17,8 +17,8 @@
 #include "core/AppState.h"
 #include "core/Bands.h"
 #include "core/MissingFile.h"
-#include "core/QsoRecord.h"
 #include "core/SettingsKeys.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 #include "stats/ui/StatsHooks.h"
 
@@ -86,18 +86,6 @@ void closeOnEscape(QWidget* window) {
   QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
-void enterClicks(QWidget* window, QPushButton* button) {
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* enter = new QShortcut(QKeySequence(key), window);
-    enter->setContext(Qt::WindowShortcut);
-    QObject::connect(enter, &QShortcut::activated, button, [window, button] {
-      // On another button, Enter presses that one.
-      auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
-      (focused != nullptr ? focused : button)->click();
-    });
-  }
-}
-
 void reportFileError(AppState& state, const StatsHooks& hooks, const FileError& error, std::string_view missingLabel) {
   if (hooks.fileError) {
     hooks.fileError(error, missingLabel);
@@ -128,16 +116,6 @@ int storedBandIndex(AppState& state) {
   const int index = Settings::getInt(state.settings, Settings::Station::BandUsed, state.StationCall);
   state.BandIndex = index;
   return index;
-}
-
-std::vector<int> listLineColumns() {
-  using namespace QsoLayout;
-  // "N°" ends over the last digit of the five-column number.
-  std::vector<int> columns{static_cast<int>(NumberWidth) - 2};
-  for (const QsoField& field : {Date, Callsign, StartTime, EndTime, Departement, QsoLayout::Band, QsoLayout::Mode,
-                                RstSent, RstReceived, Qth, FirstName})
-    columns.push_back(static_cast<int>(field.column - 1 + ListOffset));
-  return columns;
 }
 
 int listTextStart(const QAbstractScrollArea* list, const QWidget* over) {

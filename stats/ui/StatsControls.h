@@ -10,6 +10,8 @@
 
 #include <string_view>
 
+#include "core/ListHeader.h"
+
 class QAbstractScrollArea;
 class QBoxLayout;
 class QComboBox;
@@ -55,8 +57,6 @@ QLabel* namedLabel(QWidget* parent, const QString& name);
 QListWidget* fixedPitchList(QWidget* parent, const QString& name, int characters, int rows);
 // The list's items become the lines (Windows-1252 bytes).
 void showLines(QListWidget* list, const std::vector<std::string>& lines);
-// Enter in the window clicks the button (or the button that has the focus).
-void enterClicks(QWidget* window, QPushButton* button);
 
 // A file that cannot be read: through the hook, else a message with the
 // error number.
@@ -70,11 +70,6 @@ void selectIndex(QComboBox* list, int index);
 // The station's "Mode Utilise" and "bande Utilisee" (BandIndex is set to it).
 int storedModeIndex(const AppState& state);
 int storedBandIndex(AppState& state);
-
-// Where the fields of a list line of Liste_QSO start (0-based characters):
-// the number, date, callsign, start, end, departement, band, mode, reports,
-// reference and first name, in that order.
-std::vector<int> listLineColumns();
 
 // Where the text of a list's lines starts, in the coordinates of a widget
 // over it: after the list's frame and item margin, less its horizontal scroll.

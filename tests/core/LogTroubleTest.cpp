@@ -8,6 +8,7 @@
 
 #include "core/LogFile.h"
 #include "core/QsoRecord.h"
+#include "tests/support/Records.h"
 #include "tests/support/TestFiles.h"
 
 namespace brivant {
@@ -18,18 +19,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-std::string record(const char* call) {
-  QsoFields f;
-  f.date = "07/06/26";
-  f.callsign = call;
-  f.start = f.end = "08:00";
-  f.band = "14 Mhz";
-  f.mode = "SSB";
-  f.rstSent = f.rstReceived = "59";
-  f.points = "3";
-  f.activity = "0";
-  return *buildQsoRecord(f);
-}
+std::string record(const char* call) { return testing::plainRecord(call, "07/06/26"); }
 
 class LogTroubleTest : public ::testing::Test {
  protected:

@@ -28,7 +28,17 @@ using testing::writeBytes;
 namespace C = Settings::Common;
 namespace S = Settings::Station;
 
-class StationChangeTest : public ::testing::Test {
+// A program folder, its settings and the program's state.
+struct StationBench {
+  TempDir dir;
+  TempDir config;
+  SettingsStore store{config.path()};
+  FixedClock clock{ClockFields{2026, 6, 7, 8, 0, 0}};
+  testing::ScriptedDialogs dialogs;
+  AppState state{dir.path(), store, clock, dialogs};
+};
+
+class StationChangeTest : public ::testing::Test, protected StationBench {
  protected:
   StationChangeTest() {
     testing::seedFromShippedData(dir.path());
@@ -46,13 +56,6 @@ class StationChangeTest : public ::testing::Test {
     EXPECT_EQ(state.JncDate, "06/06/26");
     EXPECT_EQ(readBytes(store.fileOf("ZIV")), settingsBefore);
   }
-
-  TempDir dir;
-  TempDir config;
-  SettingsStore store{config.path()};
-  FixedClock clock{ClockFields{2026, 6, 7, 8, 0, 0}};
-  testing::ScriptedDialogs dialogs;
-  AppState state{dir.path(), store, clock, dialogs};
 };
 
 TEST_F(StationChangeTest, ADateThatIsNotRealIsRefusedEvenAfterItsEnter) {
@@ -135,16 +138,11 @@ TEST(StoredCallsign, UsedOnlyWhenTheStationWindowWouldAcceptIt) {
 }
 
 TEST(StoredCallsign, TheStationWindowOpensEmptyOnARefusedOne) {
-  TempDir dir;
-  TempDir config;
-  SettingsStore store{config.path()};
-  FixedClock clock{ClockFields{2026, 6, 7, 8, 0, 0}};
-  testing::ScriptedDialogs dialogs;
-  AppState state{dir.path(), store, clock, dialogs};
-  ASSERT_TRUE(Settings::save(store, C::StationCallsign, "", "../../outside/F1ESC").ok());
-  const StationWindowFields fields = loadStationWindow(state);
+  StationBench bench;
+  ASSERT_TRUE(Settings::save(bench.store, C::StationCallsign, "", "../../outside/F1ESC").ok());
+  const StationWindowFields fields = loadStationWindow(bench.state);
   EXPECT_EQ(fields.callsign, QString());
-  EXPECT_TRUE(state.FirstRun);
+  EXPECT_TRUE(bench.state.FirstRun);
 }
 
 }  // namespace

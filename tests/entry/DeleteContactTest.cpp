@@ -4,6 +4,7 @@
 #include "core/QsoRecord.h"
 #include "entry/DeleteContact.h"
 #include "platform/TextFile.h"
+#include "tests/support/Records.h"
 #include "tests/support/TestFiles.h"
 
 namespace brivant {
@@ -17,17 +18,7 @@ using testing::writeBytes;
 constexpr std::string_view Station = "F6ABC";
 
 std::string record(std::string_view callsign, std::string_view start) {
-  QsoFields f;
-  f.date = "06/06/26";
-  f.callsign = callsign;
-  f.start = start;
-  f.end = start;
-  f.band = "14 Mhz";
-  f.mode = "SSB";
-  f.rstSent = f.rstReceived = "59";
-  f.points = "3";
-  f.activity = "0";
-  return *buildQsoRecord(f);
+  return testing::plainRecord(callsign, "06/06/26", start);
 }
 
 class DeleteContactTest : public ::testing::Test {

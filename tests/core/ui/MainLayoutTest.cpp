@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "core/ui/QsoListModel.h"
@@ -131,6 +132,46 @@ TEST_F(MainFixture, TheListUsesAFixedPitchFont) {
   Main& window = makeMain();
   EXPECT_TRUE(QFontInfo(window.Liste_QSO->font()).fixedPitch());
   EXPECT_TRUE(QFontInfo(window.Label29->font()).fixedPitch());
+}
+
+// On screen, each word of the header over the list starts where the field it
+// names starts in a line of the list, in both languages.
+TEST_F(MainFixture, TheHeaderWordsStandOverTheirColumns) {
+  for (const char* language : {"Fr", "An"}) {
+    setUpStation("F6ABC", language);
+    writeLog("F6ABC", {contact("06/06/26", "F5AAA", "08:00", "59", "14 Mhz", "SSB", true)});
+    Main& window = start();
+    ASSERT_TRUE(started);
+    QApplication::processEvents();
+    const QString header = window.Label29->text();
+    const QString line = window.listModel()->data(window.listModel()->index(0)).toString();
+    const QFontMetrics fixed(window.Liste_QSO->font());
+    const int headerStart = window.Label29->mapTo(&window, QPoint(window.Label29->contentsMargins().left(), 0)).x();
+    const int textMargin = window.Liste_QSO->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int lineStart = window.Liste_QSO->viewport()
+                              ->mapTo(&window, window.Liste_QSO->visualRect(window.listModel()->index(0)).topLeft())
+                              .x() +
+                          textMargin;
+    const bool french = std::string(language) == "Fr";
+    // A title, and a text of the contact that its column shows.
+    const std::pair<const char*, const char*> columns[] = {{"Date", "06/06/26"},
+                                                           {french ? "Indicatif" : "Callsign", "F5AAA"},
+                                                           {french ? "Debut" : "Start", "08:00"},
+                                                           {"Dpt", "59 "},
+                                                           {french ? "Bande" : "Band", "14 Mhz"},
+                                                           {"Mode", "SSB"},
+                                                           {french ? "Ref Chateau" : "Castle Ref", "DFCF"}};
+    for (const auto& [title, text] : columns) {
+      const qsizetype titleAt = header.indexOf(QString::fromLatin1(title));
+      const qsizetype textAt = line.indexOf(QString::fromLatin1(text));
+      ASSERT_GE(titleAt, 0) << title;
+      ASSERT_GE(textAt, 0) << text;
+      EXPECT_EQ(titleAt, textAt) << title << " (" << language << ")";
+      EXPECT_NEAR(headerStart + fixed.horizontalAdvance(header.left(titleAt)),
+                  lineStart + fixed.horizontalAdvance(line.left(textAt)), 1)
+          << title << " (" << language << ")";
+    }
+  }
 }
 
 TEST_F(MainFixture, TheListAddsALineAndSelectsTheLast) {

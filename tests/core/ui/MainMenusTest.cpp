@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/AltKeys.h"
 #include "core/History.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/QsoListModel.h"
@@ -284,7 +285,7 @@ TEST_F(MenusTest, StationDateIsCheckedOnEnter) {
   window.Mnu_Station->trigger();
   Station* station = window.stationWindow();
   EXPECT_EQ(station->windowTitle(), QStringLiteral("Identification de la station"));
-  EXPECT_EQ(station->Validation->text(), QStringLiteral("Validez"));
+  EXPECT_EQ(AltKeys::shownText(station->Validation->text()), QStringLiteral("Validez"));
   QTest::keyClick(station->New_Indicatif, Qt::Key_Return);
   dialogs.clearShown();
   station->Nouv_Date->clear();

@@ -59,6 +59,32 @@ TEST_F(MainFixture, FirstStartAsksForTheStationInEnglishAndCreatesItsFiles) {
   EXPECT_TRUE(endings.empty());
 }
 
+// Before the language's title, the window carries the program's name: the
+// first run asks for the station over a window that has a name.
+TEST_F(MainFixture, TheMainWindowIsNamedWhileTheFirstRunAsksForTheStation) {
+  dialogs.setLenient(true);
+  Main& window = makeMain();
+  QString titleWhileAsked;
+  onNextModal([&](QWidget* modal) {
+    titleWhileAsked = window.windowTitle();
+    modal->close();
+  });
+  EXPECT_TRUE(window.Form_Load());
+  EXPECT_EQ(titleWhileAsked, QStringLiteral("Brivant"));
+}
+
+TEST_F(MainFixture, TheStationWindowHintsTheDateInTheLanguage) {
+  const std::pair<const char*, const char*> cases[] = {{"Fr", "jj/mm/aa"}, {"An", "dd/mm/yy"}};
+  for (const auto& [language, hint] : cases) {
+    setUpStation("F6ABC", language);
+    Main& window = start();
+    ASSERT_TRUE(started);
+    window.Mnu_Station->trigger();
+    EXPECT_EQ(window.stationWindow()->Nouv_Date->placeholderText(), QString::fromLatin1(hint)) << language;
+    window.stationWindow()->close();
+  }
+}
+
 TEST_F(MainFixture, ClosingTheFirstRunStationWindowKeepsTheTemplateStation) {
   dialogs.setLenient(true);
   Main& window = makeMain();

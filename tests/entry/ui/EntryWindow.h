@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/AltKeys.h"
 #include "core/QsoRecord.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Main.h"
@@ -106,7 +107,8 @@ class EntryWindowTest : public MainFixture {
   static std::string text(const QLineEdit* field) { return field->text().toStdString(); }
   static std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
   static std::string text(const QLabel* label) { return label->text().toStdString(); }
-  static std::string text(const QPushButton* button) { return button->text().toStdString(); }
+  // A button's caption as shown, without the "&" of its Alt letter.
+  static std::string text(const QPushButton* button) { return AltKeys::shownText(button->text()).toStdString(); }
   static bool green(const QWidget* field) { return fieldColour(field) == AwaitingColour; }
   static bool yellow(const QWidget* field) { return fieldColour(field) == AcceptedColour; }
   std::string stationFile(const char* suffix) const { return fileBytes(std::string(EntryStation) + suffix); }

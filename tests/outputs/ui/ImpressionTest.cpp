@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "core/AltKeys.h"
 #include "outputs/LogListing.h"
 #include "tests/outputs/ui/OutputWindowsFixture.h"
 
@@ -33,7 +34,7 @@ TEST_F(ImpressionTest, PreviewIsFilledOnceWhenTheWindowLoads) {
   ASSERT_TRUE(window->Form_Load().ok());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Log JNC"));
   EXPECT_EQ(window->Label2->text(), QStringLiteral("Log JNC de la station F6ABC"));
-  EXPECT_EQ(window->Enregistrer->text(), QStringLiteral("Enregistrer"));
+  EXPECT_EQ(AltKeys::shownText(window->Enregistrer->text()), QStringLiteral("Enregistrer"));
   const QStringList items = previewItems();
   ASSERT_EQ(items.size(), static_cast<qsizetype>(records.size() + 4));
   EXPECT_EQ(items[0], QStringLiteral("            Journee Nationale des Ruziduza 19/05/13 Station F6ABC"));

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cerrno>
 
+#include "core/AltKeys.h"
 #include "outputs/RecapSheet.h"
 #include "tests/outputs/ui/OutputWindowsFixture.h"
 
@@ -60,7 +61,7 @@ TEST_F(RecapitulationTest, LoadShowsIdentityCategoryAndTheWorkedExample) {
   state.Language = "An";
   ASSERT_TRUE(window->Form_Load().ok());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Recapitulative sheet"));
-  EXPECT_EQ(window->Quitter->text(), QStringLiteral("Exit"));
+  EXPECT_EQ(AltKeys::shownText(window->Quitter->text()), QStringLiteral("Exit"));
 }
 
 TEST_F(RecapitulationTest, SaveWritesTheSheetAndConfirms) {

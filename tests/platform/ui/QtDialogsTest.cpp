@@ -5,10 +5,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "tests/support/ScriptedDialogs.h"
@@ -107,6 +110,38 @@ TEST(QtDialogs, ChoosePrinterIsFalseOnCancel) {
   });
   EXPECT_FALSE(dialogs.choosePrinter(printer));
   EXPECT_TRUE(wasPrintDialog);
+}
+
+// After a box, the window that was active has the keyboard again: the field
+// it focuses then receives the keys typed.
+TEST(QtDialogs, TheWindowBeforeABoxIsActiveAgainAfterIt) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* first = new QLineEdit(&window);
+  auto* second = new QLineEdit(&window);
+  layout->addWidget(first);
+  layout->addWidget(second);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  second->setFocus();
+  QtDialogs dialogs(&window);
+  const std::function<void()> boxes[] = {
+      [&] { dialogs.message(QStringLiteral("Bande inconnue")); },
+      [&] { (void)dialogs.yesNo(QStringLiteral("Nouveau préfixe ?")); },
+      [&] { (void)dialogs.okCancelCritical(QStringLiteral("!!! ATTENTION !!!")); },
+  };
+  for (const auto& box : boxes) {
+    onNextModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->buttons().front()->click(); });
+    box();
+    // The field the entry expects next is focused before the window is back.
+    first->setFocus();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("F5"));
+    EXPECT_EQ(first->text(), QStringLiteral("F5"));
+    first->clear();
+  }
 }
 
 TEST(ScriptedDialogsPrinter, AnswersThePrinterChoice) {

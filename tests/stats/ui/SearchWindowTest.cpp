@@ -127,10 +127,11 @@ TEST_F(SearchWindowTest, HeaderTitlesStandOverTheirFields) {
   Recherche_Indicatif& window = open();
   typeAndEnter(window.Indica, QStringLiteral("F6ABD"));
   QApplication::processEvents();
-  EXPECT_EQ(
-      window.Label2->text(),
-      QStringLiteral("N°    Date        Indicatif      Debut    Fin    Dpt                  Bande    Mode     Rst E"
-                     "        Rst R          Ref Chateau                 Prenom"));
+  EXPECT_EQ(window.Label2->titles(),
+            QStringList({QStringLiteral("N°"), QStringLiteral("Date"), QStringLiteral("Indicatif"),
+                         QStringLiteral("Debut"), QStringLiteral("Fin"), QStringLiteral("Dpt"), QStringLiteral("Bande"),
+                         QStringLiteral("Mode"), QStringLiteral("Rst E"), QStringLiteral("Rst R"),
+                         QStringLiteral("Ref Chateau"), QStringLiteral("Prenom")}));
   // Each title starts where the text it names starts in the first result.
   const QString first = window.QSO_Effectues->item(0)->text();
   const QFontMetrics fixed(window.QSO_Effectues->font());

@@ -1,0 +1,311 @@
+// Every window of the program from the keyboard, in both languages: an Alt
+// letter on each menu title, menu item and button, no letter twice where the
+// same Alt reaches it, Alt plus a letter and F10 for the menu bar, Enter to
+// save the sheet and the listing.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+#include "cluster/ui/Cluster.h"
+#include "cluster/ui/ClusterOpener.h"
+#include "core/AltKeys.h"
+#include "core/ui/Gestion_Erreur.h"
+#include "core/ui/KeyboardAccess.h"
+#include "core/ui/Station.h"
+#include "entry/ui/Chargement.h"
+#include "entry/ui/DeptGridView.h"
+#include "entry/ui/Maintenance.h"
+#include "labels/ui/Etiquettes.h"
+#include "labels/ui/LabelMenus.h"
+#include "labels/ui/Select_QSO.h"
+#include "outputs/ui/HelpWindow.h"
+#include "outputs/ui/Impression.h"
+#include "outputs/ui/OutputMenus.h"
+#include "outputs/ui/Recapitulation.h"
+#include "outputs/ui/Reglement.h"
+#include "platform/ui/QtDialogs.h"
+#include "stats/ui/Affiche_Dpt.h"
+#include "stats/ui/Carte_Acti.h"
+#include "stats/ui/Recherche_Indicatif.h"
+#include "stats/ui/Statistique_DFCF.h"
+#include "stats/ui/Statistique_Prefixe.h"
+#include "stats/ui/StatsMenus.h"
+#include "tests/core/ui/MainFixture.h"
+
+namespace brivant::testing {
+namespace {
+
+// Checks one scope: every caption has a letter, none twice, none of `taken`.
+void expectOwnLetters(const std::vector<QString>& captions, const QString& taken, const std::string& where) {
+  std::map<QChar, QString> holders;
+  for (QChar letter : taken) holders[letter.toUpper()] = QStringLiteral("a label");
+  for (const QString& caption : captions) {
+    const QChar letter = AltKeys::letterOf(caption);
+    EXPECT_FALSE(letter.isNull()) << where << ": \"" << caption.toStdString() << "\" has no Alt letter";
+    if (letter.isNull()) continue;
+    const auto [holder, added] = holders.emplace(letter, caption);
+    EXPECT_TRUE(added) << where << ": \"" << caption.toStdString() << "\" and \"" << holder->second.toStdString()
+                       << "\" share their letter";
+  }
+}
+
+void expectMenuLetters(QMenu* menu, const std::string& where) {
+  std::vector<QString> items;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    items.push_back(action->text());
+    if (action->menu() != nullptr) expectMenuLetters(action->menu(), where + " > " + action->text().toStdString());
+  }
+  expectOwnLetters(items, {}, where);
+}
+
+// The whole window: its bar's titles with its buttons (one Alt reaches them
+// all, and the letters of its labels that lead to a field), then each menu.
+// Returns how many captions it looked at.
+int expectWindowLetters(QWidget* window) {
+  const std::string name = window->objectName().toStdString();
+  std::vector<QString> captions;
+  for (QMenuBar* bar : controlsOf<QMenuBar>(window))
+    for (QAction* title : bar->actions()) captions.push_back(title->text());
+  for (QAbstractButton* button : controlsOf<QAbstractButton>(window))
+    if (!button->text().isEmpty()) captions.push_back(button->text());
+  QString taken;
+  for (QLabel* label : controlsOf<QLabel>(window))
+    if (const QChar letter = AltKeys::letterOf(label->text()); label->buddy() != nullptr && !letter.isNull())
+      taken += letter;
+  expectOwnLetters(captions, taken, name);
+  int count = static_cast<int>(captions.size());
+  for (QMenuBar* bar : controlsOf<QMenuBar>(window)) {
+    for (QAction* title : bar->actions()) {
+      if (title->menu() == nullptr) continue;
+      expectMenuLetters(title->menu(), name + " > " + title->text().toStdString());
+      count += static_cast<int>(title->menu()->actions().size());
+    }
+  }
+  return count;
+}
+
+// Gives the window the keyboard, as a click on it would.
+bool activate(QWidget* window) {
+  window->activateWindow();
+  return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+}
+
+class Keyboard : public MainFixture, public ::testing::WithParamInterface<const char*> {
+ protected:
+  Main& startWithContacts(const char* language) {
+    setUpStation("F6ABC", language);
+    writeLog("F6ABC", {contact("06/06/26", "F5AAA", "08:00", "59", "14 Mhz", "SSB"),
+                       contact("06/06/26", "DL1XYZ", "08:05", "", "14 Mhz", "SSB"),
+                       contact("06/06/26", "F6BBB", "08:10", "02", "7.0 Mhz", "CW", true)});
+    Main& window = start();
+    EXPECT_TRUE(started);
+    // Keys reach the window that has the keyboard.
+    EXPECT_TRUE(activate(&window));
+    return window;
+  }
+
+  // Every window the program opens, opened as the operator opens it.
+  std::vector<QWidget*> openEveryWindow(Main& window) {
+    window.Mnu_Station->trigger();
+    window.Mnu_Feuille_Recap->trigger();
+    window.Mnu_Imprime_Tout->trigger();
+    window.Mnu_Reglement->trigger();
+    window.Mnu_Mode_Emploi->trigger();
+    window.Mnu_Stat_Prefixe->trigger();
+    window.Mnu_Stat_DFCF->trigger();
+    window.Mnu_Carte_Activation->trigger();
+    QTest::mouseClick(window.Recherche, Qt::LeftButton);
+    emit Dpt().boxDoubleClicked(2);
+    QTest::mouseClick(window.ClusterHF, Qt::LeftButton);
+    window.Mnu_Imp_QSL->trigger();
+    Select_QSO* selection = program->labelMenus().selectQso();
+    if (selection != nullptr) selection->Impression->click();
+    program->maintenance().updatingWindow()->open(french());
+    OutputMenus& outputs = program->outputMenus();
+    StatsMenus& stats = program->statsMenus();
+    const std::vector<QWidget*> windows{&window,
+                                        window.stationWindow(),
+                                        outputs.recapitulation(),
+                                        outputs.impression(),
+                                        outputs.reglement(),
+                                        outputs.helpWindow(),
+                                        stats.statistiquePrefixe(),
+                                        stats.statistiqueDfcf(),
+                                        stats.carte(),
+                                        stats.recherche(),
+                                        stats.afficheDpt(),
+                                        program->cluster().cluster(),
+                                        selection,
+                                        selection != nullptr ? selection->etiquettes() : nullptr,
+                                        program->maintenance().updatingWindow()};
+    for (QWidget* opened : windows) EXPECT_NE(opened, nullptr);
+    return windows;
+  }
+
+  bool french() const { return std::string(GetParam()) == "Fr"; }
+};
+
+TEST_P(Keyboard, EveryMenuAndButtonOfEveryWindowHasItsOwnAltLetter) {
+  Main& window = startWithContacts(GetParam());
+  int captions = 0;
+  for (QWidget* opened : openEveryWindow(window))
+    if (opened != nullptr) captions += expectWindowLetters(opened);
+  // The missing-file window is modal: it comes last.
+  window.raiseFileError(FileError{FileNotFound, "", ""}, ".log");
+  ASSERT_NE(window.errorWindow(), nullptr);
+  captions += expectWindowLetters(window.errorWindow());
+  // Not a vacuous pass: the windows hold some ninety captions.
+  EXPECT_GT(captions, 80);
+}
+
+TEST_P(Keyboard, AltAndTheLetterOfTheFirstMenuOpensItFromTheModeField) {
+  Main& window = startWithContacts(GetParam());
+  ASSERT_TRUE(window.Mode_A->hasFocus());
+  const QString mode = window.Mode_A->currentText();
+  const QChar letter = AltKeys::letterOf(window.Mnu_Fichier->title());
+  ASSERT_EQ(letter, QLatin1Char('F'));
+  QTest::keyClick(window.Mode_A, Qt::Key_F, Qt::AltModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), window.Mnu_Fichier);
+  // Nothing was typed into the field.
+  EXPECT_EQ(window.Mode_A->currentText(), mode);
+  QTest::keyClick(window.Mnu_Fichier, Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
+TEST_P(Keyboard, AltAndAButtonsLetterPressesIt) {
+  Main& window = startWithContacts(GetParam());
+  const QChar letter = AltKeys::letterOf(window.Recherche->text());
+  ASSERT_FALSE(letter.isNull());
+  QTest::keyClick(window.Mode_A, static_cast<Qt::Key>(letter.unicode()), Qt::AltModifier);
+  // A button pressed by its letter shows itself pressed for a moment first.
+  EXPECT_TRUE(QTest::qWaitFor([this] { return program->statsMenus().recherche() != nullptr; }, 2000));
+}
+
+TEST_P(Keyboard, F10PutsTheKeyboardOnTheFirstMenuAndEnterOpensIt) {
+  Main& window = startWithContacts(GetParam());
+  QMenuBar* bar = window.menuBar();
+  QTest::keyClick(window.Mode_A, Qt::Key_F10);
+  EXPECT_EQ(bar->activeAction(), window.Mnu_Fichier->menuAction());
+  EXPECT_EQ(QApplication::focusWidget(), bar);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu waits for Enter";
+  QTest::keyClick(bar, Qt::Key_Return);
+  EXPECT_EQ(QApplication::activePopupWidget(), window.Mnu_Fichier);
+  QTest::keyClick(window.Mnu_Fichier, Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+  // The cluster window's bar answers F10 too.
+  QTest::mouseClick(window.ClusterHF, Qt::LeftButton);
+  Cluster* cluster = program->cluster().cluster();
+  ASSERT_NE(cluster, nullptr);
+  ASSERT_TRUE(activate(cluster));
+  QTest::keyClick(cluster->Bande_CL, Qt::Key_F10);
+  EXPECT_EQ(cluster->menuBar->activeAction(), cluster->Mnu_Port_Com->menuAction());
+}
+
+// Enter anywhere in the sheet or the listing does what Enregistrer does.
+TEST_P(Keyboard, EnterSavesTheSheetAndTheListing) {
+  Main& window = startWithContacts(GetParam());
+  OutputMenus& outputs = program->outputMenus();
+  struct Case {
+    QAction* menu;
+    std::function<QWidget*()> opened;
+    std::function<QPushButton*()> save;
+    std::function<QWidget*()> field;
+  };
+  const Case cases[] = {
+      {window.Mnu_Feuille_Recap, [&] { return outputs.recapitulation(); },
+       [&] { return outputs.recapitulation()->Enregistrer; }, [&] { return outputs.recapitulation()->Nom; }},
+      {window.Mnu_Imprime_Tout, [&] { return outputs.impression(); }, [&] { return outputs.impression()->Enregistrer; },
+       [&] { return outputs.impression()->Visu_Print; }},
+  };
+  for (const Case& c : cases) {
+    c.menu->trigger();
+    QWidget* opened = c.opened();
+    ASSERT_NE(opened, nullptr);
+    ASSERT_TRUE(activate(opened));
+    EXPECT_TRUE(c.save()->isDefault());
+    const std::size_t before = dialogs.texts().size();
+    c.save()->click();
+    ASSERT_EQ(dialogs.texts().size(), before + 1);
+    const QString saved = dialogs.texts().back();
+    c.field()->setFocus();
+    QTest::keyClick(c.field(), Qt::Key_Return);
+    ASSERT_EQ(dialogs.texts().size(), before + 2) << opened->objectName().toStdString();
+    EXPECT_EQ(dialogs.texts().back(), saved);
+    opened->close();
+    QApplication::processEvents();
+  }
+}
+
+// A caption that changes keeps the window's letters apart: the language
+// switched, Enregistrer become "Valider QSO" for an edit and back.
+TEST_P(Keyboard, LettersStayApartWhenCaptionsChange) {
+  Main& window = startWithContacts(GetParam());
+  (french() ? window.Mnu_An : window.Mnu_Fr)->trigger();
+  expectWindowLetters(&window);
+  window.selectQso(1);
+  QTest::mouseClick(window.Editer, Qt::LeftButton);
+  ASSERT_TRUE(state->EntryEditing);
+  expectWindowLetters(&window);
+  QTest::mouseClick(window.Annuler, Qt::LeftButton);
+  expectWindowLetters(&window);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, Keyboard, ::testing::Values("Fr", "An"));
+
+// With the message boxes on screen: after a refusal is read and closed, the
+// keys typed go to the field the entry expects.
+TEST_F(MainFixture, AfterARefusalTheKeysGoToTheFieldTheEntryExpects) {
+  setUpStation("F6ABC", "Fr");
+  QtDialogs boxes;
+  state = std::make_unique<AppState>(programDir.path(), store, clock, boxes);
+  program = std::make_unique<Composition>(*state);
+  Main& window = program->main();
+  boxes.setParent(&window);
+  window.setEndProgram([this](int code) { endings.push_back(code); });
+  // Every box is read and closed with its first button.
+  QStringList read;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&read] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      read.push_back(box->text());
+      box->buttons().front()->click();
+    }
+  });
+  closer.start(10);
+  ASSERT_TRUE(window.Form_Load());
+  ASSERT_TRUE(activate(&window));
+  ASSERT_TRUE(window.Mode_A->hasFocus());
+
+  window.Mode_A->setEditText(QStringLiteral("FM"));
+  QTest::keyClick(window.Mode_A, Qt::Key_Return);
+  ASSERT_EQ(read.size(), 2);  // the instructions at start-up, then the refusal
+  // The mode is typed again where the refusal left the entry.
+  ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }, 2000));
+  window.Mode_A->clearEditText();
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("CW"));
+  EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(window.Indicatif_A->hasFocus());
+
+  closer.stop();
+  program.reset();
+  state.reset();
+}
+
+}  // namespace
+}  // namespace brivant::testing
