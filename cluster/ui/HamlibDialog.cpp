@@ -14,6 +14,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "core/ui/Named.h"
 #include "platform/Dialogs.h"
 
@@ -113,6 +114,7 @@ HamlibDialog::HamlibDialog(bool french, const HamlibChoice& choice, const std::v
   setTabOrder(speedBox, rigctldChoice);
   setTabOrder(rigctldChoice, hostEdit);
   setTabOrder(hostEdit, tcpPortBox);
+  giveAltKeys(this);
   adjustSize();
   centreOnScreen(this);
 }

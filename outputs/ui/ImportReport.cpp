@@ -9,6 +9,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -43,6 +44,7 @@ ImportReport::ImportReport(bool french, QWidget* parent) : QWidget(parent, Qt::W
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  giveAltKeys(this);
 }
 
 void ImportReport::showPlan(const ImportPlan& plan, const QString& reportFileName) {
