@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/MissingFile.h"
 #include "core/ui/Main.h"
 #include "entry/ui/DeptGridView.h"
@@ -15,6 +17,7 @@
 #include "entry/ui/EntryChain.h"
 #include "entry/ui/Maintenance.h"
 #include "labels/ui/LabelMenus.h"
+#include "outputs/ui/AdifImporter.h"
 #include "outputs/ui/OutputMenus.h"
 #include "scoring/ui/Enregistrer.h"
 #include "scoring/ui/PointsDisplay.h"
@@ -91,7 +94,7 @@ void Composition::composeScoring() {
   hooks_.showPoints = [this] { return showPoints(view_); };
 }
 
-// The sheet, the listing, the exports, the rules and the help.  Their windows
+// The sheet, the listing, the exports, the import, the rules and the help.  Their windows
 // rebuild the tallies through the maintenance, so that the grid and the score
 // follow, and a missing file raises the main window's error window.
 void Composition::composeOutputs() {
@@ -111,6 +114,17 @@ void Composition::composeOutputs() {
   };
   for (const auto& [item, handler] : wiring)
     wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
+
+  // An imported log: the list shows it, and the tallies, the grid and the
+  // score follow it.
+  AdifImporter::Hooks importHooks;
+  importHooks.logReplaced = [this, &main](std::vector<std::string> lines) {
+    main.showList(std::move(lines));
+    (void)maintenance_->rebuildFromLog(true);
+  };
+  importHooks.askForStation = [this] { view_.main.askForStation(); };
+  adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));
+  wire(main.Mnu_Import_ADIF, adifImporter_, [importer = adifImporter_] { importer->Mnu_Import_ADIF_Click(); });
 }
 
 // The search (its result selects the contact in the list, for Editer and
@@ -136,14 +150,25 @@ void Composition::composeStats() {
 
 // The cluster window: the mode being logged tunes the radio, the log greys
 // the spots already worked, and a double-clicked spot's callsign goes to the
-// entry when it waits for one.
+// entry when it waits for one.  A radio through hamlib lives for the whole
+// run: its frequency and mode show at the right of the menu bar, and the
+// entry takes its band and mode.
 void Composition::composeCluster() {
   Main& main = *main_;
+  RadioControl::Hooks radioHooks;
+  radioHooks.followRadio = [this](const std::string& band, const std::string& mode) {
+    return entryChain_->followRadio(band, mode);
+  };
+  radio_ = new RadioControl(state_, &main, std::move(radioHooks));
+  main.menuBar()->setCornerWidget(radio_->readout(), Qt::TopRightCorner);
+
+  ClusterServices services;
+  services.radio = radio_;
   ClusterHooks hooks;
   hooks.loggingMode = [&main] { return main.Mode_A->currentText(); };
   hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
   hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
-  cluster_ = new ClusterOpener(state_, &main, std::move(hooks));
+  cluster_ = new ClusterOpener(state_, &main, std::move(hooks), std::move(services));
   ClusterOpener* opener = cluster_;
   wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
 }

@@ -23,6 +23,7 @@
 
 namespace brivant {
 
+class AdifImporter;
 class ClusterOpener;
 class DeptGridView;
 class EntryChain;
@@ -30,6 +31,7 @@ class LabelMenus;
 class Maintenance;
 class OutputMenus;
 class Printer;
+class RadioControl;
 class StatsMenus;
 
 class Composition {
@@ -50,11 +52,16 @@ class Composition {
 
   // The sheet, listing, export, rules and help windows of the menus.
   OutputMenus& outputMenus() const { return *outputMenus_; }
+  // The import of a log written in ADIF by another program.
+  AdifImporter& adifImporter() const { return *adifImporter_; }
 
   // The search, the statistics, the map and the per-departement list.
   StatsMenus& statsMenus() const { return *statsMenus_; }
   // The cluster window and the radio.
   ClusterOpener& cluster() const { return *cluster_; }
+  // The radio through hamlib, for the whole run; restore() links the stored
+  // one once the program has started.
+  RadioControl& radioControl() const { return *radio_; }
   // The QSL labels.
   LabelMenus& labelMenus() const { return *labelMenus_; }
 
@@ -78,8 +85,10 @@ class Composition {
   EntryChain* entryChain_ = nullptr;
   Maintenance* maintenance_ = nullptr;
   OutputMenus* outputMenus_ = nullptr;
+  AdifImporter* adifImporter_ = nullptr;
   StatsMenus* statsMenus_ = nullptr;
   ClusterOpener* cluster_ = nullptr;
+  RadioControl* radio_ = nullptr;
   LabelMenus* labelMenus_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 
 #include "app/Composition.h"
 #include "app/ProgramFolder.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/AppState.h"
 #include "core/ui/Main.h"
 #include "platform/Clock.h"
@@ -64,5 +65,6 @@ int main(int argc, char** argv) {
   });
   main.Form_Load();
   if (ended) return exitCode;
+  program.radioControl().restore();
   return QApplication::exec();
 }

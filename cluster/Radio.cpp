@@ -1,5 +1,7 @@
 #include "cluster/Radio.h"
 
+#include "cluster/RadioReadback.h"
+#include "platform/RadioLink.h"
 #include "platform/SerialPort.h"
 
 namespace brivant {
@@ -12,6 +14,10 @@ bool YaesuRadio::tune(long long hertz, std::string_view mode) {
     written = port_.writeBlock(std::string_view(reinterpret_cast<const char*>(block.data()), block.size())) && written;
   }
   return written;
+}
+
+bool HamlibTransceiver::tune(long long hertz, std::string_view mode) {
+  return link_.tune(hertz, rigModeOf(mode, hertz));
 }
 
 std::unique_ptr<Radio> radioOfModel(std::string_view modelName, SerialPort& port) {

@@ -1,6 +1,7 @@
 #pragma once
 // The transceiver the cluster window tunes to the selected spot, whatever
-// link drives it, and the Yaesu models driven by CAT blocks on a serial port.
+// link drives it: the Yaesu models driven by CAT blocks on a serial port, and
+// any radio hamlib knows.
 
 #include <memory>
 #include <string_view>
@@ -9,6 +10,7 @@
 
 namespace brivant {
 
+class RadioLink;
 class SerialPort;
 
 class Radio {
@@ -31,6 +33,18 @@ class YaesuRadio final : public Radio {
  private:
   SerialPort& port_;
   YaesuModel model_;
+};
+
+// A radio through hamlib: the frequency and the radio's mode for the mode
+// being logged (rigModeOf), sent away from the caller; false when the radio
+// is not answering.  The link belongs to the caller.
+class HamlibTransceiver final : public Radio {
+ public:
+  explicit HamlibTransceiver(RadioLink& link) : link_(link) {}
+  bool tune(long long hertz, std::string_view mode) override;
+
+ private:
+  RadioLink& link_;
 };
 
 // The radio of a model name of Emetteur on the port; nothing for a name no

@@ -1,5 +1,7 @@
 #include "cluster/YaesuCat.h"
 
+#include "cluster/RadioReadback.h"
+
 #include <charconv>
 #include <string>
 
@@ -18,7 +20,6 @@ constexpr unsigned char CatOff = 0x80;
 constexpr unsigned char Lsb = 0x00;
 constexpr unsigned char Usb = 0x01;
 constexpr unsigned char Cw = 0x02;
-constexpr long long TenMegahertzInTens = 1'000'000;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -63,8 +64,14 @@ CatBlock frequencyParameters(long long tensOfHz) {
 }
 
 unsigned char yaesuModeByte(std::string_view mode, long long tensOfHz) {
-  if (mode == "CW") return Cw;
-  return tensOfHz < TenMegahertzInTens ? Lsb : Usb;
+  switch (rigModeOf(mode, tensOfHz * 10)) {
+    case RigMode::Cw:
+      return Cw;
+    case RigMode::Lsb:
+      return Lsb;
+    default:
+      return Usb;
+  }
 }
 
 std::vector<CatBlock> yaesuTuningBlocks(YaesuModel model, long long tensOfHz, std::string_view mode) {

@@ -26,6 +26,16 @@ std::optional<long long> recordKey(std::string_view record) {
   return logDateTimeKey(recordField(record, QsoLayout::Date), recordField(record, QsoLayout::StartTime));
 }
 
+// The log's lines before a rewrite, a torn last line set aside first: the
+// rewrite would otherwise end it and make it a contact.
+Result<TextFile::Lines> wholeLogLines(const fs::path& programDir, std::string_view callsign) {
+  const fs::path logFile = logFilePath(programDir, callsign);
+  if (TextFile::exists(logFile)) {
+    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn) return torn.error();
+  }
+  return TextFile::readLines(logFile);
+}
+
 }  // namespace
 
 bool namesStationFiles(std::string_view callsign) {
@@ -132,10 +142,7 @@ std::optional<long long> logDateTimeKey(std::string_view date, std::string_view 
 Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
                               std::string_view newRecord) {
   const fs::path logFile = logFilePath(programDir, callsign);
-  if (TextFile::exists(logFile)) {
-    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn) return torn.error();
-  }
-  Result<TextFile::Lines> existing = TextFile::readLines(logFile);
+  Result<TextFile::Lines> existing = wholeLogLines(programDir, callsign);
   if (!existing) return existing.error();
 
   // An old line that names no record (the blanks of an insertion, or a line too
@@ -165,6 +172,44 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
     written.push_back(std::move(line));
   }
   if (!inserted) written.emplace_back(newRecord);
+
+  if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
+      !status)
+    return status.error();
+  return numberedListLines(written);
+}
+
+Result<ListLines> insertRecordsInDateOrder(const fs::path& programDir, std::string_view callsign,
+                                           const std::vector<std::string>& records) {
+  const fs::path logFile = logFilePath(programDir, callsign);
+  Result<TextFile::Lines> existing = wholeLogLines(programDir, callsign);
+  if (!existing) return existing.error();
+
+  struct Keyed {
+    long long key;
+    const std::string* record;
+  };
+  std::vector<Keyed> dated;
+  std::vector<const std::string*> undated;
+  for (const std::string& record : records) {
+    if (const std::optional<long long> key = recordKey(record))
+      dated.push_back({*key, &record});
+    else
+      undated.push_back(&record);
+  }
+  std::stable_sort(dated.begin(), dated.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+
+  TextFile::Lines written;
+  written.reserve(existing->size() + records.size());
+  auto next = dated.begin();
+  for (std::string& line : existing.value()) {
+    if (const std::optional<long long> lineKey = recordKey(line)) {
+      for (; next != dated.end() && next->key <= *lineKey; ++next) written.push_back(*next->record);
+    }
+    written.push_back(std::move(line));
+  }
+  for (; next != dated.end(); ++next) written.push_back(*next->record);
+  for (const std::string* record : undated) written.push_back(*record);
 
   if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
       !status)

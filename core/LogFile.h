@@ -87,6 +87,16 @@ std::string jncFileName(std::string_view stationCall, std::string_view kind, std
 Result<ListLines> Reecrit_Log(const std::filesystem::path& programDir, std::string_view callsign,
                               std::string_view oldListLine, std::string_view newRecord);
 
+// Inserts many records at once, in one atomic replacement of the log through
+// "Temporaire6.txt": each goes where Reecrit_Log would insert it, before the
+// first logged line whose date and start time are equal or later; records
+// of equal date and time among themselves keep their order.  A logged line
+// whose date or time cannot be read keeps its place and takes none; a record
+// whose own cannot be read goes to the end.  A torn last line is set aside
+// first, never rewritten as a record.  The result is the reloaded list.
+Result<ListLines> insertRecordsInDateOrder(const std::filesystem::path& programDir, std::string_view callsign,
+                                           const std::vector<std::string>& records);
+
 // The sort key of a date "dd/mm/yy" and a time "hh:mm": years 50-99 are 19xx,
 // 00-49 are 20xx; ordered by year, month, day, hour, minute as numbers (the
 // values are not range-checked, as the entry checks only the form).  Nothing

@@ -93,6 +93,10 @@ bool saveSettingBool(AppState& state, const Settings::Key& key, bool value) {
   return said(state, Settings::saveBool(state.settings, key, state.StationCall, value));
 }
 
+bool saveSettings(AppState& state, const std::vector<SettingWrite>& writes) {
+  return said(state, saveStationSettings(state.settings, state.StationCall, writes));
+}
+
 QString refusedCallsignMessage(bool french) {
   return pick(french,
               "L'indicatif enregistré dans les réglages ne peut pas nommer les fichiers de la station. Entrez à "

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/AppState.h"
 #include "core/SettingsKeys.h"
@@ -16,6 +17,8 @@
 #include "platform/SettingsStore.h"
 
 namespace brivant {
+
+struct SettingWrite;
 
 // The interface language the settings give, when it can be known: French
 // when the stored station's "Langue" is "Fr", English otherwise.  Nothing
@@ -46,6 +49,8 @@ QString settingsWriteFailure(bool french, const FileError& error, const std::fil
 // the interface language.  True when it was saved.
 bool saveSetting(AppState& state, const Settings::Key& key, std::string_view value);
 bool saveSettingBool(AppState& state, const Settings::Key& key, bool value);
+// Several values in one write, all or none, said the same way.
+bool saveSettings(AppState& state, const std::vector<SettingWrite>& writes);
 
 // The stored station callsign cannot name files: the Station window opens.
 QString refusedCallsignMessage(bool french);

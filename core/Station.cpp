@@ -164,9 +164,6 @@ std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_vie
   return writes;
 }
 
-namespace {
-
-// The settings of a station change, written in one go.
 Status saveStationSettings(SettingsStore& store, std::string_view callsign, const std::vector<SettingWrite>& writes) {
   std::vector<SettingsStore::Setting> settings;
   settings.reserve(writes.size());
@@ -174,8 +171,6 @@ Status saveStationSettings(SettingsStore& store, std::string_view callsign, cons
     settings.push_back({Settings::sectionName(write.key.section, callsign), std::string(write.key.name), write.value});
   return store.saveAll(Settings::Application, settings);
 }
-
-}  // namespace
 
 StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate) {
   const bool french = state.french();

@@ -107,6 +107,10 @@ struct SettingWrite {
 // the event date).  The callsign and the date are Windows-1252 bytes.
 std::vector<SettingWrite> stationSettingsWrites(bool newStation, std::string_view callsign, std::string_view jncDate);
 
+// Several settings of the station written in one rewrite of the settings
+// file: all of them or, when it cannot be written, none.
+Status saveStationSettings(SettingsStore& store, std::string_view callsign, const std::vector<SettingWrite>& writes);
+
 // What the windows do after Validation.
 struct StationValidation {
   QString message;             // shown first when not empty

@@ -3,9 +3,11 @@
 // callsign already logged on the band and mode, and a castle reference
 // already logged on the band and mode.
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "entry/EntryRules.h"
@@ -46,5 +48,28 @@ std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string
 std::optional<LoggedContact> findReferenceDuplicate(const std::vector<std::string>& listLines,
                                                     std::string_view reference, std::string_view band,
                                                     std::string_view mode);
+
+// The two scans above for many contacts at once (a log being imported): each
+// list line is read once into two tables, so that checking n contacts against
+// m lines costs n + m rather than n x m.  The answers are the scans' own,
+// first line from the top included; lines added later come after the others.
+class DuplicateIndex {
+ public:
+  explicit DuplicateIndex(const std::vector<std::string>& listLines);
+  // A line below the others (a contact accepted a moment ago).
+  void add(std::string listLine);
+
+  std::optional<LoggedContact> callsignDuplicate(std::string_view callsign, std::string_view reference,
+                                                 std::string_view band, std::string_view mode) const;
+  std::optional<LoggedContact> referenceDuplicate(std::string_view reference, std::string_view band,
+                                                  std::string_view mode) const;
+
+ private:
+  std::optional<LoggedContact> contactAt(std::optional<std::size_t> row) const;
+
+  std::deque<std::string> lines_;
+  std::unordered_map<std::string, std::size_t> byCallsign_;   // callsign, reference, band, mode
+  std::unordered_map<std::string, std::size_t> byReference_;  // reference as scanned, band, mode
+};
 
 }  // namespace brivant

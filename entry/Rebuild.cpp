@@ -9,6 +9,7 @@
 #include "core/Text.h"
 #include "entry/DeptTally.h"
 #include "entry/LineScan.h"
+#include "entry/PrefixIndex.h"
 #include "entry/PrefixTally.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
@@ -48,30 +49,6 @@ struct Tally {
   std::string templateBytes;  // written as they are when no contact touched the file
   TextFile::Lines lines;
   bool rewritten = false;  // a contact of the mode went through the file
-};
-
-// The first line of each prefix.  A key is matched by the lines whose prefix
-// begins it: with prefixes of at most five characters, the first matching line
-// is the earliest of the first lines of the key's first 1 to 5 characters.
-class PrefixIndex {
- public:
-  explicit PrefixIndex(const TextFile::Lines& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      const std::string_view prefix = prefixOfLine(lines[i]);
-      if (!prefix.empty()) first_.try_emplace(prefix, i);
-    }
-  }
-  std::optional<std::size_t> firstMatch(std::string_view key) const {
-    std::optional<std::size_t> best;
-    for (std::size_t length = 1; length <= std::min(key.size(), PrefixLine::PrefixWidth); ++length) {
-      const auto it = first_.find(key.substr(0, length));
-      if (it != first_.end() && (!best || it->second < *best)) best = it->second;
-    }
-    return best;
-  }
-
- private:
-  std::unordered_map<std::string_view, std::size_t> first_;  // views into the template's lines
 };
 
 // The first line of each departement code (trimmed columns 1-2).

@@ -8,10 +8,12 @@ set -euo pipefail
 purpose=${1:-run}
 packages=(g++ make cmake pkgconf qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
           fonts-liberation fonts-dejavu-core qt6-svg-dev libqt6svg6
-          qt6-serialport-dev libqt6serialport6 qt6-multimedia-dev libqt6multimedia6 libqt6network6)
+          qt6-serialport-dev libqt6serialport6 qt6-multimedia-dev libqt6multimedia6 libqt6network6
+          libhamlib-dev libhamlib4)
 if [ "$purpose" = test ]; then
   # rigctl (libhamlib-utils) is the independent encoder the CAT blocks are
-  # checked against.
+  # checked against; rigctld, started by the tests, stands for a radio on
+  # the network.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm
              libhamlib-utils socat)
 fi

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes for the benchmarks: every box answered at once, Yes and OK to
-// every question, with a count of what was shown.
+// every question, the file to open when one is given, with a count of what
+// was shown.
 
 #include "platform/Dialogs.h"
 
@@ -22,10 +23,11 @@ class AnsweringDialogs final : public Dialogs {
     return std::nullopt;
   }
   std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
+    return fileToOpen;
   }
   std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
   void previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override {}
+  std::optional<QString> fileToOpen;
   int shown = 0;
   int asked = 0;
 };

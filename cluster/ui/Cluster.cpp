@@ -20,10 +20,14 @@
 
 #include "cluster/ClusterSettings.h"
 #include "cluster/ClusterTexts.h"
+#include "cluster/HamlibSettings.h"
 #include "cluster/Radio.h"
 #include "cluster/YaesuCat.h"
+#include "cluster/ui/HamlibDialog.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/ui/Centre.h"
 #include "core/ui/KeyboardAccess.h"
+#include "core/ui/Named.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
 #include "platform/Sound.h"
@@ -35,12 +39,6 @@ namespace {
 constexpr int RefreshIntervalMs = 60'000;
 // The list shows this many characters of a SpotLine without scrolling.
 constexpr int ListColumns = 96;
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLineEdit* heading(QWidget* parent, const char* name, const QString& text) {
   auto* box = named(new QLineEdit(text, parent), name);
@@ -59,7 +57,8 @@ Cluster::Cluster(AppState& state, QWidget* parent, ClusterHooks hooks, ClusterSe
       sound_(services_.sound),
       page_(new HttpPage(this, services_.fetchTimeoutMs)),
       feed_(new ClusterFeed(this, services_.feedTiming)),
-      port_(std::make_unique<SerialPort>()) {
+      port_(std::make_unique<SerialPort>()),
+      radioControl_(services_.radio != nullptr ? services_.radio : new RadioControl(state, this)) {
   setObjectName(QStringLiteral("Cluster"));
   setAttribute(Qt::WA_DeleteOnClose);
   if (sound_ == nullptr) {
@@ -308,6 +307,7 @@ void Cluster::Form_Load() {
   for (const ClusterBandEntry& entry : SecondBandEntries) Bande_CL2->addItem(Cp1252::toQString(entry.label));
   Emetteur->clear();
   for (std::string_view model : YaesuModelNames) Emetteur->addItem(Cp1252::toQString(model));
+  Emetteur->addItem(hamlibTransceiverText(state_.french()));
   setCaptions();
   alignHeadings();
   adjustSize();
@@ -320,7 +320,8 @@ void Cluster::Form_Load() {
       Settings::getInt(state_.settings, Settings::Common::ClusterBand1, call), Bande_CL2->count(), 0));
   const int storedModel = Settings::getInt(state_.settings, Settings::Common::TransceiverModel, call);
   Emetteur->setCurrentIndex(ClusterSettings::indexInList(storedModel, Emetteur->count(), 2));
-  Emetteur_Click();
+  chooseTransceiver(Emetteur->currentIndex());
+  if (hamlibChosen() && !radioControl_->link().running()) radioControl_->restore();
 
   loadPort();
 

@@ -4,6 +4,7 @@
 // filtered, with a sound alert; a click tunes the radio on the serial port to
 // the spot.
 
+#include <QPointer>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -33,7 +34,9 @@ class QTimer;
 
 namespace brivant {
 
+class HamlibDialog;
 class Radio;
+class RadioControl;
 class SerialPort;
 class Sound;
 
@@ -55,6 +58,9 @@ struct ClusterServices {
   std::function<std::vector<std::string>()> listPorts;
   int fetchTimeoutMs = HttpPage::DefaultTimeoutMs;
   ClusterFeed::Timing feedTiming{};
+  // The radio through hamlib, which outlives the window; one of the window's
+  // own when none.
+  RadioControl* radio = nullptr;
 };
 
 class Cluster final : public QWidget {
@@ -76,6 +82,9 @@ class Cluster final : public QWidget {
   const std::string& transceiverName() const { return TransceiverName; }
   ClusterFeed& feed() { return *feed_; }
   SerialPort& serialPort() { return *port_; }
+  RadioControl& radioControl() { return *radioControl_; }
+  // The window of "Autre (hamlib)…" while it is open.
+  HamlibDialog* hamlibDialog() const;
 
   QMenuBar* menuBar = nullptr;
   QMenu* Mnu_Port_Com = nullptr;
@@ -170,6 +179,12 @@ class Cluster final : public QWidget {
   bool spotServerMissing() const;
 
   void Cluster_Liste();
+  // The transceiver of an Emetteur index: stored, named, and the radio that
+  // tunes to the spots made (a hamlib radio takes the place of the serial
+  // port's Yaesu, whose port is closed meanwhile).
+  void chooseTransceiver(int index);
+  bool hamlibChosen() const;
+  void openHamlibDialog();
   void fillPortMenu();
   void loadPort();
   void checkSpeedItem(const QString& speed);
@@ -186,6 +201,9 @@ class Cluster final : public QWidget {
   ClusterFeed* feed_;
   std::unique_ptr<SerialPort> port_;
   std::unique_ptr<Radio> radio_;
+  RadioControl* radioControl_;
+  QPointer<HamlibDialog> hamlibDialog_;
+  int transceiverIndex_ = -1;
   QActionGroup* sourceGroup_ = nullptr;
   QHBoxLayout* headings_ = nullptr;
 

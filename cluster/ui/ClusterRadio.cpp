@@ -9,9 +9,12 @@
 
 #include "cluster/ClusterSettings.h"
 #include "cluster/ClusterTexts.h"
+#include "cluster/HamlibSettings.h"
 #include "cluster/Radio.h"
 #include "cluster/YaesuCat.h"
 #include "cluster/ui/Cluster.h"
+#include "cluster/ui/HamlibDialog.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/Safeguards.h"
 #include "platform/Cp1252.h"
 #include "platform/SerialPort.h"
@@ -24,10 +27,54 @@ QString portName(const std::string& name) { return QString::fromStdString(name);
 
 }  // namespace
 
+HamlibDialog* Cluster::hamlibDialog() const { return hamlibDialog_; }
+
+bool Cluster::hamlibChosen() const { return transceiverIndex_ == HamlibTransceiverIndex; }
+
 void Cluster::Emetteur_Click() {
-  saveSetting(state_, Settings::Common::TransceiverModel, std::to_string(Emetteur->currentIndex()));
-  TransceiverName = Cp1252::fromQString(Emetteur->currentText());
+  if (Emetteur->currentIndex() == HamlibTransceiverIndex) {
+    openHamlibDialog();
+    return;
+  }
+  chooseTransceiver(Emetteur->currentIndex());
+}
+
+void Cluster::chooseTransceiver(int index) {
+  const bool wasHamlib = hamlibChosen();
+  transceiverIndex_ = index;
+  saveSetting(state_, Settings::Common::TransceiverModel, std::to_string(index));
+  TransceiverName = Cp1252::fromQString(Emetteur->itemText(index));
+  if (hamlibChosen()) {
+    // The radio may sit on the Yaesu's port: only one of them holds it.
+    if (port_->isOpen()) port_->close();
+    radio_ = std::make_unique<HamlibTransceiver>(radioControl_->link());
+    return;
+  }
   radio_ = radioOfModel(TransceiverName, *port_);
+  if (wasHamlib) {
+    radioControl_->stop();
+    loadPort();
+  }
+}
+
+// The choice is kept on OK only; Annuler leaves the transceiver as it was.
+void Cluster::openHamlibDialog() {
+  delete hamlibDialog_.data();
+  hamlibDialog_ = new HamlibDialog(state_.french(), storedHamlibChoice(state_.settings), services_.listPorts(),
+                                   state_.dialogs, this);
+  hamlibDialog_->setAttribute(Qt::WA_DeleteOnClose);
+  hamlibDialog_->setWindowModality(Qt::WindowModal);
+  connect(hamlibDialog_, &QDialog::accepted, this, [this, dialog = hamlibDialog_] {
+    if (Status saved = saveHamlibChoice(state_.settings, dialog->choice()); !saved)
+      state_.dialogs.message(
+          settingsWriteFailure(state_.french(), saved.error(), state_.settings.fileOf(Settings::Application)));
+    chooseTransceiver(HamlibTransceiverIndex);
+    radioControl_->use(dialog->choice());
+  });
+  connect(hamlibDialog_, &QDialog::rejected, this, [this] {
+    if (transceiverIndex_ >= 0) Emetteur->setCurrentIndex(transceiverIndex_);
+  });
+  hamlibDialog_->open();
 }
 
 void Cluster::Cluster_Liste() {
@@ -127,6 +174,7 @@ void Cluster::loadPort() {
   DebitPort->setText(speed);
   checkSpeedItem(speed);
   fillPortMenu();
+  if (hamlibChosen()) return;  // the hamlib radio may be on that port
   if (!port_->open()) state_.dialogs.message(missingPortMessage(state_.french(), portName(port)));
 }
 

@@ -219,7 +219,8 @@ void Cluster::Liste_Stations_Click() {
   const QListWidgetItem* item = Liste_Stations->currentItem();
   if (item == nullptr) return;
   SelectedSpotLine = Cp1252::fromQString(item->text());
-  if (!ClusterSettings::isNoPort(Cp1252::fromQString(NumPort->text()))) Cluster_Liste();
+  // The Yaesu radios need a port chosen; a hamlib radio has its own link.
+  if (hamlibChosen() || !ClusterSettings::isNoPort(Cp1252::fromQString(NumPort->text()))) Cluster_Liste();
 }
 
 void Cluster::Liste_Stations_DblClick() {

@@ -186,6 +186,7 @@ class Main final : public QMainWindow, public EntryForm {
   QAction* Mnu_MAJ_Prefixe_Departement = nullptr;
   QAction* Mnu_ADIF = nullptr;
   QAction* Mnu_Quellon = nullptr;
+  QAction* Mnu_Import_ADIF = nullptr;  // a log written by another program
   QAction* Mnu_Quitter = nullptr;
   QMenu* Mnu_Langage = nullptr;
   QAction* Mnu_Fr = nullptr;

@@ -70,6 +70,7 @@ void Main::Aff_Langue() {
        "Update files department and prefix from the log"},
       {Mnu_ADIF, "Exporter le log au format ADIF", "Export the log in ADIF format"},
       {Mnu_Quellon, "Exporter le log au format Morvex", "Export the log in Morvex format"},
+      {Mnu_Import_ADIF, "&Importer un fichier ADIF…", "&Import an ADIF file…"},
       {Mnu_Quitter, "Quitter Brivant", "Exit Brivant"},
       {Mnu_Langage, "Langage", "Language"},
       {Mnu_Fr, "Français", "French"},

@@ -19,17 +19,12 @@
 
 #include "core/QsoRecord.h"
 #include "core/ui/Main.h"
+#include "core/ui/Named.h"
 #include "core/ui/QsoListModel.h"
 
 namespace brivant {
 
 namespace {
-
-template <class W>
-W* named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const char* text = "") {
   return named(new QLabel(QString::fromUtf8(text), parent), name);

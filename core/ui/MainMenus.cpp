@@ -51,6 +51,7 @@ void Main::buildMenus() {
   Mnu_Fichier->addSeparator();
   Mnu_ADIF = item(this, Mnu_Fichier, "Mnu_ADIF", "Exporter le log au format ADIF", false);
   Mnu_Quellon = item(this, Mnu_Fichier, "Mnu_Quellon", "Exporter le log au format Morvex", false);
+  Mnu_Import_ADIF = item(this, Mnu_Fichier, "Mnu_Import_ADIF", "&Importer un fichier ADIF…", false);
   Mnu_Fichier->addSeparator();
   Mnu_Quitter = item(this, Mnu_Fichier, "Mnu_Quitter", "Quitter Brivant");
 

@@ -58,6 +58,14 @@ class EntryChain final : public QObject {
   // field waits.
   bool offerCallsign(const QString& callsign);
 
+  // The band and mode of the radio (mode empty: the band only), taken when
+  // the entry waits for a new contact: no contact edited, and the band, the
+  // mode or an empty callsign awaiting.  The band and mode then stand as if
+  // typed and entered (the grid, Frame3, the reports of a new mode, the
+  // stored choices); the focus stays where it is.  Whether they were taken.
+  // (EntryFollowsRadio.cpp)
+  bool followRadio(const std::string& band, const std::string& mode);
+
  private:
   void installKeys();
   void installGuards();

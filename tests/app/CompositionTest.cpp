@@ -31,7 +31,7 @@ TEST_F(CompositionTest, MenuItemsAndButtonsAreEnabledWhereTheyAreWired) {
       {&Main::Mnu_Reglement, true},     {&Main::Mnu_Mode_Emploi, true},
       {&Main::Mnu_A_Propos, true},      {&Main::Mnu_Carte_Activation, true},
       {&Main::Mnu_Stat_Prefixe, true},  {&Main::Mnu_Stat_DFCF, true},
-      {&Main::Mnu_Imp_QSL, true},
+      {&Main::Mnu_Imp_QSL, true},       {&Main::Mnu_Import_ADIF, true},
   };
   for (const auto& [item, wired] : items) {
     EXPECT_FALSE((alone.*item)->isEnabled()) << (alone.*item)->objectName().toStdString();

@@ -19,8 +19,10 @@
 #include <functional>
 #include <map>
 
+#include "cluster/HamlibSettings.h"
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/HamlibDialog.h"
 #include "core/AltKeys.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/KeyboardAccess.h"
@@ -31,7 +33,9 @@
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/LabelMenus.h"
 #include "labels/ui/Select_QSO.h"
+#include "outputs/ui/AdifImporter.h"
 #include "outputs/ui/HelpWindow.h"
+#include "outputs/ui/ImportReport.h"
 #include "outputs/ui/Impression.h"
 #include "outputs/ui/OutputMenus.h"
 #include "outputs/ui/Recapitulation.h"
@@ -135,6 +139,16 @@ class Keyboard : public MainFixture, public ::testing::WithParamInterface<const 
     Select_QSO* selection = program->labelMenus().selectQso();
     if (selection != nullptr) selection->Impression->click();
     program->maintenance().updatingWindow()->open(french());
+    // The hamlib radio's window, over the cluster window; the report of an
+    // imported file with refused records.
+    Cluster* cluster = program->cluster().cluster();
+    if (cluster != nullptr) {
+      cluster->Emetteur->setCurrentIndex(HamlibTransceiverIndex);
+      emit cluster->Emetteur->activated(HamlibTransceiverIndex);
+    }
+    dialogs.expectOpenFile(
+        ::testing::_, QString::fromStdString((fixturesDir() / "outputs" / "import" / "other_logger.adi").string()));
+    window.Mnu_Import_ADIF->trigger();
     OutputMenus& outputs = program->outputMenus();
     StatsMenus& stats = program->statsMenus();
     const std::vector<QWidget*> windows{&window,
@@ -151,7 +165,9 @@ class Keyboard : public MainFixture, public ::testing::WithParamInterface<const 
                                         program->cluster().cluster(),
                                         selection,
                                         selection != nullptr ? selection->etiquettes() : nullptr,
-                                        program->maintenance().updatingWindow()};
+                                        program->maintenance().updatingWindow(),
+                                        cluster != nullptr ? cluster->hamlibDialog() : nullptr,
+                                        program->adifImporter().report()};
     for (QWidget* opened : windows) EXPECT_NE(opened, nullptr);
     return windows;
   }

@@ -1,15 +1,20 @@
-// Pictures of the main window, the Station window and the missing-file window
-// in both languages, for reviewing the look.  They go to the folder named by
-// BRIVANT_SCREENSHOTS_DIR when it is set (for example
+// Pictures of the main window (also with a radio read back through hamlib),
+// the Station window and the missing-file window in both languages, for reviewing the look.  They go to the folder
+// named by BRIVANT_SCREENSHOTS_DIR when it is set (for example
 //   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/app_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+
+#include "cluster/ui/RadioControl.h"
 
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/Station.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/LocalServers.h"
 #include "tests/support/qt/Screenshots.h"
 
 namespace brivant::testing {
@@ -40,6 +45,19 @@ class Screenshots : public MainFixture {
     ASSERT_TRUE(started);
     window.Bande_A->setCurrentIndex(0);
     save(&window, "Main_" + suffix);
+
+    // hamlib's simulated radio on 14 025 kHz CW: its readout at the right of
+    // the menus, the entry on its band and mode.
+    RadioControl& radio = program->radioControl();
+    ASSERT_TRUE(radio.use(HamlibChoice{false, HamlibDummyModel, "", 0, "localhost", DefaultRigctldPort}));
+    ASSERT_TRUE(waitUntil([&] { return radio.link().state() == RadioLink::State::Answering; }));
+    ASSERT_TRUE(radio.link().tune(14'025'000, RigMode::Cw));
+    ASSERT_TRUE(waitUntil([&] { return window.Bande_A->currentText() == QStringLiteral("14 Mhz"); }));
+    EXPECT_TRUE(window.Frame3->title().contains(QStringLiteral("14 Mhz")));
+    const QLabel* readout = radio.readout();
+    EXPECT_GE(readout->width(), readout->fontMetrics().horizontalAdvance(readout->text()));
+    save(&window, "Main_Radio_" + suffix);
+    radio.stop();
 
     window.Mnu_Station->trigger();
     save(window.stationWindow(), "Station_" + suffix);

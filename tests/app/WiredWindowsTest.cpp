@@ -4,19 +4,27 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/ui/FieldColours.h"
+#include "core/ui/QsoListModel.h"
 #include "entry/ui/DeptGridView.h"
 #include "entry/ui/EntryChain.h"
 #include "labels/ui/LabelMenus.h"
 #include "labels/ui/Select_QSO.h"
+#include "outputs/ui/AdifImporter.h"
+#include "outputs/ui/ImportReport.h"
 #include "stats/ui/Affiche_Dpt.h"
 #include "stats/ui/Carte_Acti.h"
 #include "stats/ui/Recherche_Indicatif.h"
@@ -24,6 +32,7 @@
 #include "stats/ui/Statistique_Prefixe.h"
 #include "stats/ui/StatsMenus.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/LocalServers.h"
 
 namespace brivant::testing {
 namespace {
@@ -109,6 +118,50 @@ TEST_F(WiredWindows, OfferedCallsignFillsTheEntryOnlyWhenItWaits) {
   QTest::mouseClick(window.Editer, Qt::LeftButton);
   EXPECT_FALSE(chain.offerCallsign(QStringLiteral("F5ZZZ")));
   EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("F5AAA"));
+}
+
+// An ADIF file imported from the Fichier menu: the list and the score follow
+// the log at once.
+TEST_F(WiredWindows, AnImportedLogShowsInTheListAndScore) {
+  Main& window = startWithContacts();
+  const QString points = window.P_QSO->text();
+  dialogs.clearShown();
+  dialogs.expectOpenFile("Importer un fichier ADIF",
+                         QString::fromStdString((fixturesDir() / "outputs" / "import" / "other_logger.adi").string()));
+  window.Mnu_Import_ADIF->trigger();
+  // F5AAA in SSB on 14 Mhz is already logged: three of the file's records are refused.
+  EXPECT_EQ(window.listModel()->rowCount(), 3 + 3);
+  EXPECT_NE(window.P_QSO->text(), points);
+  EXPECT_EQ(window.Frame4->title(), QString::fromUtf8("QSO numero 7"));
+  ASSERT_NE(program->adifImporter().report(), nullptr);
+  EXPECT_EQ(program->adifImporter().report()->refusedTable->rowCount(), 4);
+  program->adifImporter().report()->close();
+}
+
+// A radio through hamlib (hamlib's simulated one): its frequency at the right
+// of the menu bar, and the entry on its band and mode.
+TEST_F(WiredWindows, TheEntryFollowsTheRadioShownBesideTheMenus) {
+  Main& window = startWithContacts();
+  RadioControl& radio = program->radioControl();
+  EXPECT_EQ(window.menuBar()->cornerWidget(), radio.readout());
+  EXPECT_TRUE(radio.readout()->isHidden());
+  // Nothing stored: nothing linked.
+  radio.restore();
+  EXPECT_FALSE(radio.link().running());
+  (void)store.save("ZIV", "Setup ", "Transceiver", "4");
+  (void)store.save("ZIV", "Setup ", "Hamlib Modele", "1");
+  radio.restore();
+  ASSERT_TRUE(radio.link().running());
+  ASSERT_TRUE(waitUntil([&] { return radio.link().state() == RadioLink::State::Answering; }));
+
+  ASSERT_TRUE(radio.link().tune(14'025'000, RigMode::Cw));
+  ASSERT_TRUE(waitUntil([&] { return window.Bande_A->currentText() == QStringLiteral("14 Mhz"); }));
+  EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
+  EXPECT_EQ(state->EntryBand, "14 Mhz");
+  EXPECT_EQ(radio.readout()->text(), QStringLiteral("14 025,00 kHz CW"));
+  EXPECT_FALSE(radio.readout()->isHidden());
+  radio.stop();
+  EXPECT_TRUE(radio.readout()->isHidden());
 }
 
 }  // namespace

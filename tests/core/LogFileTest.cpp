@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "core/MainCaptions.h"
 #include "core/QsoRecord.h"
 #include "core/Text.h"
@@ -175,6 +177,49 @@ TEST_F(LogFileTest, FailedRenameLeavesTheOldLog) {
   EXPECT_EQ(lines.error().number, PermissionDenied);
   EXPECT_EQ(logBytes(), before);
   EXPECT_FALSE(TextFile::exists(dir / "Temporaire6.txt"));
+}
+
+TEST_F(LogFileTest, ManyRecordsGoWhereOneByOneInsertionsPutThem) {
+  const std::vector<std::string> logged{record("07/06/26", "08:00", "F1AAA"), "xx/06/26  F1BAD",
+                                        record("07/06/26", "10:00", "F1CCC"), record("07/06/26", "09:00", "F1LATE")};
+  const std::vector<std::string> added{record("07/06/26", "11:00", "F1END"), record("07/06/26", "07:00", "F1FIRST"),
+                                       record("07/06/26", "10:00", "F1TIE"), record("07/06/26", "09:30", "F1MID")};
+  // Each record alone where Reecrit_Log would put it, in turn.
+  writeLog(logged);
+  for (const std::string& one : added) rewrite(insertOnly, one);
+  const std::string oneByOne = logBytes();
+
+  writeLog(logged);
+  Result<ListLines> lines = insertRecordsInDateOrder(dir.path(), "F6ABC", added);
+  ASSERT_TRUE(lines.ok());
+  EXPECT_EQ(logBytes(), oneByOne);
+  EXPECT_EQ(callsignsOf(*lines),
+            (std::vector<std::string>{"F1FIRST", "F1AAA", "F1BAD", "F1MID", "F1TIE", "F1CCC", "F1LATE", "F1END"}));
+  EXPECT_FALSE(TextFile::exists(dir / "Temporaire6.txt"));
+}
+
+TEST_F(LogFileTest, ManyRecordsOfOneTimeKeepTheirOrder) {
+  writeLog({});
+  const std::vector<std::string> added{record("07/06/26", "08:00", "F1A"), record("07/06/26", "08:00", "F1B"),
+                                       record("7/06/26 ", "08:00", "F1ODD"), record("06/06/26", "08:00", "F1C")};
+  Result<ListLines> lines = insertRecordsInDateOrder(dir.path(), "F6ABC", added);
+  ASSERT_TRUE(lines.ok());
+  EXPECT_EQ(callsignsOf(*lines), (std::vector<std::string>{"F1C", "F1A", "F1B", "F1ODD"}));
+}
+
+TEST_F(LogFileTest, ManyRecordsFailingLeaveTheOldLog) {
+  writeLog({record("07/06/26", "08:00", "F1AAA")});
+  const std::string before = logBytes();
+  TextFile::testing::setFaultHook([](TextFile::testing::Step step, const std::filesystem::path&) -> std::optional<int> {
+    if (step == TextFile::testing::Step::Write) return ENOSPC;
+    return std::nullopt;
+  });
+  Result<ListLines> lines = insertRecordsInDateOrder(dir.path(), "F6ABC", {record("07/06/26", "09:00", "F1B")});
+  TextFile::testing::setFaultHook({});
+  ASSERT_FALSE(lines.ok());
+  EXPECT_EQ(lines.error().number, DiskFull);
+  EXPECT_EQ(logBytes(), before);
+  EXPECT_EQ(insertRecordsInDateOrder(dir.path(), "F5ZZZ", {}).error().number, FileNotFound);
 }
 
 TEST(LogDateTimeKey, YearWindowAndMalformedDates) {

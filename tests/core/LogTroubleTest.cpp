@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "core/LogFile.h"
@@ -61,13 +62,31 @@ TEST_F(LogTroubleTest, AnAppendSetsATornLastLineAsideFirst) {
   EXPECT_EQ(log(), crlf({a}));
 }
 
+// Both rewrites of the whole log: one contact inserted, many imported.
 TEST_F(LogTroubleTest, ARewriteNeverTurnsATornLineIntoARecord) {
-  writeBytes(dir / "F6ABC.log", crlf({a, b}) + "07/06/26  F1ZZZ");
-  const Result<ListLines> lines = Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), c);
-  ASSERT_TRUE(lines.ok());
-  EXPECT_EQ(lines->size(), 3u);
-  EXPECT_EQ(log(), crlf({c, a, b}));  // same date and time: the new contact first
-  EXPECT_EQ(sideFile(), "07/06/26  F1ZZZ\r\n");
+  const std::string d = record("F1DDD");
+  const struct {
+    const char* name;
+    std::function<Result<ListLines>()> rewrite;
+    std::vector<std::string> after;  // same date and time: the new contacts first
+  } cases[] = {
+      {"one inserted", [&] { return Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), c); }, {c, a, b}},
+      {"many inserted",
+       [&] {
+         return insertRecordsInDateOrder(dir.path(), "F6ABC", {c, d});
+       },
+       {c, d, a, b}},
+  };
+  for (const auto& tc : cases) {
+    SCOPED_TRACE(tc.name);
+    writeBytes(dir / "F6ABC.log", crlf({a, b}) + "07/06/26  F1ZZZ");
+    std::filesystem::remove(dir / "F6ABC_Lignes_Incompletes.txt");
+    const Result<ListLines> lines = tc.rewrite();
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(lines->size(), tc.after.size());
+    EXPECT_EQ(log(), crlf(tc.after));
+    EXPECT_EQ(sideFile(), "07/06/26  F1ZZZ\r\n");
+  }
 }
 
 TEST_F(LogTroubleTest, TornLinesPileUpInTheSideFile) {

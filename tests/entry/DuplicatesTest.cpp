@@ -98,5 +98,47 @@ TEST(Duplicates, ShortOrDamagedLinesAreNeverDuplicates) {
   EXPECT_FALSE(findReferenceDuplicate(lines, "59045", "14 Mhz", "SSB"));
 }
 
+// The index answers every question as the scans do, over the lines it was
+// made from and the lines added after.
+TEST(Duplicates, TheIndexAnswersAsTheScans) {
+  std::vector<std::string> lines = listOf({{"F5ABC", "14 Mhz", "SSB", "", false, "09:00"},
+                                           {"F5ABC", "14 Mhz", "SSB", "", false, "10:00"},
+                                           {"DL1ABC", "14 Mhz", "SSB", "DCI UD116"},
+                                           {"F6XYZ", "14 Mhz", "CW", "59045", true, "11:00"},
+                                           {"F5ABCDEFGHIJ"},
+                                           {"F1AAA", "7.0 Mhz", "SSB", "", false, "12:00"}});
+  lines.push_back("    7 06/06/26  F5ABC");
+  DuplicateIndex index({lines.begin(), lines.begin() + 4});
+  for (std::size_t i = 4; i < lines.size(); ++i) index.add(lines[i]);
+
+  const std::vector<std::string> callsigns{"F5ABC", "DL1ABC", "F6XYZ", "F5ABCDEFGH", "F5ABCDEFGHIJ", "F1AAA", "f5abc"};
+  const std::vector<std::string> references{"", "DCI UD116", "59045", "DFCF 59045"};
+  const std::vector<std::string> bands{"14 Mhz", "7.0 Mhz", "21 Mhz", ""};
+  const std::vector<std::string> modes{"SSB", "CW", ""};
+  const auto same = [](const std::optional<LoggedContact>& a, const std::optional<LoggedContact>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a || (a->row == b->row && a->start == b->start && a->reference == b->reference);
+  };
+  int found = 0;
+  for (const std::string& band : bands) {
+    for (const std::string& mode : modes) {
+      for (const std::string& reference : references) {
+        const auto scanned = findReferenceDuplicate(lines, reference, band, mode);
+        EXPECT_TRUE(same(index.referenceDuplicate(reference, band, mode), scanned)) << reference << band << mode;
+        for (const std::string& callsign : callsigns) {
+          const auto byScan = findCallsignDuplicate(lines, callsign, reference, band, mode);
+          found += byScan.has_value();
+          EXPECT_TRUE(same(index.callsignDuplicate(callsign, reference, band, mode), byScan))
+              << callsign << "|" << reference << "|" << band << "|" << mode;
+        }
+      }
+    }
+  }
+  // F5ABC (its first line, and the damaged line for an empty band and mode),
+  // DL1ABC with its reference, F6XYZ with its stored "DFCF 59045", F1AAA, and
+  // F5ABCDEFGH, the key of F5ABCDEFGHIJ's line.
+  EXPECT_EQ(found, 6);
+}
+
 }  // namespace
 }  // namespace brivant

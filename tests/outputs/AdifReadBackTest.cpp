@@ -111,5 +111,17 @@ TEST(AdifReadBackTest, StrictReaderTakesEveryRecord) {
   }
 }
 
+// The file of another logger the import tests read is ADIF 3 as the strict
+// reader takes it: the import is tested on what the format allows.
+TEST(AdifReadBackTest, TheOtherLoggersFixtureIsStrictAdif) {
+  const fs::path script = nodeScript("checkAdifStrict.js", "tcadif");
+  if (::testing::Test::HasFailure()) return;
+  TempDir dir;
+  const fs::path fixture = fixturesDir() / "outputs" / "import" / "other_logger.adi";
+  const auto [status, printed] = run("node '" + script.string() + "' '" + fixture.string() + "'", dir / "out");
+  EXPECT_EQ(status, 0) << printed;
+  EXPECT_EQ(printed, "7 records\n");
+}
+
 }  // namespace
 }  // namespace brivant

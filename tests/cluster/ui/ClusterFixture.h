@@ -14,6 +14,7 @@
 
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/RadioControl.h"
 #include "core/AppState.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
@@ -88,6 +89,7 @@ class ClusterFixture : public ::testing::Test {
     result.fetchTimeoutMs = fetchTimeoutMs;
     result.feedTiming.firstRetryMs = 50;
     result.feedTiming.maxRetryMs = 200;
+    result.radio = radio.get();
     return result;
   }
 
@@ -133,6 +135,9 @@ class ClusterFixture : public ::testing::Test {
   QString loggingMode = QStringLiteral("SSB");
   std::vector<std::string> logLines;
   QStringList offered;
+  // The hamlib radio the program keeps for the whole run; the window's own
+  // when none.
+  std::unique_ptr<RadioControl> radio;
   std::unique_ptr<ClusterOpener> opener;
   QPointer<Cluster> window;
 };

@@ -1,0 +1,101 @@
+#include "outputs/ui/AdifImporter.h"
+
+#include <QProgressDialog>
+#include <QWidget>
+
+#include "core/Language.h"
+#include "core/LogFile.h"
+#include "core/Safeguards.h"
+#include "core/Station.h"
+#include "outputs/AdifImport.h"
+#include "outputs/OutputText.h"
+#include "outputs/ui/ImportReport.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+
+namespace brivant {
+
+AdifImporter::AdifImporter(AppState& state, QWidget* mainWindow, Hooks hooks)
+    : QObject(mainWindow), state_(state), mainWindow_(mainWindow), hooks_(std::move(hooks)) {}
+
+AdifImporter::~AdifImporter() { delete report_.data(); }
+
+ImportReport* AdifImporter::report() const { return report_; }
+QProgressDialog* AdifImporter::progressDialog() const { return progress_; }
+
+void AdifImporter::Mnu_Import_ADIF_Click() {
+  const bool fr = state_.french();
+  if (isTemplateStation(state_.StationCall)) {
+    if (hooks_.askForStation) hooks_.askForStation();
+    return;
+  }
+  const std::optional<QString> chosen = state_.dialogs.chooseFileToOpen(
+      importFileTitle(fr), QString::fromStdString(state_.programDir.string()),
+      pick(fr, "Fichiers ADIF (*.adi *.ADI);;Tous les fichiers (*)", "ADIF files (*.adi *.ADI);;All files (*)"));
+  if (!chosen) return;
+  const std::filesystem::path file(chosen->toStdString());
+  const Result<std::string> bytes = TextFile::readAll(file);
+  if (!bytes) {
+    state_.dialogs.message(outputReadFailure(fr, bytes.error(), file));
+    return;
+  }
+
+  // The contacts are checked against whole lines only.
+  const Result<std::optional<std::string>> torn = setAsideTornLogLine(state_.programDir, state_.StationCall);
+  if (!torn) {
+    const FileError& error = torn.error();
+    state_.dialogs.message(error.number == FileNotFound ? outputReadFailure(fr, error, error.path)
+                                                        : outputWriteFailure(fr, error, error.path));
+    return;
+  }
+  if (*torn) state_.dialogs.message(tornLogLineMessage(fr, state_.programDir, state_.StationCall));
+
+  delete progress_.data();
+  const auto progress = [this, fr](std::size_t done, std::size_t total) {
+    if (total <= ProgressFromRecords) return;
+    if (!progress_) {
+      progress_ = new QProgressDialog(pick(fr, "Vérification des contacts…", "Checking the contacts…"), QString(), 0,
+                                      static_cast<int>(total), mainWindow_);
+      progress_->setObjectName(QStringLiteral("importProgress"));
+      progress_->setWindowTitle(importFileTitle(fr));
+      progress_->setWindowModality(Qt::WindowModal);
+      progress_->setMinimumDuration(0);
+      progress_->setAutoClose(false);
+      progress_->setAutoReset(false);
+    }
+    progress_->setValue(static_cast<int>(done));
+  };
+  const Result<ImportPlan> plan = planAdifImport(state_.programDir, state_.StationCall, *bytes, fr, progress);
+  if (progress_) progress_->hide();
+  if (!plan) {
+    state_.dialogs.message(outputReadFailure(fr, plan.error(), plan.error().path));
+    return;
+  }
+  if (plan->recordsRead == 0) {
+    state_.dialogs.message(emptyImportMessage(fr));
+    return;
+  }
+
+  if (!plan->records.empty()) {
+    Result<std::vector<std::string>> lines = applyAdifImport(state_.programDir, state_.StationCall, *plan);
+    if (!lines) {
+      state_.dialogs.message(outputWriteFailure(fr, lines.error(), logFilePath(state_.programDir, state_.StationCall)));
+      return;
+    }
+    if (hooks_.logReplaced) hooks_.logReplaced(std::move(lines.value()));
+  }
+
+  if (plan->refused.empty()) {
+    state_.dialogs.message(importSummary(fr, plan->records.size(), 0));
+    return;
+  }
+  const std::filesystem::path reportFile = importReportPath(state_.programDir, state_.StationCall);
+  const std::string fileName = Cp1252::fromQString(QString::fromStdString(file.filename().string()));
+  const ExportOutcome written = writeOutputAndConfirm(reportFile, importReportText(fr, fileName, *plan), fr, QString());
+  if (!written.ok) state_.dialogs.message(written.message);
+  delete report_.data();
+  report_ = new ImportReport(fr, mainWindow_);
+  report_->showPlan(*plan, written.ok ? QString::fromStdString(reportFile.filename().string()) : QString());
+}
+
+}  // namespace brivant

@@ -1,0 +1,60 @@
+#pragma once
+// What the Fichier menu's ADIF import does: the file chosen, its records
+// checked, the accepted ones put into the log in one replacement, the list,
+// the tallies, the grid and the score brought up to date, and the refused
+// records listed in a report window and a text file.  A file that cannot be
+// read or written is named in a message with its error number; the log is
+// then as it was.  A torn last line of the log is set aside (and said) before
+// the log is read.
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/AppState.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace brivant {
+
+class ImportReport;
+
+class AdifImporter final : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Hooks {
+    // The log was replaced: the list shows its lines, the tallies are rebuilt
+    // and the grid and the score follow.
+    std::function<void(std::vector<std::string> listLines)> logReplaced;
+    // The program runs as the template station, whose log is never written:
+    // the station is asked for instead of a file.
+    std::function<void()> askForStation;
+  };
+
+  // Files of more records than this show a progress bar while checked.
+  static constexpr std::size_t ProgressFromRecords = 2'000;
+
+  AdifImporter(AppState& state, QWidget* mainWindow, Hooks hooks = {});
+  ~AdifImporter() override;
+
+  // The report window while it is open, and the last progress bar (nullptr
+  // when no file was long enough to need one).
+  ImportReport* report() const;
+  QProgressDialog* progressDialog() const;
+
+ public slots:
+  void Mnu_Import_ADIF_Click();
+
+ private:
+  AppState& state_;
+  QWidget* mainWindow_;
+  Hooks hooks_;
+  QPointer<ImportReport> report_;
+  QPointer<QProgressDialog> progress_;
+};
+
+}  // namespace brivant

@@ -1,0 +1,82 @@
+#pragma once
+// A radio through hamlib kept away from the windows: connecting, reading its
+// frequency and mode every second and tuning it all happen on a thread of
+// the link's own, so a radio that is slow or silent never holds an event
+// loop.  What the radio says comes back as signals on the owner's thread; a
+// radio that stops answering is tried again at every turn until it answers.
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+#include "platform/HamlibRig.h"
+
+class QThread;
+
+namespace brivant {
+
+class RadioLink final : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class State {
+    Off,         // no radio chosen
+    Connecting,  // the first try is under way
+    Answering,   // the last reading came back
+    Silent,      // the radio did not answer; it is tried again
+  };
+  Q_ENUM(State)
+
+  struct Timing {
+    int pollMs = 1'000;  // a reading every this many milliseconds
+  };
+
+  // Made on the main thread: it keeps the process's numeric locale "C" for
+  // hamlib (keepCNumericLocale).
+  explicit RadioLink(QObject* parent = nullptr);
+  RadioLink(QObject* parent, Timing timing);
+  ~RadioLink() override;
+
+  // Connects to the radio and starts the readings; a radio already linked
+  // is let go first.  Returns at once.
+  void start(const HamlibLink& link);
+  // Lets the radio go; the readings stop.  Returns at once.
+  void stop();
+
+  bool running() const { return running_; }
+  const HamlibLink& link() const { return link_; }
+  State state() const { return state_; }
+  // The last reading of the radio now linked, while it answers.
+  const std::optional<RigReading>& lastReading() const { return lastReading_; }
+  // What hamlib last said went wrong (for the diagnostics).
+  const std::string& lastError() const { return lastError_; }
+
+  // Tunes the radio, after any reading under way, and reads it back at once.
+  // False, and nothing sent, when the radio is not answering.
+  bool tune(long long hertz, RigMode mode);
+
+ signals:
+  // Every reading of the radio, on the owner's thread.
+  void readingReceived(const brivant::RigReading& reading);
+  void stateChanged(brivant::RadioLink::State state);
+
+ private:
+  class Worker;
+  void setState(State state);
+  // What the worker reports, for the link it was started with.
+  void report(int generation, State state, std::optional<RigReading> reading, std::string error);
+
+  Timing timing_;
+  QThread* thread_;
+  Worker* worker_;
+  HamlibLink link_;
+  bool running_ = false;
+  int generation_ = 0;
+  State state_ = State::Off;
+  std::optional<RigReading> lastReading_;
+  std::string lastError_;
+};
+
+}  // namespace brivant
+
+Q_DECLARE_METATYPE(brivant::RigReading)

@@ -1,0 +1,169 @@
+// A radio through hamlib: its list of models, its simulated radio driven in
+// the test's own thread, and the threaded link to a rigctld started by the
+// test, which is killed and started again.
+
+#include "platform/RadioLink.h"
+
+#include <clocale>
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "tests/support/LocalServers.h"
+#include "tests/support/Rigctld.h"
+
+namespace brivant {
+namespace {
+
+using testing::Rigctld;
+using testing::waitUntil;
+using State = RadioLink::State;
+
+TEST(HamlibModelsTest, TheListIsHamlibsSortedByMakerAndName) {
+  const std::vector<HamlibModel>& models = hamlibModels();
+  ASSERT_GT(models.size(), 100u);
+  for (std::size_t i = 1; i < models.size(); ++i)
+    EXPECT_LE(std::tie(models[i - 1].maker, models[i - 1].name), std::tie(models[i].maker, models[i].name));
+  const HamlibModel* network = hamlibModelOf(HamlibNetworkModel);
+  ASSERT_NE(network, nullptr);
+  EXPECT_TRUE(network->network);
+  const HamlibModel* ft847 = hamlibModelOf(1001);
+  ASSERT_NE(ft847, nullptr);
+  EXPECT_EQ(ft847->maker, "Yaesu");
+  EXPECT_EQ(ft847->name, "FT-847");
+  EXPECT_FALSE(ft847->network);
+  EXPECT_TRUE(ft847->needsPort);
+  EXPECT_FALSE(hamlibModelOf(HamlibDummyModel)->needsPort);
+  EXPECT_GT(ft847->fastestBaud, 0);
+  EXPECT_EQ(hamlibModelOf(-5), nullptr);
+}
+
+TEST(HamlibRigTest, TheSimulatedRadioTakesAndGivesBackFrequencyAndMode) {
+  HamlibRig rig({HamlibDummyModel, "", 0});
+  EXPECT_FALSE(rig.read());
+  EXPECT_FALSE(rig.tune(14'025'000, RigMode::Cw));
+  ASSERT_TRUE(rig.open()) << rig.lastError();
+  const struct {
+    long long hertz;
+    RigMode mode;
+    const char* name;
+  } cases[] = {{14'025'000, RigMode::Cw, "CW"},
+               {7'050'000, RigMode::Lsb, "LSB"},
+               {28'495'010, RigMode::Usb, "USB"},
+               {1'832'000, RigMode::Cw, "CW"}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(rig.tune(c.hertz, c.mode));
+    const std::optional<RigReading> reading = rig.read();
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(*reading, (RigReading{c.hertz, c.mode, c.name}));
+  }
+  // A mode this program does not log leaves the radio's as it was.
+  ASSERT_TRUE(rig.tune(21'200'000, RigMode::Other));
+  EXPECT_EQ(rig.read()->mode, RigMode::Cw);
+  rig.close();
+  EXPECT_FALSE(rig.isOpen());
+  EXPECT_FALSE(rig.read());
+}
+
+TEST(HamlibRigTest, WhatCannotBeOpenedSaysWhy) {
+  HamlibRig unknown({-5, "", 0});
+  EXPECT_FALSE(unknown.open());
+  EXPECT_NE(unknown.lastError().find("unknown"), std::string::npos);
+  // A serial radio on a port that is not there.
+  HamlibRig absent({1001, "ttyBRIVANT9", 4800});
+  EXPECT_FALSE(absent.open());
+  EXPECT_FALSE(absent.lastError().empty());
+}
+
+class RadioLinkTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::ensureCoreApplication(); }
+
+  void follow(RadioLink& link) {
+    QObject::connect(&link, &RadioLink::stateChanged, [this](State state) { states.push_back(state); });
+    QObject::connect(&link, &RadioLink::readingReceived,
+                     [this](const RigReading& reading) { readings.push_back(reading); });
+  }
+
+  std::vector<State> states;
+  std::vector<RigReading> readings;
+};
+
+TEST_F(RadioLinkTest, ReadsTunesGoesSilentAndComesBack) {
+  Rigctld rigctld;
+  if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
+  ASSERT_TRUE(rigctld.start());
+  // A numeric locale whose name the C library allocated, as a desktop's
+  // gives the program: hamlib's network model must find it "C" (the
+  // sanitizer build sees what it frees otherwise).
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "C.UTF-8"), nullptr);
+  RadioLink link(nullptr, {50});
+  EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  follow(link);
+  link.start({HamlibNetworkModel, rigctld.address(), 0});
+  EXPECT_EQ(link.state(), State::Connecting);
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
+  // rigctld's simulated radio starts on 145 MHz FM.
+  ASSERT_TRUE(link.lastReading());
+  EXPECT_EQ(link.lastReading()->hertz, 145'000'000);
+  EXPECT_EQ(link.lastReading()->mode, RigMode::Other);
+  EXPECT_EQ(link.lastReading()->modeName, "FM");
+  // Read again and again.
+  const std::size_t seen = readings.size();
+  ASSERT_TRUE(waitUntil([&] { return readings.size() >= seen + 3; }));
+
+  ASSERT_TRUE(link.tune(14'025'000, RigMode::Cw));
+  ASSERT_TRUE(waitUntil([&] { return link.lastReading() && link.lastReading()->hertz == 14'025'000; }));
+  EXPECT_EQ(link.lastReading()->mode, RigMode::Cw);
+
+  // Killed: silent, nothing to tune, tried again.
+  rigctld.stop();
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Silent; }));
+  EXPECT_FALSE(link.lastReading());
+  EXPECT_FALSE(link.tune(7'050'000, RigMode::Lsb));
+  EXPECT_FALSE(link.lastError().empty());
+  // Back on the same port: answering again, without being asked.
+  ASSERT_TRUE(rigctld.start());
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
+  EXPECT_EQ(link.lastReading()->hertz, 145'000'000);
+  EXPECT_EQ(states, (std::vector<State>{State::Connecting, State::Answering, State::Silent, State::Answering}));
+
+  // Let go: no more readings.
+  link.stop();
+  EXPECT_EQ(link.state(), State::Off);
+  EXPECT_FALSE(link.running());
+  const std::size_t atStop = readings.size();
+  waitUntil([] { return false; }, 200);
+  EXPECT_EQ(readings.size(), atStop);
+}
+
+TEST_F(RadioLinkTest, NothingListeningIsSilentWithoutHoldingTheCaller) {
+  Rigctld nobody;  // a free port, never started
+  RadioLink link(nullptr, {50});
+  follow(link);
+  QElapsedTimer clock;
+  clock.start();
+  link.start({HamlibNetworkModel, nobody.address(), 0});
+  EXPECT_LT(clock.elapsed(), 50);
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Silent; }));
+  EXPECT_FALSE(link.tune(14'025'000, RigMode::Cw));
+  EXPECT_TRUE(readings.empty());
+}
+
+TEST_F(RadioLinkTest, ANewRadioReplacesTheOldOneAndItsLateReadings) {
+  RadioLink link(nullptr, {20});
+  follow(link);
+  link.start({HamlibDummyModel, "", 0});
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
+  ASSERT_TRUE(link.tune(3'550'000, RigMode::Lsb));
+  ASSERT_TRUE(waitUntil([&] { return link.lastReading() && link.lastReading()->hertz == 3'550'000; }));
+  // A second simulated radio: its own frequency, not the first one's.
+  link.start({HamlibDummyModel, "", 0});
+  EXPECT_FALSE(link.lastReading());
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering && link.lastReading(); }));
+  EXPECT_NE(link.lastReading()->hertz, 3'550'000);
+}
+
+}  // namespace
+}  // namespace brivant
