@@ -9,7 +9,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <csignal>
 #include <string>
+
+#include <sys/prctl.h>
 
 namespace brivant::testing {
 
@@ -28,7 +31,11 @@ class Rigctld {
   // Starts it and waits until it takes connections; false when it does not.
   bool start() {
     if (program().isEmpty() || port_ == 0) return false;
-    process_.start(program(), {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_)});
+    process_.setProgram(program());
+    process_.setArguments({"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_)});
+    // A test that aborts leaves no rigctld behind: it ends with the test.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process_.start();
     if (!process_.waitForStarted(5'000)) return false;
     for (int i = 0; i < 200; ++i) {
       QTcpSocket probe;
