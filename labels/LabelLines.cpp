@@ -54,18 +54,19 @@ std::string centredLine(std::size_t width, std::string_view before, std::string_
   const auto total = static_cast<long long>(before.size() + after.size());
   const auto room = static_cast<long long>(width) - total;
   long long sideBlanks = room / 2;
-  std::string separator = " ";
+  // An even room takes one blank from each side into a double separator.
+  std::size_t separatorBlanks = 1;
   if (room - 2 * sideBlanks == 0) {
     --sideBlanks;
-    separator = "  ";
+    separatorBlanks = 2;
   }
   if (sideBlanks < 0) {
     sideBlanks = 0;
-    separator = " ";
+    separatorBlanks = 1;
   }
   const std::string margin = blanks(static_cast<std::size_t>(sideBlanks));
   std::string line = margin;
-  line.append(before).append(separator).append(after);
+  line.append(before).append(separatorBlanks, ' ').append(after);
   if (side == LabelSide::Right) return withoutTrailingBlanks(std::move(line));
   line += margin;
   if (finalBlank) line += ' ';
