@@ -28,12 +28,15 @@ std::optional<long long> recordKey(std::string_view record) {
 
 // The log's lines before a rewrite, a torn last line set aside first: the
 // rewrite would otherwise end it and make it a contact.
+// A torn last line of the log set aside, when there is a log.
+Result<std::optional<std::string>> setAsideTornLineOfLog(const fs::path& programDir, std::string_view callsign) {
+  if (!TextFile::exists(logFilePath(programDir, callsign))) return std::optional<std::string>();
+  return setAsideTornLogLine(programDir, callsign);
+}
+
 Result<TextFile::Lines> wholeLogLines(const fs::path& programDir, std::string_view callsign) {
-  const fs::path logFile = logFilePath(programDir, callsign);
-  if (TextFile::exists(logFile)) {
-    if (Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign); !torn) return torn.error();
-  }
-  return TextFile::readLines(logFile);
+  if (Result<std::optional<std::string>> torn = setAsideTornLineOfLog(programDir, callsign); !torn) return torn.error();
+  return TextFile::readLines(logFilePath(programDir, callsign));
 }
 
 }  // namespace
@@ -74,14 +77,10 @@ Result<std::optional<std::string>> setAsideTornLogLine(const fs::path& programDi
 }
 
 Result<LogAppend> Ajout_Log(const fs::path& programDir, std::string_view callsign, std::string_view record) {
-  LogAppend append;
-  if (TextFile::exists(logFilePath(programDir, callsign))) {
-    Result<std::optional<std::string>> torn = setAsideTornLogLine(programDir, callsign);
-    if (!torn) return torn.error();
-    append.setAside = std::move(torn).value();
-  }
+  Result<std::optional<std::string>> torn = setAsideTornLineOfLog(programDir, callsign);
+  if (!torn) return torn.error();
   if (Status added = TextFile::appendLine(logFilePath(programDir, callsign), record); !added) return added.error();
-  return append;
+  return LogAppend{std::move(torn).value()};
 }
 
 ListLines numberedListLines(const std::vector<std::string>& records) {
