@@ -21,6 +21,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 #include "tests/support/LocalServers.h"
+#include "tests/support/ProgramBench.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/SpotPages.h"
 #include "tests/support/TestFiles.h"
@@ -52,12 +53,9 @@ inline std::vector<PageRow> sevenMegahertzRows() {
   return {{"F5AAA", "7012.0", "26-06-06 0907", "F5XYZ", "CW"}, {"EA3BBB", "7150.5", "26-06-06 0911", "F5XYZ", "SSB"}};
 }
 
-class ClusterFixture : public ::testing::Test {
+class ClusterFixture : public ::testing::Test, protected ProgramBench {
  protected:
-  ClusterFixture()
-      : store(settingsDir.path()),
-        clock(ClockFields{2026, 6, 6, 8, 0, 0}),
-        state(programDir.path(), store, clock, dialogs) {
+  ClusterFixture() : ProgramBench(ClockFields{2026, 6, 6, 8, 0, 0}) {
     state.StationCall = "F6ABC_P";
     state.Language = "Fr";
     server.setPage("/dxc/top_50_14_MHz.html", {200, QByteArray::fromStdString(spotPage(fourteenMegahertzRows()))});
@@ -122,12 +120,6 @@ class ClusterFixture : public ::testing::Test {
     return result;
   }
 
-  TempDir programDir;
-  TempDir settingsDir;
-  SettingsStore store;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
-  AppState state;
   RecordingSound sound;
   LocalWebServer server;
   int fetchTimeoutMs = 5'000;

@@ -14,17 +14,15 @@
 #include "platform/ui/Printer.h"
 #include "tests/outputs/OutputsTestData.h"
 #include "tests/outputs/ui/PdfText.h"
+#include "tests/support/ProgramBench.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace brivant::testing {
 
-class OutputWindowsFixture : public ::testing::Test {
+class OutputWindowsFixture : public ::testing::Test, protected ProgramBench {
  protected:
   OutputWindowsFixture()
-      : store(settingsDir.path()),
-        clock(ClockFields{2013, 5, 19, 8, 0, 0}),
-        state(programDir.path(), store, clock, dialogs),
-        printer(QString::fromStdString(pdfFile().string())) {
+      : ProgramBench(ClockFields{2013, 5, 19, 8, 0, 0}), printer(QString::fromStdString(pdfFile().string())) {
     state.StationCall = "F6ABC";
     state.JncDate = "19/05/13";
     state.Language = "Fr";
@@ -36,12 +34,6 @@ class OutputWindowsFixture : public ::testing::Test {
     ASSERT_TRUE(store.save("ZIV", "Setup F6ABC", key, value.toStdString()).ok());
   }
 
-  TempDir programDir;
-  TempDir settingsDir;
-  SettingsStore store;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
-  AppState state;
   Printer printer;
 };
 
