@@ -109,7 +109,8 @@ TEST_F(ClusterSpotsTest, SpotsAppearSortedAndTheLatestIsSelected) {
   // The latest spot is selected.
   EXPECT_EQ(cluster.Liste_Stations->currentRow(), 4);
   EXPECT_EQ(cluster.selectedSpotLine().substr(15, 5), "DL2ZZ");
-  // The page as last parsed is kept.
+  // The page as last parsed is kept (written once the list is shown).
+  ASSERT_TRUE(waitUntil([this] { return std::filesystem::exists(programDir / "Cluster1.txt"); }));
   EXPECT_EQ(readBytes(programDir / "Cluster1.txt").substr(0, 8), "<HTML>\r\n");
   EXPECT_FALSE(std::filesystem::exists(programDir / "Temp1.txt"));
 
