@@ -73,10 +73,16 @@ std::optional<Spot> spotOfRow(const std::array<std::string_view, RowLines>& row)
 
 std::string storedPage(std::string_view page) {
   const std::string upper = Cp1252::upper(page);
-  const std::string_view firstLine = std::string_view(upper).substr(0, upper.find('\r'));
   std::string stored;
-  stored.reserve(firstLine.size() + firstLine.size() / 16 + 2);
-  for (const char c : firstLine) {
+  stored.reserve(upper.size() + upper.size() / 16 + 2);
+  for (std::size_t i = 0; i < upper.size(); ++i) {
+    const char c = upper[i];
+    if (c == '\r') {
+      // CR LF ends a line as a line feed does; a carriage return alone ends
+      // the page.
+      if (i + 1 < upper.size() && upper[i + 1] == '\n') continue;
+      break;
+    }
     if (c == '\n') stored += '\r';
     stored += c;
   }

@@ -16,9 +16,9 @@ namespace brivant {
 inline constexpr std::string_view PageCopyFile = "Cluster1.txt";
 
 // What "Cluster1.txt" holds for a fetched page (Windows-1252): the page in
-// upper case, up to its first carriage return (a page with bare line feeds is
-// whole, one with CR LF is only its first line), every line feed turned into
-// CR LF, and a last CR LF.
+// upper case, its lines ended by line feeds or by CR LF, up to a carriage
+// return not followed by a line feed; every line end turned into CR LF, and
+// a last CR LF.
 std::string storedPage(std::string_view page);
 
 // Writes a stored page as the local copy.  It is only a copy of what the

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
+#include <cstdlib>
 #include <mutex>
 
 namespace brivant {
@@ -85,7 +87,8 @@ struct HamlibRig::Handle {
   RIG* rig = nullptr;
 };
 
-HamlibRig::HamlibRig(HamlibLink link) : link_(std::move(link)), handle_(std::make_unique<Handle>()) {}
+HamlibRig::HamlibRig(HamlibLink link, int answerMs)
+    : link_(std::move(link)), answerMs_(answerMs), handle_(std::make_unique<Handle>()) {}
 
 HamlibRig::~HamlibRig() { close(); }
 
@@ -94,6 +97,21 @@ bool HamlibRig::fail(int code) {
   const std::string text = rigerror2(code);
   lastError_ = "hamlib error " + std::to_string(code) + ": " + text.substr(0, text.find('\n'));
   return false;
+}
+
+// hamlib's own waits are long (ten seconds and five more tries for rigctld):
+// a radio that went silent would hold every call for a minute.  One try, and
+// no longer than answerMs_ for each answer.
+int HamlibRig::boundWaits() {
+  RIG* rig = handle_->rig;
+  char own[32] = {};
+  int wait = answerMs_;
+  if (rig_get_conf(rig, rig_token_lookup(rig, "timeout"), own) == RIG_OK && std::atoi(own) > 0)
+    wait = std::min(wait, std::atoi(own));
+  if (const int code = rig_set_conf(rig, rig_token_lookup(rig, "timeout"), std::to_string(wait).c_str());
+      code != RIG_OK)
+    return code;
+  return rig_set_conf(rig, rig_token_lookup(rig, "retry"), "0");
 }
 
 bool HamlibRig::open() {
@@ -120,6 +138,7 @@ bool HamlibRig::open() {
     if (const int code = rig_set_conf(rig, rig_token_lookup(rig, "serial_speed"), baud.c_str()); code != RIG_OK)
       return fail(code);
   }
+  if (const int code = boundWaits(); code != RIG_OK) return fail(code);
   if (const int code = rig_open(rig); code != RIG_OK) return fail(code);
   open_ = true;
   lastError_.clear();
@@ -147,8 +166,14 @@ std::optional<RigReading> HamlibRig::read() {
     fail(code);
     return std::nullopt;
   }
+  // A bridge that lost its radio may say "nan" or anything: such a reading is
+  // no answer (and NaN would not even convert to a number of hertz).
+  if (!std::isfinite(hertz) || hertz < 0 || hertz > HighestRigHertz) {
+    lastError_ = "the radio gave no frequency a radio can have: " + std::to_string(hertz);
+    return std::nullopt;
+  }
   RigReading reading;
-  reading.hertz = static_cast<long long>(hertz + 0.5);
+  reading.hertz = std::llround(hertz);
   reading.mode = rigModeOf(mode);
   reading.modeName = rig_strrmode(mode);
   return reading;

@@ -62,10 +62,18 @@ struct RigReading {
 // switches change nothing and free nothing.
 void keepCNumericLocale();
 
+// The highest frequency a reading may give: beyond it (or below zero, or
+// not a number) the radio, or the bridge in front of it, is talking nonsense.
+inline constexpr double HighestRigHertz = 300e9;
+
 // One radio.  Not thread-safe: one thread at a time calls it.
 class HamlibRig {
  public:
-  explicit HamlibRig(HamlibLink link);
+  // A radio silent for answerMs has not answered: hamlib waits no longer for
+  // it (the model's own, shorter, wait is kept) and does not ask again.
+  static constexpr int DefaultAnswerMs = 600;
+
+  explicit HamlibRig(HamlibLink link, int answerMs = DefaultAnswerMs);
   ~HamlibRig();
   HamlibRig(const HamlibRig&) = delete;
   HamlibRig& operator=(const HamlibRig&) = delete;
@@ -78,7 +86,8 @@ class HamlibRig {
   bool isOpen() const { return open_; }
   void close();
 
-  // The frequency and mode of the radio; nothing when it did not answer.
+  // The frequency and mode of the radio; nothing when it did not answer or
+  // gave a frequency no radio has (see HighestRigHertz).
   std::optional<RigReading> read();
   // Tunes to the frequency and mode; false when the radio did not take it.
   bool tune(long long hertz, RigMode mode);
@@ -87,9 +96,11 @@ class HamlibRig {
 
  private:
   bool fail(int code);
+  int boundWaits();
 
   struct Handle;
   HamlibLink link_;
+  int answerMs_;
   std::unique_ptr<Handle> handle_;
   bool open_ = false;
   std::string lastError_;

@@ -13,6 +13,9 @@ namespace brivant {
 
 namespace {
 
+// What the reply may hold before it is read: the rest waits in the network.
+constexpr qint64 ReadBufferBytes = 64 * 1024;
+
 QByteArray charsetOf(const QByteArray& contentType) {
   for (const QByteArray& part : contentType.split(';')) {
     const QByteArray trimmed = part.trimmed().toLower();
@@ -55,21 +58,47 @@ bool HttpPage::fetch(const QString& url) {
   if (busy()) return false;
   QNetworkRequest request{QUrl(url)};
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+  body_.clear();
+  tooLong_ = false;
   reply_ = network_->get(request);
+  reply_->setReadBufferSize(ReadBufferBytes);
+  // A page announced too long is refused before its body comes.
+  connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
+    bool known = false;
+    const qint64 length = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    if (known && length > MaxPageBytes) refuse();
+  });
+  connect(reply_, &QNetworkReply::readyRead, this, &HttpPage::take);
   connect(reply_, &QNetworkReply::finished, this, &HttpPage::done);
   deadline_->start();
   return true;
+}
+
+// The body is kept as it comes, one byte past the limit at most.
+void HttpPage::take() {
+  body_ += reply_->read(MaxPageBytes + 1 - body_.size());
+  if (body_.size() > MaxPageBytes) refuse();
+}
+
+void HttpPage::refuse() {
+  tooLong_ = true;
+  body_.clear();
+  reply_->abort();  // finished() follows with an error
 }
 
 void HttpPage::done() {
   deadline_->stop();
   QNetworkReply* reply = reply_;
   reply_ = nullptr;
+  reply->disconnect(this);
   reply->deleteLater();
   QString text;
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-  if (reply->error() == QNetworkReply::NoError && status == 200)
-    text = pageText(reply->readAll(), reply->rawHeader("Content-Type"));
+  if (!tooLong_ && reply->error() == QNetworkReply::NoError && status == 200) {
+    body_ += reply->read(MaxPageBytes + 1 - body_.size());
+    if (body_.size() <= MaxPageBytes) text = pageText(body_, reply->rawHeader("Content-Type"));
+  }
+  body_.clear();
   emit finished(text);
 }
 

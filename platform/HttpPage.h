@@ -1,7 +1,8 @@
 #pragma once
 // Fetches one web page's text over plain HTTP, in the background, in a
-// bounded time; any failure gives the empty text.
+// bounded time and a bounded size; any failure gives the empty text.
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -16,6 +17,9 @@ class HttpPage final : public QObject {
 
  public:
   static constexpr int DefaultTimeoutMs = 15'000;
+  // A page longer than this is not what was asked for (a spot page is tens
+  // of kB): the fetch stops there and fails.
+  static constexpr qsizetype MaxPageBytes = 1 << 20;
 
   // timeoutMs bounds the whole fetch, from the request to the last byte.
   explicit HttpPage(QObject* parent = nullptr, int timeoutMs = DefaultTimeoutMs);
@@ -28,15 +32,19 @@ class HttpPage final : public QObject {
 
  signals:
   // The page's text; empty on any error, an answer other than 200 (after
-  // redirections), an empty page or the time-out.
+  // redirections), an empty page, a page over MaxPageBytes or the time-out.
   void finished(const QString& text);
 
  private:
+  void take();
+  void refuse();
   void done();
 
   QNetworkAccessManager* network_;
   QNetworkReply* reply_ = nullptr;
   QTimer* deadline_;
+  QByteArray body_;
+  bool tooLong_ = false;
 };
 
 // The text of a page's bytes: the charset the server named when it is UTF-8,

@@ -1,52 +1,106 @@
 #include "platform/RadioLink.h"
 
-#include <QThread>
-#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 #include "platform/Diagnostics.h"
 
 namespace brivant {
 
-// Lives on the link's thread and makes every hamlib call there.  Each start
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::atomic<int> runningThreads{0};
+
+}  // namespace
+
+// What the link asks of its thread.
+struct RadioLink::Command {
+  enum class Kind { Begin, End, Tune } kind;
+  int generation = 0;
+  HamlibLink link;      // Begin
+  long long hertz = 0;  // Tune
+  RigMode mode = RigMode::Other;
+};
+
+// All the link and its thread share; the thread keeps it after the link is
+// gone.  `owner` is cleared, under the mutex, by the link's end: the thread
+// posts to the link only under the mutex and while it is set.
+struct RadioLink::Channel {
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::deque<Command> commands;
+  RadioLink* owner = nullptr;
+  bool quit = false;   // the link is gone: let the radio go and end
+  bool ended = false;  // the thread let the radio go and is ending
+};
+
+// Runs on the link's thread and makes every hamlib call there.  Each start
 // carries a generation number, so that what an earlier radio reports after a
 // new start is dropped.
-class RadioLink::Worker final : public QObject {
+class RadioLink::Worker {
  public:
-  Worker(RadioLink* owner, Timing timing) : owner_(owner), timing_(timing) {}
+  Worker(std::shared_ptr<Channel> channel, Timing timing) : channel_(std::move(channel)), timing_(timing) {}
 
-  // Called on the worker's thread once it runs.
-  void setUp() {
-    timer_ = new QTimer(this);
-    timer_->setSingleShot(true);
-    QObject::connect(timer_, &QTimer::timeout, this, [this] { turn(); });
-  }
-
-  void begin(int generation, const HamlibLink& link) {
-    end();
-    generation_ = generation;
-    rig_ = std::make_unique<HamlibRig>(link);
-    turn();
-  }
-
-  void end() {
-    if (timer_ != nullptr) timer_->stop();
-    rig_.reset();
-  }
-
-  void tune(int generation, long long hertz, RigMode mode) {
-    if (generation != generation_ || rig_ == nullptr || !rig_->isOpen()) return;
-    if (!rig_->tune(hertz, mode)) {
-      goSilent();
-      return;
+  void run() {
+    std::unique_lock lock(channel_->mutex);
+    while (!channel_->quit) {
+      if (!channel_->commands.empty()) {
+        Command command = std::move(channel_->commands.front());
+        channel_->commands.pop_front();
+        lock.unlock();
+        obey(command);
+        lock.lock();
+      } else if (nextTurn_ && Clock::now() >= *nextTurn_) {
+        lock.unlock();
+        turn();
+        lock.lock();
+      } else if (nextTurn_) {
+        channel_->changed.wait_until(lock, *nextTurn_);
+      } else {
+        channel_->changed.wait(lock);
+      }
     }
-    // The new frequency shows at once rather than at the next turn.
-    timer_->stop();
-    turn();
+    lock.unlock();
+    rig_.reset();
+    lock.lock();
+    channel_->ended = true;
+    channel_->changed.notify_all();
   }
 
  private:
+  void obey(const Command& command) {
+    switch (command.kind) {
+      case Command::Kind::Begin:
+        nextTurn_.reset();
+        rig_.reset();
+        generation_ = command.generation;
+        rig_ = std::make_unique<HamlibRig>(command.link, timing_.answerMs);
+        turn();
+        break;
+      case Command::Kind::End:
+        nextTurn_.reset();
+        rig_.reset();
+        break;
+      case Command::Kind::Tune:
+        if (command.generation != generation_ || rig_ == nullptr || !rig_->isOpen()) return;
+        if (!rig_->tune(command.hertz, command.mode)) {
+          goSilent();
+          return;
+        }
+        // The new frequency shows at once rather than at the next turn.
+        turn();
+        break;
+    }
+  }
+
   // One turn: (re)connect when needed, read, and come back after pollMs.
   void turn() {
+    nextTurn_.reset();
     if (rig_ == nullptr) return;
     if (!rig_->isOpen() && !rig_->open()) {
       goSilent();
@@ -57,54 +111,79 @@ class RadioLink::Worker final : public QObject {
       goSilent();
       return;
     }
-    send(State::Answering, std::move(reading));
-    timer_->start(timing_.pollMs);
+    post(State::Answering, std::move(reading));
+    comeBackLater();
   }
 
-  // The radio is let go and tried again, from the start, next turn: a
-  // rigctld that came back or a cable put back in answers a new connection.
+  // Said at once; then the radio is let go (which may wait on it again) and
+  // tried again, from the start, next turn: a rigctld that came back or a
+  // cable put back in answers a new connection.
   void goSilent() {
-    std::string error = rig_->lastError();
+    post(State::Silent, std::nullopt, rig_->lastError());
     rig_->close();
-    send(State::Silent, std::nullopt, std::move(error));
-    timer_->start(timing_.pollMs);
+    comeBackLater();
   }
 
-  void send(State state, std::optional<RigReading> reading, std::string error = {}) {
+  void comeBackLater() { nextTurn_ = Clock::now() + std::chrono::milliseconds(timing_.pollMs); }
+
+  void post(State state, std::optional<RigReading> reading, std::string error = {}) {
+    std::lock_guard lock(channel_->mutex);
+    if (channel_->owner == nullptr) return;
     QMetaObject::invokeMethod(
-        owner_,
-        [owner = owner_, generation = generation_, state, reading = std::move(reading), error = std::move(error)] {
-          owner->report(generation, state, reading, error);
-        },
+        channel_->owner,
+        [owner = channel_->owner, generation = generation_, state, reading = std::move(reading),
+         error = std::move(error)] { owner->report(generation, state, reading, error); },
         Qt::QueuedConnection);
   }
 
-  RadioLink* owner_;
+  std::shared_ptr<Channel> channel_;
   Timing timing_;
-  QTimer* timer_ = nullptr;
   std::unique_ptr<HamlibRig> rig_;
+  std::optional<Clock::time_point> nextTurn_;
   int generation_ = 0;
 };
 
 RadioLink::RadioLink(QObject* parent) : RadioLink(parent, Timing{}) {}
 
 RadioLink::RadioLink(QObject* parent, Timing timing)
-    : QObject(parent), timing_(timing), thread_(new QThread(this)), worker_(new Worker(this, timing)) {
+    : QObject(parent), timing_(timing), channel_(std::make_shared<Channel>()) {
   qRegisterMetaType<RigReading>();
   keepCNumericLocale();
-  thread_->setObjectName(QStringLiteral("RadioLink"));
-  worker_->moveToThread(thread_);
-  thread_->start();
-  QMetaObject::invokeMethod(
-      worker_, [worker = worker_] { worker->setUp(); }, Qt::QueuedConnection);
+  channel_->owner = this;
+  ++runningThreads;
+  thread_ = std::thread([channel = channel_, timing] {
+    Worker(channel, timing).run();
+    --runningThreads;
+  });
 }
 
 RadioLink::~RadioLink() {
-  // The worker goes on its own thread, after any call to the radio under way.
-  QMetaObject::invokeMethod(
-      worker_, [worker = worker_] { delete worker; }, Qt::BlockingQueuedConnection);
-  thread_->quit();
-  thread_->wait();
+  bool ended = false;
+  {
+    std::unique_lock lock(channel_->mutex);
+    channel_->owner = nullptr;
+    channel_->quit = true;
+    channel_->changed.notify_all();
+    ended = channel_->changed.wait_for(lock, std::chrono::milliseconds(timing_.teardownMs),
+                                       [this] { return channel_->ended; });
+  }
+  if (ended) {
+    thread_.join();
+    return;
+  }
+  // The radio holds the thread in a call: it ends on its own when the call
+  // returns, and the program does not wait for it.
+  Diagnostics::deviceError("the radio did not let go within " + std::to_string(timing_.teardownMs) +
+                           " ms; its thread is left to end on its own");
+  thread_.detach();
+}
+
+int RadioLink::threadsRunning() { return runningThreads.load(); }
+
+void RadioLink::send(Command command) {
+  std::lock_guard lock(channel_->mutex);
+  channel_->commands.push_back(std::move(command));
+  channel_->changed.notify_all();
 }
 
 void RadioLink::start(const HamlibLink& link) {
@@ -114,24 +193,20 @@ void RadioLink::start(const HamlibLink& link) {
   lastError_.clear();
   const int generation = ++generation_;
   setState(State::Connecting);
-  QMetaObject::invokeMethod(
-      worker_, [worker = worker_, generation, link] { worker->begin(generation, link); }, Qt::QueuedConnection);
+  send({Command::Kind::Begin, generation, link});
 }
 
 void RadioLink::stop() {
   running_ = false;
   ++generation_;
   lastReading_.reset();
-  QMetaObject::invokeMethod(
-      worker_, [worker = worker_] { worker->end(); }, Qt::QueuedConnection);
+  send({Command::Kind::End, generation_, {}});
   setState(State::Off);
 }
 
 bool RadioLink::tune(long long hertz, RigMode mode) {
   if (!running_ || state_ != State::Answering) return false;
-  QMetaObject::invokeMethod(
-      worker_, [worker = worker_, generation = generation_, hertz, mode] { worker->tune(generation, hertz, mode); },
-      Qt::QueuedConnection);
+  send({Command::Kind::Tune, generation_, {}, hertz, mode});
   return true;
 }
 

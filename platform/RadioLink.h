@@ -3,15 +3,23 @@
 // frequency and mode every second and tuning it all happen on a thread of
 // the link's own, so a radio that is slow or silent never holds an event
 // loop.  What the radio says comes back as signals on the owner's thread; a
-// radio that stops answering is tried again at every turn until it answers.
+// radio that stops answering is said silent within pollMs + answerMs and is
+// tried again at every turn until it answers.
+//
+// A hamlib call cannot be interrupted, and one to a radio that hangs (a
+// rigctld stopped, a host gone from the network) may take long.  So the link
+// never waits long for its thread: when the link goes, the thread is given
+// teardownMs to let the radio go, and past that it is left to end on its own
+// once its call returns.  It holds nothing of the link (they share only a
+// small channel), posts nothing to a link that is gone, and does not keep the
+// process alive.
 
 #include <QObject>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "platform/HamlibRig.h"
-
-class QThread;
 
 namespace brivant {
 
@@ -29,6 +37,10 @@ class RadioLink final : public QObject {
 
   struct Timing {
     int pollMs = 1'000;  // a reading every this many milliseconds
+    // A radio silent this long has not answered (hamlib's wait, see HamlibRig).
+    int answerMs = HamlibRig::DefaultAnswerMs;
+    // How long the link's end may wait for the radio to be let go.
+    int teardownMs = 300;
   };
 
   // Made on the main thread: it keeps the process's numeric locale "C" for
@@ -46,6 +58,10 @@ class RadioLink final : public QObject {
   bool running() const { return running_; }
   const HamlibLink& link() const { return link_; }
   State state() const { return state_; }
+  // The links' threads still running, those left behind to end on their own
+  // included (for the tests).
+  static int threadsRunning();
+
   // The last reading of the radio now linked, while it answers.
   const std::optional<RigReading>& lastReading() const { return lastReading_; }
   // What hamlib last said went wrong (for the diagnostics).
@@ -61,14 +77,17 @@ class RadioLink final : public QObject {
   void stateChanged(brivant::RadioLink::State state);
 
  private:
+  struct Channel;
+  struct Command;
   class Worker;
   void setState(State state);
+  void send(Command command);
   // What the worker reports, for the link it was started with.
   void report(int generation, State state, std::optional<RigReading> reading, std::string error);
 
   Timing timing_;
-  QThread* thread_;
-  Worker* worker_;
+  std::shared_ptr<Channel> channel_;
+  std::thread thread_;
   HamlibLink link_;
   bool running_ = false;
   int generation_ = 0;

@@ -214,7 +214,6 @@ class Cluster final : public QWidget {
   SpotList spots_;
   TelnetSpots telnetSpots_;
   std::deque<const ClusterBandEntry*> pendingBands_;
-  bool firstBandOfRefresh_ = true;
   bool filling_ = false;
   // Set while spots are listed: an alert sound lets timers run, and a
   // refresh must not start half way through the list.

@@ -101,7 +101,6 @@ void Cluster::FullRefresh(bool storeBands) {
   if (const ClusterBandEntry* first = firstBandEntry(Bande_CL->currentIndex())) pendingBands_.push_back(first);
   if (Bande_CL2->currentIndex() != 0)
     if (const ClusterBandEntry* second = secondBandEntry(Bande_CL2->currentIndex())) pendingBands_.push_back(second);
-  firstBandOfRefresh_ = true;
   nextBand();
 }
 
@@ -117,13 +116,9 @@ void Cluster::nextBand() {
   if (pendingBands_.empty()) return;
   const ClusterBandEntry* entry = pendingBands_.front();
   pendingBands_.pop_front();
-  // The second band's rows join the sorted list; the display is rebuilt.
-  if (!firstBandOfRefresh_) {
-    filling_ = true;
-    Liste_Stations->clear();
-    filling_ = false;
-  }
-  firstBandOfRefresh_ = false;
+  // The second band's rows join the sorted list and the display is rebuilt
+  // once they come; until then, and when its page does not come, the first
+  // band's spots stay listed.
   Affiche_Cluster(*entry);
 }
 

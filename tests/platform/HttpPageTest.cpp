@@ -52,6 +52,15 @@ TEST_F(HttpPageTest, FailuresGiveTheEmptyText) {
   }
 }
 
+TEST_F(HttpPageTest, APageIsTakenUpToOneMebibyte) {
+  const QByteArray largest(HttpPage::MaxPageBytes, 'x');
+  for (const qsizetype extra : {0, 1}) {
+    server.setPage("/page", {200, largest + QByteArray(extra, 'x')});
+    HttpPage page;
+    EXPECT_EQ(fetchNow(page, server.url("/page"))->size(), extra == 0 ? HttpPage::MaxPageBytes : 0);
+  }
+}
+
 TEST_F(HttpPageTest, NoServerGivesTheEmptyText) {
   HttpPage page;
   EXPECT_EQ(fetchNow(page, QStringLiteral("http://127.0.0.1:%1/page").arg(testing::closedPort())), QString());

@@ -138,6 +138,37 @@ TEST_F(RadioLinkTest, ReadsTunesGoesSilentAndComesBack) {
   EXPECT_EQ(readings.size(), atStop);
 }
 
+TEST_F(RadioLinkTest, AFrequencyNoRadioHasIsNoAnswer) {
+  Rigctld rigctld;
+  if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
+  ASSERT_TRUE(rigctld.start());
+  testing::FrequencyBridge bridge(rigctld.port());
+  const struct {
+    const char* answer;
+    std::optional<long long> hertz;
+  } cases[] = {{"14025000.000000", 14'025'000}, {"300000000000", 300'000'000'000},
+               {"nan", std::nullopt},           {"inf", std::nullopt},
+               {"-inf", std::nullopt},          {"-5", std::nullopt},
+               {"4e11", std::nullopt}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    bridge.setFrequencyAnswer(c.answer);
+    const int asked = bridge.frequenciesAnswered();
+    RadioLink link(nullptr, {50});
+    link.start({HamlibNetworkModel, bridge.address(), 0});
+    ASSERT_TRUE(waitUntil([&] { return bridge.frequenciesAnswered() > asked && link.state() != State::Connecting; }));
+    if (c.hertz) {
+      EXPECT_EQ(link.state(), State::Answering);
+      ASSERT_TRUE(link.lastReading());
+      EXPECT_EQ(link.lastReading()->hertz, *c.hertz);
+    } else {
+      EXPECT_EQ(link.state(), State::Silent);
+      EXPECT_FALSE(link.lastReading());
+      EXPECT_NE(link.lastError().find("frequency"), std::string::npos) << link.lastError();
+    }
+  }
+}
+
 TEST_F(RadioLinkTest, NothingListeningIsSilentWithoutHoldingTheCaller) {
   Rigctld nobody;  // a free port, never started
   RadioLink link(nullptr, {50});

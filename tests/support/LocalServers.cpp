@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 
 namespace brivant::testing {
 
@@ -58,6 +59,10 @@ void LocalWebServer::answer(QTcpSocket* client) {
   const QByteArray path = words.size() >= 2 ? words[1] : QByteArray();
   requested_.append(path);
   if (behaviour_ == Behaviour::NeverAnswer) return;
+  if (behaviour_ == Behaviour::Flood || behaviour_ == Behaviour::Drip) {
+    pour(client);
+    return;
+  }
   const auto found = pages_.constFind(path);
   const Page page = found != pages_.constEnd() ? *found : Page{404, "<HTML>not found</HTML>", "text/html"};
   QByteArray reply = "HTTP/1.1 " + QByteArray::number(page.status) + (page.status == 200 ? " OK" : " Not Found") +
@@ -66,6 +71,29 @@ void LocalWebServer::answer(QTcpSocket* client) {
                      page.body;
   client->write(reply);
   client->disconnectFromHost();
+}
+
+void LocalWebServer::pour(QTcpSocket* client) {
+  client->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n<table>\n");
+  connect(client, &QTcpSocket::bytesWritten, this, [this](qint64 written) { sent_ += written; });
+  if (behaviour_ == Behaviour::Drip) {
+    auto* drip = new QTimer(client);
+    connect(drip, &QTimer::timeout, client, [client] { client->write("x"); });
+    drip->start(20);
+    return;
+  }
+  // A quarter of a megabyte waits in the socket at any time.
+  static const QByteArray chunk(256 * 1024, 'x');
+  const auto more = [this, client] {
+    if (client->state() != QAbstractSocket::ConnectedState) return;
+    if (sent_ + client->bytesToWrite() >= FloodLimit) {
+      client->disconnectFromHost();
+      return;
+    }
+    if (client->bytesToWrite() < chunk.size()) client->write(chunk);
+  };
+  connect(client, &QTcpSocket::bytesWritten, this, more);
+  more();
 }
 
 LocalTelnetNode::LocalTelnetNode(QByteArray prompt) : server_(new QTcpServer(this)), prompt_(std::move(prompt)) {

@@ -33,7 +33,12 @@ class LocalWebServer : public QObject {
     Answer,       // the page of the path, else 404
     NeverAnswer,  // reads the request and keeps silent
     CloseAtOnce,  // closes the connection without a byte
+    Flood,        // a 200 without a length and an endless body, as fast as it is taken
+    Drip,         // a 200 without a length and an endless body, one byte every 20 ms
   };
+  // A flood stops there, so that a client that keeps everything cannot take
+  // the machine's memory with it.
+  static constexpr qint64 FloodLimit = 64LL << 20;
 
   LocalWebServer();
   ~LocalWebServer() override;
@@ -45,14 +50,18 @@ class LocalWebServer : public QObject {
   QString hostAndPort() const;
   QString url(const QByteArray& path) const { return QStringLiteral("http://") + hostAndPort() + QString(path); }
   const QList<QByteArray>& requestedPaths() const { return requested_; }
+  // The bytes of answers the clients have taken so far (flood and drip).
+  qint64 bytesSent() const { return sent_; }
 
  private:
   void answer(QTcpSocket* client);
+  void pour(QTcpSocket* client);
 
   QTcpServer* server_;
   QMap<QByteArray, Page> pages_;
   Behaviour behaviour_ = Behaviour::Answer;
   QList<QByteArray> requested_;
+  qint64 sent_ = 0;
 };
 
 class LocalTelnetNode : public QObject {

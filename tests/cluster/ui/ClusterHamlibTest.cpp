@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -221,6 +222,39 @@ TEST_F(ClusterHamlibTest, TheReadoutTheFollowingEntryAndASilentRadio) {
   ASSERT_TRUE(waitUntil([&] { return radio->readout()->text() == QStringLiteral("145 000.00 kHz FM"); }));
   radio->stop();
   EXPECT_TRUE(radio->readout()->isHidden());
+}
+
+TEST_F(ClusterHamlibTest, AHungRadioIsSaidWithinTwoSecondsAndLetGoAtOnce) {
+  Rigctld rigctld;
+  if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
+  ASSERT_TRUE(rigctld.start());
+  const int threads = RadioLink::threadsRunning();
+  radio = std::make_unique<RadioControl>(state, nullptr);  // read every second, as in the program
+  HamlibChoice choice;
+  choice.rigctld = true;
+  choice.host = "127.0.0.1";
+  choice.tcpPort = rigctld.port();
+  ASSERT_TRUE(radio->use(choice));
+  int readings = 0;
+  QObject::connect(&radio->link(), &RadioLink::readingReceived, [&readings] { ++readings; });
+  ASSERT_TRUE(waitUntil([&] { return readings >= 2; }));
+  // Paused just after a reading, the longest way to the next question.
+  const int seen = readings;
+  ASSERT_TRUE(waitUntil([&] { return readings > seen; }));
+  rigctld.pause();
+  QElapsedTimer clock;
+  clock.start();
+  ASSERT_TRUE(waitUntil([&] { return radio->readout()->text() == QStringLiteral("radio muette"); }, 10'000));
+  EXPECT_LT(clock.elapsed(), 2'000);
+
+  // Let go while hamlib still waits on the radio: the program does not wait.
+  clock.restart();
+  radio.reset();
+  EXPECT_LT(clock.elapsed(), 2'000);
+  // The thread left behind ends once its call returns (rigctld killed),
+  // without touching the link that is gone.
+  rigctld.stop();
+  EXPECT_TRUE(waitUntil([&] { return RadioLink::threadsRunning() == threads; }));
 }
 
 class ScreenshotsHamlibDialog : public ClusterFixture {

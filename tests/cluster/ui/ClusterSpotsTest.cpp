@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "cluster/SpotPage.h"
 #include "core/ui/FieldColours.h"
 #include "tests/cluster/ClusterTestData.h"
 #include "tests/cluster/ui/ClusterFixture.h"
@@ -108,7 +109,8 @@ TEST_F(ClusterSpotsTest, SpotsAppearSortedAndTheLatestIsSelected) {
   // The latest spot is selected.
   EXPECT_EQ(cluster.Liste_Stations->currentRow(), 4);
   EXPECT_EQ(cluster.selectedSpotLine().substr(15, 5), "DL2ZZ");
-  // The page as last parsed is kept.
+  // The page as last parsed is kept (written once the list is shown).
+  ASSERT_TRUE(waitUntil([this] { return std::filesystem::exists(programDir / "Cluster1.txt"); }));
   EXPECT_EQ(readBytes(programDir / "Cluster1.txt").substr(0, 8), "<HTML>\r\n");
   EXPECT_FALSE(std::filesystem::exists(programDir / "Temp1.txt"));
 
@@ -134,6 +136,60 @@ TEST_F(ClusterSpotsTest, TwoBandsAreMergedInOneList) {
   EXPECT_EQ(server.requestedPaths(), (QList<QByteArray>{"/dxc/top_50_14_MHz.html", "/dxc/top_50_7_MHz.html"}));
   EXPECT_EQ(calls(), (std::vector<std::string>{"HB9ABC", "TM5CHA", "DL1ABC", "F5AAA", "EA3BBB", "F6KGL/P", "DL2ZZ"}));
   EXPECT_EQ(stored("bande Cluster 1"), "3");
+}
+
+TEST_F(ClusterSpotsTest, TheFirstBandStaysListedWhenTheSecondBandsPageDoesNotCome) {
+  useLocalServer();
+  Cluster& cluster = open();
+  cluster.Bande_CL->setCurrentIndex(5);   // 14 Mhz
+  cluster.Bande_CL2->setCurrentIndex(3);  // 7.0 Mhz
+  const struct {
+    const char* what;
+    LocalWebServer::Page page;
+    bool answered;
+  } cases[] = {{"missing", {404, "<HTML>gone</HTML>"}, false},
+               {"empty", {200, ""}, false},
+               {"without a table", {200, "<html>no spots</html>"}, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    server.setPage("/dxc/top_50_7_MHz.html", c.page);
+    if (!c.answered) dialogs.expectMessage(HasSubstr("Pas de reponse"));
+    display();
+    EXPECT_EQ(calls(), (std::vector<std::string>{"HB9ABC", "TM5CHA", "DL1ABC", "F6KGL/P", "DL2ZZ"}));
+    EXPECT_EQ(cluster.Liste_Stations->currentRow(), 4);
+  }
+}
+
+TEST_F(ClusterSpotsTest, APageWithCrLfLineEndsIsListed) {
+  QByteArray page = QByteArray::fromStdString(spotPage(fourteenMegahertzRows()));
+  server.setPage("/dxc/top_50_14_MHz.html", {200, page.replace("\n", "\r\n")});
+  useLocalServer();
+  Cluster& cluster = open();
+  cluster.Bande_CL->setCurrentIndex(5);
+  display();
+  EXPECT_EQ(calls(), (std::vector<std::string>{"HB9ABC", "TM5CHA", "DL1ABC", "F6KGL/P", "DL2ZZ"}));
+  ASSERT_TRUE(waitUntil([this] { return std::filesystem::exists(programDir / "Cluster1.txt"); }));
+  EXPECT_EQ(readBytes(programDir / "Cluster1.txt"), storedPage(spotPage(fourteenMegahertzRows())));
+}
+
+TEST_F(ClusterSpotsTest, AnEndlessOrHugePageIsNoAnswerAndIsNotStored) {
+  server.setPage("/dxc/top_50_HF.html", {200, QByteArray(2 << 20, 'x')});
+  fetchTimeoutMs = 1'000;
+  useLocalServer();
+  Cluster& cluster = open();
+  using Behaviour = LocalWebServer::Behaviour;
+  for (const Behaviour behaviour : {Behaviour::Answer, Behaviour::Flood, Behaviour::Drip}) {
+    SCOPED_TRACE(static_cast<int>(behaviour));
+    server.setBehaviour(behaviour);
+    dialogs.expectMessage(HasSubstr("Pas de reponse"));
+    display();
+    QCoreApplication::processEvents();  // the copy would be written now
+    EXPECT_EQ(cluster.Liste_Stations->count(), 0);
+    EXPECT_FALSE(std::filesystem::exists(programDir / "Cluster1.txt"));
+  }
+  // The flood was taken up to the page's limit and what the sockets hold
+  // (a few MB), not to its end.
+  EXPECT_LT(server.bytesSent(), LocalWebServer::FloodLimit * 3 / 4);
 }
 
 TEST_F(ClusterSpotsTest, FiltersAndTheAlert) {
