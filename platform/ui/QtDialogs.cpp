@@ -62,6 +62,8 @@ bool QtDialogs::choosePrinter(QPrinter& printer) {
   const ActiveWindowKept kept;
   QPrintDialog dialog(&printer, parent_);
   dialog.setWindowTitle(kTitle);
+  // Every job prints whole: no range of pages is offered.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   return dialog.exec() == QDialog::Accepted;
 }
 
