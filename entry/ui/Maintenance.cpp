@@ -111,10 +111,19 @@ void Maintenance::resetAllFiles() {
   const std::vector<std::string> damaged = damagedTemplates(state.programDir);
   for (const std::string& name : damaged) view_.tell(damagedTemplateResetMessage(fr, name));
   bool reset = false;
+  std::vector<std::string> copies;
   if (damaged.empty()) {
-    const Status done = resetStationFiles(state.programDir, state.StationCall);
-    if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
-    reset = done.ok();
+    // The files as they are go aside first: without that copy nothing is reset.
+    Result<std::vector<std::string>> copied =
+        copyBeforeReset(state.programDir, state.StationCall, state.clock.localNow());
+    if (!copied) {
+      view_.tell(resetCopyFailedMessage(fr, copied.error()));
+    } else {
+      copies = std::move(copied).value();
+      const Status done = resetStationFiles(state.programDir, state.StationCall);
+      if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
+      reset = done.ok();
+    }
   }
   // The empty grid of the first mode.
   const std::string_view mode = ModeLabels.front();
@@ -128,6 +137,7 @@ void Maintenance::resetAllFiles() {
     form.P_QSO->setText(QStringLiteral("0"));
   else
     (void)view_.main.showPoints();
+  if (!copies.empty()) view_.tell(resetCopyMessage(fr, state.programDir, copies));
 }
 
 void Maintenance::checkPrefixFileSizes() {
