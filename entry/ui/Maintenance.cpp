@@ -111,7 +111,6 @@ void Maintenance::resetAllFiles() {
   const std::vector<std::string> damaged = damagedTemplates(state.programDir);
   for (const std::string& name : damaged) view_.tell(damagedTemplateResetMessage(fr, name));
   bool reset = false;
-  std::vector<std::string> copies;
   if (damaged.empty()) {
     // The files as they are go aside first: without that copy nothing is reset.
     Result<std::vector<std::string>> copied =
@@ -119,10 +118,11 @@ void Maintenance::resetAllFiles() {
     if (!copied) {
       view_.tell(resetCopyFailedMessage(fr, copied.error()));
     } else {
-      copies = std::move(copied).value();
       const Status done = resetStationFiles(state.programDir, state.StationCall);
       if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
       reset = done.ok();
+      // The copy stays, whether the reset was made or not.
+      if (!copied->empty()) view_.tell(resetCopyMessage(fr, state.programDir, *copied));
     }
   }
   // The empty grid of the first mode.
@@ -137,7 +137,6 @@ void Maintenance::resetAllFiles() {
     form.P_QSO->setText(QStringLiteral("0"));
   else
     (void)view_.main.showPoints();
-  if (!copies.empty()) view_.tell(resetCopyMessage(fr, state.programDir, copies));
 }
 
 void Maintenance::checkPrefixFileSizes() {
