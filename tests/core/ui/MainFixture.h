@@ -52,13 +52,18 @@ inline std::string contact(const char* date, const char* call, const char* start
 }
 
 // The scripted dialogs with a look at the program each time a message box
-// comes up (to see what else is on screen at that moment).
+// comes up (to see what else is on screen at that moment).  With onScreen
+// set, the critical OK/Cancel question is the real box of those dialogs.
 class WatchingDialogs : public ScriptedDialogs {
  public:
   std::function<void(const QString& text)> beforeMessage;
+  Dialogs* onScreen = nullptr;
   void message(const QString& text) override {
     if (beforeMessage) beforeMessage(text);
     ScriptedDialogs::message(text);
+  }
+  bool okCancelCritical(const QString& text) override {
+    return onScreen != nullptr ? onScreen->okCancelCritical(text) : ScriptedDialogs::okCancelCritical(text);
   }
 };
 
