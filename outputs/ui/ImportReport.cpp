@@ -151,9 +151,8 @@ void ImportReport::showReport(std::size_t imported, std::vector<ImportNote> note
   notesTable->resizeColumnsToContents();
 
   const QMargins margins = layout()->contentsMargins();
-  const int width = std::clamp(std::max(tableWidth(*reasonTable), tableWidth(*notesTable)) + margins.left() +
-                                   margins.right(),
-                               640, MaxWidth);
+  const int width = std::clamp(
+      std::max(tableWidth(*reasonTable), tableWidth(*notesTable)) + margins.left() + margins.right(), 640, MaxWidth);
   resize(width, MaxHeight);
   centreOnScreen(this);
   show();
