@@ -640,8 +640,8 @@ std::vector<ReasonCount> reasonCounts(const std::vector<ImportNote>& notes) {
   return counts;
 }
 
-QString noteOutcome(bool french, const ImportNote& note) {
-  return note.imported ? pick(french, "Importé", "Imported") : pick(french, "Refusé", "Refused");
+QString noteOutcome(bool french, bool imported) {
+  return imported ? pick(french, "Importé", "Imported") : pick(french, "Refusé", "Refused");
 }
 
 std::string importReportText(bool french, std::string_view fileName, const ImportPlan& plan) {
@@ -666,7 +666,7 @@ std::string importReportText(bool french, std::string_view fileName, const Impor
     line += "  ";
     line += padRight(bytes(note.callsign), 12);
     line += "  ";
-    line += padRight(bytes(noteOutcome(french, note)), 8);
+    line += padRight(bytes(noteOutcome(french, note.imported)), 8);
     line += "  ";
     line += bytes(reasonOnOneLine(note.reason.detail));
     lines.push_back(std::move(line));

@@ -140,7 +140,7 @@ struct ReasonCount {
 };
 std::vector<ReasonCount> reasonCounts(const std::vector<ImportNote>& notes);
 // "Refusé" / "Importé" and the like.
-QString noteOutcome(bool french, const ImportNote& note);
+QString noteOutcome(bool french, bool imported);
 // A reason on one line, as the report file and window show it.
 QString reasonOnOneLine(const QString& reason);
 

@@ -42,7 +42,7 @@ class NotesModel final : public QAbstractTableModel {
       case 1:
         return note.callsign;
       case 2:
-        return noteOutcome(french_, note);
+        return noteOutcome(french_, note.imported);
       default:
         return reasonOnOneLine(note.reason.detail);
     }
@@ -138,9 +138,7 @@ void ImportReport::showReport(std::size_t imported, std::vector<ImportNote> note
     auto* number = new QTableWidgetItem(QString::number(count.count));
     number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     reasonTable->setItem(row, 0, number);
-    reasonTable->setItem(row, 1,
-                         new QTableWidgetItem(count.imported ? pick(french_, "Importé", "Imported")
-                                                             : pick(french_, "Refusé", "Refused")));
+    reasonTable->setItem(row, 1, new QTableWidgetItem(noteOutcome(french_, count.imported)));
     reasonTable->setItem(row, 2, new QTableWidgetItem(count.heading));
   }
   reasonTable->resizeColumnsToContents();
