@@ -116,11 +116,12 @@ void Composition::composeOutputs() {
     wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
 
   // An imported log: the list shows it, and the tallies, the grid and the
-  // score follow it.
+  // score follow it.  Its unknown prefixes are in the import's report, with
+  // their callsigns, not one box each.
   AdifImporter::Hooks importHooks;
   importHooks.logReplaced = [this, &main](std::vector<std::string> lines) {
     main.showList(std::move(lines));
-    (void)maintenance_->rebuildFromLog(true);
+    (void)maintenance_->rebuildFromLog(true, false);
   };
   importHooks.askForStation = [this] { view_.main.askForStation(); };
   adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));

@@ -290,6 +290,26 @@ Result<std::string> readAll(const fs::path& file) {
   return bytes;
 }
 
+Status readInPieces(const fs::path& file, std::size_t pieceBytes, const PieceTaker& take) {
+  int fd = -1;
+  struct stat info {};
+  if (auto failure = openForReading(file, fd, info)) return *failure;
+  Descriptor descriptor(fd);
+  const auto total = static_cast<std::uintmax_t>(info.st_size > 0 ? info.st_size : 0);
+  std::string piece(std::max<std::size_t>(pieceBytes, 1), '\0');
+  std::uintmax_t done = 0;
+  for (;;) {
+    const ssize_t got = ::read(fd, piece.data(), piece.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return systemError(errno, file, "read");
+    }
+    if (got == 0) return {};
+    done += static_cast<std::uintmax_t>(got);
+    if (!take(std::string_view(piece.data(), static_cast<std::size_t>(got)), done, total)) return {};
+  }
+}
+
 Result<Lines> readLines(const fs::path& file) {
   int fd = -1;
   struct stat info {};
