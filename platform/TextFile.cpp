@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/Diagnostics.h"
+
 namespace brivant::TextFile {
 
 namespace {
@@ -402,8 +404,10 @@ Status appendLine(const fs::path& file, std::string_view line) {
   if (!failure) failure = injected(Step::Close, file);
   if (failure) {
     // A half-written line would corrupt the file for every later reader: cut
-    // the file back to what it was.
-    (void)::ftruncate(descriptor.get(), info.st_size);
+    // the file back to what it was (the readers set a torn line aside, should
+    // even that fail).
+    if (::ftruncate(descriptor.get(), info.st_size) != 0)
+      Diagnostics::fileError(systemError(errno, file, "ftruncate"), "cutting back a half-written line");
     return *failure;
   }
   if (::close(descriptor.release()) != 0 && errno != EINTR) return systemError(errno, file, "close");

@@ -3,6 +3,7 @@
 # and is not there yet.  Quiet and fast when everything is installed.
 #   deps.sh run    packages to build and start the logbook
 #   deps.sh test   packages to build and run every test
+#   deps.sh package  packages to build the Debian package and check it
 set -euo pipefail
 
 purpose=${1:-run}
@@ -16,6 +17,12 @@ if [ "$purpose" = test ]; then
   # the network.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm
              libhamlib-utils socat)
+fi
+if [ "$purpose" = package ]; then
+  # dpkg-shlibdeps finds the package's dependencies, rsvg-convert draws the
+  # PNG icons; lintian, desktop-file-validate, appstreamcli and man check
+  # what the package holds.
+  packages+=(dpkg-dev librsvg2-bin lintian desktop-file-utils appstream man-db)
 fi
 
 missing=()

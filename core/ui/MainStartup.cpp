@@ -21,6 +21,7 @@
 #include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 
 namespace brivant {
 
@@ -60,7 +61,9 @@ bool Main::Form_Load() {
   // 6. First run, or a refused callsign: the operator names the station
   // before anything else.
   if (!storedCall || state_.StationCall == "FXXXX") {
-    state_.dialogs.message(storedCall ? firstRunMessage(french()) : refusedCallsignMessage(french()));
+    const QString message = storedCall ? firstRunMessage(french()) : refusedCallsignMessage(french());
+    Diagnostics::startupStep("the station is asked for: " + message.toStdString());
+    state_.dialogs.message(message);
     stationWindow()->openModal();
     if (programEnded_) return false;
   }
