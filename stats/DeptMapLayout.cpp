@@ -1,5 +1,7 @@
 #include "stats/DeptMapLayout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "entry/DeptTally.h"
@@ -87,6 +89,40 @@ MapRect depBoxDrawn(const DepBoxPlace& place) {
   if (place.size != BoxSize::Inset) return depBoxOnGround(place);
   const MapPoint centre = ParisInset.toFrame(place.centre);
   return {centre.x - DepBoxWidth / 2, centre.y - DepBoxHeight / 2, DepBoxWidth, DepBoxHeight};
+}
+
+int boxToward(int box, Heading heading) {
+  const auto from = std::find_if(Places.begin(), Places.end(), [box](const DepBoxPlace& p) { return p.box == box; });
+  if (from == Places.end()) return box;
+  int best = box;
+  double bestCost = 0;
+  for (const DepBoxPlace& place : Places) {
+    const double dx = place.centre.x - from->centre.x;
+    const double dy = place.centre.y - from->centre.y;  // the drawing's y grows southward
+    double ahead = 0;
+    double aside = 0;
+    switch (heading) {
+      case Heading::West:
+        ahead = -dx, aside = std::abs(dy);
+        break;
+      case Heading::East:
+        ahead = dx, aside = std::abs(dy);
+        break;
+      case Heading::North:
+        ahead = -dy, aside = std::abs(dx);
+        break;
+      case Heading::South:
+        ahead = dy, aside = std::abs(dx);
+        break;
+    }
+    if (ahead <= 0 || aside > 1.7 * ahead) continue;
+    const double cost = ahead + 2 * aside;
+    if (best == box || cost < bestCost) {
+      best = place.box;
+      bestCost = cost;
+    }
+  }
+  return best;
 }
 
 std::optional<int> boxAtDrawnPoint(const DeptMap& map, MapPoint drawn) {

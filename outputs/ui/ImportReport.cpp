@@ -3,7 +3,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -42,8 +41,7 @@ ImportReport::ImportReport(bool french, QWidget* parent) : QWidget(parent, Qt::W
   buttons->addWidget(closeButton);
   layout->addLayout(buttons);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  closeOnEscape(this);
   giveAltKeys(this);
 }
 
