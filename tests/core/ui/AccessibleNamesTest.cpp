@@ -28,8 +28,7 @@ std::vector<QWidget*> keyboardControls(QWidget* window) {
   for (QWidget* widget : controlsOf<QWidget>(window)) {
     if (widget->focusPolicy() == Qt::NoFocus) continue;
     QWidget* parent = widget->parentWidget();
-    if (qobject_cast<QComboBox*>(parent) != nullptr || qobject_cast<QAbstractScrollArea*>(parent) != nullptr)
-      continue;
+    if (qobject_cast<QComboBox*>(parent) != nullptr || qobject_cast<QAbstractScrollArea*>(parent) != nullptr) continue;
     if (parent != nullptr && qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) != nullptr) continue;
     controls.push_back(widget);
   }

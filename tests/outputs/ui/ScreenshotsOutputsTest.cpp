@@ -21,15 +21,21 @@ class Screenshots : public OutputWindowsFixture {
     state.Language = language;
     writeWorkedExample(programDir.path(), "F6ABC");
     writeBytes(programDir / "Brivant.html", readBytes(shippedDataDir() / "Brivant.html"));
-    OutputMenus menus(state, nullptr, &printer);
+    OutputMenus::Hooks hooks;
+    hooks.rebuildTallies = [] { return true; };
+    OutputMenus menus(state, nullptr, &printer, hooks);
     menus.Mnu_Feuille_Recap_Click();
-    folder.save(menus.recapitulation(), "Recapitulation_" + suffix);
     menus.Mnu_Imprime_Tout_Click();
-    folder.save(menus.impression(), "Impression_" + suffix);
     menus.Mnu_Reglement_Click();
-    folder.save(menus.reglement(), "Reglement_" + suffix);
     menus.Mnu_Mode_Emploi_Click();
-    folder.save(menus.helpWindow(), "HelpWindow_" + suffix);
+    const std::pair<QWidget*, const char*> windows[] = {{menus.recapitulation(), "Recapitulation_"},
+                                                        {menus.impression(), "Impression_"},
+                                                        {menus.reglement(), "Reglement_"},
+                                                        {menus.helpWindow(), "HelpWindow_"}};
+    for (const auto& [window, name] : windows) {
+      ASSERT_NE(window, nullptr) << name;
+      folder.save(window, name + suffix);
+    }
   }
 
   ScreenshotFolder folder;
