@@ -94,27 +94,16 @@ MapRect depBoxDrawn(const DepBoxPlace& place) {
 int boxToward(int box, Heading heading) {
   const auto from = std::find_if(Places.begin(), Places.end(), [box](const DepBoxPlace& p) { return p.box == box; });
   if (from == Places.end()) return box;
+  // The heading as a step on the drawing, whose y grows southward.
+  const double stepX = heading == Heading::West ? -1 : heading == Heading::East ? 1 : 0;
+  const double stepY = heading == Heading::North ? -1 : heading == Heading::South ? 1 : 0;
   int best = box;
   double bestCost = 0;
   for (const DepBoxPlace& place : Places) {
     const double dx = place.centre.x - from->centre.x;
-    const double dy = place.centre.y - from->centre.y;  // the drawing's y grows southward
-    double ahead = 0;
-    double aside = 0;
-    switch (heading) {
-      case Heading::West:
-        ahead = -dx, aside = std::abs(dy);
-        break;
-      case Heading::East:
-        ahead = dx, aside = std::abs(dy);
-        break;
-      case Heading::North:
-        ahead = -dy, aside = std::abs(dx);
-        break;
-      case Heading::South:
-        ahead = dy, aside = std::abs(dx);
-        break;
-    }
+    const double dy = place.centre.y - from->centre.y;
+    const double ahead = dx * stepX + dy * stepY;
+    const double aside = std::abs(dx * stepY - dy * stepX);
     if (ahead <= 0 || aside > 1.7 * ahead) continue;
     const double cost = ahead + 2 * aside;
     if (best == box || cost < bestCost) {

@@ -98,17 +98,9 @@ void DeptGridView::keyPressEvent(QKeyEvent* event) {
 bool DeptGridView::event(QEvent* event) {
   // Enter opens the current box, whatever else the window does with it.
   if (claimOpeningKeys(event)) return true;
+  // The current box shows only while the grid has the keyboard.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) frameCurrentBox();
   return QWidget::event(event);
-}
-
-void DeptGridView::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  frameCurrentBox();
-}
-
-void DeptGridView::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  frameCurrentBox();
 }
 
 QColor DeptGridView::levelColour(int level) const {

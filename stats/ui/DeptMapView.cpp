@@ -84,16 +84,6 @@ void DeptMapView::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void DeptMapView::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  frameCurrentBox();
-}
-
-void DeptMapView::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  frameCurrentBox();
-}
-
 void DeptMapView::setFrench(bool french) {
   french_ = french;
   colourBoxes();
@@ -226,6 +216,8 @@ void DeptMapView::mouseReleaseEvent(QMouseEvent* event) {
 bool DeptMapView::event(QEvent* event) {
   // Enter chooses the current box, not the window's default button.
   if (claimOpeningKeys(event)) return true;
+  // The current box shows only while the map has the keyboard.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) frameCurrentBox();
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (const std::optional<int> box = boxAt(help->pos())) {
