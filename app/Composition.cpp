@@ -146,7 +146,7 @@ void Composition::composeStats() {
   wire(main.Mnu_Stat_Prefixe, menus, [menus] { menus->Mnu_Stat_Prefixe_Click(); });
   wire(main.Mnu_Stat_DFCF, menus, [menus] { menus->Mnu_Stat_DFCF_Click(); });
   wire(main.Mnu_Carte_Activation, menus, [menus] { menus->Mnu_Carte_Activation_Click(); });
-  QObject::connect(dpt_, &DeptGridView::boxDoubleClicked, menus, &StatsMenus::Dpt_DblClick);
+  QObject::connect(dpt_, &DeptGridView::boxChosen, menus, &StatsMenus::Dpt_DblClick);
 }
 
 // The cluster window: the mode being logged tunes the radio, the log greys

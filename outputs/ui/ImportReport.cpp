@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -118,8 +117,7 @@ ImportReport::ImportReport(bool french, QWidget* parent) : QWidget(parent, Qt::W
   buttons->addWidget(closeButton);
   layout->addLayout(buttons);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  closeOnEscape(this);
   giveAltKeys(this);
 }
 

@@ -78,7 +78,7 @@ TEST_F(WiredWindows, MenusAndButtonsOpenTheirWindows) {
 // A double click on a box of the grid lists that departement's contacts.
 TEST_F(WiredWindows, GridDoubleClickListsTheDepartement) {
   startWithContacts();
-  emit Dpt().boxDoubleClicked(2);
+  emit Dpt().boxChosen(2);
   Affiche_Dpt* list = program->statsMenus().afficheDpt();
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->QSO_DU_Dpt->count(), 1);
