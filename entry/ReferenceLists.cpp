@@ -55,6 +55,33 @@ bool storeOneLinePerCall(TextFile::Lines& lines, std::string_view call, std::siz
   return changed;
 }
 
+// The directory is read item by item: an item ends at a comma or at the end
+// of the line, and its leading blanks are skipped.  each(call, entry) returns
+// false to stop.
+template <typename Each>
+void forEachDirectoryItem(std::string_view line, Each each) {
+  while (true) {
+    const std::size_t comma = line.find(',');
+    std::string_view item = line.substr(0, comma);
+    item.remove_prefix(std::min(item.find_first_not_of(' '), item.size()));
+    DirectoryEntry entry;
+    entry.departement = cutTrimmed(item, 12, 2);
+    if (entry.departement.size() == 1) entry.departement.insert(0, 1, '0');
+    entry.locator = cutTrimmed(item, 15, 6);
+    if (!each(cutTrimmed(item, 1, DirectoryCallWidth), entry) || comma == std::string_view::npos) return;
+    line.remove_prefix(comma + 1);
+  }
+}
+
+// A first-name list line: its departement as typed and its first name.
+FirstNameEntry firstNameOfLine(std::string_view line) {
+  FirstNameEntry entry;
+  entry.found = true;
+  entry.departement = cutColumns(line, 14, 2);
+  entry.firstName = std::string(trimBlanks(Cp1252::upper(line.size() > 16 ? line.substr(16) : std::string_view())));
+  return entry;
+}
+
 }  // namespace
 
 DirectoryEntry Cherche_Nomenclature(const fs::path& programDir, std::string_view call) {
@@ -63,21 +90,12 @@ DirectoryEntry Cherche_Nomenclature(const fs::path& programDir, std::string_view
   if (!bytes) return entry;
   bool found = false;
   scanLines(*bytes, [&](std::string_view line) {
-    // The directory is read item by item: an item ends at a comma or at the
-    // end of the line, and its leading blanks are skipped.
-    while (!found) {
-      const std::size_t comma = line.find(',');
-      std::string_view item = line.substr(0, comma);
-      item.remove_prefix(std::min(item.find_first_not_of(' '), item.size()));
-      if (cutTrimmed(item, 1, DirectoryCallWidth) == call) {
-        found = true;
-        entry.departement = cutTrimmed(item, 12, 2);
-        if (entry.departement.size() == 1) entry.departement.insert(0, 1, '0');
-        entry.locator = cutTrimmed(item, 15, 6);
-      }
-      if (comma == std::string_view::npos) break;
-      line.remove_prefix(comma + 1);
-    }
+    forEachDirectoryItem(line, [&](std::string_view itemCall, const DirectoryEntry& item) {
+      if (itemCall != call) return true;
+      found = true;
+      entry = item;
+      return false;
+    });
     return !found;
   });
   return entry;
@@ -103,11 +121,8 @@ Result<FirstNameEntry> Cherche_Prenom(const fs::path& programDir, std::string_vi
   if (!bytes) return bytes.error();
   FirstNameEntry entry;
   scanLines(*bytes, [&](std::string_view line) {
-    if (callOfLine(line, FirstNameCallWidth) == call) {  // no early stop: the last line wins
-      entry.found = true;
-      entry.departement = cutColumns(line, 14, 2);
-      entry.firstName = std::string(trimBlanks(Cp1252::upper(line.size() > 16 ? line.substr(16) : std::string_view())));
-    }
+    // No early stop: the last line wins.
+    if (callOfLine(line, FirstNameCallWidth) == call) entry = firstNameOfLine(line);
     return true;
   });
   return entry;
@@ -132,6 +147,32 @@ Status Ajoute_Prenom(const fs::path& programDir, std::string_view line, bool /*f
   if (!lines) return lines.error();
   if (!storeOneLinePerCall(lines.value(), call, FirstNameCallWidth, line)) return {};
   return TextFile::replaceAtomically(programDir / std::string(FirstNameTemporary), file, *lines);
+}
+
+KnownDepartements::KnownDepartements(const fs::path& programDir) {
+  // The directory first: a departement in the first-name list replaces it.
+  if (const Result<std::string> bytes = TextFile::readAll(programDir / std::string(DirectoryFileName))) {
+    scanLines(*bytes, [&](std::string_view line) {
+      forEachDirectoryItem(line, [&](std::string_view call, const DirectoryEntry& item) {
+        if (!item.departement.empty()) departements_.emplace(std::string(call), item.departement);  // first wins
+        return true;
+      });
+      return true;
+    });
+  }
+  if (const Result<std::string> bytes = TextFile::readAll(programDir / std::string(FirstNameFileName))) {
+    scanLines(*bytes, [&](std::string_view line) {
+      std::string departement = std::string(trimBlanks(firstNameOfLine(line).departement));
+      if (!departement.empty())
+        departements_[std::string(callOfLine(line, FirstNameCallWidth))] = std::move(departement);
+      return true;
+    });
+  }
+}
+
+std::string KnownDepartements::of(std::string_view call) const {
+  const auto known = departements_.find(std::string(call));
+  return known == departements_.end() ? std::string() : known->second;
 }
 
 }  // namespace brivant

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/Result.h"
 
@@ -64,5 +65,17 @@ std::string firstNameLine(std::string_view call, std::string_view dept, std::str
 // the flag is accepted for the caller's convenience only.  A missing list is
 // created.  Written through "Temporaire.txt" in one atomic replacement.
 Status Ajoute_Prenom(const std::filesystem::path& programDir, std::string_view line, bool firstNameMissing);
+
+// The departement each callsign of the two lists is known in, read once for
+// many callsigns: the first-name list's last line for the callsign, as the
+// entry offers it, else the directory's.  Missing lists know nothing.
+class KnownDepartements {
+ public:
+  explicit KnownDepartements(const std::filesystem::path& programDir);
+  std::string of(std::string_view call) const;  // "" when neither list knows it
+
+ private:
+  std::unordered_map<std::string, std::string> departements_;
+};
 
 }  // namespace brivant

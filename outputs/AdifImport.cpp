@@ -15,6 +15,7 @@
 #include "entry/Duplicates.h"
 #include "entry/EntryRules.h"
 #include "entry/PrefixIndex.h"
+#include "entry/ReferenceLists.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "scoring/SaveContact.h"
@@ -476,8 +477,9 @@ struct Examined {
 
 class Examiner {
  public:
-  Examiner(const TextFile::Lines& prefixLines, const ImportStation& station, bool french)
-      : prefixLines_(prefixLines), prefixes_(prefixLines), station_(station), french_(french) {
+  Examiner(const std::filesystem::path& programDir, const TextFile::Lines& prefixLines, const ImportStation& station,
+           bool french)
+      : prefixLines_(prefixLines), prefixes_(prefixLines), known_(programDir), station_(station), french_(french) {
     if (const std::optional<int> jnc = jncDayOf(station.jncDate)) {
       jncDay_ = *jnc;
       dayAfter_ = dayAfter(*jnc);
@@ -506,7 +508,12 @@ class Examiner {
     QsoFields& f = contact.fields;
     const std::string prefix = entryPrefixOf(prefixLines_, prefixes_, f.callsign);
     if (prefix.empty()) contact.remarks.push_back(unknownPrefix(french_, f.callsign));
-    if (!keepsDepartement(prefix)) f.departement.clear();
+    // A French station without its departement in the file gets the one the
+    // entry would offer for it.
+    if (!keepsDepartement(prefix))
+      f.departement.clear();
+    else if (f.departement.empty())
+      f.departement = departementOfField(known_.of(f.callsign)).field;
     if (std::optional<ImportReason> refusal = importedContactProblem(f, prefix, french_)) {
       e.refusal = std::move(*refusal);
       return e;
@@ -525,6 +532,7 @@ class Examiner {
  private:
   const TextFile::Lines& prefixLines_;
   const PrefixIndex prefixes_;
+  const KnownDepartements known_;
   const ImportStation& station_;
   bool french_;
   int jncDay_ = 0;
@@ -555,7 +563,7 @@ Result<ImportPlan> planAdifImport(const std::filesystem::path& programDir, std::
   // Each record is checked as it is read; only what it makes is kept.
   std::vector<Examined> examined;
   {
-    const Examiner examine(*prefixLines, options.station, french);
+    const Examiner examine(programDir, *prefixLines, options.station, french);
     AdifReader reader([&](AdifRecord&& record) { examined.push_back(examine(record)); });
     const Status read = TextFile::readInPieces(adifFile, PieceBytes,
                                                [&](std::string_view piece, std::uintmax_t done, std::uintmax_t total) {

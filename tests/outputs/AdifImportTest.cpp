@@ -12,6 +12,7 @@
 #include "core/LogFile.h"
 #include "core/Station.h"
 #include "entry/Duplicates.h"
+#include "entry/ReferenceLists.h"
 #include "outputs/AdifExport.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
@@ -510,6 +511,32 @@ TEST_F(AdifImportStationTest, CastlesAndNamesAsTheLogHoldsThem) {
   EXPECT_EQ(contactOfRecord(library.records[0]).firstName, "IVAN");
   EXPECT_EQ(contactOfRecord(library.records[2]).castleName, Cp1252::fromUtf8("CHÂTEAU DE BLÉRANCOURT"));
   EXPECT_EQ(contactOfRecord(library.records[3]).castleName, Cp1252::fromUtf8("SAINT-ÉTIENNE"));
+}
+
+// A French station the file gives without STATE is in the departement the
+// entry would offer: the first-name list's last line for it, else the
+// directory's; one neither list knows is refused as the entry refuses it.
+TEST_F(AdifImportStationTest, AFrenchStationWithoutStateTakesTheDepartementTheListsKnow) {
+  writeBytes(dir / std::string(FirstNameFileName),
+             firstNameLine("F5AAA", "35", "JEAN") + "\r\n" + firstNameLine("F5BBB", "22", "LUC") + "\r\n" +
+                 firstNameLine("F5BBB", "29", "LUC") + "\r\n" + firstNameLine("F5DDD", "2a", "ANNE") + "\r\n");
+  writeBytes(dir / std::string(DirectoryFileName),
+             directoryLine("F5CCC", "56", "IN87AB") + "\r\n" + directoryLine("F5DDD", "44", "IN97AA") + "\r\n");
+  std::string file = "<EOH>\n";
+  int minute = 0;
+  for (const char* call : {"F5AAA", "F5BBB", "F5CCC", "F5DDD", "F5EEE"})
+    file += std::string("<CALL:5>") + call + "<QSO_DATE:8>20260606<TIME_ON:4>10" + std::to_string(10 + minute++) +
+            "<BAND:3>20m<MODE:3>SSB<EOR>\n";
+  const ImportPlan planned = planBytes(file, true, std::nullopt);
+  std::vector<std::string> departements;
+  for (const std::string& record : planned.records) {
+    const QsoFields f = contactOfRecord(record);
+    departements.push_back(f.callsign + " " + f.departement);
+  }
+  EXPECT_EQ(departements, (std::vector<std::string>{"F5AAA 35", "F5BBB 29", "F5CCC 56", "F5DDD 2a"}));
+  ASSERT_EQ(planned.refused(), 1u);
+  EXPECT_EQ(planned.notes.back().callsign, "F5EEE");
+  EXPECT_FALSE(planned.notes.back().imported);
 }
 
 TEST_F(AdifImportStationTest, AnotherLoggersFile) {
