@@ -20,11 +20,14 @@ std::atomic<int> runningThreads{0};
 
 // What the link asks of its thread.
 struct RadioLink::Command {
-  enum class Kind { Begin, End, Tune } kind;
+  enum class Kind { Begin, End, Tune, SendMorse, StopMorse } kind;
   int generation = 0;
-  HamlibLink link;      // Begin
+  HamlibLink link{};    // Begin
   long long hertz = 0;  // Tune
   RigMode mode = RigMode::Other;
+  int morseId = 0;  // SendMorse, StopMorse
+  std::string text{};
+  int wpm = 0;
 };
 
 // All the link and its thread share; the thread keeps it after the link is
@@ -95,6 +98,57 @@ class RadioLink::Worker {
         // The new frequency shows at once rather than at the next turn.
         turn();
         break;
+      case Command::Kind::SendMorse:
+        sendMorse(command);
+        break;
+      case Command::Kind::StopMorse:
+        stopMorse(command);
+        break;
+    }
+  }
+
+  bool keyerReady(const Command& command) {
+    if (command.generation == generation_ && rig_ != nullptr && rig_->isOpen()) return true;
+    postMorse({command.morseId, MorseReport::Kind::Failed, false, "the radio is not answering"});
+    return false;
+  }
+
+  // The radio's own keyer.  rig_wait_morse holds this thread until the text
+  // is keyed, so that a stop could only follow the end: the end is waited
+  // for only when the radio cannot be stopped anyway.
+  void sendMorse(const Command& command) {
+    if (!keyerReady(command)) return;
+    switch (rig_->sendMorse(command.text, command.wpm)) {
+      case HamlibRig::MorseResult::Unavailable:
+        postMorse({command.morseId, MorseReport::Kind::NoKeyer, false, rig_->lastError()});
+        return;
+      case HamlibRig::MorseResult::Failed:
+        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+        return;
+      case HamlibRig::MorseResult::Done:
+        break;
+    }
+    const bool waits = rig_->hasWaitMorse() && !rig_->hasStopMorse();
+    postMorse({command.morseId, MorseReport::Kind::Started, waits, {}});
+    if (!waits) return;
+    if (rig_->waitMorse() == HamlibRig::MorseResult::Done)
+      postMorse({command.morseId, MorseReport::Kind::Ended, false, {}});
+    else
+      postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+  }
+
+  void stopMorse(const Command& command) {
+    if (!keyerReady(command)) return;
+    switch (rig_->stopMorse()) {
+      case HamlibRig::MorseResult::Done:
+        postMorse({command.morseId, MorseReport::Kind::Stopped, false, {}});
+        break;
+      case HamlibRig::MorseResult::Unavailable:
+        postMorse({command.morseId, MorseReport::Kind::CannotStop, false, rig_->lastError()});
+        break;
+      case HamlibRig::MorseResult::Failed:
+        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+        break;
     }
   }
 
@@ -136,6 +190,17 @@ class RadioLink::Worker {
         Qt::QueuedConnection);
   }
 
+  void postMorse(MorseReport report) {
+    std::lock_guard lock(channel_->mutex);
+    if (channel_->owner == nullptr) return;
+    QMetaObject::invokeMethod(
+        channel_->owner,
+        [owner = channel_->owner, generation = generation_, report = std::move(report)] {
+          owner->reportMorse(generation, report);
+        },
+        Qt::QueuedConnection);
+  }
+
   std::shared_ptr<Channel> channel_;
   Timing timing_;
   std::unique_ptr<HamlibRig> rig_;
@@ -148,6 +213,7 @@ RadioLink::RadioLink(QObject* parent) : RadioLink(parent, Timing{}) {}
 RadioLink::RadioLink(QObject* parent, Timing timing)
     : QObject(parent), timing_(timing), channel_(std::make_shared<Channel>()) {
   qRegisterMetaType<RigReading>();
+  qRegisterMetaType<MorseReport>();
   keepCNumericLocale();
   channel_->owner = this;
   ++runningThreads;
@@ -208,6 +274,28 @@ bool RadioLink::tune(long long hertz, RigMode mode) {
   if (!running_ || state_ != State::Answering) return false;
   send({Command::Kind::Tune, generation_, {}, hertz, mode});
   return true;
+}
+
+bool RadioLink::sendMorse(int id, std::string text, int wpm) {
+  if (!running_ || state_ != State::Answering) return false;
+  Command command{Command::Kind::SendMorse, generation_};
+  command.morseId = id;
+  command.text = std::move(text);
+  command.wpm = wpm;
+  send(std::move(command));
+  return true;
+}
+
+void RadioLink::stopMorse(int id) {
+  if (!running_) return;
+  Command command{Command::Kind::StopMorse, generation_};
+  command.morseId = id;
+  send(std::move(command));
+}
+
+void RadioLink::reportMorse(int generation, const MorseReport& report) {
+  if (generation != generation_ || !running_) return;
+  emit morseReported(report);
 }
 
 void RadioLink::setState(State state) {

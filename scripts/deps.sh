@@ -15,7 +15,7 @@ if [ "$purpose" = test ]; then
   # checked against; rigctld, started by the tests, stands for a radio on
   # the network.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm
-             libhamlib-utils socat)
+             libhamlib-utils socat cwdaemon)
 fi
 
 missing=()
