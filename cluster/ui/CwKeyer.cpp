@@ -42,7 +42,7 @@ CwKeyer::CwKeyer(MainView view, RadioLink& radio, Menu menu, Timing timing)
       speedSave_(new QTimer(this)) {
   setObjectName(QStringLiteral("CwKeyer"));
   const bool fr = french();
-  auto* layout = new QHBoxLayout(line_);
+  auto* layout = new QHBoxLayout(line_.data());
   layout->setContentsMargins(0, 2, 0, 0);
   speedLabel = named(new QLabel(speedText(wpm_), line_), "cwSpeed");
   speedLabel->setFrameShape(QFrame::Panel);
@@ -85,7 +85,7 @@ CwKeyer::~CwKeyer() {
   if (speedSave_->isActive())
     (void)Settings::save(view_.state.settings, CwSettings::Speed, view_.state.StationCall, std::to_string(wpm_));
   // A line nobody placed is this object's own.
-  if (line_->parent() == nullptr) delete line_;
+  if (line_ != nullptr && line_->parent() == nullptr) delete line_.data();
 }
 
 void CwKeyer::restore() {

@@ -114,7 +114,8 @@ class CwKeyer final : public QObject {
   Menu menu_;
   Timing timing_;
   CwdaemonLink* cwdaemon_;
-  QWidget* line_;
+  // Placed in the main window, which may delete it before this object.
+  QPointer<QWidget> line_;
   QTimer* endTimer_;
   QTimer* speedSave_;
   QPointer<CwMessagesDialog> messages_;

@@ -93,6 +93,7 @@ class RigctldBridge {
   // added, instead of going to rigctld.
   void answer(const QByteArray& command, QByteArray text) { answers_[command] = std::move(text); }
   std::string address() const { return "127.0.0.1:" + std::to_string(server_.serverPort()); }
+  quint16 port() const { return server_.serverPort(); }
   // How many times the bridge answered the command itself.
   int answered(const QByteArray& command) const { return answered_.value(command); }
   // Every line the program sent, without its line end.
