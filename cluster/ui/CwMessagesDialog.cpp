@@ -30,7 +30,7 @@ CwMessagesDialog::CwMessagesDialog(AppState& state, QWidget* parent) : QDialog(p
                                       "saisi.\nDans la fenêtre principale : F1 à F8 envoient, Échap arrête, Page "
                                       "préc. et Page suiv. changent la vitesse de 2 wpm.",
                                       "In the messages: {MYCALL} my callsign, {CALL} the callsign typed, {RST} the "
-                                      "report sent, {MYREF} my reference, {MYDPT} my departement, {NAME} the first "
+                                      "report sent, {MYREF} my reference, {MYDPT} my department, {NAME} the first "
                                       "name typed.\nIn the main window: F1 to F8 send, Escape stops, Page Up and Page "
                                       "Down change the speed by 2 wpm."),
                                  this),
@@ -59,7 +59,7 @@ CwMessagesDialog::CwMessagesDialog(AppState& state, QWidget* parent) : QDialog(p
   castleReference->setMaxLength(ReferenceLength);
   referenceLabel->setBuddy(castleReference);
   departementLabel =
-      named(new QLabel(pick(fr, "&Mon département :", "&My departement:"), this), "departementLabel");
+      named(new QLabel(pick(fr, "&Mon département :", "&My department:"), this), "departementLabel");
   departement = named(new QLineEdit(this), "departement");
   departement->setMaxLength(DepartementLength);
   departementLabel->setBuddy(departement);
@@ -106,7 +106,7 @@ bool CwMessagesDialog::sendable() {
   for (int i = 0; i < CwSettings::MessageCount; ++i)
     fields.emplace_back(messageEdits[i], QStringLiteral("F%1").arg(i + 1));
   fields.emplace_back(castleReference, pick(state_.french(), "Référence de mon château", "My castle reference"));
-  fields.emplace_back(departement, pick(state_.french(), "Mon département", "My departement"));
+  fields.emplace_back(departement, pick(state_.french(), "Mon département", "My department"));
   for (const auto& [field, name] : fields) {
     if (const std::optional<QChar> bad = firstNonAscii(field->text())) {
       state_.dialogs.message(nonAsciiMessage(state_.french(), name, *bad));

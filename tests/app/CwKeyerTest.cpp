@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -31,31 +30,6 @@ namespace brivant::testing {
 namespace {
 
 using ::testing::HasSubstr;
-
-// A UDP socket on 127.0.0.1 in cwdaemon's place: it keeps every datagram
-// and answers the "reply when done" of a message when told to.
-class FakeKeyer {
- public:
-  FakeKeyer() {
-    socket_.bind(QHostAddress::LocalHost, 0);
-    QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
-      while (socket_.hasPendingDatagrams()) {
-        const QNetworkDatagram datagram = socket_.receiveDatagram();
-        received.push_back(datagram.data());
-        sender_ = datagram.senderAddress();
-        senderPort_ = static_cast<quint16>(datagram.senderPort());
-      }
-    });
-  }
-  quint16 port() const { return socket_.localPort(); }
-  void reply(const QByteArray& answer) { socket_.writeDatagram(answer, sender_, senderPort_); }
-  std::vector<QByteArray> received;
-
- private:
-  QUdpSocket socket_;
-  QHostAddress sender_;
-  quint16 senderPort_ = 0;
-};
 
 class CwKeyerTest : public MainFixture {
  protected:
@@ -94,7 +68,7 @@ class CwKeyerTest : public MainFixture {
 };
 
 TEST_F(CwKeyerTest, TheKeysSendStopAndSpeedUpThroughCwdaemon) {
-  FakeKeyer cwdaemon;
+  FakeCwdaemon cwdaemon;
   own("Message CW F2", "{CALL} {RST} {MYREF}");
   own("Message CW F8", "QRZ {FOO}");
   own("Chiffres Abreges", "True");
@@ -198,7 +172,7 @@ TEST_F(CwKeyerTest, AKeyerThatDoesNotAnswerIsSaidOnceAndHoldsNothing) {
 
   // A keyer that takes the datagrams and never says it is done: said once
   // its message should have been keyed.
-  FakeKeyer mute;
+  FakeCwdaemon mute;
   ASSERT_TRUE(store.save("ZIV", "Setup ", "Manipulateur Port", std::to_string(mute.port())).ok());
   keyer().chooseKeyer(KeyerKind::Cwdaemon);
   EXPECT_EQ(notice(), QString());

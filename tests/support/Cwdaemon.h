@@ -3,7 +3,8 @@
 // by the test on a free UDP port of its own with its "null" device (no port
 // keyed) and no sound: it keys nothing, but takes its requests and answers
 // them as it does with a radio behind it.  It ends with the test that
-// started it, even one that aborts.
+// started it, even one that aborts.  And a UDP socket of the test in its
+// place, to see the program's datagrams byte for byte.
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -14,6 +15,7 @@
 #include <QUdpSocket>
 #include <algorithm>
 #include <csignal>
+#include <vector>
 
 #include <sys/prctl.h>
 
@@ -74,6 +76,31 @@ class CwdaemonProcess {
  private:
   QProcess process_;
   quint16 port_ = 0;
+};
+
+// A UDP socket on 127.0.0.1 in cwdaemon's place: it keeps every datagram
+// and answers the "reply when done" of a message when told to.
+class FakeCwdaemon {
+ public:
+  FakeCwdaemon() {
+    socket_.bind(QHostAddress::LocalHost, 0);
+    QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
+      while (socket_.hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = socket_.receiveDatagram();
+        received.push_back(datagram.data());
+        sender_ = datagram.senderAddress();
+        senderPort_ = static_cast<quint16>(datagram.senderPort());
+      }
+    });
+  }
+  quint16 port() const { return socket_.localPort(); }
+  void reply(const QByteArray& answer) { socket_.writeDatagram(answer, sender_, senderPort_); }
+  std::vector<QByteArray> received;
+
+ private:
+  QUdpSocket socket_;
+  QHostAddress sender_;
+  quint16 senderPort_ = 0;
 };
 
 }  // namespace brivant::testing
