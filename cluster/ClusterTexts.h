@@ -27,7 +27,7 @@ struct ClusterCaptions {
   QString telnetNode;
   QString menuServer;
   QString announce;  // the self-spot on the telnet node
-  QString noPort;  // the "Sans" item of the port menu
+  QString noPort;    // the "Sans" item of the port menu
 };
 ClusterCaptions clusterCaptions(bool french);
 

@@ -35,15 +35,15 @@ struct MorseCode {
   const char* code;
 };
 constexpr MorseCode MorseCodes[] = {
-    {'A', ".-"},     {'B', "-..."},   {'C', "-.-."},   {'D', "-.."},     {'E', "."},      {'F', "..-."},
-    {'G', "--."},    {'H', "...."},   {'I', ".."},     {'J', ".---"},    {'K', "-.-"},    {'L', ".-.."},
-    {'M', "--"},     {'N', "-."},     {'O', "---"},    {'P', ".--."},    {'Q', "--.-"},   {'R', ".-."},
-    {'S', "..."},    {'T', "-"},      {'U', "..-"},    {'V', "...-"},    {'W', ".--"},    {'X', "-..-"},
-    {'Y', "-.--"},   {'Z', "--.."},   {'0', "-----"},  {'1', ".----"},   {'2', "..---"},  {'3', "...--"},
-    {'4', "....-"},  {'5', "....."},  {'6', "-...."},  {'7', "--..."},   {'8', "---.."},  {'9', "----."},
-    {'.', ".-.-.-"}, {',', "--..--"}, {'?', "..--.."}, {'/', "-..-."},   {'=', "-...-"},  {'+', ".-.-."},
-    {'-', "-....-"}, {'(', "-.--."},  {')', "-.--.-"}, {'\'', ".----."}, {'"', ".-..-."}, {':', "---..."},
-    {';', "-.-.-."}, {'@', ".--.-."}, {'!', "...-."},  {'&', ".-..."},   {'*', ".-.-."},  {'<', "...-.-"},
+    {'A', ".-"},      {'B', "-..."},   {'C', "-.-."},   {'D', "-.."},     {'E', "."},      {'F', "..-."},
+    {'G', "--."},     {'H', "...."},   {'I', ".."},     {'J', ".---"},    {'K', "-.-"},    {'L', ".-.."},
+    {'M', "--"},      {'N', "-."},     {'O', "---"},    {'P', ".--."},    {'Q', "--.-"},   {'R', ".-."},
+    {'S', "..."},     {'T', "-"},      {'U', "..-"},    {'V', "...-"},    {'W', ".--"},    {'X', "-..-"},
+    {'Y', "-.--"},    {'Z', "--.."},   {'0', "-----"},  {'1', ".----"},   {'2', "..---"},  {'3', "...--"},
+    {'4', "....-"},   {'5', "....."},  {'6', "-...."},  {'7', "--..."},   {'8', "---.."},  {'9', "----."},
+    {'.', ".-.-.-"},  {',', "--..--"}, {'?', "..--.."}, {'/', "-..-."},   {'=', "-...-"},  {'+', ".-.-."},
+    {'-', "-....-"},  {'(', "-.--."},  {')', "-.--.-"}, {'\'', ".----."}, {'"', ".-..-."}, {':', "---..."},
+    {';', "-.-.-."},  {'@', ".--.-."}, {'!', "...-."},  {'&', ".-..."},   {'*', ".-.-."},  {'<', "...-.-"},
     {'>', "-...-.-"},
 };
 
@@ -57,7 +57,7 @@ const char* morseCodeOf(char character) {
 const std::string* macroValue(std::string_view name, const CwMacroValues& values) {
   const std::string upper = Cp1252::upperAscii(name);
   const std::pair<std::string_view, const std::string*> macros[] = {
-      {"MYCALL", &values.myCall}, {"CALL", &values.call},   {"MYREF", &values.myRef},
+      {"MYCALL", &values.myCall}, {"CALL", &values.call}, {"MYREF", &values.myRef},
       {"MYDPT", &values.myDpt},   {"NAME", &values.name},
   };
   for (const auto& [macro, value] : macros)
@@ -99,8 +99,10 @@ CwMacroValues stationMacroValues(const SettingsStore& store, std::string_view st
   CwMacroValues values;
   values.myCall = std::string(stationCall);
   std::replace(values.myCall.begin(), values.myCall.end(), '_', '/');
-  values.myRef = std::string(trimBlanks(Cp1252::fromUtf8(Settings::getText(store, Settings::Station::ActivityNumber, stationCall))));
-  values.myDpt = std::string(trimBlanks(Cp1252::fromUtf8(Settings::getText(store, CwSettings::StationDepartement, stationCall))));
+  values.myRef = std::string(
+      trimBlanks(Cp1252::fromUtf8(Settings::getText(store, Settings::Station::ActivityNumber, stationCall))));
+  values.myDpt =
+      std::string(trimBlanks(Cp1252::fromUtf8(Settings::getText(store, CwSettings::StationDepartement, stationCall))));
   values.cutNumbers = Settings::getBool(store, CwSettings::CutNumbers, stationCall);
   return values;
 }

@@ -85,9 +85,9 @@ struct CwMacroValues {
 CwMacroValues stationMacroValues(const SettingsStore& store, std::string_view stationCall);
 
 struct CwText {
-  std::string text;                   // what the keyer sends
-  std::vector<std::string> unknown;   // macros it does not know, sent as written
-  bool cut = false;                   // longer than MaxSentLength, cut there
+  std::string text;                  // what the keyer sends
+  std::vector<std::string> unknown;  // macros it does not know, sent as written
+  bool cut = false;                  // longer than MaxSentLength, cut there
 };
 
 // The message with its macros replaced (an unknown "{...}" stays as it is

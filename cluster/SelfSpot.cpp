@@ -22,7 +22,8 @@ std::optional<double> khzOf(std::string_view typed) {
   }
   if (number.empty() || number.front() == '.' || number.back() == '.') return std::nullopt;
   double khz = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), khz, std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), khz, std::chars_format::fixed);
   if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
   if (!(khz > 0) || khz > HighestRigHertz / 1000) return std::nullopt;
   return khz;

@@ -129,8 +129,8 @@ void CwKeyer::sendMessage(int key) {
     showNotice(noKeyerNotice(fr));
     return;
   }
-  const std::string message = Cp1252::fromUtf8(Settings::getText(
-      view_.state.settings, CwSettings::Messages[key - 1], view_.state.StationCall, defaultCwMessage(key, fr)));
+  const std::string message = Cp1252::fromUtf8(Settings::getText(view_.state.settings, CwSettings::Messages[key - 1],
+                                                                 view_.state.StationCall, defaultCwMessage(key, fr)));
   const CwText text = expandCwMessage(message, macroValues());
   if (text.text.empty()) {
     showNotice(emptyMessageNotice(fr, key));
@@ -288,7 +288,9 @@ void CwKeyer::aimCwdaemon() {
 }
 
 void CwKeyer::checkKeyerItem() {
-  QAction* item = keyer_ == KeyerKind::Cwdaemon ? menu_.cwdaemon : keyer_ == KeyerKind::Radio ? menu_.radio : menu_.none;
+  QAction* item = keyer_ == KeyerKind::Cwdaemon ? menu_.cwdaemon
+                  : keyer_ == KeyerKind::Radio  ? menu_.radio
+                                                : menu_.none;
   if (item != nullptr) item->setChecked(true);
 }
 

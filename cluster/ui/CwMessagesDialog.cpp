@@ -53,13 +53,12 @@ CwMessagesDialog::CwMessagesDialog(AppState& state, QWidget* parent) : QDialog(p
     keyLabels[key - 1] = label;
     messageEdits[key - 1] = edit;
   }
-  referenceLabel = named(new QLabel(pick(fr, "&Référence de mon château :", "My castle &reference:"), this),
-                         "referenceLabel");
+  referenceLabel =
+      named(new QLabel(pick(fr, "&Référence de mon château :", "My castle &reference:"), this), "referenceLabel");
   castleReference = named(new QLineEdit(this), "castleReference");
   castleReference->setMaxLength(ReferenceLength);
   referenceLabel->setBuddy(castleReference);
-  departementLabel =
-      named(new QLabel(pick(fr, "&Mon département :", "&My department:"), this), "departementLabel");
+  departementLabel = named(new QLabel(pick(fr, "&Mon département :", "&My department:"), this), "departementLabel");
   departement = named(new QLineEdit(this), "departement");
   departement->setMaxLength(DepartementLength);
   departementLabel->setBuddy(departement);
@@ -69,8 +68,9 @@ CwMessagesDialog::CwMessagesDialog(AppState& state, QWidget* parent) : QDialog(p
   grid->addWidget(departement, CwSettings::MessageCount + 1, 1, Qt::AlignLeft);
   layout->addLayout(grid);
 
-  cutNumbers = named(new QCheckBox(pick(fr, "Chiffres abrégés", "Cut numbers") + QStringLiteral(" (9 → N, 0 → T)"), this),
-                     "cutNumbers");
+  cutNumbers =
+      named(new QCheckBox(pick(fr, "Chiffres abrégés", "Cut numbers") + QStringLiteral(" (9 → N, 0 → T)"), this),
+            "cutNumbers");
   layout->addWidget(cutNumbers);
 
   auto* buttons = new QHBoxLayout;
@@ -96,7 +96,8 @@ void CwMessagesDialog::load() {
   for (int i = 0; i < CwSettings::MessageCount; ++i) messageEdits[i]->setText(Cp1252::toQString(messages[i]));
   castleReference->setText(
       QString::fromStdString(Settings::getText(state_.settings, Settings::Station::ActivityNumber, call)));
-  departement->setText(QString::fromStdString(Settings::getText(state_.settings, CwSettings::StationDepartement, call)));
+  departement->setText(
+      QString::fromStdString(Settings::getText(state_.settings, CwSettings::StationDepartement, call)));
   cutNumbers->setChecked(Settings::getBool(state_.settings, CwSettings::CutNumbers, call));
   messageEdits[0]->setFocus();
 }

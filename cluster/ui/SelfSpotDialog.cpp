@@ -17,8 +17,7 @@
 
 namespace brivant {
 
-SelfSpotDialog::SelfSpotDialog(bool french, const SelfSpotFields& fields, Dialogs& dialogs, Send send,
-                               QWidget* parent)
+SelfSpotDialog::SelfSpotDialog(bool french, const SelfSpotFields& fields, Dialogs& dialogs, Send send, QWidget* parent)
     : QDialog(parent), french_(french), dialogs_(dialogs), send_(std::move(send)) {
   setObjectName(QStringLiteral("SelfSpotDialog"));
   setWindowTitle(pick(french, "Annoncer sur le cluster", "Spot on the cluster"));

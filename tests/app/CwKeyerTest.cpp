@@ -6,8 +6,8 @@
 // radio behind a bridge that keeps what the program sends.
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -82,8 +82,7 @@ TEST_F(CwKeyerTest, TheKeysSendStopAndSpeedUpThroughCwdaemon) {
   // keeps its text and the focus.
   QTest::keyClick(window.Indicatif_A, Qt::Key_F2);
   ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 3; }));
-  EXPECT_EQ(cwdaemon.received,
-            (std::vector<QByteArray>{"\x1b" "226", "\x1bh1", "DL1ABC 5NN 35012"}));
+  EXPECT_EQ(cwdaemon.received, (std::vector<QByteArray>{"\033226", "\033h1", "DL1ABC 5NN 35012"}));
   EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("DL1ABC"));
   EXPECT_TRUE(window.Indicatif_A->hasFocus());
   EXPECT_EQ(sent(), QStringLiteral("DL1ABC 5NN 35012"));
@@ -92,7 +91,7 @@ TEST_F(CwKeyerTest, TheKeysSendStopAndSpeedUpThroughCwdaemon) {
   // PgUp: 2 wpm faster, at once on the message being keyed, and stored.
   QTest::keyClick(window.Indicatif_A, Qt::Key_PageUp);
   ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 4; }));
-  EXPECT_EQ(cwdaemon.received[3], QByteArray("\x1b" "228"));
+  EXPECT_EQ(cwdaemon.received[3], QByteArray("\033228"));
   EXPECT_EQ(keyer().speedLabel->text(), QStringLiteral("28 wpm"));
   EXPECT_TRUE(waitUntil([&] { return setting("Setup ", "Vitesse CW") == "28"; }));
 
@@ -100,7 +99,7 @@ TEST_F(CwKeyerTest, TheKeysSendStopAndSpeedUpThroughCwdaemon) {
   // on the callsign).
   QTest::keyClick(window.Indicatif_A, Qt::Key_Escape);
   ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 5; }));
-  EXPECT_EQ(cwdaemon.received[4], QByteArray("\x1b" "4"));
+  EXPECT_EQ(cwdaemon.received[4], QByteArray("\0334"));
   EXPECT_FALSE(keyer().sending());
   EXPECT_EQ(sent(), QString());
   EXPECT_TRUE(window.Indicatif_A->hasFocus());
@@ -113,7 +112,7 @@ TEST_F(CwKeyerTest, TheKeysSendStopAndSpeedUpThroughCwdaemon) {
   QTest::keyClick(window.Liste_QSO, Qt::Key_F1);
   ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 8; }));
   EXPECT_EQ(cwdaemon.received[7], QByteArray("CQ JNC F6ABC/P F6ABC/P TEST"));
-  EXPECT_EQ(cwdaemon.received[6], QByteArray("\x1bh2"));
+  EXPECT_EQ(cwdaemon.received[6], QByteArray("\033h2"));
   EXPECT_EQ(sent(), QStringLiteral("CQ JNC F6ABC/P F6ABC/P TEST"));
   cwdaemon.reply("h1\r\n");  // the stopped message's: nothing ends
   waitUntil([] { return false; }, 50);

@@ -24,8 +24,8 @@
 #include "cluster/ui/ClusterOpener.h"
 #include "cluster/ui/CwKeyer.h"
 #include "cluster/ui/CwMessagesDialog.h"
-#include "cluster/ui/SelfSpotDialog.h"
 #include "cluster/ui/HamlibDialog.h"
+#include "cluster/ui/SelfSpotDialog.h"
 #include "core/AltKeys.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/KeyboardAccess.h"
@@ -329,8 +329,8 @@ TEST_P(Keyboard, TheCwMessagesAreWrittenAndSentFromTheKeyboard) {
   QTest::keyClick(window.Indicatif_A, Qt::Key_PageUp);
   QTest::keyClick(window.Indicatif_A, Qt::Key_Escape);
   ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 5; }));
-  EXPECT_EQ(cwdaemon.received[3], QByteArray("\x1b" "226"));
-  EXPECT_EQ(cwdaemon.received[4], QByteArray("\x1b" "4"));
+  EXPECT_EQ(cwdaemon.received[3], QByteArray("\033226"));
+  EXPECT_EQ(cwdaemon.received[4], QByteArray("\0334"));
   EXPECT_TRUE(window.Indicatif_A->hasFocus());
   EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("ON4XYZ"));
 }

@@ -59,7 +59,6 @@ class Screenshots : public MainFixture {
     window.Bande_A->setCurrentIndex(0);
     save(&window, "Main_" + suffix);
 
-
     // hamlib's simulated radio on 14 025 kHz CW: its readout at the right of
     // the menus, the entry on its band and mode.
     RadioControl& radio = program->radioControl();
@@ -85,7 +84,8 @@ class Screenshots : public MainFixture {
     EXPECT_EQ(keyer.sentLabel->text(), QStringLiteral("DL1ABC 5NN 35012 {DPT}"));
     EXPECT_FALSE(keyer.noticeLabel->text().isEmpty());
     for (const QLabel* label : {keyer.speedLabel, keyer.sentLabel, keyer.noticeLabel})
-      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << label->objectName().toStdString();
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+          << label->objectName().toStdString();
     save(&window, "Main_CW_" + suffix);
     QTest::keyClick(window.Indicatif_A, Qt::Key_Escape);
 

@@ -73,18 +73,21 @@ TEST(CwMessagesTest, CutNumbersAndTheirTime) {
     const char* text;
     int wpm;
     int ms;
-  } cases[] = {{"PARIS", 12, 4'300}, {"PARIS PARIS", 12, 9'300}, {"paris  paris", 12, 9'300}, {"E", 20, 60},
-               {"T", 60, 60},        {"5NN", 24, 1'250},         {"{}#", 24, 0},            {"", 24, 0},
+  } cases[] = {{"PARIS", 12, 4'300},
+               {"PARIS PARIS", 12, 9'300},
+               {"paris  paris", 12, 9'300},
+               {"E", 20, 60},
+               {"T", 60, 60},
+               {"5NN", 24, 1'250},
+               {"{}#", 24, 0},
+               {"", 24, 0},
                {"E", 1000, 20}};  // speeds beyond cwdaemon's are taken as its fastest
   for (const auto& c : cases) EXPECT_EQ(morseDurationMs(c.text, c.wpm), c.ms) << c.text;
 }
 
 TEST(CwMessagesTest, DefaultsAndTheStationsSettings) {
-  const char* english[] = {"CQ JNC {MYCALL} {MYCALL} TEST", "{CALL} 5NN {MYREF}", "TU {MYCALL}", "{MYCALL}",
-                           "{CALL}",
-                           "?",
-                           "AGN",
-                           "QRZ?"};
+  const char* english[] = {
+      "CQ JNC {MYCALL} {MYCALL} TEST", "{CALL} 5NN {MYREF}", "TU {MYCALL}", "{MYCALL}", "{CALL}", "?", "AGN", "QRZ?"};
   for (int key = 1; key <= 8; ++key) EXPECT_EQ(defaultCwMessage(key, false), english[key - 1]);
   EXPECT_EQ(defaultCwMessage(3, true), "MCI {MYCALL}");
   EXPECT_EQ(defaultCwMessage(0, true), "");
@@ -132,19 +135,17 @@ TEST(CwMessagesTest, OnlyPrintableAsciiIsSendable) {
 }
 
 TEST(CwdaemonRequestsTest, TheBytesOfEachRequest) {
-  EXPECT_EQ(Cwdaemon::speedRequest(24), std::string("\x1b" "224"));
-  EXPECT_EQ(Cwdaemon::speedRequest(5), std::string("\x1b" "25"));
-  EXPECT_EQ(Cwdaemon::abortRequest(), std::string("\x1b" "4"));
-  EXPECT_EQ(Cwdaemon::replyRequest("17"), std::string("\x1b" "h17"));
-  EXPECT_EQ(Cwdaemon::messageDatagrams("CQ TEST", 30, "3"),
-            (std::vector<std::string>{"\x1b" "230", "\x1b" "h3", "CQ TEST"}));
+  EXPECT_EQ(Cwdaemon::speedRequest(24), std::string("\033224"));
+  EXPECT_EQ(Cwdaemon::speedRequest(5), std::string("\03325"));
+  EXPECT_EQ(Cwdaemon::abortRequest(), std::string("\0334"));
+  EXPECT_EQ(Cwdaemon::replyRequest("17"), std::string("\033h17"));
+  EXPECT_EQ(Cwdaemon::messageDatagrams("CQ TEST", 30, "3"), (std::vector<std::string>{"\033230", "\033h3", "CQ TEST"}));
   const struct {
     const char* datagram;
     const char* tag;
     bool reply;
-  } cases[] = {{"h3\r\n", "3", true},  {"h3", "3", true},       {"h13\r\n", "3", false},
-               {"h3\r\n", "13", false}, {"break\r\n", "3", false}, {"", "", false},
-               {"h\r\n", "", true}};
+  } cases[] = {{"h3\r\n", "3", true},     {"h3", "3", true}, {"h13\r\n", "3", false}, {"h3\r\n", "13", false},
+               {"break\r\n", "3", false}, {"", "", false},   {"h\r\n", "", true}};
   for (const auto& c : cases) EXPECT_EQ(Cwdaemon::isReplyTo(c.datagram, c.tag), c.reply) << c.datagram;
 }
 

@@ -53,11 +53,11 @@ TEST_F(CwdaemonLinkTest, DatagramsArriveInOrderAndAnswersComeBack) {
   // A name: the datagrams given while it is looked up follow in order.
   link.aim(QStringLiteral("localhost"), keyer.localPort());
   EXPECT_EQ(link.address(), QStringLiteral("localhost:") + QString::number(keyer.localPort()));
-  link.send("\x1b" "224");
-  link.send("\x1bh1");
+  link.send("\033224");
+  link.send("\033h1");
   link.send("CQ JNC F6ABC/P");
   ASSERT_TRUE(waitUntil([&] { return received.size() == 3; }));
-  EXPECT_EQ(received, (std::vector<QByteArray>{"\x1b" "224", "\x1bh1", "CQ JNC F6ABC/P"}));
+  EXPECT_EQ(received, (std::vector<QByteArray>{"\033224", "\033h1", "CQ JNC F6ABC/P"}));
   // Over IPv4, where cwdaemon listens.
   EXPECT_EQ(sender.protocol(), QAbstractSocket::IPv4Protocol);
 
@@ -101,8 +101,8 @@ TEST_F(CwdaemonLinkTest, ARealCwdaemonRepliesWhenDoneAndBreaksOnAbort) {
   // once it is keyed, not when it is taken.
   QElapsedTimer keyed;
   keyed.start();
-  link.send("\x1b" "260");
-  link.send("\x1bh7");
+  link.send("\033260");
+  link.send("\033h7");
   link.send("TEST");
   ASSERT_TRUE(waitUntil([&] { return !answers.empty(); }));
   EXPECT_EQ(answers[0], "h7\r\n");
@@ -111,10 +111,10 @@ TEST_F(CwdaemonLinkTest, ARealCwdaemonRepliesWhenDoneAndBreaksOnAbort) {
   // A long text stopped half way: its reply never comes, cwdaemon says
   // "break".
   answers.clear();
-  link.send("\x1bh8");
+  link.send("\033h8");
   link.send("PARIS PARIS PARIS PARIS");
   waitUntil([] { return false; }, 300);
-  link.send("\x1b" "4");
+  link.send("\0334");
   ASSERT_TRUE(waitUntil([&] { return !answers.empty(); }));
   // Past the time the whole text would have taken.
   waitUntil([] { return false; }, 3'800);

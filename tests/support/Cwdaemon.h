@@ -54,8 +54,8 @@ class CwdaemonProcess {
     for (int i = 0; i < 25; ++i) {
       QUdpSocket client;
       client.connectToHost(QHostAddress::LocalHost, port_);
-      client.write("\x1b" "260");
-      client.write("\x1bhready");
+      client.write("\033260");
+      client.write("\033hready");
       client.write("E");
       QElapsedTimer waited;
       waited.start();

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "cluster/ui/SelfSpotDialog.h"
