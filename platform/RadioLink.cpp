@@ -113,43 +113,36 @@ class RadioLink::Worker {
     return false;
   }
 
+  // The report of a keyer command: done, or as hamlib said (its reason kept).
+  void reportMorse(const Command& command, HamlibRig::MorseResult result, MorseReport::Kind done,
+                   MorseReport::Kind unavailable, bool endReported = false) {
+    switch (result) {
+      case HamlibRig::MorseResult::Done:
+        postMorse({command.morseId, done, endReported, {}});
+        break;
+      case HamlibRig::MorseResult::Unavailable:
+        postMorse({command.morseId, unavailable, false, rig_->lastError()});
+        break;
+      case HamlibRig::MorseResult::Failed:
+        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+        break;
+    }
+  }
+
   // The radio's own keyer.  rig_wait_morse holds this thread until the text
   // is keyed, so that a stop could only follow the end: the end is waited
   // for only when the radio cannot be stopped anyway.
   void sendMorse(const Command& command) {
     if (!keyerReady(command)) return;
-    switch (rig_->sendMorse(command.text, command.wpm)) {
-      case HamlibRig::MorseResult::Unavailable:
-        postMorse({command.morseId, MorseReport::Kind::NoKeyer, false, rig_->lastError()});
-        return;
-      case HamlibRig::MorseResult::Failed:
-        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
-        return;
-      case HamlibRig::MorseResult::Done:
-        break;
-    }
-    const bool waits = rig_->hasWaitMorse() && !rig_->hasStopMorse();
-    postMorse({command.morseId, MorseReport::Kind::Started, waits, {}});
-    if (!waits) return;
-    if (rig_->waitMorse() == HamlibRig::MorseResult::Done)
-      postMorse({command.morseId, MorseReport::Kind::Ended, false, {}});
-    else
-      postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+    const HamlibRig::MorseResult sent = rig_->sendMorse(command.text, command.wpm);
+    const bool waits = sent == HamlibRig::MorseResult::Done && rig_->hasWaitMorse() && !rig_->hasStopMorse();
+    reportMorse(command, sent, MorseReport::Kind::Started, MorseReport::Kind::NoKeyer, waits);
+    if (waits) reportMorse(command, rig_->waitMorse(), MorseReport::Kind::Ended, MorseReport::Kind::Ended);
   }
 
   void stopMorse(const Command& command) {
     if (!keyerReady(command)) return;
-    switch (rig_->stopMorse()) {
-      case HamlibRig::MorseResult::Done:
-        postMorse({command.morseId, MorseReport::Kind::Stopped, false, {}});
-        break;
-      case HamlibRig::MorseResult::Unavailable:
-        postMorse({command.morseId, MorseReport::Kind::CannotStop, false, rig_->lastError()});
-        break;
-      case HamlibRig::MorseResult::Failed:
-        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
-        break;
-    }
+    reportMorse(command, rig_->stopMorse(), MorseReport::Kind::Stopped, MorseReport::Kind::CannotStop);
   }
 
   // One turn: (re)connect when needed, read, and come back after pollMs.
@@ -180,25 +173,27 @@ class RadioLink::Worker {
 
   void comeBackLater() { nextTurn_ = Clock::now() + std::chrono::milliseconds(timing_.pollMs); }
 
-  void post(State state, std::optional<RigReading> reading, std::string error = {}) {
+  // Hands a call to the link, on its thread, with the generation of the
+  // radio it is about; nothing once the link is gone.
+  template <class Call>
+  void postToOwner(Call call) {
     std::lock_guard lock(channel_->mutex);
     if (channel_->owner == nullptr) return;
     QMetaObject::invokeMethod(
         channel_->owner,
-        [owner = channel_->owner, generation = generation_, state, reading = std::move(reading),
-         error = std::move(error)] { owner->report(generation, state, reading, error); },
+        [owner = channel_->owner, generation = generation_, call = std::move(call)] { call(*owner, generation); },
         Qt::QueuedConnection);
   }
 
+  void post(State state, std::optional<RigReading> reading, std::string error = {}) {
+    postToOwner([state, reading = std::move(reading), error = std::move(error)](RadioLink& owner, int generation) {
+      owner.report(generation, state, reading, error);
+    });
+  }
+
   void postMorse(MorseReport report) {
-    std::lock_guard lock(channel_->mutex);
-    if (channel_->owner == nullptr) return;
-    QMetaObject::invokeMethod(
-        channel_->owner,
-        [owner = channel_->owner, generation = generation_, report = std::move(report)] {
-          owner->reportMorse(generation, report);
-        },
-        Qt::QueuedConnection);
+    postToOwner(
+        [report = std::move(report)](RadioLink& owner, int generation) { owner.reportMorse(generation, report); });
   }
 
   std::shared_ptr<Channel> channel_;

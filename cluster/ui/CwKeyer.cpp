@@ -243,8 +243,11 @@ void CwKeyer::changeSpeed(int steps) {
   wpm_ = wpm;
   speedLabel->setText(speedText(wpm_));
   speedSave_->start(timing_.speedSaveMs);
-  // cwdaemon takes the new speed on the fly, for the message being keyed.
-  if (keyer_ == KeyerKind::Cwdaemon) cwdaemon_->send(QByteArray::fromStdString(Cwdaemon::speedRequest(wpm_)));
+  // cwdaemon takes the new speed on the fly, for the message being keyed,
+  // which may then take longer: it is given its whole time again.
+  if (keyer_ != KeyerKind::Cwdaemon) return;
+  cwdaemon_->send(QByteArray::fromStdString(Cwdaemon::speedRequest(wpm_)));
+  if (sending_) endTimer_->start(morseDurationMs(sending_->text.toStdString(), wpm_) + timing_.replyMarginMs);
 }
 
 void CwKeyer::chooseKeyer(KeyerKind kind) {
