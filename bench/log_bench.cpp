@@ -51,8 +51,8 @@ void BM_RewriteInsertMiddle(benchmark::State& state) {
     state.PauseTiming();
     writeStationLog(folder.path(), Station, records);
     state.ResumeTiming();
-    Result<ListLines> lines = Reecrit_Log(folder.path(), Station, insertOnly, contact);
-    if (!lines || lines->size() != records.size() + 1) state.SkipWithError("the rewrite failed");
+    Result<LogRewrite> lines = Reecrit_Log(folder.path(), Station, insertOnly, contact);
+    if (!lines || lines->lines.size() != records.size() + 1) state.SkipWithError("the rewrite failed");
     benchmark::DoNotOptimize(lines);
   }
 }
@@ -67,8 +67,9 @@ void BM_RewriteEditMiddle(benchmark::State& state) {
   std::string other = current;
   other[QsoLayout::EndTime.column - 1] = other[QsoLayout::EndTime.column - 1] == '0' ? '1' : '0';
   for (auto _ : state) {
-    Result<ListLines> lines = Reecrit_Log(folder.path(), Station, QsoListLine(5001, current), other);
-    if (!lines || lines->size() != records.size()) state.SkipWithError("the rewrite failed");
+    Result<LogRewrite> lines = Reecrit_Log(folder.path(), Station, QsoListLine(5001, current), other);
+    if (!lines || !lines->oldLineFound || lines->lines.size() != records.size())
+      state.SkipWithError("the rewrite failed");
     std::swap(current, other);
     benchmark::DoNotOptimize(lines);
   }

@@ -28,7 +28,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A field of a list line, blanks trimmed, without copying it.
 std::string_view listFieldView(std::string_view line, QsoField field) {
-  return trimBlanks(midText(line, field.column + QsoLayout::ListOffset, field.width));
+  return trimBlanks(midText(recordOfListLine(line), field.column, field.width));
 }
 
 }  // namespace

@@ -138,8 +138,8 @@ std::optional<long long> logDateTimeKey(std::string_view date, std::string_view 
          twoDigits(time, 3);
 }
 
-Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
-                              std::string_view newRecord) {
+Result<LogRewrite> Reecrit_Log(const fs::path& programDir, std::string_view callsign, std::string_view oldListLine,
+                               std::string_view newRecord) {
   const fs::path logFile = logFilePath(programDir, callsign);
   Result<TextFile::Lines> existing = wholeLogLines(programDir, callsign);
   if (!existing) return existing.error();
@@ -148,6 +148,10 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
   // short) removes nothing: it would otherwise match blank lines of a damaged log.
   const std::string_view oldRecord = recordOfListLine(oldListLine);
   bool removed = trimBlanks(oldRecord).empty();
+  // The contact edited is no longer in the log: the new record would be one
+  // more contact, not the edited one.
+  if (!removed && std::find(existing->begin(), existing->end(), oldRecord) == existing->end())
+    return LogRewrite{numberedListLines(existing.value()), false};
   const std::optional<long long> newKey = recordKey(newRecord);
   bool inserted = false;
 
@@ -175,7 +179,7 @@ Result<ListLines> Reecrit_Log(const fs::path& programDir, std::string_view calls
   if (Status status = TextFile::replaceAtomically(programDir / std::string(RewriteTemporary), logFile, written);
       !status)
     return status.error();
-  return numberedListLines(written);
+  return LogRewrite{numberedListLines(written), true};
 }
 
 Result<ListLines> insertRecordsInDateOrder(const fs::path& programDir, std::string_view callsign,

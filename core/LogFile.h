@@ -78,14 +78,23 @@ std::size_t damagedLineCount(const ListLines& lines);
 // written dd/mm/yy.
 std::string jncFileName(std::string_view stationCall, std::string_view kind, std::string_view jncDate);
 
-// Rewrites the log without the line equal to the old list line minus its first
-// 6 characters, and with the new record before the first line whose date and
-// start time are equal or later (at the end when none is).  The file is
-// replaced atomically through "Temporaire6.txt"; the result is the reloaded
-// list.  Pass a list line of 199 blanks to insert only.  A torn last line is
-// set aside first, never rewritten as a record.
-Result<ListLines> Reecrit_Log(const std::filesystem::path& programDir, std::string_view callsign,
-                              std::string_view oldListLine, std::string_view newRecord);
+// What a rewrite of the log did.
+struct LogRewrite {
+  ListLines lines;  // the list of the log as it now is
+  // False when the log holds no line equal to the old one (it changed behind
+  // the list): then nothing was written.
+  bool oldLineFound = true;
+};
+
+// Rewrites the log without the line equal to the record of the old list line,
+// and with the new record before the first line whose date and start time
+// are equal or later (at the end when none is).  The file is replaced
+// atomically through "Temporaire6.txt"; the result holds the reloaded list.
+// Pass a list line of 199 blanks to insert only.  When the old line names a
+// record that the log no longer holds, the log is left as it is.  A torn last
+// line is set aside first, never rewritten as a record.
+Result<LogRewrite> Reecrit_Log(const std::filesystem::path& programDir, std::string_view callsign,
+                               std::string_view oldListLine, std::string_view newRecord);
 
 // Inserts many records at once, in one atomic replacement of the log through
 // "Temporaire6.txt": each goes where Reecrit_Log would insert it, before the

@@ -1,5 +1,6 @@
 #include "core/QsoRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -99,11 +100,24 @@ QsoFields contactOfListLine(std::string_view listLine) { return contactOfRecord(
 
 int activityIndexOf(const QsoFields& fields) { return static_cast<int>(basicValue(fields.activity)); }
 
-std::string_view recordOfListLine(std::string_view listLine) {
-  return listLine.size() > ListOffset ? listLine.substr(ListOffset) : std::string_view();
+std::size_t listRecordStart(std::string_view listLine) {
+  std::size_t at = listLine.find_first_not_of(' ');
+  if (at == std::string_view::npos || listLine[at] < '0' || listLine[at] > '9') return ListOffset;
+  while (at < listLine.size() && listLine[at] >= '0' && listLine[at] <= '9') ++at;
+  // Up to 99,999 the number and its blank fill the first ListOffset columns.
+  return std::max(at + 1, ListOffset);
 }
 
-std::string listNumberText(std::string_view listLine) { return cutTrimmed(listLine, 1, NumberWidth); }
+std::string_view recordOfListLine(std::string_view listLine) {
+  const std::size_t start = listRecordStart(listLine);
+  return listLine.size() > start ? listLine.substr(start) : std::string_view();
+}
+
+std::string listNumberText(std::string_view listLine) { return cutTrimmed(listLine, 1, listRecordStart(listLine) - 1); }
+
+std::string_view listLineFront(std::string_view listLine, std::size_t width) {
+  return leftText(listLine, width + listRecordStart(listLine) - ListOffset);
+}
 
 long long numberOfListLine(std::string_view listLine) {
   const std::string digits = listNumberText(listLine);
@@ -122,11 +136,11 @@ std::string recordFieldTrimmed(std::string_view record, QsoField field) {
 }
 
 std::string listField(std::string_view listLine, QsoField field) {
-  return cutColumns(listLine, field.column + ListOffset, field.width);
+  return recordField(recordOfListLine(listLine), field);
 }
 
 std::string listFieldTrimmed(std::string_view listLine, QsoField field) {
-  return cutTrimmed(listLine, field.column + ListOffset, field.width);
+  return recordFieldTrimmed(recordOfListLine(listLine), field);
 }
 
 }  // namespace brivant

@@ -39,7 +39,8 @@ inline constexpr QsoField EndMark{199, 1, 0};
 
 inline constexpr std::size_t RecordLength = 199;
 // A list line is the number in 5 columns, a blank, then the record: record
-// column c is list column c + ListOffset.
+// column c is list column c + ListOffset up to contact 99,999.  A longer
+// number is written whole and moves the record along (listRecordStart).
 inline constexpr std::size_t NumberWidth = 5;
 inline constexpr std::size_t ListOffset = 6;
 inline constexpr std::size_t ListLineLength = ListOffset + RecordLength;
@@ -103,13 +104,24 @@ QsoFields contactOfListLine(std::string_view listLine);
 // The list form: the number right-aligned in 5 columns, a blank, the record.
 std::string QsoListLine(long long number, std::string_view record);
 
-// The record part of a list line (everything after column 6).
+// Where the record of a list line starts (0-based): after the number and the
+// blank that follows it, whatever the number's width; ListOffset for a line
+// that starts with no number.  Every reader of list lines finds the record
+// through it.
+std::size_t listRecordStart(std::string_view listLine);
+
+// The record part of a list line (everything after the number and its blank).
 std::string_view recordOfListLine(std::string_view listLine);
 
 // The QSO number at the front of a list line; 0 when unreadable.
 long long numberOfListLine(std::string_view listLine);
-// The same number as the list line writes it (columns 1-5, trimmed).
+// The same number as the list line writes it (trimmed).
 std::string listNumberText(std::string_view listLine);
+
+// The front of a list line shown by a list of its own: its first width
+// characters up to contact 99,999 (all of a shorter line); a longer number
+// keeps the same record columns, so the front is as much longer.
+std::string_view listLineFront(std::string_view listLine, std::size_t width);
 
 // A field cut from a record or from a list line, exactly its width (a short
 // line reads as blank-padded), untrimmed and trimmed.

@@ -18,7 +18,18 @@ constexpr std::string_view DeleteTemporary = "Temporaire6.txt";
 
 QString selectFirstMessage(bool french) { return pick(french, "Selectionnez d'abord un QSO", "First select a QSO"); }
 
-std::string callsignToDelete(std::string_view listLine) { return cutTrimmed(listLine, 17, 10); }
+QString contactNotFoundMessage(bool french, ContactChange change) {
+  if (change == ContactChange::Delete)
+    return pick(french, "QSO introuvable dans le log : rien n'a été effacé",
+                "QSO not found in the log: nothing was deleted");
+  return pick(french, "QSO introuvable dans le log : rien n'a été modifié",
+              "QSO not found in the log: nothing was changed");
+}
+
+std::string callsignToDelete(std::string_view listLine) {
+  // Only the first ten characters of the callsign are named.
+  return listFieldTrimmed(listLine, {QsoLayout::Callsign.column, 10, 0});
+}
 
 QString deleteQuestion(std::string_view callsign) {
   return QStringLiteral("Effacer le QSO avec la station ") + Cp1252::toQString(callsign) + QStringLiteral(" ?");

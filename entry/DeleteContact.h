@@ -15,6 +15,11 @@ namespace brivant {
 // "Selectionnez d'abord un QSO" / "First select a QSO" (Editer and Effacer).
 QString selectFirstMessage(bool french);
 
+// The contact deleted or edited is not in the log (it changed behind the
+// list): nothing was written.
+enum class ContactChange { Delete, Edit };
+QString contactNotFoundMessage(bool french, ContactChange change);
+
 // The callsign named in the question: list columns 17-26, trimmed.
 std::string callsignToDelete(std::string_view listLine);
 // "Effacer le QSO avec la station " + callsign + " ?" (both languages).

@@ -1,5 +1,6 @@
 #include "entry/Duplicates.h"
 
+#include "core/QsoRecord.h"
 #include "entry/LineScan.h"
 
 namespace brivant {
@@ -8,11 +9,12 @@ namespace {
 
 using DuplicateColumns::Cut;
 
-std::string_view cut(std::string_view line, Cut where) { return trimmedField(line, where.column, where.length); }
+// A field of the record of a list line.
+std::string_view cut(std::string_view record, Cut where) { return trimmedField(record, where.column, where.length); }
 
-std::string_view referenceForScan(std::string_view line) {
-  const std::string_view reference = cut(line, DuplicateColumns::Reference);
-  if (reference.starts_with("DFCF")) return cut(line, DuplicateColumns::DfcfNumber);
+std::string_view referenceForScan(std::string_view record) {
+  const std::string_view reference = cut(record, DuplicateColumns::Reference);
+  if (reference.starts_with("DFCF")) return cut(record, DuplicateColumns::DfcfNumber);
   return reference;
 }
 
@@ -38,15 +40,16 @@ std::string referenceKey(std::string_view reference, std::string_view band, std:
 }  // namespace
 
 LoggedContact loggedContactOf(std::string_view listLine, std::size_t row) {
+  const std::string_view record = recordOfListLine(listLine);
   LoggedContact logged;
   logged.row = row;
-  logged.date = cut(listLine, DuplicateColumns::Date);
-  logged.callsign = cut(listLine, DuplicateColumns::Callsign);
-  logged.start = cut(listLine, DuplicateColumns::Start);
-  logged.band = cut(listLine, DuplicateColumns::Band);
-  logged.mode = cut(listLine, DuplicateColumns::Mode);
-  logged.reference = cut(listLine, DuplicateColumns::Reference);
-  logged.castleName = cut(listLine, DuplicateColumns::CastleName);
+  logged.date = cut(record, DuplicateColumns::Date);
+  logged.callsign = cut(record, DuplicateColumns::Callsign);
+  logged.start = cut(record, DuplicateColumns::Start);
+  logged.band = cut(record, DuplicateColumns::Band);
+  logged.mode = cut(record, DuplicateColumns::Mode);
+  logged.reference = cut(record, DuplicateColumns::Reference);
+  logged.castleName = cut(record, DuplicateColumns::CastleName);
   return logged;
 }
 
@@ -54,10 +57,10 @@ std::optional<LoggedContact> findCallsignDuplicate(const std::vector<std::string
                                                    std::string_view reference, std::string_view band,
                                                    std::string_view mode) {
   for (std::size_t row = 0; row < listLines.size(); ++row) {
-    const std::string_view line = listLines[row];
-    if (cut(line, DuplicateColumns::Callsign) == callsign && cut(line, DuplicateColumns::Reference) == reference &&
-        cut(line, DuplicateColumns::Band) == band && cut(line, DuplicateColumns::Mode) == mode)
-      return loggedContactOf(line, row);
+    const std::string_view record = recordOfListLine(listLines[row]);
+    if (cut(record, DuplicateColumns::Callsign) == callsign && cut(record, DuplicateColumns::Reference) == reference &&
+        cut(record, DuplicateColumns::Band) == band && cut(record, DuplicateColumns::Mode) == mode)
+      return loggedContactOf(listLines[row], row);
   }
   return std::nullopt;
 }
@@ -67,10 +70,10 @@ std::optional<LoggedContact> findReferenceDuplicate(const std::vector<std::strin
                                                     std::string_view mode) {
   if (reference.empty()) return std::nullopt;
   for (std::size_t row = 0; row < listLines.size(); ++row) {
-    const std::string_view line = listLines[row];
-    if (referenceForScan(line) == reference && cut(line, DuplicateColumns::Band) == band &&
-        cut(line, DuplicateColumns::Mode) == mode)
-      return loggedContactOf(line, row);
+    const std::string_view record = recordOfListLine(listLines[row]);
+    if (referenceForScan(record) == reference && cut(record, DuplicateColumns::Band) == band &&
+        cut(record, DuplicateColumns::Mode) == mode)
+      return loggedContactOf(listLines[row], row);
   }
   return std::nullopt;
 }
@@ -81,12 +84,12 @@ DuplicateIndex::DuplicateIndex(const std::vector<std::string>& listLines) {
 
 void DuplicateIndex::add(std::string listLine) {
   const std::size_t row = lines_.size();
-  const std::string_view line = lines_.emplace_back(std::move(listLine));
-  const std::string_view band = cut(line, DuplicateColumns::Band);
-  const std::string_view mode = cut(line, DuplicateColumns::Mode);
+  const std::string_view record = recordOfListLine(lines_.emplace_back(std::move(listLine)));
+  const std::string_view band = cut(record, DuplicateColumns::Band);
+  const std::string_view mode = cut(record, DuplicateColumns::Mode);
   byCallsign_.try_emplace(
-      callsignKey(cut(line, DuplicateColumns::Callsign), cut(line, DuplicateColumns::Reference), band, mode), row);
-  byReference_.try_emplace(referenceKey(referenceForScan(line), band, mode), row);
+      callsignKey(cut(record, DuplicateColumns::Callsign), cut(record, DuplicateColumns::Reference), band, mode), row);
+  byReference_.try_emplace(referenceKey(referenceForScan(record), band, mode), row);
 }
 
 std::optional<LoggedContact> DuplicateIndex::contactAt(std::optional<std::size_t> row) const {

@@ -14,22 +14,22 @@
 
 namespace brivant {
 
-// The columns the scans cut from a list line (1-based, trimmed when compared).
-// The callsign key is ten characters: an 11- or 12-character callsign never
-// matches, as the log has always been read.
+// The columns the scans cut from the record of a list line (1-based, trimmed
+// when compared).  The callsign key is ten characters: an 11- or 12-character
+// callsign never matches, as the log has always been read.
 namespace DuplicateColumns {
 struct Cut {
   std::size_t column;
   std::size_t length;
 };
-inline constexpr Cut Date{7, 10};
-inline constexpr Cut Callsign{17, 10};
-inline constexpr Cut Start{29, 5};
-inline constexpr Cut Band{56, 8};
-inline constexpr Cut Mode{66, 7};
-inline constexpr Cut Reference{95, 20};
-inline constexpr Cut DfcfNumber{100, 5};  // the number after "DFCF "
-inline constexpr Cut CastleName{175, 30};
+inline constexpr Cut Date{1, 10};
+inline constexpr Cut Callsign{11, 10};
+inline constexpr Cut Start{23, 5};
+inline constexpr Cut Band{50, 8};
+inline constexpr Cut Mode{60, 7};
+inline constexpr Cut Reference{89, 20};
+inline constexpr Cut DfcfNumber{94, 5};  // the number after "DFCF "
+inline constexpr Cut CastleName{169, 30};
 }  // namespace DuplicateColumns
 
 // The columns of one list line as the scans read them.

@@ -1,7 +1,11 @@
 #include "entry/Maintenance.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/Language.h"
 #include "core/LogFile.h"
+#include "core/MissingFile.h"
 #include "core/Station.h"
 #include "entry/TallyCheck.h"
 #include "platform/Cp1252.h"
@@ -27,6 +31,59 @@ Status resetStationFiles(const fs::path& programDir, std::string_view call) {
     files.push_back({file.path, std::move(bytes).value()});
   }
   return TextFile::replaceTogether(files);
+}
+
+namespace {
+
+// "yyyy-mm-dd_hh-mm-ss"
+std::string fileStamp(const ClockFields& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d-%02d-%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+  return text;
+}
+
+}  // namespace
+
+Result<std::vector<std::string>> copyBeforeReset(const fs::path& programDir, std::string_view call,
+                                                 const ClockFields& now) {
+  // What follows the callsign in each file's name, and the file's content.
+  std::vector<std::pair<std::string, std::string>> kept;
+  for (const StationFile& file : stationFiles(programDir, call)) {
+    if (!TextFile::exists(file.path)) continue;
+    Result<std::string> bytes = TextFile::readAll(file.path);
+    if (!bytes) return bytes.error();
+    kept.emplace_back(file.path.filename().string().substr(call.size()), std::move(bytes).value());
+  }
+  const std::string stem = std::string(call) + "_avant_RAZ_" + fileStamp(now);
+  const auto taken = [&](const std::string& name) {
+    return std::any_of(kept.begin(), kept.end(),
+                       [&](const auto& file) { return TextFile::exists(programDir / (name + file.first)); });
+  };
+  std::string name = stem;
+  for (int next = 2; taken(name); ++next) name = stem + "_" + std::to_string(next);
+
+  std::vector<TextFile::Replacement> copies;
+  std::vector<std::string> names;
+  for (auto& [suffix, bytes] : kept) {
+    names.push_back(name + suffix);
+    copies.push_back({programDir / names.back(), std::move(bytes)});
+  }
+  if (Status copied = TextFile::replaceTogether(copies); !copied) return copied.error();
+  return names;
+}
+
+QString resetCopyMessage(bool french, const fs::path& programDir, const std::vector<std::string>& names) {
+  QString text = pick(french, "Les fichiers d'avant la remise a zero sont copiés dans le répertoire '%1' :",
+                      "The files as they were before the reset are copied in the directory '%1':")
+                     .arg(QString::fromStdString(programDir.string()));
+  for (const std::string& name : names) text += QStringLiteral("\r\n") + QString::fromStdString(name);
+  return text;
+}
+
+QString resetCopyFailedMessage(bool french, const FileError& error) {
+  return runtimeErrorMessage(error) + QStringLiteral("\r\n") +
+         pick(french, "Les fichiers n'ont pas pu être copiés avant la remise a zero : aucun fichier n'a été effacé",
+              "The files could not be copied before the reset: no file was deleted");
 }
 
 QString resetQuestion(bool french, std::string_view call) {

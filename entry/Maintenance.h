@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/Result.h"
 
 namespace brivant {
@@ -23,6 +24,22 @@ Status resetStationFiles(const std::filesystem::path& programDir, std::string_vi
 
 // The critical OK/Cancel question of Mnu_RAZ_All (call in Windows-1252 bytes).
 QString resetQuestion(bool french, std::string_view call);
+
+// Before a reset, the station's files as they are go to a dated set of the
+// program directory: call + "_avant_RAZ_" + "yyyy-mm-dd_hh-mm-ss" (the time
+// given), then what follows the callsign in each file's name
+// ("F6ABC_avant_RAZ_2026-06-07_01-30-30.log", "..._Prefixe_SSB.txt").  A set
+// already there is never overwritten: the next free "_2", "_3"... is added to
+// the name.  All or nothing: when a file cannot be read or a copy written, no
+// copy is left and the error is returned.  A station file that is not there
+// has nothing to keep and is left out.  The names of the copies made.
+Result<std::vector<std::string>> copyBeforeReset(const std::filesystem::path& programDir, std::string_view call,
+                                                 const ClockFields& now);
+
+// After a reset, where the files as they were have been copied; when the copy
+// failed, the error and that nothing was deleted.
+QString resetCopyMessage(bool french, const std::filesystem::path& programDir, const std::vector<std::string>& names);
+QString resetCopyFailedMessage(bool french, const FileError& error);
 
 struct BackupOutcome {
   Status copied;  // the first copy that failed

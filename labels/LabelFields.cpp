@@ -1,5 +1,6 @@
 #include "labels/LabelFields.h"
 
+#include "core/Language.h"
 #include "entry/EntryRules.h"
 #include "platform/Cp1252.h"
 
@@ -40,6 +41,15 @@ std::optional<QString> checkLabelField(LabelField field, const QString& text, bo
 std::optional<QString> checkAntennaForPrint(const QString& antenna) {
   if (static_cast<std::size_t>(withoutEndBlanks(antenna).size()) > labelFieldRule(LabelField::Antenne).maximum)
     return QStringLiteral("15 caracteres maxi pour l'antenne");
+  return std::nullopt;
+}
+
+std::optional<QString> checkSomethingToPrint(std::size_t contacts, LabelType type, bool french) {
+  if (contacts == 0) return pick(french, "Aucun contact sélectionné", "No contact selected");
+  if (type == LabelType::None) {
+    return pick(french, "Aucun type d'étiquette choisi : individuel ou château",
+                "No label type chosen: individual or castle");
+  }
   return std::nullopt;
 }
 

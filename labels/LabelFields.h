@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "labels/LabelLines.h"
+
 namespace brivant {
 
 enum class LabelField { Num_Activ, Nom_Activite, Num_Canton, Num_CP, Nom_Commune, Rx_Tx, Antenne };
@@ -33,5 +35,9 @@ std::optional<QString> checkLabelField(LabelField field, const QString& text, bo
 
 // Before printing: the antenna text over its 15 characters.
 std::optional<QString> checkAntennaForPrint(const QString& antenna);
+
+// Before printing or previewing, in the interface language: no contact
+// chosen, then no label type; nothing when the job has labels to print.
+std::optional<QString> checkSomethingToPrint(std::size_t contacts, LabelType type, bool french);
 
 }  // namespace brivant

@@ -17,10 +17,10 @@ class Dialogs {
   virtual void message(const QString& text) = 0;
   // Yes/No question; true on Yes.
   virtual bool yesNo(const QString& text) = 0;
-  // OK/Cancel with the critical icon; true on OK.
+  // OK/Cancel with the critical icon; true on OK.  Cancel is the default
+  // button and Escape cancels.
   virtual bool okCancelCritical(const QString& text) = 0;
-  // The printer choice; false when cancelled (the caller then prints to the
-  // current printer, as before).
+  // The printer choice; false when cancelled, and then nothing is printed.
   virtual bool choosePrinter(QPrinter& printer) = 0;
   // The name of a file to write (suggestedPath preselected; filter as Qt's
   // file dialogs take it, "Images (*.png)"); nothing when cancelled.

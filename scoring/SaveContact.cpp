@@ -75,7 +75,7 @@ std::optional<std::string> editedContactRecord(const QsoFields& contact, std::st
   fields.callsign = Cp1252::upper(contact.callsign);
   fields.locator = Cp1252::upper(contact.locator);
   fields.points = points;
-  fields.marker = cutColumns(editedListLine, QsoLayout::Marker.column + QsoLayout::ListOffset, QsoLayout::Marker.width);
+  fields.marker = listField(editedListLine, QsoLayout::Marker);
   return buildQsoRecord(fields);
 }
 

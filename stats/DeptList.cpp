@@ -2,7 +2,6 @@
 
 #include "core/Language.h"
 #include "core/QsoRecord.h"
-#include "core/Text.h"
 
 namespace brivant {
 
@@ -25,8 +24,8 @@ std::string deptCodeOfBox(int box) {
 std::vector<std::string> deptListLines(const std::vector<std::string>& listLines, std::string_view code) {
   std::vector<std::string> lines;
   for (const std::string& line : listLines) {
-    if (cutColumns(line, Departement.column + ListOffset, CodeWidth) == code)
-      lines.emplace_back(leftText(line, DeptListWidth));
+    if (listField(line, {Departement.column, CodeWidth, 0}) == code)
+      lines.emplace_back(listLineFront(line, static_cast<std::size_t>(DeptListWidth)));
   }
   return lines;
 }

@@ -42,17 +42,21 @@ std::string_view withoutLeadingCrLf(std::string_view text) {
 bool hit(std::string_view listLine, SearchBy by, std::string_view value) {
   switch (by) {
     case SearchBy::Callsign:
-      return cutTrimmed(listLine, Callsign.column + ListOffset, CallsignKeyWidth).find(value) != std::string::npos;
+      return listFieldTrimmed(listLine, {Callsign.column, CallsignKeyWidth, 0}).find(value) != std::string::npos;
     case SearchBy::Reference:
-      return cutTrimmed(listLine, Qth.column + ListOffset, ReferenceKeyWidth).find(value) != std::string::npos;
+      return listFieldTrimmed(listLine, {Qth.column, ReferenceKeyWidth, 0}).find(value) != std::string::npos;
     case SearchBy::Departement:
       break;
   }
-  return cutColumns(listLine, Departement.column + ListOffset, DepartementKeyWidth) == value;
+  return listField(listLine, {Departement.column, DepartementKeyWidth, 0}) == value;
 }
 
-// The first 134 characters, blank-padded when the line is shorter.
-std::string resultKey(std::string_view line) { return cutColumns(line, 1, SearchResultWidth); }
+// The first 134 characters (one more past contact 99,999), blank-padded when
+// the line is shorter.
+std::string resultKey(std::string_view line) {
+  const auto width = static_cast<std::size_t>(SearchResultWidth);
+  return padRight(listLineFront(line, width), width + listRecordStart(line) - ListOffset);
+}
 
 }  // namespace
 
@@ -85,7 +89,7 @@ SearchOutcome Cherche_QSO(const std::vector<std::string>& listLines, SearchBy by
 
 std::string searchResultLine(std::string_view listLine) {
   std::string line = resultKey(listLine);
-  switch (cutColumns(listLine, Marker.column + ListOffset, 1).front()) {
+  switch (listField(listLine, {Marker.column, 1, 0}).front()) {
     case '1':
       line += 'S';
       break;

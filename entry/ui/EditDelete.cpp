@@ -107,7 +107,11 @@ int Efface_QSO(const MainView& view, std::string_view callsign) {
   main.showList(std::move(outcome.value().lines));
   awaitInput(view.form.Indicatif_A);
   main.selectLastQso();
-  return outcome->removed ? 0 : 1;
+  if (!outcome->removed) {
+    view.tell(contactNotFoundMessage(view.french(), ContactChange::Delete));
+    return 1;
+  }
+  return 0;
 }
 
 void Effacer_Click(const MainView& view, Maintenance& maintenance) {

@@ -112,9 +112,18 @@ void Maintenance::resetAllFiles() {
   for (const std::string& name : damaged) view_.tell(damagedTemplateResetMessage(fr, name));
   bool reset = false;
   if (damaged.empty()) {
-    const Status done = resetStationFiles(state.programDir, state.StationCall);
-    if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
-    reset = done.ok();
+    // The files as they are go aside first: without that copy nothing is reset.
+    Result<std::vector<std::string>> copied =
+        copyBeforeReset(state.programDir, state.StationCall, state.clock.localNow());
+    if (!copied) {
+      view_.tell(resetCopyFailedMessage(fr, copied.error()));
+    } else {
+      const Status done = resetStationFiles(state.programDir, state.StationCall);
+      if (!done) view_.tell(stationFilesErrorMessage(fr, done.error(), state.programDir));
+      reset = done.ok();
+      // The copy stays, whether the reset was made or not.
+      if (!copied->empty()) view_.tell(resetCopyMessage(fr, state.programDir, *copied));
+    }
   }
   // The empty grid of the first mode.
   const std::string_view mode = ModeLabels.front();

@@ -20,10 +20,12 @@ class Maintenance final : public QObject {
   // Lives as long as the main window (view.main.window).
   explicit Maintenance(MainView view);
 
-  // Mnu_RAZ_All: asks, and on OK empties the log and puts the templates over
-  // the four tallies, all five together, then shows the empty grid, list and
-  // score.  Cancel, a damaged template or a failure changes nothing (the last
-  // two are said).  Before a station is set, the Station window opens instead.
+  // Mnu_RAZ_All: asks (Cancel by default), copies the five files as they are
+  // to a dated set, and only then empties the log and puts the templates over
+  // the four tallies, all five together; shows the empty grid, list and score
+  // and says where the copy is.  Cancel, a damaged template or a failure
+  // (of the copy too) changes nothing (the last two are said).  Before a
+  // station is set, the Station window opens instead.
   void resetAllFiles();
 
   // MAJ_Prefixe then MAJ_Departement: rebuilds the tallies from the log,

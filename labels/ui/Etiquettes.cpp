@@ -395,6 +395,14 @@ bool Etiquettes::textsCanBePrinted() {
   return true;
 }
 
+bool Etiquettes::jobHasLabels(const LabelJob& job) {
+  if (const std::optional<QString> missing = checkSomethingToPrint(selection_.chosenCount(), job.type, job.french)) {
+    state_.dialogs.message(*missing);
+    return false;
+  }
+  return true;
+}
+
 void Etiquettes::Imprime_Click() {
   if (!textsCanBePrinted()) return;
   const bool french = state_.french();
@@ -402,9 +410,9 @@ void Etiquettes::Imprime_Click() {
     state_.dialogs.message(outputWriteFailure(french, saved.error(), state_.settings.fileOf(Settings::Application)));
   }
   const LabelJob job = jobOfControls();
+  if (!jobHasLabels(job)) return;
   const LabelPaper paper(printer_, sheetGeometry(job.format));
-  // Cancel keeps the current printer: the print goes on.
-  (void)state_.dialogs.choosePrinter(printer_.device());
+  if (!state_.dialogs.choosePrinter(printer_.device())) return;
   const QString question =
       job.format == 3 ? QStringLiteral("               Page suivante ?") : QStringLiteral("Page suivante ?");
   std::function<bool()> askNext;
@@ -419,6 +427,7 @@ void Etiquettes::Imprime_Click() {
 void Etiquettes::Preview_Click() {
   if (!textsCanBePrinted()) return;
   const LabelJob job = jobOfControls();
+  if (!jobHasLabels(job)) return;
   const LabelPaper paper(printer_, sheetGeometry(job.format));
   previewLabelSheets(printer_, state_.dialogs, labelSheets(selection_.chosenLines(), job));
 }

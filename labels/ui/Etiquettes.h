@@ -100,6 +100,8 @@ class Etiquettes final : public QWidget {
   // The checks before a job: the antenna's length, then a character no label
   // can carry.  False after the message.
   bool textsCanBePrinted();
+  // The job has contacts and a label type; false after the message.
+  bool jobHasLabels(const LabelJob& job);
   // Starts the start-label box at 1 with the format's number of labels.
   void fitStartLabel();
 

@@ -17,6 +17,18 @@ void placeSheet(Printer& printer, const PrintedSheet& sheet) {
   }
 }
 
+// The sheets, a page each, in the printer's open document; askNext, when
+// given, is asked between two sheets and No leaves out the rest.
+void placeSheets(Printer& printer, const std::vector<PrintedSheet>& sheets, const std::function<bool()>& askNext) {
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    if (i > 0) {
+      if (askNext && !askNext()) return;
+      printer.newPage();
+    }
+    placeSheet(printer, sheets[i]);
+  }
+}
+
 }  // namespace
 
 LabelPaper::LabelPaper(Printer& printer, const SheetGeometry& geometry)
@@ -28,23 +40,16 @@ LabelPaper::LabelPaper(Printer& printer, const SheetGeometry& geometry)
 LabelPaper::~LabelPaper() {
   printer_.setFont(font_);
   printer_.setPaperSize(paper_);
+  printer_.releasePaperSize();
 }
 
 bool printLabelSheets(Printer& printer, const std::vector<PrintedSheet>& sheets, const std::function<bool()>& askNext) {
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    placeSheet(printer, sheets[i]);
-    if (!printer.endDocument()) return false;
-    if (i + 1 < sheets.size() && askNext && !askNext()) break;
-  }
-  printer.discardDocument();
-  return true;
+  placeSheets(printer, sheets, askNext);
+  return printer.endDocument();
 }
 
 void previewLabelSheets(Printer& printer, Dialogs& dialogs, const std::vector<PrintedSheet>& sheets) {
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    if (i > 0) printer.newPage();
-    placeSheet(printer, sheets[i]);
-  }
+  placeSheets(printer, sheets, nullptr);
   dialogs.previewPrint(printer.device(), [&printer](QPrinter& shown) { (void)printer.paintDocument(shown); });
   printer.discardDocument();
 }

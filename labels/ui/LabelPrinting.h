@@ -1,8 +1,8 @@
 #pragma once
 // How label sheets reach paper: every text in Courier New at its own size and
-// weight, where the sheet places it, on the format's paper; each sheet its own
-// document so the operator can load the next one; the printer's font and
-// paper as they were afterwards.
+// weight, where the sheet places it, on the format's paper; the sheets of a
+// job one document, a page each; the printer's font and paper as they were
+// afterwards.
 
 #include <QSizeF>
 #include <functional>
@@ -16,8 +16,9 @@ namespace brivant {
 class Dialogs;
 class Printer;
 
-// For its lifetime, the printer takes the format's paper and Courier New;
-// its font and paper are given back when it ends.
+// For its lifetime, the printer takes the format's paper, held through the
+// printer choice, and Courier New; its font and paper are given back when it
+// ends.
 class LabelPaper {
  public:
   LabelPaper(Printer& printer, const SheetGeometry& geometry);
@@ -31,9 +32,10 @@ class LabelPaper {
   QSizeF paper_;
 };
 
-// Prints the sheets one document each, on the paper set up.  Between two sheets askNext, when
-// given, says whether printing goes on.  False when the printer refused a
-// document (nothing more is sent then).
+// Prints the sheets as one document, a page each, on the paper set up.
+// Between two sheets askNext, when given, says whether printing goes on; the
+// document then ends with the sheets so far.  False when the printer refused
+// the document.
 bool printLabelSheets(Printer& printer, const std::vector<PrintedSheet>& sheets, const std::function<bool()>& askNext);
 
 // The same sheets, a page each, in the print preview; nothing is sent.

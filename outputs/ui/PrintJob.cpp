@@ -8,13 +8,12 @@
 namespace brivant {
 
 bool printLines(Printer& printer, Dialogs& dialogs, const std::vector<std::string>& lines) {
+  if (!dialogs.choosePrinter(printer.device())) return true;
   const QString name = printer.fontName();
   const double size = printer.fontSize();
   printer.setFontName(QStringLiteral("Courier New"));
   printer.setFontBold(true);
   printer.setFontSize(10);
-  // Cancel keeps the current printer: the print goes on.
-  (void)dialogs.choosePrinter(printer.device());
   for (const std::string& line : lines) printer.printLine(Cp1252::toQString(line));
   const bool sent = printer.endDocument();
   printer.setFontBold(false);

@@ -50,23 +50,44 @@ void Printer::newPage() { pending_.push_back({font_, QString(), std::nullopt, tr
 QSizeF Printer::paperSize() const { return device_->pageLayout().fullRect(QPageLayout::Millimeter).size(); }
 
 void Printer::setPaperSize(const QSizeF& millimetres) {
+  applyPaper(*device_, millimetres);
+  heldPaper_ = millimetres;
+}
+
+void Printer::applyPaper(QPrinter& device, const QSizeF& millimetres) {
   // A page size is portrait; a paper wider than high is that page turned.
   const bool landscape = millimetres.width() > millimetres.height();
   const QSizeF portrait = landscape ? millimetres.transposed() : millimetres;
-  device_->setPageSize(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-  device_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  device.setPageSize(QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+  device.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool Printer::endDocument() {
   if (pending_.empty()) return true;
   std::vector<Line> lines;
   lines.swap(pending_);
-  return paint(*device_, lines);
+  if (paint(*device_, lines, heldPaper_)) return true;
+  renewDevice();
+  return false;
 }
 
-bool Printer::paintDocument(QPrinter& device) const { return pending_.empty() || paint(device, pending_); }
+void Printer::renewDevice() {
+  if (device_->printerState() != QPrinter::Active) return;
+  auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  fresh->setOutputFormat(device_->outputFormat());
+  if (device_->outputFormat() == QPrinter::NativeFormat) fresh->setPrinterName(device_->printerName());
+  if (!device_->outputFileName().isEmpty()) fresh->setOutputFileName(device_->outputFileName());
+  fresh->setPageLayout(device_->pageLayout());
+  fresh->setCopyCount(device_->copyCount());
+  device_ = std::move(fresh);
+}
 
-bool Printer::paint(QPrinter& device, const std::vector<Line>& lines) {
+bool Printer::paintDocument(QPrinter& device) const { return pending_.empty() || paint(device, pending_, heldPaper_); }
+
+bool Printer::paint(QPrinter& device, const std::vector<Line>& lines, const std::optional<QSizeF>& paper) {
+  // The print dialogs set the page of the printer chosen: a held paper comes
+  // back over it.
+  if (paper) applyPaper(device, *paper);
   QPainter painter;
   if (!painter.begin(&device)) {
     Diagnostics::deviceError("the printer did not begin the document");

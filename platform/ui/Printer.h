@@ -38,7 +38,8 @@ class Printer {
   Printer(const Printer&) = delete;
   Printer& operator=(const Printer&) = delete;
 
-  // The device, for the printer choice dialog.
+  // The device, for the printer choice dialog and the preview (another one
+  // after a document the device refused).
   QPrinter& device() { return *device_; }
 
   const QString& fontName() const { return font_.name; }
@@ -64,16 +65,22 @@ class Printer {
   // The paper of the next documents, in millimetres, width then height as
   // the text stands on it.
   QSizeF paperSize() const;
+  // Sets the paper and holds it: the documents ended until it is released
+  // are laid out on it, whatever page the printer choice left on the device.
   void setPaperSize(const QSizeF& millimetres);
+  // The device's page, as the printer choice sets it, is the paper again.
+  void releasePaperSize() { heldPaper_.reset(); }
 
   // Lays the document out on the device and sends it; the next line starts a
   // new document.  False when the device would not take it (no printer, a
-  // file that cannot be written); the lines are dropped either way.  Ending
-  // with no line printed sends nothing.
+  // file that cannot be written); the lines are dropped either way, and
+  // another printer can be chosen for the next one.  Ending with no line
+  // printed sends nothing.
   [[nodiscard]] bool endDocument();
   void discardDocument() { pending_.clear(); }
-  // Lays the open document out on another device (the print preview's) and
-  // keeps it open.  False when that device would not take it.
+  // Lays the open document out on another device (the print preview's), on
+  // the paper held if any, and keeps it open.  False when that device would
+  // not take it.
   [[nodiscard]] bool paintDocument(QPrinter& device) const;
 
  private:
@@ -83,9 +90,14 @@ class Printer {
     std::optional<QPointF> at;  // millimetres from the paper's corner
     bool pageBreak = false;
   };
-  static bool paint(QPrinter& device, const std::vector<Line>& lines);
+  static bool paint(QPrinter& device, const std::vector<Line>& lines, const std::optional<QSizeF>& paper);
+  static void applyPaper(QPrinter& device, const QSizeF& millimetres);
+  // A device that failed to begin a document stays busy and refuses every
+  // later setting: a fresh one with the same output takes its place.
+  void renewDevice();
 
   std::unique_ptr<QPrinter> device_;
+  std::optional<QSizeF> heldPaper_;
   PrinterFont font_;
   std::vector<Line> pending_;
 };

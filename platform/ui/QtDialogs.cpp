@@ -38,6 +38,8 @@ QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const Q
   const ActiveWindowKept kept;
   QMessageBox box(icon, kTitle, text, buttons, parent);
   box.setDefaultButton(defaultButton);
+  // Escape presses Cancel, or No, when the box has one.
+  if (buttons.testFlag(QMessageBox::Cancel)) box.setEscapeButton(QMessageBox::Cancel);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -54,7 +56,8 @@ bool QtDialogs::yesNo(const QString& text) {
 }
 
 bool QtDialogs::okCancelCritical(const QString& text) {
-  return ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+  // What it asks empties files: Enter alone, or Escape, must not say OK.
+  return ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==
          QMessageBox::Ok;
 }
 
@@ -62,6 +65,8 @@ bool QtDialogs::choosePrinter(QPrinter& printer) {
   const ActiveWindowKept kept;
   QPrintDialog dialog(&printer, parent_);
   dialog.setWindowTitle(kTitle);
+  // Every job prints whole: no range of pages is offered.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   return dialog.exec() == QDialog::Accepted;
 }
 

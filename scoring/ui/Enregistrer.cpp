@@ -17,6 +17,7 @@
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "entry/ContactCheck.h"
+#include "entry/DeleteContact.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
 #include "entry/EntryRules.h"
@@ -135,13 +136,13 @@ bool logNewRecord(const MainView& view, const std::string& record, bool automati
   AppState& state = view.state;
   if (!automatic) {
     progress(view.form, 8);
-    Result<ListLines> lines =
+    Result<LogRewrite> rewritten =
         Reecrit_Log(state.programDir, state.StationCall, std::string(QsoLayout::RecordLength, ' '), record);
-    if (!lines) {
-      view.main.raiseFileError(lines.error(), MissingFileLabel::Log);
+    if (!rewritten) {
+      view.main.raiseFileError(rewritten.error(), MissingFileLabel::Log);
       return false;
     }
-    view.main.showList(std::move(lines).value());
+    view.main.showList(std::move(rewritten.value().lines));
   } else {
     progress(view.form, 7);
     const int count = state.QsoCount + 1;
@@ -190,14 +191,20 @@ bool saveEditedContact(const MainView& view, Maintenance& maintenance, const Qso
   state.CurrentRecord = *record;
 
   progress(form, 10);
-  Result<ListLines> lines = Reecrit_Log(state.programDir, state.StationCall, state.EditedLine, *record);
-  if (!lines) {
-    view.main.raiseFileError(lines.error(), MissingFileLabel::Log);
+  Result<LogRewrite> rewritten = Reecrit_Log(state.programDir, state.StationCall, state.EditedLine, *record);
+  if (!rewritten) {
+    view.main.raiseFileError(rewritten.error(), MissingFileLabel::Log);
     return false;
   }
   progress(form, 12);
-  view.main.showList(std::move(lines).value());
+  view.main.showList(std::move(rewritten.value().lines));
   view.main.selectLastQso();
+  if (!rewritten->oldLineFound) {
+    // Nothing was written; the edit stays open, its texts on screen, until
+    // Annuler.
+    view.tell(contactNotFoundMessage(fr, ContactChange::Edit));
+    return false;
+  }
 
   form.Indicatif_A->setEnabled(true);
   form.Bande_A->setEnabled(true);

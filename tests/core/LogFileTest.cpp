@@ -44,10 +44,10 @@ class LogFileTest : public ::testing::Test {
   void writeLog(const std::vector<std::string>& records) { writeBytes(dir / "F6ABC.log", crlf(records)); }
   std::string logBytes() const { return readBytes(dir / "F6ABC.log"); }
   ListLines rewrite(std::string_view oldListLine, std::string_view newRecord) {
-    Result<ListLines> lines = Reecrit_Log(dir.path(), "F6ABC", oldListLine, newRecord);
-    EXPECT_TRUE(lines.ok());
+    Result<LogRewrite> rewritten = Reecrit_Log(dir.path(), "F6ABC", oldListLine, newRecord);
+    EXPECT_TRUE(rewritten.ok() && rewritten->oldLineFound);
     EXPECT_FALSE(TextFile::exists(dir / "Temporaire6.txt"));
-    return lines.valueOr({});
+    return rewritten ? rewritten->lines : ListLines{};
   }
   const std::string insertOnly = std::string(199, ' ');
   TempDir dir;
@@ -131,7 +131,7 @@ TEST_F(LogFileTest, RewriteIntoAnEmptyLog) {
 }
 
 TEST_F(LogFileTest, RewriteOfMissingLogIsError53) {
-  Result<ListLines> lines = Reecrit_Log(dir.path(), "F6ABC", insertOnly, record("07/06/26", "08:00", "F1AAA"));
+  Result<LogRewrite> lines = Reecrit_Log(dir.path(), "F6ABC", insertOnly, record("07/06/26", "08:00", "F1AAA"));
   ASSERT_FALSE(lines.ok());
   EXPECT_EQ(lines.error().number, FileNotFound);
   EXPECT_FALSE(TextFile::exists(dir / "F6ABC.log"));
@@ -171,7 +171,8 @@ TEST_F(LogFileTest, FailedRenameLeavesTheOldLog) {
     if (step == TextFile::testing::Step::Rename) return PermissionDenied;
     return std::nullopt;
   });
-  Result<ListLines> lines = Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), record("07/06/26", "09:00", "F1B"));
+  Result<LogRewrite> lines =
+      Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), record("07/06/26", "09:00", "F1B"));
   TextFile::testing::setFaultHook({});
   ASSERT_FALSE(lines.ok());
   EXPECT_EQ(lines.error().number, PermissionDenied);

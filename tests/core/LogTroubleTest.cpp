@@ -70,7 +70,13 @@ TEST_F(LogTroubleTest, ARewriteNeverTurnsATornLineIntoARecord) {
     std::function<Result<ListLines>()> rewrite;
     std::vector<std::string> after;  // same date and time: the new contacts first
   } cases[] = {
-      {"one inserted", [&] { return Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), c); }, {c, a, b}},
+      {"one inserted",
+       [&]() -> Result<ListLines> {
+         Result<LogRewrite> rewritten = Reecrit_Log(dir.path(), "F6ABC", std::string(199, ' '), c);
+         if (!rewritten) return rewritten.error();
+         return rewritten->lines;
+       },
+       {c, a, b}},
       {"many inserted",
        [&] {
          return insertRecordsInDateOrder(dir.path(), "F6ABC", {c, d});

@@ -158,6 +158,23 @@ TEST(QsoListLine, NumberRightAlignedInFiveColumns) {
   EXPECT_EQ(cutColumns(line, 171, 1), "0");
 }
 
+// Past contact 99,999 the number is written whole and pushes the record
+// along: every reader of a list line still finds the record.
+TEST(QsoListLine, ANumberOfAnyWidthKeepsItsRecord) {
+  const std::string record = *buildQsoRecord(frenchContact());
+  for (const auto& [number, front] : {std::pair{99'999LL, "99999 "}, std::pair{100'000LL, "100000 "},
+                                      std::pair{100'001LL, "100001 "}, std::pair{1'234'567LL, "1234567 "}}) {
+    const std::string line = QsoListLine(number, record);
+    EXPECT_EQ(line, front + record);
+    EXPECT_EQ(recordOfListLine(line), record) << number;
+    EXPECT_EQ(numberOfListLine(line), number);
+    EXPECT_EQ(listField(line, QsoLayout::Callsign), recordField(record, QsoLayout::Callsign)) << number;
+    EXPECT_EQ(contactOfListLine(line).castleName, "Lille") << number;
+    // A list of its own shows the same record columns whatever the number.
+    EXPECT_EQ(listLineFront(line, 116).substr(std::string_view(front).size()), record.substr(0, 110)) << number;
+  }
+}
+
 TEST(QsoRecord, CutsTolerateShortAndDamagedLines) {
   EXPECT_EQ(cutColumns("", 165, 2), "  ");
   EXPECT_EQ(cutColumns("07/06/26  F6A", 11, 12), "F6A         ");

@@ -60,6 +60,22 @@ TEST(Duplicates, SameCallsignBandModeWithoutReference) {
   EXPECT_FALSE(findCallsignDuplicate({}, "F5ABC", "", "14 Mhz", "SSB"));
 }
 
+// A contact numbered past 99,999 is a duplicate like any other.
+TEST(Duplicates, SixDigitNumbersAreScannedAsTheOthers) {
+  for (const long long number : {99'999LL, 100'000LL, 100'001LL}) {
+    const std::vector<std::string> lines{listLine(number, {"F5ABC", "14 Mhz", "SSB", "", false, "11:02"}),
+                                         listLine(number + 1, {"TM5C", "14 Mhz", "SSB", "59045", true})};
+    const auto hit = findCallsignDuplicate(lines, "F5ABC", "", "14 Mhz", "SSB");
+    ASSERT_TRUE(hit) << number;
+    EXPECT_EQ(hit->start, "11:02");
+    EXPECT_EQ(hit->band, "14 Mhz");
+    EXPECT_TRUE(findReferenceDuplicate(lines, "59045", "14 Mhz", "SSB")) << number;
+    const DuplicateIndex index(lines);
+    EXPECT_TRUE(index.callsignDuplicate("F5ABC", "", "14 Mhz", "SSB")) << number;
+    EXPECT_TRUE(index.referenceDuplicate("59045", "14 Mhz", "SSB")) << number;
+  }
+}
+
 TEST(Duplicates, FirstLineFromTheTopWins) {
   const auto lines =
       listOf({{"F5ABC", "14 Mhz", "SSB", "", false, "09:00"}, {"F5ABC", "14 Mhz", "SSB", "", false, "10:00"}});

@@ -88,6 +88,27 @@ TEST(QsoSearch, ResultLinesCarryTheMarkerLetter) {
   expectBytesMatchGolden(crlf(results), "stats/search_results.txt");
 }
 
+// Numbered past 99,999, the same contacts are found and shown with the same
+// record columns (one character more for the sixth digit).
+TEST(QsoSearch, SixDigitNumbersAreSearchedAsTheOthers) {
+  const std::vector<std::string> records = statsLog();
+  std::vector<std::string> lines;
+  for (const std::string& record : records)
+    lines.push_back(QsoListLine(99'999 + static_cast<long long>(lines.size()), record));
+  for (const auto& [by, value, found] :
+       {std::tuple{SearchBy::Callsign, "f6abd", std::vector<long long>{99'999, 100'004}},
+        std::tuple{SearchBy::Reference, "59045", std::vector<long long>{99'999, 100'005}},
+        std::tuple{SearchBy::Departement, "2a", std::vector<long long>{100'002}}}) {
+    const SearchOutcome outcome = Cherche_QSO(lines, by, value);
+    EXPECT_EQ(numbersOf(outcome.results), found) << value;
+    const SearchOutcome numberedFromOne = Cherche_QSO(statsListLines(), by, value);
+    ASSERT_EQ(outcome.results.size(), numberedFromOne.results.size());
+    for (std::size_t i = 0; i < outcome.results.size(); ++i)
+      EXPECT_EQ(recordOfListLine(outcome.results[i]), recordOfListLine(numberedFromOne.results[i])) << value;
+  }
+  EXPECT_EQ(rowOfSearchResult(lines, searchResultLine(lines[1])), 1);
+}
+
 TEST(QsoSearch, APickedResultSelectsTheLastEqualLineAndNothingOnceRenumbered) {
   std::vector<std::string> lines = statsListLines();
   const std::string picked = searchResultLine(lines[5]);

@@ -41,6 +41,11 @@ ScriptedDialogs& ScriptedDialogs::expectPrinter(bool chosen) {
   return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectPrinter(std::function<bool(QPrinter&)> choose) {
+  queue_.push_back({Kind::Printer, TextMatch(::testing::_), true, std::nullopt, std::move(choose)});
+  return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::expectSaveFile(TextMatch title, std::optional<QString> reply) {
   queue_.push_back({Kind::SaveFile, std::move(title), reply.has_value(), std::move(reply)});
   return *this;
@@ -144,7 +149,14 @@ bool ScriptedDialogs::yesNo(const QString& text) { return answer(Kind::YesNo, te
 
 bool ScriptedDialogs::okCancelCritical(const QString& text) { return answer(Kind::OkCancel, text); }
 
-bool ScriptedDialogs::choosePrinter(QPrinter& /*printer*/) { return answer(Kind::Printer, QString()); }
+bool ScriptedDialogs::choosePrinter(QPrinter& printer) {
+  if (!queue_.empty() && queue_.front().kind == Kind::Printer && queue_.front().choosePrinter) {
+    const std::function<bool(QPrinter&)> choose = std::move(queue_.front().choosePrinter);
+    (void)answer(Kind::Printer, QString());
+    return choose(printer);
+  }
+  return answer(Kind::Printer, QString());
+}
 
 std::optional<QString> ScriptedDialogs::chooseFileToSave(const QString& title, const QString& /*suggestedPath*/,
                                                          const QString& /*filter*/) {

@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -70,6 +71,10 @@ class ScriptedDialogs : public Dialogs {
   ScriptedDialogs& expectYesNo(TextMatch text, bool yes);
   ScriptedDialogs& expectOkCancel(TextMatch text, bool ok);
   ScriptedDialogs& expectPrinter(bool chosen);
+  // The printer choice made by choose, given the printer (in the window
+  // tests: the real print dialog, answered from a timer); its result is the
+  // choice's.
+  ScriptedDialogs& expectPrinter(std::function<bool(QPrinter&)> choose);
   // A file dialog or a question answered with reply (nothing: cancelled).
   ScriptedDialogs& expectSaveFile(TextMatch title, std::optional<QString> reply);
   ScriptedDialogs& expectOpenFile(TextMatch title, std::optional<QString> reply);
@@ -106,6 +111,7 @@ class ScriptedDialogs : public Dialogs {
     TextMatch text;
     bool answer;
     std::optional<QString> reply = std::nullopt;
+    std::function<bool(QPrinter&)> choosePrinter = nullptr;
   };
   bool answer(Kind kind, const QString& text);
   // The reply of a file dialog or question; nothing when it was not expected.

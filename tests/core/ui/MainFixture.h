@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,30 +22,9 @@
 #include "platform/SettingsStore.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace brivant::testing {
-
-// Runs `act` on the next modal window once it is up (from inside its own event
-// loop).  Gives up after five seconds, closing whatever is open, so that a test
-// never hangs.
-inline void onNextModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  auto* clock = new QElapsedTimer;
-  clock->start();
-  QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr && clock->elapsed() < 5000) return;
-    timer->stop();
-    timer->deleteLater();
-    delete clock;
-    if (modal == nullptr) {
-      ADD_FAILURE() << "no modal window came up";
-      return;
-    }
-    act(modal);
-  });
-  timer->start(10);
-}
 
 // The five files of a station, after its callsign.
 inline constexpr const char* StationFiles[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt",
@@ -75,13 +52,18 @@ inline std::string contact(const char* date, const char* call, const char* start
 }
 
 // The scripted dialogs with a look at the program each time a message box
-// comes up (to see what else is on screen at that moment).
+// comes up (to see what else is on screen at that moment).  With onScreen
+// set, the critical OK/Cancel question is the real box of those dialogs.
 class WatchingDialogs : public ScriptedDialogs {
  public:
   std::function<void(const QString& text)> beforeMessage;
+  Dialogs* onScreen = nullptr;
   void message(const QString& text) override {
     if (beforeMessage) beforeMessage(text);
     ScriptedDialogs::message(text);
+  }
+  bool okCancelCritical(const QString& text) override {
+    return onScreen != nullptr ? onScreen->okCancelCritical(text) : ScriptedDialogs::okCancelCritical(text);
   }
 };
 

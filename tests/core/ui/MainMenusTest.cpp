@@ -71,6 +71,7 @@ TEST_F(MenusTest, ResetConfirmedEmptiesTheLogAndTheTallies) {
   ASSERT_NE(window.P_QSO->text(), QStringLiteral("0"));
   dialogs.setLenient(false);
   dialogs.expectOkCancel("!!! WARNING!!! all files F6ABC will be deleted, continue?", true);
+  dialogs.expectMessage(::testing::HasSubstr("The files as they were before the reset are copied"));
   window.Mnu_RAZ_All->trigger();
   dialogs.verifyAllConsumed();
   EXPECT_EQ(fileBytes("F6ABC.log"), "");

@@ -29,6 +29,19 @@ std::string vhfRecord(const char* call, const char* start, const char* locator) 
   return buildQsoRecord(f).value();
 }
 
+// Contact n of a long log: a foreign station (no departement asked), one
+// minute after the one before.
+std::string numberedRecord(int n) {
+  const int day = n / 1440;
+  char date[16];
+  char start[16];
+  char call[16];
+  std::snprintf(date, sizeof date, "%02d/%02d/26", 1 + day % 28, 1 + day / 28);
+  std::snprintf(start, sizeof start, "%02d:%02d", n % 1440 / 60, n % 60);
+  std::snprintf(call, sizeof call, "DL%d%c%c%c", n % 10, 'A' + n / 6760 % 26, 'A' + n / 260 % 26, 'A' + n / 10 % 26);
+  return loggedRecord(date, call, start, "3.5 Mhz", "SSB");
+}
+
 class EditDeleteTest : public EntryTypingTest {
  protected:
   const std::string a = loggedRecord("06/06/26", "F5AAA", "09:00", "3.5 Mhz", "SSB", "59");
@@ -239,6 +252,73 @@ TEST_F(EditDeleteTest, AnnulerEndsAnEditWithoutSaving) {
   EXPECT_EQ(text(m().Indicatif_A), "");
   // The caption stays until the next save.
   EXPECT_EQ(text(m().Enregistrer), "Valider QSO");
+}
+
+// Past contact 99,999 the list line's number takes six digits: the contact is
+// still the one edited and deleted.
+TEST_F(EditDeleteTest, ContactsOfSixDigitNumbersAreEditedAndDeleted) {
+  std::vector<std::string> records;
+  for (int n = 1; n <= 100'001; ++n) records.push_back(numberedRecord(n));
+  start({.log = records});
+  for (const std::size_t number : {99'999u, 100'000u, 100'001u}) {
+    SCOPED_TRACE(number);
+    std::string& record = records[number - 1];
+    m().selectQso(static_cast<int>(number) - 1);
+    m().Editer->click();
+    EXPECT_EQ(text(m().Indicatif_A), recordFieldTrimmed(record, QsoLayout::Callsign));
+    EXPECT_EQ(text(m().Debut_A), recordFieldTrimmed(record, QsoLayout::StartTime));
+    EXPECT_EQ(m().Frame4->title().toStdString(), "QSO numéro " + std::to_string(number));
+    m().RSTR_A->setText(QStringLiteral("57"));
+    m().Enregistrer->click();
+    QsoFields edited = contactOfRecord(record);
+    edited.rstReceived = "57";
+    edited.points = "1";                     // the points of 3.5 Mhz
+    edited.distance = edited.azimuth = "?";  // an HF contact has nothing to measure
+    record = buildQsoRecord(edited).value();
+    EXPECT_TRUE(logRecords() == records);
+    EXPECT_FALSE(s().EntryEditing);
+  }
+  // From the last one: the others keep their numbers.
+  for (const std::size_t number : {100'001u, 100'000u, 99'999u}) {
+    SCOPED_TRACE(number);
+    m().selectQso(static_cast<int>(number) - 1);
+    dialogs.expectYesNo(
+        "Effacer le QSO avec la station " + recordFieldTrimmed(records[number - 1], QsoLayout::Callsign) + " ?", true);
+    m().Effacer->click();
+    records.erase(records.begin() + static_cast<std::ptrdiff_t>(number) - 1);
+    EXPECT_TRUE(logRecords() == records);
+    EXPECT_EQ(m().listLines().size(), records.size());
+  }
+}
+
+// A contact the log no longer holds (changed behind the list) is said, and
+// nothing is written.
+TEST_F(EditDeleteTest, AContactNoLongerInTheLogIsSaid) {
+  for (const auto& [language, deleted, edited] : {std::tuple{"Fr", "QSO introuvable dans le log : rien n'a été effacé",
+                                                             "QSO introuvable dans le log : rien n'a été modifié"},
+                                                  std::tuple{"An", "QSO not found in the log: nothing was deleted",
+                                                             "QSO not found in the log: nothing was changed"}}) {
+    startWithThree(language);
+    writeLog(EntryStation, {a, c});
+    const std::string behind = stationFile(".log");
+    m().selectQso(1);
+    dialogs.expectYesNo(HasSubstr("F5BBB"), true);
+    dialogs.expectMessage(deleted);
+    m().Effacer->click();
+    EXPECT_EQ(stationFile(".log"), behind);
+    EXPECT_EQ(m().listLines().size(), 2u);  // the list is the log's again
+
+    startWithThree(language);
+    m().selectQso(1);
+    m().Editer->click();
+    writeLog(EntryStation, {a, c});
+    m().RSTR_A->setText(QStringLiteral("57"));
+    dialogs.expectMessage(edited);
+    m().Enregistrer->click();
+    dialogs.verifyAllConsumed();
+    EXPECT_EQ(stationFile(".log"), behind);
+    EXPECT_EQ(m().listLines().size(), 2u);
+  }
 }
 
 }  // namespace

@@ -128,11 +128,29 @@ TEST_F(EtiquettesTest, PrintWritesTheSettingsWhichTheNextOpeningShows) {
   EXPECT_EQ(again.Ct_V->currentText(), QStringLiteral("-0,5"));
 }
 
+// A job without a contact or without a label type says what it lacks, in
+// the interface language, and opens neither the printer choice nor the preview.
+TEST_F(EtiquettesTest, NothingToPrintIsSaidWithoutAContact) {
+  Etiquettes& window = openLabels(0);
+  window.Type_Etiquette[1]->setChecked(true);
+  dialogs.expectMessage("Aucun contact sélectionné");
+  window.Imprime_Click();
+  EXPECT_EQ(stored("Type etiquette"), "3");  // the window's choices are kept all the same
+  state.Language = "An";
+  dialogs.expectMessage("No contact selected");
+  window.Preview_Click();
+  EXPECT_FALSE(fs::exists(pdfFile()));
+}
+
 TEST_F(EtiquettesTest, NothingPrintedWithoutALabelTypeOrWithATextRefused) {
   Etiquettes& window = openLabels(2);
-  dialogs.expectPrinter(true);  // no label type: the printer is chosen, nothing printed
+  dialogs.expectMessage("Aucun type d'étiquette choisi : individuel ou château");
   window.Imprime_Click();
   EXPECT_EQ(stored("Type etiquette") + stored("Format etiquette") + stored("Antenne"), "<absent>2");
+  state.Language = "An";
+  dialogs.expectMessage("No label type chosen: individual or castle");
+  window.Preview_Click();
+  state.Language = "Fr";
   window.Type_Etiquette[0]->setChecked(true);
   window.Antenne->setText(QStringLiteral("Yagi 3 elements 20m"));
   dialogs.expectMessage("15 caracteres maxi pour l'antenne");

@@ -7,9 +7,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <map>
+#include <optional>
 
 #include "labels/LabelLines.h"
 #include "tests/labels/ui/LabelWindowsFixture.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace brivant {
 namespace {
@@ -22,16 +24,25 @@ class LabelPrintTest : public LabelWindowsFixture {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   }
 
-  // Prints every contact of a log of count with the window as set by setUp;
-  // the dialogs answer as queued.
-  std::vector<PdfPage> print(int count, LabelType type, int format, const std::function<void(Etiquettes&)>& setUp) {
+  // The label window over every contact of a log of count, printing on the
+  // given printer (the fixture's PDF printer when none).
+  Etiquettes& labelWindow(int count, Printer* on = nullptr) {
     menus.reset();
-    fs::remove(pdfFile());
+    if (on != nullptr) menus = std::make_unique<LabelMenus>(state, &mainWindow, *on);
     writeLog(count);
     Select_QSO& selection = openSelection();
     selection.Select_All_Click();
     selection.Impression_Click();
-    Etiquettes& window = *selection.etiquettes();
+    return *selection.etiquettes();
+  }
+
+  // Prints every contact of a log of count with the window as set by setUp,
+  // on the given printer (the fixture's PDF printer when none); the dialogs
+  // answer as queued.
+  std::vector<PdfPage> print(int count, LabelType type, int format, const std::function<void(Etiquettes&)>& setUp,
+                             Printer* on = nullptr) {
+    fs::remove(pdfFile());
+    Etiquettes& window = labelWindow(count, on);
     window.Type_Etiquette[type == LabelType::Individual ? 0 : 1]->setChecked(true);
     window.F_Etiquette[static_cast<std::size_t>(format - 1)]->setChecked(true);
     for (LabelField which : LabelFields) window.field(which)->setText(QStringLiteral("Aa0"));
@@ -59,6 +70,16 @@ class LabelPrintTest : public LabelWindowsFixture {
       labels[holder] << word.text;
     }
     return labels;
+  }
+
+  // The words of a QSL card (format 5), each checked to lie on the card.
+  static QStringList cardWords(const PdfPage& page) {
+    QStringList words;
+    for (const PdfWord& word : page.words) {
+      EXPECT_TRUE(QRectF(0, 0, 140, 90).contains(word.box)) << word.text.toStdString();
+      words << word.text;
+    }
+    return words;
   }
 
   static QString callsignOf(int contact) {
@@ -106,18 +127,19 @@ TEST_F(LabelPrintTest, PageSuivanteAfterEachFullSheetWithMoreToPrint) {
     int contacts;
     const char* question;
     bool yes;
-    std::size_t labelsInFile;  // each sheet is its own document: the file holds the last
+    std::vector<std::size_t> labelsPerPage;  // one document: a page per sheet printed
   };
-  const Case cases[] = {{1, 20, "Page suivante ?", false, 16},
-                        {4, 15, "Page suivante ?", true, 1},
-                        {3, 19, "               Page suivante ?", true, 3}};
+  const Case cases[] = {{1, 20, "Page suivante ?", false, {16}},
+                        {4, 15, "Page suivante ?", true, {14, 1}},
+                        {3, 19, "               Page suivante ?", true, {16, 3}}};
   for (const Case& c : cases) {
     dialogs.expectPrinter(true);
     dialogs.expectYesNo(c.question, c.yes);
     const auto pages =
         print(c.contacts, LabelType::Individual, c.format, [](Etiquettes& w) { w.Arret_Imp->setChecked(true); });
-    ASSERT_EQ(pages.size(), 1u) << c.format;
-    EXPECT_EQ(wordsByLabel(c.format, pages[0]).size(), c.labelsInFile) << c.format;
+    ASSERT_EQ(pages.size(), c.labelsPerPage.size()) << c.format;
+    for (std::size_t i = 0; i < pages.size(); ++i)
+      EXPECT_EQ(wordsByLabel(c.format, pages[i]).size(), c.labelsPerPage[i]) << c.format << " page " << i;
     EXPECT_EQ(printer.fontName(), QStringLiteral("Arial"));  // the printer's font is given back
   }
 }
@@ -126,31 +148,98 @@ TEST_F(LabelPrintTest, ACardPerContactOnFormatFive) {
   const QSizeF paper = printer.paperSize();
   dialogs.expectPrinter(true);
   const auto pages = print(2, LabelType::Castle, 5, [](Etiquettes&) {});
-  ASSERT_EQ(pages.size(), 1u);
-  EXPECT_NEAR(pages[0].size.width(), 140, 0.5);
-  EXPECT_NEAR(pages[0].size.height(), 90, 0.5);
-  QStringList words;
-  for (const PdfWord& word : pages[0].words) {
-    EXPECT_TRUE(QRectF(0, 0, 140, 90).contains(word.box)) << word.text.toStdString();
-    words << word.text;
+  ASSERT_EQ(pages.size(), 2u);
+  for (std::size_t card = 0; card < pages.size(); ++card) {
+    EXPECT_NEAR(pages[card].size.width(), 140, 0.5);
+    EXPECT_NEAR(pages[card].size.height(), 90, 0.5);
+    const QStringList words = cardWords(pages[card]);
+    EXPECT_TRUE(words.contains(callsignOf(static_cast<int>(card))) &&
+                !words.contains(callsignOf(1 - static_cast<int>(card))));
   }
-  EXPECT_TRUE(words.contains(callsignOf(1)) && !words.contains(callsignOf(0)));
   EXPECT_EQ(printer.paperSize(), paper);
 }
 
-TEST_F(LabelPrintTest, APrinterThatRefusesTheDocumentIsReported) {
-  writeLog(2);
-  Printer refusing(QString::fromStdString((programDir / "missing-folder" / "labels.pdf").string()));
-  LabelMenus refusingMenus(state, &mainWindow, refusing);
-  refusingMenus.Mnu_Imp_QSL_Click();
-  refusingMenus.selectQso()->Select_All_Click();
-  refusingMenus.selectQso()->Impression_Click();
-  Etiquettes& window = *refusingMenus.selectQso()->etiquettes();
+// Qt's own print dialog, told to print to a PDF file and accepted, as on the
+// program's printer at start-up: the whole job is one document, each sheet
+// (each card) a page of the format's paper, however the dialog set its page.
+TEST_F(LabelPrintTest, ThroughThePrintDialogTheJobIsOneDocumentOnTheFormatsPaper) {
+  struct Case {
+    int format;
+    int contacts;
+    std::optional<bool> nextPage;  // the answer to "Page suivante ?", when asked
+    std::vector<std::size_t> labelsPerPage;
+  };
+  const Case cases[] = {
+      {1, 25, std::nullopt, {16, 9}},
+      {1, 25, true, {16, 9}},
+      {1, 25, false, {16}},
+      {5, 3, std::nullopt, {1, 1, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "format " << c.format << " Page suivante "
+                                      << (c.nextPage ? (*c.nextPage ? "Yes" : "No") : "not asked"));
+    Printer program;
+    dialogs.expectPrinter(realPrintDialog(pdfFile()));
+    if (c.nextPage) dialogs.expectYesNo("Page suivante ?", *c.nextPage);
+    const auto pages = print(
+        c.contacts, LabelType::Individual, c.format,
+        [&c](Etiquettes& w) { w.Arret_Imp->setChecked(c.nextPage.has_value()); }, &program);
+    menus.reset();
+    ASSERT_EQ(pages.size(), c.labelsPerPage.size());
+    const QSizeF paper = c.format == 5 ? QSizeF(140, 90) : QSizeF(210, 297);
+    int contact = 0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      EXPECT_NEAR(pages[i].size.width(), paper.width(), 0.5) << "page " << i;
+      EXPECT_NEAR(pages[i].size.height(), paper.height(), 0.5) << "page " << i;
+      if (c.format == 5) {
+        EXPECT_TRUE(cardWords(pages[i]).contains(callsignOf(contact++))) << "card " << i;
+        continue;
+      }
+      const std::map<int, QStringList> words = wordsByLabel(c.format, pages[i]);
+      EXPECT_EQ(words.count(-1), 0u) << "page " << i;
+      EXPECT_EQ(words.size(), c.labelsPerPage[i]) << "page " << i;
+      for (const auto& [position, text] : words) EXPECT_TRUE(text.contains(callsignOf(contact++))) << position;
+    }
+  }
+}
+
+// Cancel in Qt's print dialog prints nothing and says nothing, on the first
+// print of the run as after one, and the next print goes to the printer chosen.
+TEST_F(LabelPrintTest, CancelInThePrintDialogPrintsNothingAndTheNextPrintWorks) {
+  Printer program;
+  Etiquettes& window = labelWindow(3, &program);
   window.Type_Etiquette[0]->setChecked(true);
-  dialogs.expectPrinter(false);  // cancelled: the current printer prints
+  window.F_Etiquette[0]->setChecked(true);
+  for (const bool first : {true, false}) {
+    SCOPED_TRACE(first ? "Cancel on the first print" : "Cancel after a print");
+    dialogs.expectPrinter(realPrintDialog(std::nullopt));
+    window.Imprime_Click();
+    dialogs.verifyAllConsumed();
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Message).isEmpty());
+    EXPECT_FALSE(fs::exists(pdfFile()));
+    EXPECT_FALSE(program.documentOpen());
+
+    dialogs.expectPrinter(realPrintDialog(pdfFile()));
+    window.Imprime_Click();
+    dialogs.verifyAllConsumed();
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Message).isEmpty());
+    const auto pages = pdfWords(pdfFile()).value_or(std::vector<PdfPage>{});
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(wordsByLabel(1, pages[0]).size(), 3u);
+    fs::remove(pdfFile());
+  }
+  menus.reset();
+}
+
+TEST_F(LabelPrintTest, APrinterThatRefusesTheDocumentIsReported) {
+  Printer refusing(QString::fromStdString((programDir / "missing-folder" / "labels.pdf").string()));
+  Etiquettes& window = labelWindow(2, &refusing);
+  window.Type_Etiquette[0]->setChecked(true);
+  dialogs.expectPrinter(true);
   dialogs.expectMessage(::testing::HasSubstr("Impression impossible"));
   window.Imprime_Click();
   EXPECT_FALSE(refusing.documentOpen());
+  menus.reset();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/AltKeys.h"
 #include "outputs/LogListing.h"
 #include "tests/outputs/ui/OutputWindowsFixture.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace brivant {
 namespace {
@@ -76,6 +77,35 @@ TEST_F(ImpressionTest, PrintSendsTheListingLinesInOrder) {
   EXPECT_EQ(columnLines(pdfColumnText(pdfFile()).value_or(QString())), columnLines(expected));
   EXPECT_EQ(printer.fontName(), QStringLiteral("Arial"));
   EXPECT_FALSE(printer.fontBold());
+}
+
+// On the program's printer as it starts, through Qt's print dialog: Cancel
+// prints nothing and says nothing; then, printed to a file, a listing of
+// several pages is one document, its lines in order from page to page.
+TEST_F(ImpressionTest, ThroughThePrintDialogCancelPrintsNothingAndALongListingIsOneDocument) {
+  if (!havePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  std::vector<std::string> many;
+  while (many.size() < 150) many.insert(many.end(), records.begin(), records.end());
+  writeBytes(programDir / "F6ABC.log", crlf(many));
+  Printer program;
+  Impression listing(state, program);
+  ASSERT_TRUE(listing.Form_Load().ok());
+  dialogs.expectPrinter(realPrintDialog(std::nullopt));
+  listing.Imprimer_Click();
+  dialogs.verifyAllConsumed();
+  EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Message).isEmpty());
+
+  dialogs.expectPrinter(realPrintDialog(pdfFile()));
+  listing.Imprimer_Click();
+  dialogs.verifyAllConsumed();
+  const std::vector<PdfPage> pages = pdfWords(pdfFile()).value_or(std::vector<PdfPage>{});
+  ASSERT_GE(pages.size(), 3u);
+  for (const PdfPage& page : pages) EXPECT_EQ(page.size, pages.front().size);
+  QStringList expected;
+  for (const std::string& line : printedListingLines(true, "19/05/13", "F6ABC", " 1.7.5", many)) {
+    expected.push_back(Cp1252::toQString(line));
+  }
+  EXPECT_EQ(textLines(pdfText(pdfFile()).value_or(QString())), textLines(expected));
 }
 
 TEST_F(ImpressionTest, APrinterThatRefusesTheDocumentIsReported) {

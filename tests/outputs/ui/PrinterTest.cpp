@@ -6,7 +6,9 @@
 #include <map>
 
 #include "tests/outputs/ui/PdfText.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace brivant {
 namespace {
@@ -151,6 +153,24 @@ TEST_F(PrinterTest, TheOpenDocumentCanBeShownOnAnotherDeviceAndStaysOpen) {
   EXPECT_TRUE(printer.documentOpen());
   EXPECT_FALSE(fs::exists(dir / "out.pdf"));
   EXPECT_EQ(textLines(pdfText(dir / "other.pdf").value_or(QString())), QStringList{QStringLiteral("shown")});
+}
+
+// Where no printer is installed the device is a PDF with no file: it fails to
+// begin a document, and Qt's printer then refuses every later setting.  The
+// next document, sent to the file chosen in Qt's print dialog, is printed.
+TEST_F(PrinterTest, AfterADocumentTheDeviceRefusedTheNextGoesWhereThePrintDialogSends) {
+  Printer printer;
+  printer.device().setOutputFileName(QString());
+  printer.device().setOutputFormat(QPrinter::PdfFormat);
+  printer.printLine(QStringLiteral("nowhere to go"));
+  EXPECT_FALSE(printer.endDocument());
+
+  ScriptedDialogs dialogs;
+  dialogs.expectPrinter(realPrintDialog(dir / "out.pdf"));
+  ASSERT_TRUE(dialogs.choosePrinter(printer.device()));
+  printer.printLine(QStringLiteral("printed"));
+  EXPECT_TRUE(printer.endDocument());
+  EXPECT_EQ(textLines(pdfText(dir / "out.pdf").value_or(QString())), QStringList{QStringLiteral("printed")});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/AltKeys.h"
 #include "outputs/RecapSheet.h"
 #include "tests/outputs/ui/OutputWindowsFixture.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace brivant {
 namespace {
@@ -127,12 +128,21 @@ TEST_F(RecapitulationTest, AFailedSaveIsReportedNotConfirmed) {
   EXPECT_EQ(readBytes(sheetFile()), "previous sheet\r\n");
 }
 
-TEST_F(RecapitulationTest, PrintSendsThePrintedSheetEvenWhenTheDialogIsCancelled) {
+// Through Qt's print dialog: Cancel prints nothing and says nothing, OK
+// prints the sheet on the printer chosen.
+TEST_F(RecapitulationTest, PrintSendsThePrintedSheetAndCancelInThePrintDialogNothing) {
   if (!havePdfToText()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   ASSERT_TRUE(window->Form_Load().ok());
   printer.setFontName(QStringLiteral("Arial"));
   printer.setFontSize(12);
-  dialogs.expectPrinter(false);
+  dialogs.expectPrinter(realPrintDialog(std::nullopt));
+  window->Imprimer_Click();
+  dialogs.verifyAllConsumed();
+  EXPECT_FALSE(fs::exists(pdfFile()));
+  EXPECT_EQ(printer.font(), (PrinterFont{QStringLiteral("Arial"), 12, false}));
+  EXPECT_EQ(store.get("ZIV", "Setup F6ABC", "Nom", "?"), "Dupont");
+
+  dialogs.expectPrinter(realPrintDialog(pdfFile()));
   window->Imprimer_Click();
 
   QStringList expected;

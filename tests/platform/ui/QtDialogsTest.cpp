@@ -4,40 +4,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
 
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/qt/ModalAnswers.h"
 
 namespace {
 
 using brivant::QtDialogs;
-
-// Waits (inside the dialog's own event loop) for the next modal window and
-// hands it to `act`, which must close it.  Gives up after five seconds by
-// rejecting whatever is open, so that a test can never hang.
-void onNextModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  auto* clock = new QElapsedTimer;
-  clock->start();
-  QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal && clock->elapsed() < 5000) return;
-    timer->stop();
-    timer->deleteLater();
-    delete clock;
-    if (!modal) return;
-    act(modal);
-  });
-  timer->start(10);
-}
+using brivant::testing::onNextModal;
 
 struct SeenBox {
   QString title, text;
@@ -99,10 +80,12 @@ TEST(QtDialogs, ChoosePrinterIsFalseOnCancel) {
   QtDialogs dialogs;
   QPrinter printer;
   bool wasPrintDialog = false;
+  bool offersPageRange = true;
   onNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QPrintDialog*>(modal);
     wasPrintDialog = dialog != nullptr;
     if (dialog) {
+      offersPageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
       dialog->reject();
     } else {
       modal->close();
@@ -110,6 +93,7 @@ TEST(QtDialogs, ChoosePrinterIsFalseOnCancel) {
   });
   EXPECT_FALSE(dialogs.choosePrinter(printer));
   EXPECT_TRUE(wasPrintDialog);
+  EXPECT_FALSE(offersPageRange);  // a job prints whole
 }
 
 // After a box, the window that was active has the keyboard again: the field
