@@ -158,7 +158,6 @@ void CwKeyer::sendToCwdaemon(const std::string& text, int id) {
   for (const std::string& datagram : Cwdaemon::messageDatagrams(text, wpm_, std::to_string(id)))
     cwdaemon_->send(QByteArray::fromStdString(datagram));
   endTimer_->start(morseDurationMs(text, wpm_) + timing_.replyMarginMs);
-  emit messageSent(QString::fromStdString(text));
 }
 
 void CwKeyer::sendToRadio(const std::string& text, int id) {
@@ -170,9 +169,7 @@ void CwKeyer::sendToRadio(const std::string& text, int id) {
   if (!radio_.sendMorse(id, text, wpm_)) {
     sayFailure(silentRadioNotice(french()), "the radio is not answering: no message keyed");
     finish();
-    return;
   }
-  emit messageSent(QString::fromStdString(text));
 }
 
 void CwKeyer::cwdaemonAnswered(const QByteArray& datagram) {

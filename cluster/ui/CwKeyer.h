@@ -82,9 +82,8 @@ class CwKeyer final : public QObject {
   CwMessagesDialog* messagesWindow() const;
 
  signals:
-  // A message has gone out to the keyer, and its end (sent, stopped,
-  // failed): for those who watch the keyer (tests, benchmarks).
-  void messageSent(const QString& text);
+  // The end of a message (keyed, stopped, failed), for those who watch the
+  // keyer.
   void messageEnded();
 
  private:
