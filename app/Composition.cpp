@@ -119,11 +119,12 @@ void Composition::composeOutputs() {
     wire(item, outputMenus_, [menus = outputMenus_, handler = handler] { (menus->*handler)(); });
 
   // An imported log: the list shows it, and the tallies, the grid and the
-  // score follow it.
+  // score follow it.  Its unknown prefixes are in the import's report, with
+  // their callsigns, not one box each.
   AdifImporter::Hooks importHooks;
   importHooks.logReplaced = [this, &main](std::vector<std::string> lines) {
     main.showList(std::move(lines));
-    (void)maintenance_->rebuildFromLog(true);
+    (void)maintenance_->rebuildFromLog(true, false);
   };
   importHooks.askForStation = [this] { view_.main.askForStation(); };
   adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));
@@ -148,7 +149,7 @@ void Composition::composeStats() {
   wire(main.Mnu_Stat_Prefixe, menus, [menus] { menus->Mnu_Stat_Prefixe_Click(); });
   wire(main.Mnu_Stat_DFCF, menus, [menus] { menus->Mnu_Stat_DFCF_Click(); });
   wire(main.Mnu_Carte_Activation, menus, [menus] { menus->Mnu_Carte_Activation_Click(); });
-  QObject::connect(dpt_, &DeptGridView::boxDoubleClicked, menus, &StatsMenus::Dpt_DblClick);
+  QObject::connect(dpt_, &DeptGridView::boxChosen, menus, &StatsMenus::Dpt_DblClick);
 }
 
 // The cluster window: the mode being logged tunes the radio, the log greys

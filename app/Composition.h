@@ -13,7 +13,7 @@
 //      constructor after the folders below them;
 //   3. connect the menu items and buttons they answer with wire(), which also
 //      enables them (each stays disabled until it is wired); the grid's double
-//      click is DeptGridView::boxDoubleClicked on Dpt();
+//      click (or Enter) is DeptGridView::boxChosen on Dpt();
 //   4. give tests an accessor to the new windows' owner, as outputMenus().
 
 #include <memory>

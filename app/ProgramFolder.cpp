@@ -1,10 +1,12 @@
 #include "app/ProgramFolder.h"
 
 #include <optional>
+#include <string>
 #include <system_error>
 
 #include "core/Safeguards.h"
 #include "core/SettingsKeys.h"
+#include "platform/Diagnostics.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
 
@@ -39,10 +41,14 @@ std::unique_ptr<InstanceLock> openProgramFolder(const fs::path& programDir, cons
   }
 
   ProgramDir::removeStaleTemporaries(programDir);
-  if (const Status seeded = ProgramDir::seed(programDir, shippedData); !seeded) {
+  const Result<int> seeded = ProgramDir::seed(programDir, shippedData);
+  if (!seeded) {
     dialogs.message(programFolderFailure(french, programDir, seeded.error()));
     return nullptr;
   }
+  if (*seeded > 0)
+    Diagnostics::startupStep(std::to_string(*seeded) + " shipped files copied from " + shippedData.string() + " into " +
+                             programDir.string());
 
   const Result<std::optional<SettingsStore::KeptAside>> kept = settings.keepAsideIfUnusable(Settings::Application);
   if (!kept) {

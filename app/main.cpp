@@ -2,11 +2,12 @@
 // program together (Composition) and starts the main window.
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/Composition.h"
 #include "app/ProgramFolder.h"
 #include "cluster/ui/RadioControl.h"
@@ -18,24 +19,21 @@
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtDialogs.h"
 
-namespace {
-
-bool set(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value != nullptr && value[0] != '\0';
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  // Without a display Qt would abort with a long report; one sentence says it.
-  if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM")) {
+  // Without a display Qt would abort with a long report; one sentence says it
+  // (after --help and --version, which need none).
+  if (!brivant::displayAvailable(argc, argv)) {
+    const QCoreApplication application(argc, argv);
+    if (const std::optional<int> ended = brivant::readCommandLine(application)) return *ended;
     std::fputs("Brivant needs a graphical display: start it from a desktop session (or set DISPLAY).\n", stderr);
     return 1;
   }
 
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Brivant"));
+  if (const std::optional<int> ended = brivant::readCommandLine(application)) return *ended;
+  // The installed desktop entry and icon (BRIVANT_APP_ID, app/CMakeLists.txt).
+  QGuiApplication::setDesktopFileName(QStringLiteral(BRIVANT_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(BRIVANT_APP_ID)));
   // One style everywhere, so that the entry colours show exactly as chosen.
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
 

@@ -4,7 +4,13 @@
 
 #include "core/Language.h"
 
+#ifndef BRIVANT_VERSION
+#error "BRIVANT_VERSION comes from project(VERSION) (core/CMakeLists.txt)"
+#endif
+
 namespace brivant {
+
+constexpr std::string_view RevisionText = " " BRIVANT_VERSION;
 
 std::string historyText() {
   static constexpr std::array<std::string_view, 17> Entries{

@@ -7,7 +7,9 @@
 
 namespace brivant {
 
-inline constexpr std::string_view RevisionText = " 1.7.5";
+// " " and the version of project() in the top CMakeLists.txt, the one place
+// the version is written: " 1.7.5".
+extern const std::string_view RevisionText;
 
 // The revision entries, each followed by CR LF (UTF-8).
 std::string historyText();

@@ -121,9 +121,9 @@ QString backupReminder(bool french, std::string_view call, std::string_view jncD
               "Pour cela allez dans 'Log JNC' puis 'Enregistrez'\r\n\r\n"
               "Ces fichiers se trouvent dans le répertoire '%3'",
               "Do not forget to send the following files to the JNC log checker:\r\n\r\n"
-              "File 1: Example %1\r\n"
-              "To do this go to 'Recapitulatif JNC' then 'Save'\r\n\r\n"
-              "File 2 : Exemple '%2'\r\n"
+              "File 1: for example '%1'\r\n"
+              "To do this go to 'recapitulative sheet' then 'Save'\r\n\r\n"
+              "File 2: for example '%2'\r\n"
               "To do this go to 'Log JNC' then 'Save'\r\n\r\n"
               "These files are located in the directory '%3'")
       .arg(sheetName, logName, folder);

@@ -1,6 +1,10 @@
 #include "outputs/AdifImport.h"
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cmath>
+#include <map>
 
 #include "core/Bands.h"
 #include "core/DateText.h"
@@ -11,7 +15,6 @@
 #include "entry/Duplicates.h"
 #include "entry/EntryRules.h"
 #include "entry/PrefixIndex.h"
-#include "outputs/OutputText.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "scoring/SaveContact.h"
@@ -21,55 +24,62 @@ namespace brivant {
 namespace {
 
 constexpr std::string_view DfcfPrefix = "DFCF ";
+constexpr std::string_view Dfcf = "DFCF";
 // Corsica's own prefix: its stations keep their departement, "2a" or "2b".
 constexpr std::string_view CorsicaPrefix = "TK";
-// Records between two calls of the progress.
-constexpr std::size_t ProgressStep = 500;
+// The file is read a mebibyte at a time.
+constexpr std::size_t PieceBytes = 1 << 20;
+// The ADIF band names for which the program has no band.
+constexpr std::array<std::string_view, 16> OtherAdifBands{"2190m", "630m",  "560m", "60m",  "8m",  "5m",
+                                                          "4m",    "1.25m", "33cm", "9cm",  "6mm", "4mm",
+                                                          "2.5mm", "2mm",   "1mm",  "submm"};
 
 bool allDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The values of one record as Windows-1252 text; the first character that
-// has no byte there becomes the record's problem.
-class RecordText {
- public:
-  RecordText(const AdifFields& record, bool utf8, bool french, QString& problem)
-      : record_(record), utf8_(utf8), french_(french), problem_(problem) {}
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
-  // The value, blanks around removed.
-  std::string operator()(std::string_view name) const { return std::string(trimBlanks(raw(name))); }
-  // The value as it is (a comment's blanks say where its parts end).
-  std::string raw(std::string_view name) const {
-    const std::string_view value = record_.value(name);
-    if (!utf8_) return std::string(value);
-    bool ok = true;
-    std::string bytes = Cp1252::fromUtf8(value, &ok);
-    if (!ok && problem_.isEmpty()) {
-      const QString text = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-      problem_ = unencodableCharacterMessage(french_, Cp1252::firstUnencodable(text).value_or(QString()));
-    }
-    return bytes;
-  }
+QString latin(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
- private:
-  const AdifFields& record_;
-  bool utf8_;
-  bool french_;
-  QString& problem_;
-};
+// French puts a blank before the colon, English does not.
+QString colon(bool french) { return pick(french, " : ", ": "); }
+QString quoted(bool french, const QString& text) { return pick(french, "« ", "“") + text + pick(french, " »", "”"); }
 
-// "yyyymmdd" -> "dd/mm/yy", when it is a real date.  The year keeps its last
-// two digits, as the log writes it (and as the export's "20" gives it back).
-std::optional<std::string> logDateOf(std::string_view adif) {
-  if (adif.size() != 8 || !allDigits(adif)) return std::nullopt;
-  std::string date(adif.substr(6, 2));
-  date += '/';
-  date += adif.substr(4, 2);
-  date += '/';
-  date += adif.substr(2, 2);
-  if (Verif_Date(date) != 0) return std::nullopt;
-  return date;
+// "dd/mm/yyyy" of a date.
+std::string fullDate(int year, int month, int day) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, year);
+  return text;
+}
+std::string fullDate(int yyyymmdd) { return fullDate(yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100); }
+
+// yyyymmdd of a real date, or nothing.
+std::optional<int> dayOf(int year, int month, int day) {
+  const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                                         std::chrono::day(static_cast<unsigned>(day))};
+  if (!date.ok()) return std::nullopt;
+  return year * 10000 + month * 100 + day;
+}
+
+int dayAfter(int yyyymmdd) {
+  const std::chrono::year_month_day date{std::chrono::year(yyyymmdd / 10000),
+                                         std::chrono::month(static_cast<unsigned>(yyyymmdd / 100 % 100)),
+                                         std::chrono::day(static_cast<unsigned>(yyyymmdd % 100))};
+  const std::chrono::year_month_day next{std::chrono::sys_days(date) + std::chrono::days(1)};
+  return static_cast<int>(next.year()) * 10000 + static_cast<int>(static_cast<unsigned>(next.month())) * 100 +
+         static_cast<int>(static_cast<unsigned>(next.day()));
+}
+
+// The event's day (the log's "dd/mm/yy" is in 2000-2099), or nothing when
+// the station's date is not one.
+std::optional<int> jncDayOf(std::string_view jncDate) {
+  if (Verif_Date(jncDate) != 0) return std::nullopt;
+  const auto number = [&](std::size_t at) { return (jncDate[at] - '0') * 10 + (jncDate[at + 1] - '0'); };
+  return dayOf(2000 + number(6), number(3), number(0));
 }
 
 // "hhmm" or "hhmmss" -> "hh:mm", when it is a real time.
@@ -82,116 +92,336 @@ std::optional<std::string> logTimeOf(std::string_view adif) {
   return time;
 }
 
-// French puts a blank before the colon, English does not.
-QString withValue(bool french, const QString& text, std::string_view value) {
-  return value.empty() ? text : text + pick(french, " : ", ": ") + Cp1252::toQString(value);
+// "DFCF 59123", "DFCF-59123" or "59123": the number.
+std::string castleNumberOf(std::string_view reference) {
+  std::string_view rest = trimBlanks(reference);
+  if (rest.size() > Dfcf.size() && Cp1252::equalUpperAscii(rest.substr(0, Dfcf.size()), Dfcf)) {
+    rest.remove_prefix(Dfcf.size());
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '-' || rest.front() == '_')) rest.remove_prefix(1);
+  }
+  return Cp1252::upper(rest);
 }
 
-QString dateProblem(bool french, std::string_view field, std::string_view value) {
-  const QString name = QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
-  if (value.empty()) return pick(french, "Pas de ", "No ") + name;
-  return withValue(french, pick(french, "Valeur illisible de ", "Unreadable value of ") + name, value);
+// ---- The reasons, in both languages ----
+
+QString unreadableHeading(bool french) { return pick(french, "Date ou heure illisible", "Unreadable date or time"); }
+
+ImportReason missingOrUnreadable(bool french, std::string_view field, std::string_view value) {
+  if (value.empty()) return {unreadableHeading(french), pick(french, "Pas de ", "No ") + latin(field)};
+  return {unreadableHeading(french),
+          pick(french, "Valeur illisible de ", "Unreadable value of ") + latin(field) + colon(french) + utf8(value)};
 }
 
-// The band label of BAND ("20m", "20M"), else of FREQ in MHz.
-std::optional<std::string> bandOf(const RecordText& text, bool french, QString& problem) {
-  const std::string band = text("BAND");
+ImportReason yearOutside(bool french, int yyyymmdd) {
+  return {pick(french, "Année hors de 2000 à 2099 (le log écrit l'année sur deux chiffres)",
+               "Year outside 2000 to 2099 (the log writes the year in two digits)"),
+          pick(french, "Contact du ", "Contact of ") + latin(fullDate(yyyymmdd)) +
+              pick(french, " : année hors de 2000 à 2099", ": year outside 2000 to 2099")};
+}
+
+QString bandHeading(bool french) { return pick(french, "Bande non proposée", "Band not offered"); }
+
+ImportReason notJncBand(bool french, std::string_view adifBand, std::string_view label) {
+  QString band = pick(french, "Bande ", "Band ") + latin(adifBand);
+  if (!label.empty()) band += QStringLiteral(" (") + latin(label) + QLatin1Char(')');
+  return {bandHeading(french), band + pick(french, " : pas une bande de la JNC", ": not a JNC band")};
+}
+
+ImportReason notInSession(bool french, std::string_view adifBand, std::string_view label) {
+  return {bandHeading(french),
+          pick(french, "Bande ", "Band ") + latin(adifBand) + QStringLiteral(" (") + latin(label) +
+              pick(french, ") : non proposée dans cette session (HF)", "): not offered in this session (HF)")};
+}
+
+ImportReason modeRefused(bool french, std::string_view mode, std::string_view submode) {
+  const QString heading = pick(french, "Mode autre que SSB ou CW", "Mode other than SSB or CW");
+  if (mode.empty()) return {heading, pick(french, "Pas de mode (MODE)", "No mode (MODE)")};
+  QString named = QStringLiteral("Mode ") + utf8(mode);
+  if (!submode.empty()) named += QStringLiteral(" (") + utf8(submode) + QLatin1Char(')');
+  return {heading, named + pick(french, " : seuls SSB et CW sont enregistrés", ": only SSB and CW are logged")};
+}
+
+ImportReason characterRefused(bool french, std::string_view field, const QString& character) {
+  return {pick(french, "Caractère impossible à enregistrer", "Character that cannot be saved"),
+          pick(french, "Le champ ", "The field ") + latin(field) + pick(french, " contient ", " holds ") +
+              quoted(french, character) +
+              pick(french, ", que le log ne peut pas enregistrer", ", which the log cannot hold")};
+}
+
+ImportReason damaged(bool french, const AdifRecord& record) {
+  const QString field = latin(record.damagedField);
+  const QString text = utf8(record.damageText);
+  switch (record.damage) {
+    case AdifDamage::MalformedTag:
+      return {pick(french, "Balise mal formée", "Malformed tag"),
+              pick(french, "Balise mal formée", "Malformed tag") + colon(french) + text};
+    case AdifDamage::RunsIntoTag:
+      return {pick(french, "Valeur qui déborde sur la balise suivante", "Value running into the next tag"),
+              pick(french, "La longueur de ", "The length of ") + field +
+                  pick(french, " déborde sur la balise ", " runs into the tag ") + text +
+                  pick(french, " : enregistrement endommagé", ": damaged record")};
+    case AdifDamage::LengthTooShort:
+      return {pick(french, "Valeur plus longue que sa longueur", "Value longer than its length"),
+              pick(french, "La valeur de ", "The value of ") + field +
+                  pick(french, " continue après sa longueur (« ", " goes on past its length (“") + text +
+                  pick(french, " ») : enregistrement endommagé", "”): damaged record")};
+    case AdifDamage::LengthTooLarge:
+      return {pick(french, "Longueur trop grande", "Length too large"),
+              pick(french, "Longueur trop grande dans la balise ", "Length too large in the tag ") + text};
+    case AdifDamage::RepeatedField:
+      return {pick(french, "Champ en double", "Field given twice"),
+              pick(french, "Le champ ", "The field ") + field +
+                  pick(french, " figure deux fois : enregistrement endommagé", " appears twice: damaged record")};
+    case AdifDamage::None:
+      break;
+  }
+  return {};
+}
+
+ImportReason torn(bool french) {
+  const QString text =
+      pick(french, "Enregistrement sans <eor> à la fin du fichier", "Record without <eor> at the end of the file");
+  return {text, text};
+}
+
+QString duplicateHeading(bool french) {
+  return pick(french, "Déjà enregistré sur la bande et le mode", "Already logged on the band and mode");
+}
+
+ImportReason unknownPrefix(bool french, std::string_view callsign) {
+  return {pick(french, "Préfixe inconnu : importé comme une station étrangère",
+               "Unknown prefix: imported as a foreign station"),
+          pick(french, "Aucun préfixe DXCC ne correspond à ", "No DXCC prefix matches ") + Cp1252::toQString(callsign)};
+}
+
+ImportReason otherCastle(bool french, std::string_view own, std::string_view station) {
+  return {pick(french, "Contact fait depuis un autre château que celui de la station",
+               "Contact made from another castle than the station's"),
+          QStringLiteral("MY_SIG_INFO DFCF ") + Cp1252::toQString(own) +
+              pick(french, ", château de la station : DFCF ", ", the station's castle: DFCF ") +
+              Cp1252::toQString(station)};
+}
+
+ImportReason otherDay(bool french, const OtherDates& other, int yyyymmdd) {
+  return {pick(french, "Contact d'un autre jour que la JNC et son lendemain, non importé (du %1 au %2)",
+               "Contact of another day than the JNC and the day after, not imported (from %1 to %2)")
+              .arg(latin(other.first), latin(other.last)),
+          pick(french, "Contact du ", "Contact of ") + latin(fullDate(yyyymmdd))};
+}
+
+// The values of one record as the log holds them, and the first reason to
+// refuse it.
+class RecordText {
+ public:
+  RecordText(const AdifRecord& record, bool french, ImportedContact& contact)
+      : record_(record), french_(french), contact_(contact) {}
+
+  std::string_view raw(std::string_view field) const { return record_.value(field); }
+
+  // A value taken as it is (blanks around removed): one character with no
+  // Windows-1252 byte refuses the record.
+  std::string strict(std::string_view field) {
+    const std::string_view value = trimBlanks(record_.value(field));
+    if (isAscii(value)) return std::string(value);
+    const QString text = utf8(value);
+    if (const std::optional<QString> bad = Cp1252::firstUnencodable(text)) {
+      refuse(characterRefused(french_, field, *bad));
+      return {};
+    }
+    return Cp1252::fromQString(text);
+  }
+
+  // An optional text: the nearest Windows-1252 letters, in capitals, cut at
+  // its field's length.  What was changed is a remark.
+  std::string optional(std::string_view field, std::string_view value, std::size_t limit) {
+    value = trimBlanks(value);
+    if (isAscii(value) && value.size() <= limit) return Cp1252::upper(value);
+    const QString original = utf8(value);
+    bool changed = false;
+    std::string text(trimBlanks(Cp1252::fromQStringNearest(original, &changed)));
+    if (text.size() > limit) {
+      text = std::string(trimBlanks(std::string_view(text).substr(0, limit)));
+      changed = true;
+    }
+    text = Cp1252::upper(text);
+    if (changed)
+      contact_.remarks.push_back({pick(french_, "Texte raccourci", "Text shortened"),
+                                  latin(field) + colon(french_) + quoted(french_, original) +
+                                      pick(french_, " devient ", " becomes ") +
+                                      quoted(french_, Cp1252::toQString(text))});
+    return text;
+  }
+
+  void refuse(ImportReason reason) {
+    if (!contact_.refusal) contact_.refusal = std::move(reason);
+  }
+  bool refused() const { return contact_.refusal.has_value(); }
+
+ private:
+  const AdifRecord& record_;
+  bool french_;
+  ImportedContact& contact_;
+};
+
+// QSO_DATE "yyyymmdd": the log's "dd/mm/yy" for a year of 2000-2099.
+void readDate(RecordText& text, bool french, ImportedContact& contact) {
+  const std::string date = text.strict("QSO_DATE");
+  std::optional<int> day;
+  if (date.size() == 8 && allDigits(date)) {
+    const auto number = [&date](std::size_t at, std::size_t length) { return std::stoi(date.substr(at, length)); };
+    day = dayOf(number(0, 4), number(4, 2), number(6, 2));
+  }
+  if (!day) {
+    text.refuse(missingOrUnreadable(french, "QSO_DATE", date));
+    return;
+  }
+  if (*day < 2000'01'01 || *day > 2099'12'31) {
+    text.refuse(yearOutside(french, *day));
+    return;
+  }
+  contact.day = *day;
+  contact.fields.date = date.substr(6, 2) + "/" + date.substr(4, 2) + "/" + date.substr(2, 2);
+}
+
+void readTimes(RecordText& text, bool french, QsoFields& f) {
+  const std::string start = text.strict("TIME_ON");
+  const std::string end = text.strict("TIME_OFF");
+  const std::optional<std::string> logStart = logTimeOf(start);
+  // A contact without its end ended when it started.
+  const std::optional<std::string> logEnd = end.empty() ? logStart : logTimeOf(end);
+  if (!logStart) text.refuse(missingOrUnreadable(french, "TIME_ON", start));
+  if (!logEnd) text.refuse(missingOrUnreadable(french, "TIME_OFF", end));
+  f.start = logStart.value_or("");
+  f.end = logEnd.value_or("");
+}
+
+// The band label of BAND ("20m", "20M"), else of FREQ in MHz; only the bands
+// the entry accepts.
+void readBand(RecordText& text, bool french, QsoFields& f) {
+  const std::string band = text.strict("BAND");
+  const Band* known = nullptr;
   if (!band.empty()) {
-    for (const Band& known : Bands)
-      if (Cp1252::equalUpperAscii(known.adifBand, band)) return std::string(known.label);
-    problem = withValue(french, pick(french, "Bande inconnue", "Unknown band"), band);
-    return std::nullopt;
+    for (const Band& b : Bands)
+      if (Cp1252::equalUpperAscii(b.adifBand, band)) known = &b;
+    if (known == nullptr) {
+      const auto adif = std::find_if(OtherAdifBands.begin(), OtherAdifBands.end(),
+                                     [&band](std::string_view name) { return Cp1252::equalUpperAscii(name, band); });
+      text.refuse(
+          adif != OtherAdifBands.end()
+              ? notJncBand(french, *adif, {})
+              : ImportReason{bandHeading(french), pick(french, "Bande inconnue de l'ADIF", "Band unknown to ADIF") +
+                                                      colon(french) + Cp1252::toQString(band)});
+      return;
+    }
+  } else {
+    const std::string frequency = text.strict("FREQ");
+    if (frequency.empty()) {
+      text.refuse({bandHeading(french),
+                   pick(french, "Ni bande (BAND) ni fréquence (FREQ)", "Neither band (BAND) nor frequency (FREQ)")});
+      return;
+    }
+    known = bandOfFrequency(std::llround(basicValue(frequency) * 1000.0));
+    if (known == nullptr) {
+      text.refuse({bandHeading(french), pick(french, "Fréquence hors des bandes", "Frequency outside the bands") +
+                                            colon(french) + Cp1252::toQString(frequency)});
+      return;
+    }
   }
-  const std::string frequency = text("FREQ");
-  if (frequency.empty()) {
-    problem = pick(french, "Ni bande (BAND) ni fréquence (FREQ)", "Neither band (BAND) nor frequency (FREQ)");
-    return std::nullopt;
+  if (!known->acceptedInEntry) {
+    text.refuse(isHf(*known) ? notJncBand(french, known->adifBand, known->label)
+                             : notInSession(french, known->adifBand, known->label));
+    return;
   }
-  const Band* known = bandOfFrequency(std::llround(basicValue(frequency) * 1000.0));
-  if (known == nullptr) {
-    problem = withValue(french, pick(french, "Fréquence hors des bandes", "Frequency outside the bands"), frequency);
-    return std::nullopt;
-  }
-  return std::string(known->label);
+  f.band = std::string(known->label);
 }
 
 // USB, LSB and SSB (as a mode, or as the submode of an empty one) are SSB.
-std::string modeOf(const RecordText& text) {
-  const std::string mode = Cp1252::upperAscii(text("MODE"));
-  const std::string submode = Cp1252::upperAscii(text("SUBMODE"));
+void readMode(RecordText& text, bool french, QsoFields& f) {
+  const std::string mode = Cp1252::upperAscii(text.strict("MODE"));
+  // The submode only tells which kind of the mode it was: never refused for itself.
+  const std::string submode = Cp1252::upperAscii(trimBlanks(text.raw("SUBMODE")));
   const auto sideband = [](std::string_view m) { return m == "SSB" || m == "USB" || m == "LSB"; };
-  if (sideband(mode) || (mode.empty() && sideband(submode))) return "SSB";
-  return mode;
+  if (sideband(mode) || (mode.empty() && sideband(submode))) {
+    f.mode = "SSB";
+  } else if (mode == "CW") {
+    f.mode = "CW";
+  } else {
+    text.refuse(modeRefused(french, mode, submode));
+  }
 }
 
-// The comment as the export writes it: the reference, a blank, the castle
-// name.  A reference of a French castle starts with "DFCF " and is one word
-// after it; a comment starting with the blank has no reference, one ending
-// with it no castle name.  Any other comment is a QTH or a name: no
-// reference.
-void readComment(const std::string& comment, QsoFields& fields) {
-  if (comment.empty()) return;
+// The castle contacted: SIG "DFCF" with its SIG_INFO, else a comment
+// beginning "DFCF "; this program's export also writes " NAME" (no
+// reference) and "REFERENCE " (a reference without name).  Any other comment
+// is no castle and no name.
+void readCastle(RecordText& text, const AdifRecord& record, QsoFields& f) {
   std::string reference;
   std::string castleName;
-  if (comment.starts_with(DfcfPrefix)) {
-    const std::size_t blank = comment.find(' ', DfcfPrefix.size());
-    reference = comment.substr(DfcfPrefix.size(), blank - DfcfPrefix.size());
-    if (blank != std::string::npos) castleName = comment.substr(blank + 1);
-    fields.activity = std::to_string(CastleActivity);
-  } else if (comment.front() == ' ') {
-    castleName = comment.substr(1);
-  } else if (comment.back() == ' ') {
-    reference = comment.substr(0, comment.size() - 1);
-  } else {
-    castleName = comment;
+  bool castle = false;
+  if (Cp1252::equalUpperAscii(trimBlanks(record.value("SIG")), Dfcf) && !trimBlanks(record.value("SIG_INFO")).empty()) {
+    reference = castleNumberOf(text.strict("SIG_INFO"));
+    castle = true;
   }
-  // QTH_A and Remarques_A put typed letters in capitals.
-  fields.qth = Cp1252::upperAscii(trimBlanks(reference));
-  fields.castleName = Cp1252::upperAscii(trimBlanks(castleName));
+  const std::string_view comment = record.value("COMMENT");
+  if (comment.size() > DfcfPrefix.size() && Cp1252::equalUpperAscii(comment.substr(0, DfcfPrefix.size()), DfcfPrefix)) {
+    const std::size_t blank = comment.find(' ', DfcfPrefix.size());
+    const std::string number = Cp1252::upper(comment.substr(DfcfPrefix.size(), blank - DfcfPrefix.size()));
+    if (!castle && isAscii(number)) {
+      reference = number;
+      castle = true;
+    }
+    if (castle && number == reference && blank != std::string_view::npos)
+      castleName = text.optional("COMMENT", comment.substr(blank + 1), EntryLimits::CastleName);
+  } else if (!castle && comment.starts_with(' ')) {
+    castleName = text.optional("COMMENT", comment.substr(1), EntryLimits::CastleName);
+  } else if (!castle && comment.ends_with(' ') && isAscii(comment) &&
+             trimBlanks(comment).size() <= EntryLimits::Reference) {
+    reference = Cp1252::upper(trimBlanks(comment));
+  }
+  if (!castle && castleName.empty()) castleName = text.optional("QTH", record.value("QTH"), EntryLimits::CastleName);
+  f.activity = std::to_string(castle ? CastleActivity : ContactActivity);
+  f.qth = reference;
+  f.castleName = castleName;
+}
+
+// MY_SIG "DFCF" names the castle the operator was on, which is never the one
+// contacted; a castle other than the station's own is said.
+void readOwnCastle(const AdifRecord& record, const ImportStation& station, bool french, ImportedContact& contact) {
+  if (!Cp1252::equalUpperAscii(trimBlanks(record.value("MY_SIG")), Dfcf)) return;
+  const std::string_view info = trimBlanks(record.value("MY_SIG_INFO"));
+  const std::string own = castleNumberOf(station.ownReference);
+  if (info.empty() || own.empty() || !isAscii(info)) return;
+  const std::string number = castleNumberOf(info);
+  if (number != own) contact.remarks.push_back(otherCastle(french, number, own));
 }
 
 }  // namespace
 
-ImportedContact contactOfAdif(const AdifFields& record, bool utf8, bool french) {
+ImportedContact contactOfAdif(const AdifRecord& record, const ImportStation& station, bool french) {
   ImportedContact contact;
-  QString& problem = contact.problem;
-  const RecordText text(record, utf8, french, problem);
+  RecordText text(record, french, contact);
   QsoFields& f = contact.fields;
 
-  f.callsign = Cp1252::upperAscii(text("CALL"));
-  f.activity = std::to_string(ContactActivity);
-  readComment(text.raw("COMMENT"), f);
-  f.mode = modeOf(text);
-  const std::optional<std::string> band = bandOf(text, french, problem);
-  f.band = band.value_or("");
-
-  const std::string date = text("QSO_DATE");
-  const std::string start = text("TIME_ON");
-  const std::string end = text("TIME_OFF");
-  const std::optional<std::string> logDate = logDateOf(date);
-  const std::optional<std::string> logStart = logTimeOf(start);
-  // A contact without its end ended when it started.
-  const std::optional<std::string> logEnd = end.empty() ? logStart : logTimeOf(end);
-  if (!logDate && problem.isEmpty()) problem = dateProblem(french, "QSO_DATE", date);
-  if (!logStart && problem.isEmpty()) problem = dateProblem(french, "TIME_ON", start);
-  if (!logEnd && problem.isEmpty()) problem = dateProblem(french, "TIME_OFF", end);
-  f.date = logDate.value_or("");
-  f.start = logStart.value_or("");
-  f.end = logEnd.value_or("");
-
+  f.callsign = Cp1252::upper(text.strict("CALL"));
+  readDate(text, french, contact);
+  readTimes(text, french, f);
+  readBand(text, french, f);
+  readMode(text, french, f);
   // The reports the mode starts with, as Mode_A sets them, when the file has none.
-  f.rstSent = text("RST_SENT");
-  f.rstReceived = text("RST_RCVD");
+  f.rstSent = text.strict("RST_SENT");
+  f.rstReceived = text.strict("RST_RCVD");
   if (f.rstSent.empty()) f.rstSent = defaultReport(f.mode);
   if (f.rstReceived.empty()) f.rstReceived = defaultReport(f.mode);
-  f.firstName = Cp1252::upper(text("NAME"));
-  // The locator is never kept on the HF bands, whatever its length.
-  f.locator = isHfBand(f.band) ? std::string() : Cp1252::upper(text("GRIDSQUARE"));
-  f.departement = departementOfField(text("STATE")).field;
-
-  if (!record.ended && problem.isEmpty())
-    problem =
-        pick(french, "Enregistrement sans <eor> à la fin du fichier", "Record without <eor> at the end of the file");
+  f.firstName = text.optional("NAME", record.value("NAME"), EntryLimits::FirstName);
+  readCastle(text, record, f);
+  // Corsica's "2A" as the field writes it; a castle's departement is the
+  // one its reference begins with.
+  f.departement = departementOfField(text.strict("STATE")).field;
+  if (f.departement.empty() && activityIndexOf(f) == static_cast<int>(CastleActivity) && f.qth.size() >= 2)
+    f.departement = departementOfField(f.qth.substr(0, 2)).field;
+  // The locator is never kept on the HF bands, and the entry takes no other.
+  f.locator.clear();
+  readOwnCastle(record, station, french, contact);
   return contact;
 }
 
@@ -199,65 +429,182 @@ bool keepsDepartement(std::string_view entryPrefix) {
   return isFrenchPrefix(entryPrefix) || entryPrefix == CorsicaPrefix;
 }
 
-QString importedContactProblem(const QsoFields& contact, std::string_view entryPrefix, const DuplicateIndex& logged,
-                               bool french) {
+std::optional<ImportReason> importedContactProblem(const QsoFields& contact, std::string_view entryPrefix,
+                                                   bool french) {
   // Every field as its own Enter checks it, as the save does for a typed
   // contact, the log line it makes included.
   ContactCheckContext context;
   context.prefix = std::string(entryPrefix);
-  if (const std::optional<ContactRefusal> refusal = checkContact(contact, context))
-    return contactRefusalMessage(*refusal, french);
-  // The callsign logged on the band and mode without a reference (QTH_A is
-  // still empty when Indicatif_A is entered), then a castle reference logged
-  // on the band and mode.
-  if (const std::optional<LoggedContact> twice =
-          logged.callsignDuplicate(contact.callsign, "", contact.band, contact.mode))
-    return callsignDuplicateMessage(french, contact.callsign, *twice);
-  if (const std::optional<LoggedContact> twice = logged.referenceDuplicate(contact.qth, contact.band, contact.mode))
-    return referenceDuplicateMessage(french, *twice);
-  return {};
+  if (const std::optional<ContactRefusal> refusal = checkContact(contact, context)) {
+    const QString message = contactRefusalMessage(*refusal, french);
+    return ImportReason{message, message};
+  }
+  return std::nullopt;
 }
 
+std::optional<ImportReason> importedDuplicate(std::string_view record, const DuplicateIndex& logged, bool french) {
+  const QsoFields f = contactOfRecord(record);
+  // The callsign logged on the band and mode without a reference (QTH_A is
+  // still empty when Indicatif_A is entered), then a castle reference logged
+  // on the band and mode (as QTH_A holds it: without "DFCF ").
+  if (const std::optional<LoggedContact> twice = logged.callsignDuplicate(f.callsign, "", f.band, f.mode))
+    return ImportReason{duplicateHeading(french), callsignDuplicateMessage(french, f.callsign, *twice)};
+  const std::string_view reference =
+      f.qth.starts_with(DfcfPrefix) ? std::string_view(f.qth).substr(DfcfPrefix.size()) : std::string_view(f.qth);
+  if (const std::optional<LoggedContact> twice = logged.referenceDuplicate(reference, f.band, f.mode))
+    return ImportReason{duplicateHeading(french), referenceDuplicateMessage(french, *twice)};
+  return std::nullopt;
+}
+
+std::size_t ImportPlan::refused() const {
+  return static_cast<std::size_t>(
+      std::count_if(notes.begin(), notes.end(), [](const ImportNote& note) { return !note.imported; }));
+}
+
+namespace {
+
+// One record after its own checks: the log line it makes, or why not.
+struct Examined {
+  std::size_t number = 0;
+  QString callsign;
+  std::string line;
+  ImportReason refusal;
+  std::vector<ImportReason> remarks;
+  int day = 0;
+  bool otherDay = false;
+};
+
+class Examiner {
+ public:
+  Examiner(const TextFile::Lines& prefixLines, const ImportStation& station, bool french)
+      : prefixLines_(prefixLines), prefixes_(prefixLines), station_(station), french_(french) {
+    if (const std::optional<int> jnc = jncDayOf(station.jncDate)) {
+      jncDay_ = *jnc;
+      dayAfter_ = dayAfter(*jnc);
+    }
+  }
+
+  Examined operator()(const AdifRecord& record) const {
+    Examined e;
+    e.number = record.number;
+    e.callsign = utf8(trimBlanks(record.value("CALL")));
+    if (record.damage != AdifDamage::None) {
+      e.refusal = damaged(french_, record);
+      return e;
+    }
+    if (!record.ended) {
+      e.refusal = torn(french_);
+      return e;
+    }
+    ImportedContact contact = contactOfAdif(record, station_, french_);
+    e.day = contact.day;
+    e.otherDay = jncDay_ != 0 && e.day != 0 && e.day != jncDay_ && e.day != dayAfter_;
+    if (contact.refusal) {
+      e.refusal = std::move(*contact.refusal);
+      return e;
+    }
+    QsoFields& f = contact.fields;
+    const std::string prefix = entryPrefixOf(prefixLines_, prefixes_, f.callsign);
+    if (prefix.empty()) contact.remarks.push_back(unknownPrefix(french_, f.callsign));
+    if (!keepsDepartement(prefix)) f.departement.clear();
+    if (std::optional<ImportReason> refusal = importedContactProblem(f, prefix, french_)) {
+      e.refusal = std::move(*refusal);
+      return e;
+    }
+    std::optional<std::string> line = newContactRecord(f, prefix, pointsOfBand(f.band).value_or("0"));
+    if (!line) {
+      const QString message = entryMessageText(EntryMessage::Unwritable, french_);
+      e.refusal = {message, message};
+      return e;
+    }
+    e.line = std::move(*line);
+    e.remarks = std::move(contact.remarks);
+    return e;
+  }
+
+ private:
+  const TextFile::Lines& prefixLines_;
+  const PrefixIndex prefixes_;
+  const ImportStation& station_;
+  bool french_;
+  int jncDay_ = 0;
+  int dayAfter_ = 0;
+};
+
+}  // namespace
+
 Result<ImportPlan> planAdifImport(const std::filesystem::path& programDir, std::string_view call,
-                                  std::string_view fileBytes, bool french, const ImportProgress& progress) {
+                                  const std::filesystem::path& adifFile, const ImportOptions& options) {
+  const bool french = options.french;
+  ImportPlan plan;
+  const Result<std::uintmax_t> size = TextFile::length(adifFile);
+  if (!size) return size.error();
+  plan.fileBytes = *size;
+  if (plan.fileBytes > MaxImportBytes) {
+    plan.tooLarge = true;
+    return plan;
+  }
   Result<TextFile::Lines> log = TextFile::readLines(logFilePath(programDir, call));
   if (!log) return log.error();
   // The entry looks prefixes up in the station's tally of the mode; every
   // mode's holds the same prefix lines.
-  Result<TextFile::Lines> prefixLines = TextFile::readLines(prefixTallyPath(programDir, call, ModeLabels.front()));
+  const Result<TextFile::Lines> prefixLines =
+      TextFile::readLines(prefixTallyPath(programDir, call, ModeLabels.front()));
   if (!prefixLines) return prefixLines.error();
-  const PrefixIndex prefixes(*prefixLines);
+
+  // Each record is checked as it is read; only what it makes is kept.
+  std::vector<Examined> examined;
+  {
+    const Examiner examine(*prefixLines, options.station, french);
+    AdifReader reader([&](AdifRecord&& record) { examined.push_back(examine(record)); });
+    const Status read = TextFile::readInPieces(adifFile, PieceBytes,
+                                               [&](std::string_view piece, std::uintmax_t done, std::uintmax_t total) {
+                                                 if (done > MaxImportBytes) return false;  // it grew since
+                                                 reader.feed(piece);
+                                                 if (options.progress) options.progress(done, total);
+                                                 return true;
+                                               });
+    if (!read) return read.error();
+    reader.finish();
+    plan.recordsRead = reader.records();
+  }
+
+  OtherDates other;
+  int firstDay = 0;
+  int lastDay = 0;
+  for (const Examined& e : examined) {
+    if (!e.otherDay) continue;
+    ++other.count;
+    firstDay = firstDay == 0 ? e.day : std::min(firstDay, e.day);
+    lastDay = std::max(lastDay, e.day);
+  }
+  if (other.count > 0) {
+    other.first = fullDate(firstDay);
+    other.last = fullDate(lastDay);
+  }
+  const bool otherDatesToo = other.count > 0 && options.importOtherDates && options.importOtherDates(other);
+
+  // In the file's order, each contact against the log and those accepted
+  // before it.
   DuplicateIndex logged(numberedListLines(*log));
   long long nextNumber = static_cast<long long>(log->size()) + 1;
-
-  const AdifFile file = readAdif(fileBytes);
-  ImportPlan plan;
-  plan.recordsRead = file.records.size();
-  for (std::size_t i = 0; i < file.records.size(); ++i) {
-    if (progress && i % ProgressStep == 0) progress(i, file.records.size());
-    const AdifFields& record = file.records[i];
-    ImportedContact contact = contactOfAdif(record, file.utf8, french);
-    QString reason = contact.problem;
-    std::optional<std::string> line;
-    if (reason.isEmpty()) {
-      const std::string prefix = entryPrefixOf(*prefixLines, prefixes, contact.fields.callsign);
-      if (!keepsDepartement(prefix)) contact.fields.departement.clear();
-      reason = importedContactProblem(contact.fields, prefix, logged, french);
-      if (reason.isEmpty()) {
-        const std::string points = pointsOfBand(contact.fields.band).value_or("0");
-        line = newContactRecord(contact.fields, prefix, points);
-      }
+  log = TextFile::Lines{};
+  for (Examined& e : examined) {
+    const auto refuse = [&](ImportReason reason) {
+      plan.notes.push_back({e.number, std::move(e.callsign), false, std::move(reason)});
+    };
+    if (e.otherDay && !otherDatesToo) {
+      refuse(otherDay(french, other, e.day));
+    } else if (e.line.empty()) {
+      refuse(std::move(e.refusal));
+    } else if (std::optional<ImportReason> twice = importedDuplicate(e.line, logged, french)) {
+      refuse(std::move(*twice));
+    } else {
+      for (ImportReason& remark : e.remarks) plan.notes.push_back({e.number, e.callsign, true, std::move(remark)});
+      logged.add(QsoListLine(nextNumber++, e.line));
+      plan.records.push_back(std::move(e.line));
     }
-    if (!line) {
-      const std::string_view callText = record.value("CALL");
-      const std::string callBytes = file.utf8 ? Cp1252::fromUtf8(callText) : std::string(callText);
-      plan.refused.push_back({record.number, std::string(trimBlanks(callBytes)), reason});
-      continue;
-    }
-    logged.add(QsoListLine(nextNumber++, *line));
-    plan.records.push_back(std::move(*line));
   }
-  if (progress) progress(file.records.size(), file.records.size());
   return plan;
 }
 
@@ -272,17 +619,56 @@ std::filesystem::path importReportPath(const std::filesystem::path& programDir, 
 
 QString reasonOnOneLine(const QString& reason) { return reason.simplified(); }
 
+std::vector<ReasonCount> reasonCounts(const std::vector<ImportNote>& notes) {
+  std::vector<ReasonCount> counts;
+  std::map<std::pair<bool, QString>, std::size_t> at;
+  for (const ImportNote& note : notes) {
+    const auto key = std::make_pair(note.imported, note.reason.heading);
+    const auto found = at.find(key);
+    if (found == at.end()) {
+      at.emplace(key, counts.size());
+      counts.push_back({note.imported, note.reason.heading, 1});
+    } else {
+      ++counts[found->second].count;
+    }
+  }
+  // Refused first, then the most frequent; equal ones as they came.
+  std::stable_sort(counts.begin(), counts.end(), [](const ReasonCount& a, const ReasonCount& b) {
+    if (a.imported != b.imported) return !a.imported;
+    return a.count > b.count;
+  });
+  return counts;
+}
+
+QString noteOutcome(bool french, bool imported) {
+  return imported ? pick(french, "Importé", "Imported") : pick(french, "Refusé", "Refused");
+}
+
 std::string importReportText(bool french, std::string_view fileName, const ImportPlan& plan) {
+  const auto bytes = [](const QString& text) { return Cp1252::fromQStringNamingCodes(text); };
   TextFile::Lines lines;
   lines.push_back(pickBytes(french, "Import du fichier ADIF ", "Import of the ADIF file ") + std::string(fileName));
-  lines.push_back(Cp1252::fromQString(importSummary(french, plan.records.size(), plan.refused.size())));
+  lines.push_back(bytes(importSummary(french, plan.records.size(), plan.refused())));
+  const std::vector<ReasonCount> counts = reasonCounts(plan.notes);
+  for (const bool imported : {false, true}) {
+    if (std::none_of(counts.begin(), counts.end(), [imported](const ReasonCount& c) { return c.imported == imported; }))
+      continue;
+    lines.emplace_back();
+    lines.push_back(imported ? pickBytes(french, "Importés avec une remarque :", "Imported with a remark:")
+                             : pickBytes(french, "Refusés :", "Refused:"));
+    for (const ReasonCount& count : counts)
+      if (count.imported == imported)
+        lines.push_back(rightAligned(static_cast<long long>(count.count), 6) + "  " + bytes(count.heading));
+  }
   lines.emplace_back();
-  for (const ImportRefusal& refusal : plan.refused) {
-    std::string line = rightAligned(static_cast<long long>(refusal.number), 6);
+  for (const ImportNote& note : plan.notes) {
+    std::string line = rightAligned(static_cast<long long>(note.number), 6);
     line += "  ";
-    line += padRight(refusal.callsign, 12);
+    line += padRight(bytes(note.callsign), 12);
     line += "  ";
-    line += Cp1252::fromQString(reasonOnOneLine(refusal.reason));
+    line += padRight(bytes(noteOutcome(french, note.imported)), 8);
+    line += "  ";
+    line += bytes(reasonOnOneLine(note.reason.detail));
     lines.push_back(std::move(line));
   }
   return TextFile::joinLines(lines);
@@ -298,10 +684,28 @@ QString emptyImportMessage(bool french) {
   return pick(french, "Ce fichier ne contient aucun contact ADIF", "This file holds no ADIF contact");
 }
 
+QString importTooLargeMessage(bool french, std::uintmax_t fileBytes) {
+  const auto megabytes = [](std::uintmax_t bytes) { return QString::number((bytes + 999'999) / 1'000'000); };
+  return pick(french,
+              "Ce fichier fait %1 Mo : l'import ADIF lit au plus %2 Mo (le log d'une JNC tient en bien moins). "
+              "Rien n'a été importé.",
+              "This file is %1 MB: the ADIF import reads at most %2 MB (the log of one JNC takes far less). "
+              "Nothing was imported.")
+      .arg(megabytes(fileBytes), megabytes(MaxImportBytes));
+}
+
+QString otherDatesQuestion(bool french, std::string_view jncDate, const OtherDates& other) {
+  return pick(french,
+              "Ce fichier contient %1 contact(s) daté(s) d'un autre jour que la JNC du %2 et son lendemain (UTC), "
+              "du %3 au %4.\n\nLes importer aussi ?\n(Non : seuls les contacts de la JNC sont importés.)",
+              "This file holds %1 contact(s) dated another day than the JNC of %2 and the day after (UTC), "
+              "from %3 to %4.\n\nImport them too?\n(No: only the contacts of the JNC are imported.)")
+      .arg(other.count)
+      .arg(latin(jncDate), latin(other.first), latin(other.last));
+}
+
 QString importFileTitle(bool french) { return pick(french, "Importer un fichier ADIF", "Import an ADIF file"); }
 
-QString importReportTitle(bool french) {
-  return pick(french, "Import ADIF : contacts refusés", "ADIF import: refused contacts");
-}
+QString importReportTitle(bool french) { return pick(french, "Rapport d'import ADIF", "ADIF import report"); }
 
 }  // namespace brivant

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace brivant::Cp1252 {
 
@@ -96,6 +97,28 @@ char32_t decodeUtf8(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+bool encodable(QChar c) { return !c.isSurrogate() && byteOf(c.unicode()) >= 0; }
+
+// The text in 1252, each character it cannot hold (a surrogate pair whole)
+// written by outside(bytes, character).
+template <class Outside>
+std::string encodeEach(const QString& text, Outside outside) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text.at(i);
+    if (encodable(c)) {
+      bytes.push_back(static_cast<char>(byteOf(c.unicode())));
+      continue;
+    }
+    const qsizetype length = c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+    outside(bytes, text.mid(i, length));
+    i += length - 1;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::string toUtf8(std::string_view bytes) {
@@ -132,21 +155,16 @@ std::string fromUtf8(std::string_view utf8, bool* ok) {
 }
 
 std::string fromQString(const QString& text, bool* ok) {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(text.size()));
   bool allEncoded = true;
-  const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const QChar c = text.at(i);
+  std::string out = encodeEach(text, [&allEncoded](std::string& bytes, const QString&) {
     // A surrogate pair is one character outside 1252: one '?' for both halves.
-    if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) ++i;
-    appendByte(out, c.isSurrogate() ? -1 : byteOf(c.unicode()), allEncoded);
-  }
+    appendByte(bytes, -1, allEncoded);
+  });
   if (ok) *ok = allEncoded;
   return out;
 }
 
-bool canEncode(QChar c) { return !c.isSurrogate() && byteOf(c.unicode()) >= 0; }
+bool canEncode(QChar c) { return encodable(c); }
 
 bool canEncode(const QString& text) {
   for (QChar c : text) {
@@ -245,6 +263,101 @@ std::string toPlainAscii(std::string_view bytes) {
     }
   }
   return plain;
+}
+
+namespace {
+
+// Latin letters for the Cyrillic capitals U+0400 to U+042F (their small
+// letters are 0x50 and 0x20 above) and the Greek capitals U+0391 to U+03A9
+// (small ones 0x20 above), as names are usually written in Latin letters.
+// clang-format off
+constexpr std::string_view CyrillicInLatin[48] = {
+    // U+0400
+    "E", "E", "Dj", "G", "Ye", "Dz", "I", "Yi", "J", "Lj", "Nj", "C", "K", "I", "U", "Dz",
+    // U+0410
+    "A", "B", "V", "G", "D", "E", "Zh", "Z", "I", "Y", "K", "L", "M", "N", "O", "P",
+    // U+0420
+    "R", "S", "T", "U", "F", "Kh", "Ts", "Ch", "Sh", "Shch", "", "Y", "", "E", "Yu", "Ya",
+};
+constexpr std::string_view GreekInLatin[25] = {
+    // U+0391
+    "A", "V", "G", "D", "E", "Z", "I", "Th", "I", "K", "L", "M", "N", "X", "O", "P",
+    // U+03A1
+    "R", "", "S", "T", "Y", "F", "Ch", "Ps", "O",
+};
+// clang-format on
+
+// Letters that no decomposition brings back to a Latin letter 1252 holds.
+struct Nearest {
+  char16_t code;
+  std::string_view latin;
+};
+constexpr Nearest OtherLetters[] = {
+    {0x0110, "D"}, {0x0111, "d"}, {0x0126, "H"}, {0x0127, "h"}, {0x0131, "i"}, {0x0138, "k"},
+    {0x0141, "L"}, {0x0142, "l"}, {0x014A, "N"}, {0x014B, "n"}, {0x0166, "T"}, {0x0167, "t"},
+    {0x018F, "E"}, {0x0259, "e"}, {0x0490, "G"}, {0x0491, "g"}, {0x03C2, "s"},
+};
+
+// Small letters in the tables' Latin: "Zh" -> "zh".
+std::string lowered(std::string_view latin) {
+  std::string text(latin);
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// The Latin letters of a Cyrillic, Greek or other letter; nothing when it is
+// none of them.
+std::optional<std::string> latinOf(char16_t c) {
+  if (c >= 0x0400 && c < 0x0430) return std::string(CyrillicInLatin[c - 0x0400]);
+  if (c >= 0x0430 && c < 0x0450) return lowered(CyrillicInLatin[c - 0x0430 + 0x10]);
+  if (c >= 0x0450 && c < 0x0460) return lowered(CyrillicInLatin[c - 0x0450]);
+  if (c >= 0x0391 && c <= 0x03A9) return std::string(GreekInLatin[c - 0x0391]);
+  if (c >= 0x03B1 && c <= 0x03C9 && c != 0x03C2) return lowered(GreekInLatin[c - 0x03B1]);
+  for (const Nearest& letter : OtherLetters)
+    if (letter.code == c) return std::string(letter.latin);
+  return std::nullopt;
+}
+
+// The nearest 1252 text of one character 1252 cannot hold: the tables
+// above, else its decomposition without accents (ő -> o, ﬁ -> fi, й -> и ->
+// i); empty when nothing is near.
+std::string nearestOf(const QString& character) {
+  if (character.size() == 1)
+    if (std::optional<std::string> latin = latinOf(character.at(0).unicode())) return *latin;
+  std::string out;
+  const QString parts = character.normalized(QString::NormalizationForm_KD);
+  for (const QChar c : parts) {
+    if (c.isMark() || c.isSurrogate()) continue;
+    if (canEncode(c)) {
+      out.push_back(static_cast<char>(byteOf(c.unicode())));
+    } else if (const std::optional<std::string> latin = latinOf(c.unicode())) {
+      out += *latin;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string fromQStringNearest(const QString& text, bool* changed) {
+  bool replaced = false;
+  std::string out = encodeEach(text, [&replaced](std::string& bytes, const QString& character) {
+    replaced = true;
+    bytes += nearestOf(character);
+  });
+  if (changed) *changed = replaced;
+  return out;
+}
+
+std::string fromQStringNamingCodes(const QString& text) {
+  return encodeEach(text, [](std::string& bytes, const QString& character) {
+    char name[16];
+    const char32_t code =
+        character.size() == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1)) : character.at(0).unicode();
+    std::snprintf(name, sizeof name, "[U+%04X]", static_cast<unsigned>(code));
+    bytes += name;
+  });
 }
 
 }  // namespace brivant::Cp1252

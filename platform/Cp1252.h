@@ -20,6 +20,17 @@ QString toQString(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8, bool* ok = nullptr);
 std::string fromQString(const QString& text, bool* ok = nullptr);
 
+// UTF-8 / QString -> 1252 bytes for a free text: a character 1252 cannot hold
+// becomes its nearest letters (an accent it has not dropped: ő -> o, Ł -> L;
+// a Cyrillic or Greek letter in Latin letters: Иван -> Ivan; a compatibility
+// form its plain form: ﬁ -> fi) or, when none is near, is left out.  changed
+// tells whether any character was replaced or left out.
+std::string fromQStringNearest(const QString& text, bool* changed = nullptr);
+
+// QString -> 1252 bytes for a text that says what it holds: a character 1252
+// cannot hold is written as its code in brackets, "[U+0414]".
+std::string fromQStringNamingCodes(const QString& text);
+
 // True when every character of the text has a 1252 byte.
 bool canEncode(const QString& text);
 bool canEncode(QChar c);

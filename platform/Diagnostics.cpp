@@ -11,6 +11,7 @@
 namespace brivant {
 
 Q_LOGGING_CATEGORY(brivantFiles, "brivant.files")
+Q_LOGGING_CATEGORY(brivantStartup, "brivant.startup")
 
 namespace Diagnostics {
 
@@ -63,7 +64,9 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
   {
     const std::lock_guard lock(s.mutex);
     previous = s.previous;
-    if (s.folder && context.category != nullptr && std::strcmp(context.category, "brivant.files") == 0) {
+    const bool ours = context.category != nullptr && (std::strcmp(context.category, "brivant.files") == 0 ||
+                                                      std::strcmp(context.category, "brivant.startup") == 0);
+    if (s.folder && ours) {
       const QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char(' ') +
                            QLatin1String(levelOf(type)) + QLatin1Char(' ') + message + QLatin1Char('\n');
       append(*s.folder, line.toStdString());
@@ -104,6 +107,8 @@ void fileError(const FileError& error, std::string_view context) {
 }
 
 void deviceError(std::string_view what) { qCWarning(brivantFiles).noquote() << text(what); }
+
+void startupStep(std::string_view what) { qCInfo(brivantStartup).noquote() << text(what); }
 
 }  // namespace Diagnostics
 }  // namespace brivant

@@ -1,7 +1,8 @@
 #pragma once
 // The diagnostic log: every file and device error, with its run-time number,
 // the file and the system's reason, which the operator's message boxes leave
-// out.  The messages go out through the Qt logging category "brivant.files"
+// out, and the few start-up steps worth knowing afterwards.  The messages go
+// out through the Qt logging categories "brivant.files" and "brivant.startup"
 // to standard error and, once install() is called, to a small rotating file
 // in the user's state folder (ProgramDir::defaultStateFolder()).
 
@@ -15,6 +16,7 @@
 namespace brivant {
 
 Q_DECLARE_LOGGING_CATEGORY(brivantFiles)
+Q_DECLARE_LOGGING_CATEGORY(brivantStartup)
 
 namespace Diagnostics {
 
@@ -37,6 +39,9 @@ void uninstall();
 void fileError(const FileError& error, std::string_view context = {});
 // Logs a device that failed (the printer), in plain words.
 void deviceError(std::string_view what);
+// Logs a step of the start-up (the shipped files copied into the program
+// folder, the first-run message shown), in plain words.
+void startupStep(std::string_view what);
 
 }  // namespace Diagnostics
 }  // namespace brivant

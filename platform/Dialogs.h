@@ -17,6 +17,8 @@ class Dialogs {
   virtual void message(const QString& text) = 0;
   // Yes/No question; true on Yes.
   virtual bool yesNo(const QString& text) = 0;
+  // The same question with No as the button Enter presses.
+  virtual bool yesNoDefaultNo(const QString& text) = 0;
   // OK/Cancel with the critical icon; true on OK.  Cancel is the default
   // button and Escape cancels.
   virtual bool okCancelCritical(const QString& text) = 0;

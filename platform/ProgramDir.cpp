@@ -8,10 +8,6 @@
 
 #include "platform/TextFile.h"
 
-#ifndef BRIVANT_SOURCE_DATA_DIR
-#define BRIVANT_SOURCE_DATA_DIR ""
-#endif
-
 namespace brivant::ProgramDir {
 
 namespace {
@@ -69,26 +65,26 @@ fs::path defaultStateFolder() {
   return (base ? *base : homeFolder() / ".local" / "state") / "Brivant";
 }
 
-fs::path installedDataFolder() {
-  if (const char* value = std::getenv("BRIVANT_DATA_DIR"); value && *value) return fs::path(value);
-  std::error_code ec;
-  const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    const fs::path beside = executable.parent_path() / "data";
-    if (isFolder(beside)) return beside;
-    const fs::path installed = (executable.parent_path() / ".." / "share" / "brivant" / "data").lexically_normal();
-    if (isFolder(installed)) return installed;
-  }
-  return fs::path(BRIVANT_SOURCE_DATA_DIR);
+fs::path shippedDataFolder(const fs::path& executableFolder) {
+  const fs::path installed = (executableFolder / ".." / "share" / "brivant").lexically_normal();
+  if (isFolder(installed)) return installed;
+  return executableFolder / "data";
 }
 
-Status seed(const fs::path& programDir, const fs::path& shippedData) {
+fs::path installedDataFolder() {
+  std::error_code ec;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+  return shippedDataFolder(ec ? fs::current_path(ec) : executable.parent_path());
+}
+
+Result<int> seed(const fs::path& programDir, const fs::path& shippedData) {
   std::error_code ec;
   fs::create_directories(programDir, ec);
   if (ec) return errorOf(ec, programDir);
   if (!isFolder(programDir)) return FileError{PathFileAccessError, programDir.string(), "not a folder"};
   if (!isFolder(shippedData)) return FileError{FileNotFound, shippedData.string(), "no shipped data"};
 
+  int copied = 0;
   fs::recursive_directory_iterator it(shippedData, ec);
   if (ec) return errorOf(ec, shippedData);
   for (const fs::recursive_directory_iterator end; it != end; it.increment(ec)) {
@@ -103,10 +99,11 @@ Status seed(const fs::path& programDir, const fs::path& shippedData) {
     if (!it->is_regular_file(ec)) continue;
     // The operator's files are never overwritten, even by a newer shipped copy.
     if (fs::exists(fs::symlink_status(target, ec))) continue;
-    if (Status copied = TextFile::copy(it->path(), target); !copied) return copied;
+    if (Status copy = TextFile::copy(it->path(), target); !copy) return copy.error();
+    ++copied;
   }
   if (ec) return errorOf(ec, shippedData);
-  return {};
+  return copied;
 }
 
 int removeStaleTemporaries(const fs::path& programDir) {

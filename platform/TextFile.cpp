@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/Diagnostics.h"
+
 namespace brivant::TextFile {
 
 namespace {
@@ -290,6 +292,26 @@ Result<std::string> readAll(const fs::path& file) {
   return bytes;
 }
 
+Status readInPieces(const fs::path& file, std::size_t pieceBytes, const PieceTaker& take) {
+  int fd = -1;
+  struct stat info {};
+  if (auto failure = openForReading(file, fd, info)) return *failure;
+  Descriptor descriptor(fd);
+  const auto total = static_cast<std::uintmax_t>(info.st_size > 0 ? info.st_size : 0);
+  std::string piece(std::max<std::size_t>(pieceBytes, 1), '\0');
+  std::uintmax_t done = 0;
+  for (;;) {
+    const ssize_t got = ::read(fd, piece.data(), piece.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return systemError(errno, file, "read");
+    }
+    if (got == 0) return {};
+    done += static_cast<std::uintmax_t>(got);
+    if (!take(std::string_view(piece.data(), static_cast<std::size_t>(got)), done, total)) return {};
+  }
+}
+
 Result<Lines> readLines(const fs::path& file) {
   int fd = -1;
   struct stat info {};
@@ -382,8 +404,10 @@ Status appendLine(const fs::path& file, std::string_view line) {
   if (!failure) failure = injected(Step::Close, file);
   if (failure) {
     // A half-written line would corrupt the file for every later reader: cut
-    // the file back to what it was.
-    (void)::ftruncate(descriptor.get(), info.st_size);
+    // the file back to what it was (the readers set a torn line aside, should
+    // even that fail).
+    if (::ftruncate(descriptor.get(), info.st_size) != 0)
+      Diagnostics::fileError(systemError(errno, file, "ftruncate"), "cutting back a half-written line");
     return *failure;
   }
   if (::close(descriptor.release()) != 0 && errno != EINTR) return systemError(errno, file, "close");

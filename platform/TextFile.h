@@ -30,6 +30,13 @@ Result<Lines> readLines(const fs::path& file);
 // The whole content as bytes.
 Result<std::string> readAll(const fs::path& file);
 
+// Reads the file from its start in pieces of at most pieceBytes, handing each
+// to take with the bytes read so far (this piece included) and the file's
+// length when it was opened; take returns false to stop reading there.  Only
+// one piece is held at a time.  Missing file: error 53.
+using PieceTaker = std::function<bool(std::string_view piece, std::uintmax_t done, std::uintmax_t total)>;
+Status readInPieces(const fs::path& file, std::size_t pieceBytes, const PieceTaker& take);
+
 // The lines as file bytes, each followed by CR LF.
 std::string joinLines(const Lines& lines);
 

@@ -3,19 +3,32 @@
 # and is not there yet.  Quiet and fast when everything is installed.
 #   deps.sh run    packages to build and start the logbook
 #   deps.sh test   packages to build and run every test
+#   deps.sh package  packages to build the Debian package and check it
 set -euo pipefail
 
 purpose=${1:-run}
 packages=(g++ make cmake pkgconf qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
           fonts-liberation fonts-dejavu-core qt6-svg-dev libqt6svg6
           qt6-serialport-dev libqt6serialport6 qt6-multimedia-dev libqt6multimedia6 libqt6network6
-          libhamlib-dev libhamlib4)
+          libhamlib-dev libhamlib4
+          # Qt's own texts (the buttons of the message boxes) in French.
+          qt6-translations-l10n)
 if [ "$purpose" = test ]; then
   # rigctl (libhamlib-utils) is the independent encoder the CAT blocks are
   # checked against; rigctld, started by the tests, stands for a radio on
   # the network.
+  # fonts-urw-base35 (on most Debian desktops, through ghostscript) brings
+  # the font of symbols that a missing family may fall back on.
+  # cwdaemon, started by the keyer tests on its null device, stands for a
+  # keyer on the network.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm
-             libhamlib-utils socat cwdaemon)
+             libhamlib-utils socat fonts-urw-base35 cwdaemon)
+fi
+if [ "$purpose" = package ]; then
+  # dpkg-shlibdeps finds the package's dependencies, rsvg-convert draws the
+  # PNG icons; lintian, desktop-file-validate, appstreamcli and man check
+  # what the package holds.
+  packages+=(dpkg-dev librsvg2-bin lintian desktop-file-utils appstream man-db)
 fi
 
 missing=()

@@ -1,5 +1,7 @@
 #include "stats/DeptMapLayout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "entry/DeptTally.h"
@@ -87,6 +89,29 @@ MapRect depBoxDrawn(const DepBoxPlace& place) {
   if (place.size != BoxSize::Inset) return depBoxOnGround(place);
   const MapPoint centre = ParisInset.toFrame(place.centre);
   return {centre.x - DepBoxWidth / 2, centre.y - DepBoxHeight / 2, DepBoxWidth, DepBoxHeight};
+}
+
+int boxToward(int box, Heading heading) {
+  const auto from = std::find_if(Places.begin(), Places.end(), [box](const DepBoxPlace& p) { return p.box == box; });
+  if (from == Places.end()) return box;
+  // The heading as a step on the drawing, whose y grows southward.
+  const double stepX = heading == Heading::West ? -1 : heading == Heading::East ? 1 : 0;
+  const double stepY = heading == Heading::North ? -1 : heading == Heading::South ? 1 : 0;
+  int best = box;
+  double bestCost = 0;
+  for (const DepBoxPlace& place : Places) {
+    const double dx = place.centre.x - from->centre.x;
+    const double dy = place.centre.y - from->centre.y;
+    const double ahead = dx * stepX + dy * stepY;
+    const double aside = std::abs(dx * stepY - dy * stepX);
+    if (ahead <= 0 || aside > 1.7 * ahead) continue;
+    const double cost = ahead + 2 * aside;
+    if (best == box || cost < bestCost) {
+      best = place.box;
+      bestCost = cost;
+    }
+  }
+  return best;
 }
 
 std::optional<int> boxAtDrawnPoint(const DeptMap& map, MapPoint drawn) {

@@ -55,6 +55,13 @@ inline constexpr MapInset ParisInset{{301, 131, 26, 27}, {6, 6}, 4.5};
 MapRect depBoxOnGround(const DepBoxPlace& place);
 MapRect depBoxDrawn(const DepBoxPlace& place);
 
+// The box an arrow key leads to on the map: among the departements ahead on
+// the ground (less than about 60 degrees off the direction), the nearest, a
+// step sideways counting twice a step ahead.  The box itself when none is
+// ahead (at the coast), or when it has no place on the map.
+enum class Heading { West, East, North, South };
+int boxToward(int box, Heading heading);
+
 // The departement's box under a point of the drawing (map units): inside the
 // inset frame the magnified area, elsewhere the map.  Nothing over the sea.
 std::optional<int> boxAtDrawnPoint(const DeptMap& map, MapPoint drawn);

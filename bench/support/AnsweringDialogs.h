@@ -14,6 +14,10 @@ class AnsweringDialogs final : public Dialogs {
     ++asked;
     return true;
   }
+  bool yesNoDefaultNo(const QString&) override {
+    ++asked;
+    return true;
+  }
   bool okCancelCritical(const QString&) override {
     ++asked;
     return true;

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -199,8 +198,7 @@ void Cluster::buildControls() {
   });
   connect(Liste_Stations, &QListWidget::itemDoubleClicked, this, &Cluster::Liste_Stations_DblClick);
   connect(Emetteur, &QComboBox::activated, this, &Cluster::Emetteur_Click);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  closeOnEscape(this);
 
   setTabOrder(Bande_CL, Bande_CL2);
   setTabOrder(Bande_CL2, Afficher);

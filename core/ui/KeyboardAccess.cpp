@@ -118,4 +118,21 @@ void enterClicks(QWidget* window, QPushButton* button) {
   }
 }
 
+bool isOpeningKey(const QKeyEvent& key) {
+  const bool plain = key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier;
+  return plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space);
+}
+
+bool claimOpeningKeys(QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride || !isOpeningKey(*static_cast<QKeyEvent*>(event))) return false;
+  event->accept();
+  return true;
+}
+
+void closeOnEscape(QWidget* window) {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+  escape->setContext(Qt::WindowShortcut);
+  QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
 }  // namespace brivant

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <vector>
 
+class QEvent;
+class QKeyEvent;
 class QMenuBar;
 class QPushButton;
 
@@ -36,5 +38,16 @@ void openMenuBarOnF10(QMenuBar* bar);
 // Enter (either key) anywhere in the window clicks the button, or the button
 // that has the focus; the button shows as the window's default one.
 void enterClicks(QWidget* window, QPushButton* button);
+
+// Escape anywhere in the window closes it, as it closes a dialog.
+void closeOnEscape(QWidget* window);
+
+// A control whose current item opens with a key (a grid of boxes): Enter
+// (either key) or the space bar, without a modifier.
+bool isOpeningKey(const QKeyEvent& key);
+// Called first from such a control's event(): claims the opening keys before
+// the window's shortcuts (its default button) take them.  True when the event
+// was one and is taken; the key then comes to keyPressEvent.
+bool claimOpeningKeys(QEvent* event);
 
 }  // namespace brivant

@@ -15,6 +15,7 @@
 #include "core/LogFile.h"
 #include "core/MissingFile.h"
 #include "core/Safeguards.h"
+#include "core/ui/Accessibility.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/KeyboardAccess.h"
 #include "core/ui/QsoListModel.h"
@@ -53,9 +54,9 @@ class WindowKeyFilter final : public QObject {
 
 Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setObjectName(QStringLiteral("Main"));
-  // The program's name until the language's title replaces it (the first
-  // run asks for the station before that).
+  // The program's name until the language's title replaces it.
   setWindowTitle(QStringLiteral("Brivant"));
+  nameDropDownListsByCaption();
   buildControls();
   buildMenus();
   giveAltKeys(this);

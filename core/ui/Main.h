@@ -134,6 +134,8 @@ class Main final : public QMainWindow, public EntryForm {
 
   // Aff_Langue: every caption of the language tables.
   void Aff_Langue();
+  // Frame5's title, which also names the list for a screen reader.
+  void setLogTitle(const QString& title);
 
   // Whether the clock options are on (the live value is the menu check mark).
   bool utcTime() const;
@@ -261,6 +263,10 @@ class Main final : public QMainWindow, public EntryForm {
   Hooks hooks_;
   QsoListModel* listModel_ = nullptr;
   QScrollArea* listHeader_ = nullptr;
+  // The captions of the fields the design has none for.
+  QLabel* locatorCaption_ = nullptr;
+  QLabel* distanceCaption_ = nullptr;
+  QLabel* azimuthCaption_ = nullptr;
   QActionGroup* languageGroup_ = nullptr;
   QActionGroup* autoDateGroup_ = nullptr;
   QActionGroup* utcGroup_ = nullptr;

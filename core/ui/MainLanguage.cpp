@@ -17,6 +17,7 @@
 #include "core/ui/KeyboardAccess.h"
 #include "core/ui/Main.h"
 #include "platform/Cp1252.h"
+#include "platform/QtTexts.h"
 
 namespace brivant {
 
@@ -53,7 +54,7 @@ void Main::Aff_Langue() {
   Frame3->setTitle(count + pick(fr, " Dpt(s) contacté(s) sur  ", " Dpt(s) contacted on  ") +
                    Cp1252::toQString(state_.GridBand) + pick(fr, " en ", " ") + mode);
   Frame4->setTitle(frame4NumberCaption(fr, QString::number(state_.QsoCount + 1)));
-  Frame5->setTitle(pick(fr, "Log de ", "Log from ") + Cp1252::toQString(state_.StationCall));
+  setLogTitle(pick(fr, "Log de ", "Log from ") + Cp1252::toQString(state_.StationCall));
 
   const Caption captions[] = {
       {Enregistrer, "QSO suivant", "Next QSO"},
@@ -121,6 +122,9 @@ void Main::Aff_Langue() {
       {Label10, "Prenom (Optionel)", "Name (Option)"},
       {Label9, "Reference Chateau", "Castle reference"},
       {Label38, "Nom du Chateau (Optionel)", "Castle name Option)"},
+      {locatorCaption_, "Locator", "Locator"},
+      {distanceCaption_, "Distance", "Distance"},
+      {azimuthCaption_, "Azimut", "Azimuth"},
   };
   for (const Caption& caption : captions) setCaption(caption.control, pick(fr, caption.french, caption.english));
   Label29->setText(listHeaderText(fr));
@@ -131,6 +135,8 @@ void Main::Aff_Langue() {
 void Main::setLanguage(const char* code) {
   state_.Language = code;
   (state_.Language == "Fr" ? Mnu_Fr : Mnu_An)->setChecked(true);
+  // The buttons of the message boxes and Qt's dialogs speak the same language.
+  QtTexts::use(french());
 }
 
 // The choice is shown at once; a failure to store it is said in the language chosen.

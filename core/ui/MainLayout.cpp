@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "core/QsoRecord.h"
+#include "core/ui/Fonts.h"
 #include "core/ui/Main.h"
 #include "core/ui/Named.h"
 #include "core/ui/QsoListModel.h"
@@ -57,17 +58,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* text, const c
 // only line up in one.  Every attribute is set, so that nothing of the bold
 // frame title around the list leaks into it.
 QFont listFont() {
-  const QStringList families = QFontDatabase::families();
-  for (const char* family : {"Liberation Mono", "DejaVu Sans Mono"}) {
-    if (families.contains(QString::fromLatin1(family))) {
-      QFont font(QString::fromLatin1(family));
-      font.setPointSize(9);
-      font.setStyleHint(QFont::Monospace);
-      font.setBold(false);
-      return font;
-    }
-  }
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont font = firstInstalledFont({"Liberation Mono", "DejaVu Sans Mono"}, QFont::Monospace,
+                                  QFontDatabase::systemFont(QFontDatabase::FixedFont));
   font.setPointSize(9);
   font.setBold(false);
   return font;
@@ -79,9 +71,12 @@ QFont scaled(QFont font, double factor, bool bold) {
   return font;
 }
 
-// A caption over its field, in one column of the form's grid.
-void place(QGridLayout* grid, int row, int column, QWidget* caption, QWidget* input, int span = 1) {
-  if (caption != nullptr) grid->addWidget(caption, row, column, 1, span, Qt::AlignBottom | Qt::AlignLeft);
+// A caption over its field, in one column of the form's grid.  The caption
+// is the field's buddy: a screen reader names the field by it, whatever the
+// caption says at the time.
+void place(QGridLayout* grid, int row, int column, QLabel* caption, QWidget* input, int span = 1) {
+  caption->setBuddy(input);
+  grid->addWidget(caption, row, column, 1, span, Qt::AlignBottom | Qt::AlignLeft);
   grid->addWidget(input, row + 1, column, 1, span);
 }
 
@@ -164,7 +159,7 @@ QWidget* Main::buildEntryForm() {
   RSTE_A = field(Frame4, "RSTE_A", 60);
   Prenom_A = field(Frame4, "Prenom_A", 130);
   struct Cell {
-    QLabel** caption;  // the design label over the field; none for the locator
+    QLabel** caption;  // the label over the field
     const char* name;
     const char* text;
     QWidget* input;
@@ -174,7 +169,7 @@ QWidget* Main::buildEntryForm() {
        {&Label8, "Label8", "Mode", Mode_A},
        {&Label5, "Label5", "Indicatif", Indicatif_A},
        {&Label7, "Label7", "Dpt", Depart_A},
-       {nullptr, nullptr, "Locator", Locator_A},
+       {&locatorCaption_, "locatorCaption", "Locator", Locator_A},
        {&Label43, "Label43", "Activité", Activite_A}},
       {{&Label15, "Label15", "Date", Date_A},
        {&Label14, "Label14", "Début", Debut_A},
@@ -186,10 +181,8 @@ QWidget* Main::buildEntryForm() {
   for (int row = 0; row < 2; ++row) {
     for (int column = 0; column < 6; ++column) {
       const Cell& cell = cells[row][column];
-      QLabel* caption = cell.caption != nullptr ? label(Frame4, cell.name, cell.text)
-                                                : new QLabel(QString::fromUtf8(cell.text), Frame4);
-      if (cell.caption != nullptr) *cell.caption = caption;
-      place(grid, 2 * row, column, caption, cell.input);
+      *cell.caption = label(Frame4, cell.name, cell.text);
+      place(grid, 2 * row, column, *cell.caption, cell.input);
     }
   }
 
@@ -202,21 +195,23 @@ QWidget* Main::buildEntryForm() {
   Label26->setSizePolicy(keepRoom);
   Label26->setVisible(false);
   QTH_A = field(Frame4, "QTH_A", 120);
-  auto* reference = new QWidget(Frame4);
-  auto* referenceLayout = new QHBoxLayout(reference);
-  referenceLayout->setContentsMargins(0, 0, 0, 0);
-  referenceLayout->addWidget(Label26);
-  referenceLayout->addWidget(QTH_A, 1);
+  // The reference and its caption share Frame4 with the other fields, so that
+  // the caption names it.
+  auto* reference = new QHBoxLayout;
+  reference->addWidget(Label26);
+  reference->addWidget(QTH_A, 1);
   Label38 = label(Frame4, "Label38", "Nom du Chateau (optionel)");
   Remarques_A = field(Frame4, "Remarques_A", 240);
-  auto* distanceCaption = new QLabel(QStringLiteral("Distance"), Frame4);
+  distanceCaption_ = label(Frame4, "distanceCaption", "Distance");
   Distance_A = field(Frame4, "Distance_A", 50);
-  auto* azimuthCaption = new QLabel(QStringLiteral("Azimut"), Frame4);
+  azimuthCaption_ = label(Frame4, "azimuthCaption", "Azimut");
   Azimut_A = field(Frame4, "Azimut_A", 40);
-  place(grid, 4, 0, Label9, reference, 2);
+  Label9->setBuddy(QTH_A);
+  grid->addWidget(Label9, 4, 0, 1, 2, Qt::AlignBottom | Qt::AlignLeft);
+  grid->addLayout(reference, 5, 0, 1, 2);
   place(grid, 4, 2, Label38, Remarques_A, 2);
-  place(grid, 4, 4, distanceCaption, Distance_A);
-  place(grid, 4, 5, azimuthCaption, Azimut_A);
+  place(grid, 4, 4, distanceCaption_, Distance_A);
+  place(grid, 4, 5, azimuthCaption_, Azimut_A);
   for (int column = 0; column < 6; ++column) grid->setColumnStretch(column, 1);
 
   // A new contact begins at the band and mode; the other fields open one by
@@ -271,6 +266,8 @@ QWidget* Main::buildListFrame() {
   listHeader_->setFrameShape(QFrame::NoFrame);
   listHeader_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   listHeader_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Only the list takes the keyboard; its header follows it.
+  listHeader_->setFocusPolicy(Qt::NoFocus);
   listHeader_->setFixedHeight(QFontMetrics(fixed).height() + 4);
 
   Liste_QSO = named(new QListView(Frame5), "Liste_QSO");
@@ -296,7 +293,13 @@ QWidget* Main::buildListFrame() {
 
   layout->addWidget(listHeader_);
   layout->addWidget(Liste_QSO, 1);
+  setLogTitle(Frame5->title());
   return Frame5;
+}
+
+void Main::setLogTitle(const QString& title) {
+  Frame5->setTitle(title);
+  Liste_QSO->setAccessibleName(title);
 }
 
 void Main::buildControls() {

@@ -21,6 +21,7 @@
 #include "core/ui/StartupTexts.h"
 #include "core/ui/Station.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 
 namespace brivant {
 
@@ -43,12 +44,11 @@ bool Main::Form_Load() {
   namespace S = Settings::Station;
   SettingsStore& store = state_.settings;
 
-  // 1-3. Centred, combos filled, shown.
+  // 1-2. Centred, combos filled.
   centreOnScreen(this);
   fill(Mode_A, ModeLabels);
   fill(Activite_A, Activities);
   fill(Bande_A, EntryBandLabels);
-  show();
 
   // 4-5. The station and its language; no "Langue" means English.  A stored
   // callsign that could not name the station's files is never used.
@@ -57,10 +57,17 @@ bool Main::Form_Load() {
   state_.StationCall = storedCall.value_or(std::string(C::StationCallsign.defaultValue));
   setLanguage(Settings::getText(store, S::Language, state_.StationCall) == "Fr" ? "Fr" : "An");
 
+  // 3. Shown, in the language already: the first-run message and the Station
+  // window come up over captions the operator can read.
+  Aff_Langue();
+  show();
+
   // 6. First run, or a refused callsign: the operator names the station
   // before anything else.
   if (!storedCall || state_.StationCall == "FXXXX") {
-    state_.dialogs.message(storedCall ? firstRunMessage(french()) : refusedCallsignMessage(french()));
+    const QString message = storedCall ? firstRunMessage(french()) : refusedCallsignMessage(french());
+    Diagnostics::startupStep("the station is asked for: " + message.toStdString());
+    state_.dialogs.message(message);
     stationWindow()->openModal();
     if (programEnded_) return false;
   }
@@ -91,7 +98,7 @@ bool Main::Form_Load() {
 
   // 13-16. Station captions, entry state, history and revision, mode stored.
   I_Station->setText(displayCallsignText(state_.StationCall));
-  Frame5->setTitle(pick(french(), "Log de ", "Log of ") + displayCallsignText(state_.StationCall));
+  setLogTitle(pick(french(), "Log de ", "Log of ") + displayCallsignText(state_.StationCall));
   state_.EntryEditing = false;
   Enregistrer->setEnabled(false);
   state_.HistoryText = historyText();

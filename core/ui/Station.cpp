@@ -203,7 +203,7 @@ void Station::Validation_Click() {
   if (!outcome.accepted) return;
 
   main_.I_Station->setText(outcome.stationCaption);
-  main_.Frame5->setTitle(outcome.frame5Caption);
+  main_.setLogTitle(outcome.frame5Caption);
   main_.Bande_A->setCurrentIndex(outcome.bandIndex);
   main_.Mode_A->setCurrentIndex(outcome.modeIndex);
   main_.applyClockOptions(outcome.utc, outcome.automaticDate);

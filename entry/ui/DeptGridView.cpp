@@ -2,16 +2,37 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 
 #include "core/MissingFile.h"
+#include "core/ui/KeyboardAccess.h"
 
 namespace brivant {
 
 namespace {
 
 constexpr int Columns = 10;
+
+// The box an arrow key leads to from a box; the same box at the edge.
+int boxAfterArrow(int box, int key) {
+  const int row = box / Columns;
+  const int column = box % Columns;
+  const int rows = DeptGridView::BoxCount / Columns;
+  switch (key) {
+    case Qt::Key_Left:
+      return column > 0 ? box - 1 : box;
+    case Qt::Key_Right:
+      return column < Columns - 1 ? box + 1 : box;
+    case Qt::Key_Up:
+      return row > 0 ? box - Columns : box;
+    case Qt::Key_Down:
+      return row < rows - 1 ? box + Columns : box;
+    default:
+      return box;
+  }
+}
 
 }  // namespace
 
@@ -41,6 +62,45 @@ DeptGridView::DeptGridView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(label, i / Columns, i % Columns);
   }
   for (int i = 0; i < BoxCount; ++i) setBoxLevel(i, 0);
+  // Tab reaches the grid; a click leaves the keyboard where the entry has it.
+  setFocusPolicy(Qt::TabFocus);
+  setCurrentBox(current_);
+}
+
+void DeptGridView::setCurrentBox(int index) {
+  if (index < 0 || index >= BoxCount) return;
+  current_ = index;
+  frameCurrentBox();
+  setAccessibleDescription(box(current_)->text());
+}
+
+void DeptGridView::frameCurrentBox() {
+  for (int i = 0; i < BoxCount; ++i) box(i)->setLineWidth(i == current_ && hasFocus() ? 3 : 1);
+}
+
+void DeptGridView::keyPressEvent(QKeyEvent* event) {
+  if (isOpeningKey(*event)) {
+    emit boxChosen(current_);
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      setCurrentBox(boxAfterArrow(current_, event->key()));
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+bool DeptGridView::event(QEvent* event) {
+  // Enter opens the current box, whatever else the window does with it.
+  if (claimOpeningKeys(event)) return true;
+  // The current box shows only while the grid has the keyboard.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) frameCurrentBox();
+  return QWidget::event(event);
 }
 
 QColor DeptGridView::levelColour(int level) const {
@@ -66,12 +126,15 @@ void DeptGridView::showGrid(const DeptGrid& grid) {
 QColor DeptGridView::boxColour(int index) const { return box(index)->palette().color(QPalette::Window); }
 
 bool DeptGridView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
+  const bool press = event->type() == QEvent::MouseButtonPress;
+  if (press || event->type() == QEvent::MouseButtonDblClick) {
     for (int i = 0; i < BoxCount; ++i) {
-      if (watched == boxes_[static_cast<std::size_t>(i)]) {
-        emit boxDoubleClicked(i);
-        return true;
-      }
+      if (watched != boxes_[static_cast<std::size_t>(i)]) continue;
+      // A click makes the box the current one, a double click opens it.
+      setCurrentBox(i);
+      if (press) return false;
+      emit boxChosen(i);
+      return true;
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -3,6 +3,10 @@
 // Dpt(99), the box of a departement being its number (Corsica 96 and 97),
 // coloured by the level the tally holds for the band and mode shown.  The
 // main window gives it its place in Frame3 (Main::setDeptGrid).
+//
+// From the keyboard the grid is one control: Tab reaches it, the arrows move
+// the current box (framed thicker while the grid has the focus), Enter or
+// the space bar opens it as a double click does.
 
 #include <QColor>
 #include <QWidget>
@@ -33,16 +37,25 @@ class DeptGridView final : public QWidget {
   QColor boxColour(int index) const;
   // The colour a level is shown in.
   QColor levelColour(int level) const;
+  // The box the arrows move and Enter opens.
+  int currentBox() const { return current_; }
+  void setCurrentBox(int index);
 
  signals:
-  // A double click on a box (the per-departement list opens from it).
-  void boxDoubleClicked(int index);
+  // A box chosen: double-clicked, or current when Enter was pressed (the
+  // per-departement list opens from it).
+  void boxChosen(int index);
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void frameCurrentBox();
+
   std::array<QLabel*, BoxCount> boxes_{};
+  int current_ = 1;
 };
 
 // Affiche_Departements: the grid of a band and mode from the station's

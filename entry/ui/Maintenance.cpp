@@ -66,7 +66,7 @@ bool Maintenance::reportRebuildError(const FileError& error) {
   return false;
 }
 
-bool Maintenance::rebuildFromLog(bool showResult) {
+bool Maintenance::rebuildFromLog(bool showResult, bool tellUnknownPrefixes) {
   AppState& state = view_.state;
   const MainOperations& main = view_.main;
   Chargement* window = updatingWindow();
@@ -81,12 +81,12 @@ bool Maintenance::rebuildFromLog(bool showResult) {
   for (const std::string& name : damaged) view_.tell(damagedTemplateRebuildMessage(view_.french(), name));
   const Result<RebuildOutcome> outcome =
       damaged.empty() ? rebuildTallies(state.programDir, state.StationCall) : Result<RebuildOutcome>(RebuildOutcome{});
-  if (outcome) {
+  if (outcome && tellUnknownPrefixes) {
     for (std::size_t i = 0; i < outcome->unknownCallsigns.size(); ++i) {
       view_.tell(unknownPrefixMessage(view_.french()));
       if (main.programEnded()) break;
     }
-  } else {
+  } else if (!outcome) {
     goOn = reportRebuildError(outcome.error());
   }
 

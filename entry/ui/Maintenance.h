@@ -30,11 +30,12 @@ class Maintenance final : public QObject {
 
   // MAJ_Prefixe then MAJ_Departement: rebuilds the tallies from the log,
   // showing "Prefixe Inconnu" for every logged callsign of an unknown
-  // prefix.  A damaged template is named and the tallies are kept as they
-  // are.  With showResult the grid, its count and the score follow (the
-  // menu); start-up shows them itself next.  False when the program cannot
-  // go on.
-  bool rebuildFromLog(bool showResult);
+  // prefix, unless the caller reports them otherwise (the ADIF import lists
+  // them with their callsigns).  A damaged template is named and the tallies
+  // are kept as they are.  With showResult the grid, its count and the score
+  // follow (the menu); start-up shows them itself next.  False when the
+  // program cannot go on.
+  bool rebuildFromLog(bool showResult, bool tellUnknownPrefixes = true);
 
   // Start-up: the template "FXXXX_Prefixe.txt" and the station's SSB prefix
   // file named when their size is not the one of this version.

@@ -6,6 +6,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/Safeguards.h"
+#include "core/SettingsKeys.h"
 #include "core/Station.h"
 #include "outputs/AdifImport.h"
 #include "outputs/OutputText.h"
@@ -34,9 +35,14 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
       pick(fr, "Fichiers ADIF (*.adi *.ADI);;Tous les fichiers (*)", "ADIF files (*.adi *.ADI);;All files (*)"));
   if (!chosen) return;
   const std::filesystem::path file(chosen->toStdString());
-  const Result<std::string> bytes = TextFile::readAll(file);
-  if (!bytes) {
-    state_.dialogs.message(outputReadFailure(fr, bytes.error(), file));
+  // A file larger than any day's log is refused before anything is read.
+  const Result<std::uintmax_t> size = TextFile::length(file);
+  if (!size) {
+    state_.dialogs.message(outputReadFailure(fr, size.error(), file));
+    return;
+  }
+  if (*size > MaxImportBytes) {
+    state_.dialogs.message(importTooLargeMessage(fr, *size));
     return;
   }
 
@@ -51,10 +57,14 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
   if (*torn) state_.dialogs.message(tornLogLineMessage(fr, state_.programDir, state_.StationCall));
 
   delete progress_.data();
-  const auto progress = [this, fr](std::size_t done, std::size_t total) {
-    if (total <= ProgressFromRecords) return;
+  ImportOptions options;
+  options.french = fr;
+  options.station.jncDate = state_.JncDate;
+  options.station.ownReference = Settings::getText(state_.settings, Settings::Station::Reference, state_.StationCall);
+  options.progress = [this, fr](std::uintmax_t done, std::uintmax_t total) {
+    if (total <= ProgressFromBytes) return;
     if (!progress_) {
-      progress_ = new QProgressDialog(pick(fr, "Vérification des contacts…", "Checking the contacts…"), QString(), 0,
+      progress_ = new QProgressDialog(pick(fr, "Lecture du fichier ADIF…", "Reading the ADIF file…"), QString(), 0,
                                       static_cast<int>(total), mainWindow_);
       progress_->setObjectName(QStringLiteral("importProgress"));
       progress_->setWindowTitle(importFileTitle(fr));
@@ -63,39 +73,62 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
       progress_->setAutoClose(false);
       progress_->setAutoReset(false);
     }
-    progress_->setValue(static_cast<int>(done));
+    progress_->setValue(static_cast<int>(std::min(done, total)));
   };
-  const Result<ImportPlan> plan = planAdifImport(state_.programDir, state_.StationCall, *bytes, fr, progress);
-  if (progress_) progress_->hide();
-  if (!plan) {
-    state_.dialogs.message(outputReadFailure(fr, plan.error(), plan.error().path));
-    return;
-  }
-  if (plan->recordsRead == 0) {
-    state_.dialogs.message(emptyImportMessage(fr));
-    return;
-  }
+  options.importOtherDates = [this, fr](const OtherDates& other) {
+    if (progress_) progress_->hide();
+    return state_.dialogs.yesNoDefaultNo(otherDatesQuestion(fr, state_.JncDate, other));
+  };
 
-  if (!plan->records.empty()) {
-    Result<std::vector<std::string>> lines = applyAdifImport(state_.programDir, state_.StationCall, *plan);
-    if (!lines) {
-      state_.dialogs.message(outputWriteFailure(fr, lines.error(), logFilePath(state_.programDir, state_.StationCall)));
+  // Everything read is let go before the outcome is shown: the contacts are
+  // in the log, the report in its file, and the window keeps its lines.
+  std::size_t imported = 0;
+  std::vector<ImportNote> notes;
+  ExportOutcome written{true, {}};
+  {
+    Result<ImportPlan> plan = planAdifImport(state_.programDir, state_.StationCall, file, options);
+    if (progress_) progress_->hide();
+    if (!plan) {
+      state_.dialogs.message(outputReadFailure(fr, plan.error(), plan.error().path));
       return;
     }
-    if (hooks_.logReplaced) hooks_.logReplaced(std::move(lines.value()));
+    if (plan->tooLarge) {
+      state_.dialogs.message(importTooLargeMessage(fr, plan->fileBytes));
+      return;
+    }
+    if (plan->recordsRead == 0) {
+      state_.dialogs.message(emptyImportMessage(fr));
+      return;
+    }
+    if (!plan->records.empty()) {
+      Result<std::vector<std::string>> lines = applyAdifImport(state_.programDir, state_.StationCall, *plan);
+      if (!lines) {
+        state_.dialogs.message(
+            outputWriteFailure(fr, lines.error(), logFilePath(state_.programDir, state_.StationCall)));
+        return;
+      }
+      if (hooks_.logReplaced) hooks_.logReplaced(std::move(lines.value()));
+    }
+    imported = plan->records.size();
+    if (!plan->notes.empty()) {
+      const std::string fileName = Cp1252::fromQString(QString::fromStdString(file.filename().string()));
+      written = writeOutputAndConfirm(importReportPath(state_.programDir, state_.StationCall),
+                                      importReportText(fr, fileName, *plan), fr, QString());
+      notes = std::move(plan->notes);
+    }
   }
 
-  if (plan->refused.empty()) {
-    state_.dialogs.message(importSummary(fr, plan->records.size(), 0));
+  if (notes.empty()) {
+    state_.dialogs.message(importSummary(fr, imported, 0));
     return;
   }
-  const std::filesystem::path reportFile = importReportPath(state_.programDir, state_.StationCall);
-  const std::string fileName = Cp1252::fromQString(QString::fromStdString(file.filename().string()));
-  const ExportOutcome written = writeOutputAndConfirm(reportFile, importReportText(fr, fileName, *plan), fr, QString());
   if (!written.ok) state_.dialogs.message(written.message);
   delete report_.data();
   report_ = new ImportReport(fr, mainWindow_);
-  report_->showPlan(*plan, written.ok ? QString::fromStdString(reportFile.filename().string()) : QString());
+  report_->showReport(
+      imported, std::move(notes),
+      written.ok ? QString::fromStdString(importReportPath(state_.programDir, state_.StationCall).filename().string())
+                 : QString());
 }
 
 }  // namespace brivant

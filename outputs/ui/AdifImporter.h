@@ -1,14 +1,17 @@
 #pragma once
-// What the Fichier menu's ADIF import does: the file chosen, its records
-// checked, the accepted ones put into the log in one replacement, the list,
-// the tallies, the grid and the score brought up to date, and the refused
-// records listed in a report window and a text file.  A file that cannot be
+// What the Fichier menu's ADIF import does: the file chosen (refused when it
+// is larger than any day's log), read with its progress, the question on
+// contacts of other dates than the event's, the accepted ones put into the
+// log in one replacement, the list, the tallies, the grid and the score
+// brought up to date, and the refused records and the remarks listed in a
+// report window and a text file.  A file that cannot be
 // read or written is named in a message with its error number; the log is
 // then as it was.  A torn last line of the log is set aside (and said) before
 // the log is read.
 
 #include <QObject>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,8 +38,8 @@ class AdifImporter final : public QObject {
     std::function<void()> askForStation;
   };
 
-  // Files of more records than this show a progress bar while checked.
-  static constexpr std::size_t ProgressFromRecords = 2'000;
+  // Files of more bytes than this show a progress bar while read.
+  static constexpr std::uintmax_t ProgressFromBytes = 128 * 1024;
 
   AdifImporter(AppState& state, QWidget* mainWindow, Hooks hooks = {});
   ~AdifImporter() override;

@@ -6,6 +6,7 @@
 
 #include "core/Language.h"
 #include "core/ui/Centre.h"
+#include "core/ui/KeyboardAccess.h"
 #include "outputs/RulesText.h"
 #include "platform/TextFile.h"
 
@@ -21,6 +22,7 @@ HelpWindow::HelpWindow(AppState& state, QWidget* parent) : QWidget(parent, Qt::W
   Document->setOpenExternalLinks(true);
   layout->addWidget(Document);
   resize(820, 640);
+  closeOnEscape(this);
 }
 
 bool HelpWindow::Form_Load() {

@@ -1,14 +1,17 @@
 #pragma once
-// The window that lists the records of an imported ADIF file that were
-// refused: their number in the file, their callsign and the reason, under
-// the count of the contacts imported and refused and the report file's name.
+// The window that reports an imported ADIF file: the count of the contacts
+// imported and refused and the report file's name, how many records each
+// reason concerns, then every record refused or imported with a remark: its
+// number in the file, its callsign, what became of it and why.
 
 #include <QWidget>
+#include <vector>
 
 #include "outputs/AdifImport.h"
 
 class QLabel;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 
 namespace brivant {
@@ -19,12 +22,13 @@ class ImportReport final : public QWidget {
  public:
   ImportReport(bool french, QWidget* parent = nullptr);
 
-  // Fills the window from the plan and the report file's name (empty when it
-  // could not be written), and shows it centred.
-  void showPlan(const ImportPlan& plan, const QString& reportFileName);
+  // Fills the window and shows it centred; reportFileName is empty when the
+  // file could not be written.
+  void showReport(std::size_t imported, std::vector<ImportNote> notes, const QString& reportFileName);
 
   QLabel* summaryLabel = nullptr;
-  QTableWidget* refusedTable = nullptr;
+  QTableWidget* reasonTable = nullptr;  // count, outcome, reason
+  QTableView* notesTable = nullptr;     // number, callsign, outcome, reason
   QPushButton* closeButton = nullptr;
 
  private:

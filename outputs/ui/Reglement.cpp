@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "core/ui/Centre.h"
+#include "core/ui/Fonts.h"
+#include "core/ui/KeyboardAccess.h"
 #include "outputs/RulesText.h"
 
 namespace brivant {
@@ -16,8 +18,10 @@ Reglement::Reglement(AppState& state, QWidget* parent) : QWidget(parent, Qt::Win
   auto* layout = new QVBoxLayout(this);
   Label2 = new QLabel(QStringLiteral("Règlement de la Journée Nationale des Razeraro"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  QFont heading(QStringLiteral("Comic Sans MS"));
-  heading.setStyleHint(QFont::Fantasy);
+  // Comic Sans MS where it is installed, else a plain sans serif: never the
+  // system's guess for a missing family, which may be a font of symbols.
+  QFont heading =
+      firstInstalledFont({"Comic Sans MS", "Comic Neue", "Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, font());
   heading.setPointSize(14);
   Label2->setFont(heading);
   Label2->setAlignment(Qt::AlignCenter);
@@ -26,6 +30,7 @@ Reglement::Reglement(AppState& state, QWidget* parent) : QWidget(parent, Qt::Win
   Reg->setObjectName(QStringLiteral("Reg"));
   Reg->setMinimumSize(760, 440);
   layout->addWidget(Reg);
+  closeOnEscape(this);
 }
 
 void Reglement::Form_Load() {

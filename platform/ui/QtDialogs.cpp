@@ -55,6 +55,11 @@ bool QtDialogs::yesNo(const QString& text) {
          QMessageBox::Yes;
 }
 
+bool QtDialogs::yesNoDefaultNo(const QString& text) {
+  return ask(parent_, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
 bool QtDialogs::okCancelCritical(const QString& text) {
   // What it asks empties files: Enter alone, or Escape, must not say OK.
   return ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==

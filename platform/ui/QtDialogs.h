@@ -15,6 +15,7 @@ class QtDialogs final : public Dialogs {
 
   void message(const QString& text) override;
   bool yesNo(const QString& text) override;
+  bool yesNoDefaultNo(const QString& text) override;
   bool okCancelCritical(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
   std::optional<QString> chooseFileToSave(const QString& title, const QString& suggestedPath,

@@ -2,12 +2,14 @@
 
 #include <QEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
 
+#include "core/ui/KeyboardAccess.h"
 #include "entry/DeptTally.h"
 #include "stats/DepartementsSvg.h"
 #include "stats/DeptMapLayout.h"
@@ -46,6 +48,40 @@ DeptMapView::DeptMapView(QWidget* parent) : QWidget(parent), map_(shippedDeptMap
     boxes_[static_cast<std::size_t>(place.box)] = label;
   }
   colourBoxes();
+  setFocusPolicy(Qt::StrongFocus);
+  setCurrentBox(current_);
+}
+
+void DeptMapView::setCurrentBox(int box) {
+  if (box < 0 || box >= static_cast<int>(boxes_.size()) || boxes_[static_cast<std::size_t>(box)] == nullptr) return;
+  current_ = box;
+  frameCurrentBox();
+  setAccessibleDescription(boxes_[static_cast<std::size_t>(box)]->text());
+}
+
+void DeptMapView::frameCurrentBox() {
+  for (std::size_t i = 0; i < boxes_.size(); ++i)
+    if (boxes_[i] != nullptr) boxes_[i]->setLineWidth(static_cast<int>(i) == current_ && hasFocus() ? 2 : 1);
+}
+
+void DeptMapView::keyPressEvent(QKeyEvent* event) {
+  static constexpr std::pair<int, Heading> Arrows[] = {
+      {Qt::Key_Left, Heading::West},
+      {Qt::Key_Right, Heading::East},
+      {Qt::Key_Up, Heading::North},
+      {Qt::Key_Down, Heading::South},
+  };
+  for (const auto& [key, heading] : Arrows) {
+    if (event->key() == key) {
+      setCurrentBox(boxToward(current_, heading));
+      return;
+    }
+  }
+  if (isOpeningKey(*event)) {
+    emit departementClicked(current_);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void DeptMapView::setFrench(bool french) {
@@ -169,6 +205,7 @@ void DeptMapView::resizeEvent(QResizeEvent* event) {
 void DeptMapView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     if (const std::optional<int> box = boxAt(event->position())) {
+      setCurrentBox(*box);
       emit departementClicked(*box);
       return;
     }
@@ -177,6 +214,10 @@ void DeptMapView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool DeptMapView::event(QEvent* event) {
+  // Enter chooses the current box, not the window's default button.
+  if (claimOpeningKeys(event)) return true;
+  // The current box shows only while the map has the keyboard.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) frameCurrentBox();
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (const std::optional<int> box = boxAt(help->pos())) {
@@ -194,6 +235,7 @@ bool DeptMapView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     const QVariant box = watched->property(BoxProperty);
     if (box.isValid()) {
+      setCurrentBox(box.toInt());
       emit departementClicked(box.toInt());
       return true;
     }

@@ -2,7 +2,10 @@
 // The map of the departements (Picture1 of Carte_Acti): the outlines drawn
 // with Qt SVG, each departement filled with its level's colour, the boxes
 // Dep(i) inside their departements, the Paris departements magnified in an
-// inset; scales with the window.
+// inset; scales with the window.  From the keyboard: the arrows move the
+// current box from departement to departement as they lie on the map (the
+// box framed thicker while the map has the focus), Enter or the space bar
+// chooses it as a click does.
 
 #include <QImage>
 #include <QSvgRenderer>
@@ -38,6 +41,9 @@ class DeptMapView final : public QWidget {
   std::optional<int> boxAt(QPointF point) const;
   // The tooltip a departement shows.
   QString tooltipOf(int box) const;
+  // The box the arrows move and Enter chooses.
+  int currentBox() const { return current_; }
+  void setCurrentBox(int box);
 
  signals:
   // A click on a departement or on its box.
@@ -49,8 +55,10 @@ class DeptMapView final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void frameCurrentBox();
   MapPoint drawnPoint(QPointF widget) const;
   QRectF widgetRect(const MapRect& drawn) const;
   void fitToWidget();
@@ -67,6 +75,7 @@ class DeptMapView final : public QWidget {
   std::optional<std::pair<std::string, std::string>> shownBandMode_;
   bool french_ = false;
   std::array<QLabel*, std::tuple_size_v<decltype(MapTally::level)>> boxes_{};
+  int current_ = 1;
   double scale_ = 1;
   QPointF origin_;
 };

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyle>
 #include <QWidget>
 
@@ -78,12 +77,6 @@ void showLines(QListWidget* list, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) items.push_back(Cp1252::toQString(line));
   list->clear();
   list->addItems(items);
-}
-
-void closeOnEscape(QWidget* window) {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-  escape->setContext(Qt::WindowShortcut);
-  QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 void reportFileError(AppState& state, const StatsHooks& hooks, const FileError& error, std::string_view missingLabel) {

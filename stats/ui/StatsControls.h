@@ -47,9 +47,6 @@ QHBoxLayout* addChoiceRow(QWidget* window, QBoxLayout* layout, const ChoiceContr
 // The font of the fixed-column lists.
 QFont fixedPitchFont();
 
-// Escape closes the window.
-void closeOnEscape(QWidget* window);
-
 // A named label.
 QLabel* namedLabel(QWidget* parent, const QString& name);
 // A named list in the fixed-pitch font, wide enough for lines of the given

@@ -1,6 +1,6 @@
 #include "stats/ui/StatsWindow.h"
 
-#include "stats/ui/StatsControls.h"
+#include "core/ui/KeyboardAccess.h"
 
 namespace brivant {
 

@@ -1,12 +1,16 @@
 // Every window of the program from the keyboard, in both languages: an Alt
 // letter on each menu title, menu item and button, no letter twice where the
 // same Alt reaches it, Alt plus a letter and F10 for the menu bar, Enter to
-// save the sheet and the listing.
+// save the sheet and the listing, Escape to close the windows of their own,
+// the departements of the grid and of the map opened with the arrows and
+// Enter.  And every text of every window in a font that has letters.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +50,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "stats/ui/Affiche_Dpt.h"
 #include "stats/ui/Carte_Acti.h"
+#include "stats/ui/DeptMapView.h"
 #include "stats/ui/Recherche_Indicatif.h"
 #include "stats/ui/Statistique_DFCF.h"
 #include "stats/ui/Statistique_Prefixe.h"
@@ -138,7 +143,7 @@ class Keyboard : public MainFixture, public ::testing::WithParamInterface<const 
     window.Mnu_Stat_DFCF->trigger();
     window.Mnu_Carte_Activation->trigger();
     QTest::mouseClick(window.Recherche, Qt::LeftButton);
-    emit Dpt().boxDoubleClicked(2);
+    emit Dpt().boxChosen(2);
     QTest::mouseClick(window.ClusterHF, Qt::LeftButton);
     window.Mnu_Imp_QSL->trigger();
     Select_QSO* selection = program->labelMenus().selectQso();
@@ -196,6 +201,29 @@ TEST_P(Keyboard, EveryMenuAndButtonOfEveryWindowHasItsOwnAltLetter) {
   captions += expectWindowLetters(window.errorWindow());
   // Not a vacuous pass: the windows hold some ninety captions.
   EXPECT_GT(captions, 80);
+}
+
+// A family missing from the system falls back, through fontconfig, on what
+// the system has; with a style hint such as "fantasy" that may be a font of
+// symbols (Dingbats), which makes every letter a picture.
+TEST_P(Keyboard, EveryTextOfEveryWindowIsInAFontOfLetters) {
+  Main& window = startWithContacts(GetParam());
+  int looked = 0;
+  for (QWidget* opened : openEveryWindow(window)) {
+    if (opened == nullptr) continue;
+    for (QWidget* control : controlsOf<QWidget>(opened)) {
+      const QString family = control->fontInfo().family();
+      const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+      EXPECT_TRUE(systems.contains(QFontDatabase::Latin) && !systems.contains(QFontDatabase::Symbol))
+          << opened->objectName().toStdString() << " > " << control->objectName().toStdString() << ": "
+          << family.toStdString();
+      ++looked;
+    }
+  }
+  EXPECT_GT(looked, 500);
+  // The heading of the rules, by name.
+  EXPECT_FALSE(QFontDatabase::writingSystems(program->outputMenus().reglement()->Label2->fontInfo().family())
+                   .contains(QFontDatabase::Symbol));
 }
 
 TEST_P(Keyboard, AltAndTheLetterOfTheFirstMenuOpensItFromTheModeField) {
@@ -333,6 +361,81 @@ TEST_P(Keyboard, TheCwMessagesAreWrittenAndSentFromTheKeyboard) {
   EXPECT_EQ(cwdaemon.received[4], QByteArray("\0334"));
   EXPECT_TRUE(window.Indicatif_A->hasFocus());
   EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("ON4XYZ"));
+}
+
+// Escape closes each window that is not a dialog, as it closes a dialog.
+TEST_P(Keyboard, EscapeClosesTheWindowsOfTheirOwn) {
+  Main& window = startWithContacts(GetParam());
+  OutputMenus& outputs = program->outputMenus();
+  StatsMenus& stats = program->statsMenus();
+  struct Case {
+    const char* name;
+    std::function<void()> open;
+    std::function<QWidget*()> opened;
+  };
+  const Case cases[] = {
+      {"rules", [&] { window.Mnu_Reglement->trigger(); }, [&] { return outputs.reglement(); }},
+      {"manual", [&] { window.Mnu_Mode_Emploi->trigger(); }, [&] { return outputs.helpWindow(); }},
+      {"map", [&] { window.Mnu_Carte_Activation->trigger(); }, [&] { return stats.carte(); }},
+      {"departement list", [&] { emit Dpt().boxChosen(2); }, [&] { return stats.afficheDpt(); }},
+      {"prefix statistics", [&] { window.Mnu_Stat_Prefixe->trigger(); }, [&] { return stats.statistiquePrefixe(); }},
+      {"cluster", [&] { window.ClusterHF->click(); }, [&] { return program->cluster().cluster(); }},
+  };
+  for (const Case& c : cases) {
+    c.open();
+    QWidget* opened = c.opened();
+    ASSERT_NE(opened, nullptr) << c.name;
+    ASSERT_TRUE(activate(opened)) << c.name;
+    QWidget* focused = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : opened;
+    QTest::keyClick(focused, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return c.opened() == nullptr; }, 2000)) << c.name << " stays open";
+    ASSERT_TRUE(activate(&window));
+  }
+}
+
+// The departement grid of the main window: Tab reaches it, the arrows move
+// from box to box, Enter opens the list of the departement.
+TEST_P(Keyboard, TheGridOpensADepartementFromTheKeyboard) {
+  Main& window = startWithContacts(GetParam());
+  for (int tabs = 0; tabs < 40 && !Dpt().hasFocus(); ++tabs) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(Dpt().hasFocus()) << "Tab never reaches the grid";
+  ASSERT_EQ(Dpt().currentBox(), 1);
+  // From 01 to 59: five rows down, eight boxes right; the edges hold.
+  for (int i = 0; i < 5; ++i) QTest::keyClick(&Dpt(), Qt::Key_Down);
+  for (int i = 0; i < 12; ++i) QTest::keyClick(&Dpt(), Qt::Key_Right);
+  QTest::keyClick(&Dpt(), Qt::Key_Left);
+  EXPECT_EQ(Dpt().currentBox(), 58);
+  QTest::keyClick(&Dpt(), Qt::Key_Right);
+  EXPECT_EQ(Dpt().box(59)->lineWidth(), 3) << "the current box shows";
+  QTest::keyClick(&Dpt(), Qt::Key_Return);
+  Affiche_Dpt* list = program->statsMenus().afficheDpt();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->QSO_DU_Dpt->count(), 1);
+  EXPECT_TRUE(list->QSO_DU_Dpt->item(0)->text().contains(QStringLiteral("F5AAA")));
+  EXPECT_TRUE(list->Label2->text().endsWith(QStringLiteral("59")));
+  (void)window;
+}
+
+// On the map the arrows go from departement to departement as they lie, and
+// Enter opens the list of the one reached.
+TEST_P(Keyboard, TheMapOpensADepartementFromTheKeyboard) {
+  Main& window = startWithContacts(GetParam());
+  window.Mnu_Carte_Activation->trigger();
+  Carte_Acti* map = program->statsMenus().carte();
+  ASSERT_NE(map, nullptr);
+  ASSERT_TRUE(activate(map));
+  DeptMapView* picture = map->Picture1;
+  for (int tabs = 0; tabs < 10 && !picture->hasFocus(); ++tabs)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(picture->hasFocus()) << "Tab never reaches the map";
+  // From the Ain, west to the Rhône, then Enter.
+  ASSERT_EQ(picture->currentBox(), 1);
+  QTest::keyClick(picture, Qt::Key_Left);
+  EXPECT_EQ(picture->currentBox(), 69);
+  QTest::keyClick(picture, Qt::Key_Enter);
+  Affiche_Dpt* list = program->statsMenus().afficheDpt();
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->Label2->text().endsWith(QStringLiteral("69")));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Keyboard, ::testing::Values("Fr", "An"));

@@ -78,7 +78,7 @@ TEST_F(WiredWindows, MenusAndButtonsOpenTheirWindows) {
 // A double click on a box of the grid lists that departement's contacts.
 TEST_F(WiredWindows, GridDoubleClickListsTheDepartement) {
   startWithContacts();
-  emit Dpt().boxDoubleClicked(2);
+  emit Dpt().boxChosen(2);
   Affiche_Dpt* list = program->statsMenus().afficheDpt();
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->QSO_DU_Dpt->count(), 1);
@@ -134,8 +134,33 @@ TEST_F(WiredWindows, AnImportedLogShowsInTheListAndScore) {
   EXPECT_NE(window.P_QSO->text(), points);
   EXPECT_EQ(window.Frame4->title(), QString::fromUtf8("QSO numero 7"));
   ASSERT_NE(program->adifImporter().report(), nullptr);
-  EXPECT_EQ(program->adifImporter().report()->refusedTable->rowCount(), 4);
+  EXPECT_EQ(program->adifImporter().report()->notesTable->model()->rowCount(), 4);
   program->adifImporter().report()->close();
+}
+
+// A callsign of no known prefix is imported as a foreign station and named in
+// the report; no "Prefixe Inconnu" box comes, neither for it nor for one
+// logged before.
+TEST_F(WiredWindows, UnknownPrefixesOfAnImportAreInTheReportNotInBoxes) {
+  setUpStation("F6ABC", "Fr");
+  writeLog("F6ABC", {contact("06/06/26", "1B1ZZ", "06:00", "", "14 Mhz", "SSB")});
+  Main& window = start();
+  dialogs.clearShown();
+  dialogs.expectOpenFile(
+      "Importer un fichier ADIF",
+      QString::fromStdString((fixturesDir() / "outputs" / "import" / "contest_logger.adi").string()));
+  window.Mnu_Import_ADIF->trigger();
+  dialogs.verifyAllConsumed();
+  EXPECT_THAT(shownTexts(), ::testing::Not(::testing::Contains(::testing::HasSubstr("Prefixe"))));
+  EXPECT_EQ(window.listModel()->rowCount(), 1 + 5);
+  const ImportReport* report = program->adifImporter().report();
+  ASSERT_NE(report, nullptr);
+  const QAbstractItemModel& notes = *report->notesTable->model();
+  QStringList unknown;
+  for (int r = 0; r < notes.rowCount(); ++r)
+    if (notes.index(r, 3).data().toString().startsWith(QString::fromUtf8("Aucun préfixe")))
+      unknown << notes.index(r, 1).data().toString() + QLatin1Char(' ') + notes.index(r, 3).data().toString();
+  EXPECT_EQ(unknown, QStringList{QString::fromUtf8("1B1AB Aucun préfixe DXCC ne correspond à 1B1AB")});
 }
 
 // A radio through hamlib (hamlib's simulated one): its frequency at the right

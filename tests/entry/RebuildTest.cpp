@@ -376,8 +376,9 @@ TEST(BackupReminder, NamesTheFilesAndTheProgramDirectory) {
   EXPECT_EQ(lines[8], QString::fromUtf8("Ces fichiers se trouvent dans le répertoire '/home/op/.local/share/Brivant'"));
   const QStringList english = backupReminder(false, "F6ABC", "19/05/13", folder).split(QStringLiteral("\r\n"));
   ASSERT_EQ(english.size(), 9);
-  EXPECT_EQ(english[2], QStringLiteral("File 1: Example F6ABC_Recapitulatif_JNC_19_05_13.txt"));
-  EXPECT_EQ(english[5], QStringLiteral("File 2 : Exemple 'F6ABC_Log_JNC_19_05_13.txt'"));
+  EXPECT_EQ(english[2], QStringLiteral("File 1: for example 'F6ABC_Recapitulatif_JNC_19_05_13.txt'"));
+  EXPECT_EQ(english[3], QStringLiteral("To do this go to 'recapitulative sheet' then 'Save'"));
+  EXPECT_EQ(english[5], QStringLiteral("File 2: for example 'F6ABC_Log_JNC_19_05_13.txt'"));
   EXPECT_EQ(english[8], QStringLiteral("These files are located in the directory '/home/op/.local/share/Brivant'"));
   EXPECT_FALSE(french.contains(QStringLiteral("Program Files")));
   EXPECT_FALSE(french.contains(QLatin1Char('@')));  // no one's address

@@ -189,3 +189,40 @@ TEST(Cp1252, PlainAsciiKeepsTheBaseLetters) {
 }
 
 }  // namespace
+
+namespace {
+
+// A free text keeps what 1252 holds; every other character becomes its
+// nearest letters or is left out, and the change is told.
+TEST(Cp1252, NearestLettersForWhat1252CannotHold) {
+  const struct {
+    const char* utf8;
+    const char* nearest;  // UTF-8 of the 1252 result
+    bool changed;
+  } cases[] = {
+      {"Château d'Yquem", "Château d'Yquem", false},
+      {"Łukasz Wałęsa", "Lukasz Walesa", true},
+      {"Őrség", "Orség", true},
+      {"Иван Петрович", "Ivan Petrovich", true},
+      {"ЖУЧКА щит", "ZhUChKA shchit", true},
+      {"Їжак, Ґанок", "Yizhak, Ganok", true},
+      {"Σωκράτης", "Sokratis", true},
+      {"ﬁne Ａ", "fine A", true},
+      {"Jo 📻 ✓", "Jo  ", true},
+      {"", "", false},
+  };
+  for (const auto& c : cases) {
+    bool changed = !c.changed;
+    EXPECT_EQ(cp::fromQStringNearest(QString::fromUtf8(c.utf8), &changed), cp::fromUtf8(c.nearest)) << c.utf8;
+    EXPECT_EQ(changed, c.changed) << c.utf8;
+  }
+}
+
+// A text written for a person to read keeps every character: what 1252
+// cannot hold is named by its code.
+TEST(Cp1252, CodesNamedForWhat1252CannotHold) {
+  EXPECT_EQ(cp::fromQStringNamingCodes(QString::fromUtf8("RА3AA « é »")), cp::fromUtf8("R[U+0410]3AA « é »"));
+  EXPECT_EQ(cp::fromQStringNamingCodes(QString::fromUtf8("Jo 📻")), "Jo [U+1F4FB]");
+}
+
+}  // namespace

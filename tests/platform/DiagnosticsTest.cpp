@@ -40,6 +40,9 @@ TEST_F(DiagnosticsTest, AFileErrorIsLoggedWithItsNumberFileAndReason) {
 
   Diagnostics::deviceError("the printer did not end the document");
   EXPECT_NE(log().find("the printer did not end the document\n"), std::string::npos);
+
+  Diagnostics::startupStep("first run: the station is asked for");
+  EXPECT_NE(log().find(" info first run: the station is asked for\n"), std::string::npos);
 }
 
 TEST_F(DiagnosticsTest, WithoutInstallNothingIsWritten) {

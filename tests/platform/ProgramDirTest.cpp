@@ -70,16 +70,27 @@ TEST(ProgramDir, FoldersFollowXdgThenHome) {
   EXPECT_EQ(pd::defaultStateFolder(), dir / "home" / ".local" / "state" / "Brivant");
 }
 
-TEST(ProgramDir, InstalledDataFolder) {
+// One rule finds the shipped data, installed or in a build tree.
+TEST(ProgramDir, ShippedDataFolderInstalledThenBesideTheProgram) {
   TempDir dir;
-  EnvGuard env;
-  env.set("BRIVANT_DATA_DIR", dir.path().string());
-  EXPECT_EQ(pd::installedDataFolder(), dir.path());
-  env.set("BRIVANT_DATA_DIR", std::nullopt);
-  // The test program has no data/ beside it: the source tree's data/.
-  const fs::path fallback = pd::installedDataFolder();
-  EXPECT_TRUE(fs::is_directory(fallback)) << fallback;
-  EXPECT_EQ(fallback.filename(), "data");
+  // Installed: /usr/bin/brivant and /usr/share/brivant.
+  fs::create_directories(dir / "usr" / "bin");
+  fs::create_directories(dir / "usr" / "share" / "brivant");
+  EXPECT_EQ(pd::shippedDataFolder(dir / "usr" / "bin"), dir / "usr" / "share" / "brivant");
+  // A build tree: build/app/brivant and build/app/data.
+  fs::create_directories(dir / "build" / "app" / "data");
+  EXPECT_EQ(pd::shippedDataFolder(dir / "build" / "app"), dir / "build" / "app" / "data");
+  // Both: the installed data wins over a stray data/ in /usr/bin.
+  fs::create_directories(dir / "usr" / "bin" / "data");
+  EXPECT_EQ(pd::shippedDataFolder(dir / "usr" / "bin"), dir / "usr" / "share" / "brivant");
+  // Neither: data/ beside the program, which seeding reports as missing.
+  fs::create_directories(dir / "lone");
+  EXPECT_EQ(pd::shippedDataFolder(dir / "lone"), dir / "lone" / "data");
+  EXPECT_EQ(pd::seed(dir / "program", pd::shippedDataFolder(dir / "lone")).error().number, 53);
+
+  // This test program is in neither place: its own folder's data/.
+  std::error_code ec;
+  EXPECT_EQ(pd::installedDataFolder(), fs::read_symlink("/proc/self/exe", ec).parent_path() / "data");
 }
 
 TEST(ProgramDir, SeedCopiesWhatIsMissingAndNeverOverwrites) {
@@ -91,7 +102,9 @@ TEST(ProgramDir, SeedCopiesWhatIsMissingAndNeverOverwrites) {
   writeBytes(shipped / "sons" / "ringin.wav", "RIFF");
 
   const fs::path program = dir / "home" / "data" / "Brivant";  // nothing of it exists yet
-  ASSERT_TRUE(pd::seed(program, shipped).ok());
+  const brivant::Result<int> first = pd::seed(program, shipped);
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(*first, 4);
   EXPECT_EQ(readBytes(program / "FXXXX_Prefixe.txt"), "F     \r\nDL    \r\n");
   EXPECT_EQ(readBytes(program / "Nomenclature.txt"), "F1ABC Ch\xE2teau\r\n");
   EXPECT_TRUE(fs::exists(program / "FXXXX.log"));
@@ -101,7 +114,9 @@ TEST(ProgramDir, SeedCopiesWhatIsMissingAndNeverOverwrites) {
   writeBytes(program / "Nomenclature.txt", "learnt stations\r\n");
   fs::remove(program / "FXXXX_Prefixe.txt");
   writeBytes(program / "F1ABC.log", "my log\r\n");
-  ASSERT_TRUE(pd::seed(program, shipped).ok());
+  const brivant::Result<int> again = pd::seed(program, shipped);
+  ASSERT_TRUE(again.ok());
+  EXPECT_EQ(*again, 1);
   EXPECT_EQ(readBytes(program / "Nomenclature.txt"), "learnt stations\r\n");
   EXPECT_EQ(readBytes(program / "FXXXX_Prefixe.txt"), "F     \r\nDL    \r\n");
   EXPECT_EQ(readBytes(program / "F1ABC.log"), "my log\r\n");

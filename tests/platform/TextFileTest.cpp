@@ -101,6 +101,39 @@ TEST(TextFileRead, Errors) {
   EXPECT_EQ(tf::readLines(dir / "plain.txt").error().number, 70);
 }
 
+// A file read in pieces: every byte once, in order, never more than a piece
+// at a time, with the bytes read so far and the file's length; stopping when
+// asked.
+TEST(TextFileRead, InPieces) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 10'000; ++i) bytes += static_cast<char>('a' + i % 26);
+  writeBytes(dir / "long.txt", bytes);
+  std::string read;
+  std::vector<std::uintmax_t> done;
+  ASSERT_TRUE(tf::readInPieces(dir / "long.txt", 4'096,
+                               [&](std::string_view piece, std::uintmax_t sofar, std::uintmax_t total) {
+                                 EXPECT_LE(piece.size(), 4'096u);
+                                 EXPECT_EQ(total, bytes.size());
+                                 read += piece;
+                                 done.push_back(sofar);
+                                 return true;
+                               })
+                  .ok());
+  EXPECT_EQ(read, bytes);
+  EXPECT_EQ(done, (std::vector<std::uintmax_t>{4'096, 8'192, 10'000}));
+  int pieces = 0;
+  ASSERT_TRUE(tf::readInPieces(dir / "long.txt", 4'096, [&](std::string_view, std::uintmax_t, std::uintmax_t) {
+                return ++pieces < 2;
+              }).ok());
+  EXPECT_EQ(pieces, 2);
+  EXPECT_EQ(
+      tf::readInPieces(dir / "absent.txt", 4'096, [](std::string_view, std::uintmax_t, std::uintmax_t) { return true; })
+          .error()
+          .number,
+      53);
+}
+
 TEST(TextFile, ErrnoMapping) {
   struct Case {
     int errnoValue;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+#include <vector>
 
 #include "stats/DepartementsSvg.h"
 #include "stats/DeptList.h"
@@ -109,6 +111,37 @@ TEST(DeptMapLayout, TheParisInsetShowsItsFourDepartementsOverTheSea) {
                           shape.bounds.bottom() > frame.y && shape.bounds.y < frame.bottom();
     EXPECT_FALSE(overlaps) << shape.code;
   }
+}
+
+// From any departement the arrow keys reach every other one, and each step
+// goes the way of its arrow on the ground.
+TEST(DeptMapLayout, TheArrowsReachEveryDepartementEachStepTheWayOfItsArrow) {
+  std::map<int, MapPoint> centres;
+  for (const DepBoxPlace& place : depBoxPlaces()) centres[place.box] = place.centre;
+  const Heading headings[] = {Heading::West, Heading::East, Heading::North, Heading::South};
+  for (const auto& [start, unused] : centres) {
+    std::set<int> reached{start};
+    std::vector<int> next{start};
+    while (!next.empty()) {
+      const int box = next.back();
+      next.pop_back();
+      for (const Heading heading : headings) {
+        const int to = boxToward(box, heading);
+        const double dx = centres[to].x - centres[box].x;
+        const double dy = centres[to].y - centres[box].y;
+        const double ahead = heading == Heading::West    ? -dx
+                             : heading == Heading::East  ? dx
+                             : heading == Heading::North ? -dy
+                                                         : dy;
+        EXPECT_TRUE(to == box || ahead > 0) << box << " to " << to;
+        if (reached.insert(to).second) next.push_back(to);
+      }
+    }
+    EXPECT_EQ(reached.size(), centres.size()) << "from " << start;
+  }
+  // At the coast the box stays; a box the map has not stays too.
+  EXPECT_EQ(boxToward(29, Heading::West), 29);
+  EXPECT_EQ(boxToward(20, Heading::East), 20);
 }
 
 TEST(DeptMapLayout, TheDrawnDocumentFillsEachDepartementWithItsLevel) {

@@ -31,6 +31,11 @@ ScriptedDialogs& ScriptedDialogs::expectYesNo(TextMatch text, bool yes) {
   return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectYesNoDefaultNo(TextMatch text, bool yes) {
+  queue_.push_back({Kind::YesNoDefaultNo, std::move(text), yes});
+  return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::expectOkCancel(TextMatch text, bool ok) {
   queue_.push_back({Kind::OkCancel, std::move(text), ok});
   return *this;
@@ -95,6 +100,8 @@ const char* ScriptedDialogs::kindName(Kind kind) {
       return "message (OK)";
     case Kind::YesNo:
       return "Yes/No";
+    case Kind::YesNoDefaultNo:
+      return "Yes/No (No by default)";
     case Kind::OkCancel:
       return "OK/Cancel";
     case Kind::Printer:
@@ -146,6 +153,8 @@ bool ScriptedDialogs::answer(Kind kind, const QString& text) {
 void ScriptedDialogs::message(const QString& text) { (void)answer(Kind::Message, text); }
 
 bool ScriptedDialogs::yesNo(const QString& text) { return answer(Kind::YesNo, text); }
+
+bool ScriptedDialogs::yesNoDefaultNo(const QString& text) { return answer(Kind::YesNoDefaultNo, text); }
 
 bool ScriptedDialogs::okCancelCritical(const QString& text) { return answer(Kind::OkCancel, text); }
 

@@ -51,7 +51,7 @@ class TextMatch {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  enum class Kind { Message, YesNo, OkCancel, Printer, SaveFile, OpenFile, Text, Preview };
+  enum class Kind { Message, YesNo, YesNoDefaultNo, OkCancel, Printer, SaveFile, OpenFile, Text, Preview };
   struct Shown {
     Kind kind;
     QString text;  // the box's text, the file dialog's title, the question; empty for the printer choice
@@ -69,6 +69,7 @@ class ScriptedDialogs : public Dialogs {
 
   ScriptedDialogs& expectMessage(TextMatch text);
   ScriptedDialogs& expectYesNo(TextMatch text, bool yes);
+  ScriptedDialogs& expectYesNoDefaultNo(TextMatch text, bool yes);
   ScriptedDialogs& expectOkCancel(TextMatch text, bool ok);
   ScriptedDialogs& expectPrinter(bool chosen);
   // The printer choice made by choose, given the printer (in the window
@@ -95,6 +96,7 @@ class ScriptedDialogs : public Dialogs {
 
   void message(const QString& text) override;
   bool yesNo(const QString& text) override;
+  bool yesNoDefaultNo(const QString& text) override;
   bool okCancelCritical(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
   std::optional<QString> chooseFileToSave(const QString& title, const QString& suggestedPath,

@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/AltKeys.h"
+#include "platform/ui/QtDialogs.h"
 #include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
@@ -84,6 +86,9 @@ const Caption Captions[] = {
     {"Label10", "Prenom (Optionel)", "Name (Option)"},
     {"Label9", "Reference Chateau", "Castle reference"},
     {"Label38", "Nom du Chateau (Optionel)", "Castle name Option)"},
+    {"locatorCaption", "Locator", "Locator"},
+    {"distanceCaption", "Distance", "Distance"},
+    {"azimuthCaption", "Azimut", "Azimuth"},
 };
 
 // The caption a control of the main window shows, found by its name (a menu's
@@ -152,6 +157,38 @@ TEST_F(MainFixture, TheLanguageChosenIsKeptForTheStationAtTheNextStart) {
   // Another station has no choice stored: English.
   setUpStation("F5XYZ");
   EXPECT_TRUE(start().Mnu_An->isChecked());
+}
+
+// The buttons Qt writes on the message boxes follow the language chosen in
+// the menu: real boxes, read and answered as they come up.
+TEST_F(MainFixture, TheButtonsOfTheMessageBoxesSpeakTheLanguageChosen) {
+  setUpStation("F6ABC", "Fr");
+  Main& window = start();
+  ASSERT_TRUE(started);
+  QtDialogs boxes(&window);
+  const auto buttonsOf = [](const std::function<void()>& ask) {
+    QStringList read;
+    onNextModal([&read](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* button : box->buttons()) read.push_back(AltKeys::shownText(button->text()));
+      read.sort();
+      box->reject();
+    });
+    ask();
+    return read.join(QLatin1Char('|'));
+  };
+  struct Case {
+    QAction* language;
+    const char* yesNo;
+    const char* okCancel;
+  };
+  for (const Case& c : {Case{window.Mnu_Fr, "Non|Oui", "Annuler|OK"}, Case{window.Mnu_An, "No|Yes", "Cancel|OK"},
+                        Case{window.Mnu_Fr, "Non|Oui", "Annuler|OK"}}) {
+    c.language->trigger();
+    EXPECT_EQ(buttonsOf([&] { (void)boxes.yesNo(QStringLiteral("?")); }), QString::fromUtf8(c.yesNo));
+    EXPECT_EQ(buttonsOf([&] { (void)boxes.okCancelCritical(QStringLiteral("!")); }), QString::fromUtf8(c.okCancel));
+  }
 }
 
 TEST_F(MainFixture, DesignCaptionsBeforeTheLanguageIsApplied) {

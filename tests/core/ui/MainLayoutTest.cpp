@@ -244,7 +244,7 @@ TEST_F(MainFixture, GridBoxesReportDoubleClicks) {
   Main& window = makeMain();
   window.show();
   int clicked = -1;
-  QObject::connect(&Dpt(), &DeptGridView::boxDoubleClicked, [&](int box) { clicked = box; });
+  QObject::connect(&Dpt(), &DeptGridView::boxChosen, [&](int box) { clicked = box; });
   QTest::mouseDClick(Dpt().box(59), Qt::LeftButton);
   EXPECT_EQ(clicked, 59);
   EXPECT_EQ(Dpt().box(96)->text(), QStringLiteral("2A"));

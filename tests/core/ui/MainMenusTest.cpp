@@ -139,7 +139,7 @@ TEST_F(MenusTest, ClosingRefreshesTheFiveBackups) {
   EXPECT_EQ(fileBytes("F6ABC_Prefixe_SSB.bak"), fileBytes("F6ABC_Prefixe_SSB.txt"));
   EXPECT_EQ(fileBytes("F6ABC_Prefixe_CW.bak"), fileBytes("F6ABC_Prefixe_CW.txt"));
   ASSERT_EQ(dialogs.texts().size(), 1);
-  EXPECT_THAT(dialogs.texts().front().toStdString(), HasSubstr("File 1: Example "));
+  EXPECT_THAT(dialogs.texts().front().toStdString(), HasSubstr("File 1: for example "));
   EXPECT_THAT(endings, ElementsAre(0));
 }
 

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "core/AltKeys.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/QsoListModel.h"
@@ -59,18 +61,30 @@ TEST_F(MainFixture, FirstStartAsksForTheStationInEnglishAndCreatesItsFiles) {
   EXPECT_TRUE(endings.empty());
 }
 
-// Before the language's title, the window carries the program's name: the
-// first run asks for the station over a window that has a name.
-TEST_F(MainFixture, TheMainWindowIsNamedWhileTheFirstRunAsksForTheStation) {
+// The first run asks for the station over a main window already in the
+// language of the question: English with nothing stored, French for a
+// station whose files are gone but whose choice is kept.
+TEST_F(MainFixture, TheFirstRunAsksForTheStationOverAWindowInItsLanguage) {
   dialogs.setLenient(true);
-  Main& window = makeMain();
-  QString titleWhileAsked;
-  onNextModal([&](QWidget* modal) {
-    titleWhileAsked = window.windowTitle();
-    modal->close();
-  });
-  EXPECT_TRUE(window.Form_Load());
-  EXPECT_EQ(titleWhileAsked, QStringLiteral("Brivant"));
+  const std::pair<const char*, const char*> cases[] = {
+      {nullptr, "Ravuzore Ruruzav Evu  1.7.5|File|Callsign|Next QSO|QSO number 1"},
+      {"Fr", "Journée Nationale des Ruziduza Revision  1.7.5|Fichier|Indicatif|QSO suivant|QSO numéro 1"},
+  };
+  for (const auto& [language, expected] : cases) {
+    if (language != nullptr) (void)store.save("ZIV", "Setup FXXXX", "Langue", language);
+    Main& window = makeMain();
+    QString shown;
+    dialogs.beforeMessage = [&](const QString&) {
+      if (!shown.isEmpty()) return;
+      EXPECT_TRUE(window.isVisible());
+      shown = QStringList{window.windowTitle(), AltKeys::shownText(window.Mnu_Fichier->title()), window.Label5->text(),
+                          AltKeys::shownText(window.Enregistrer->text()), window.Frame4->title()}
+                  .join(QLatin1Char('|'));
+    };
+    onNextModal([](QWidget* modal) { modal->close(); });
+    EXPECT_TRUE(window.Form_Load());
+    EXPECT_EQ(shown, QString::fromUtf8(expected));
+  }
 }
 
 TEST_F(MainFixture, TheStationWindowHintsTheDateInTheLanguage) {

@@ -1,6 +1,7 @@
 // The ADIF import from the Fichier menu: the file chosen, the log replaced
-// once, the report window and file, a long file's progress bar, the file
-// that cannot be read or written, and the pictures of the report.
+// once, the question on contacts of other dates, the report window and file,
+// a long file's progress bar, a file too large, the file that cannot be read
+// or written, and the pictures of the report.
 
 #include "outputs/ui/AdifImporter.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -27,6 +29,7 @@ class AdifImporterTest : public OutputWindowsFixture {
   AdifImporterTest() {
     seedFromShippedData(programDir.path());
     EXPECT_TRUE(Cree_Fichiers_Station(programDir.path(), "F6ABC").ok());
+    state.JncDate = "06/06/26";
   }
 
   AdifImporter::Hooks hooks() {
@@ -39,9 +42,9 @@ class AdifImporterTest : public OutputWindowsFixture {
     return QString::fromStdString((fixturesDir() / "outputs" / "import" / name).string());
   }
   std::string logBytes() const { return readBytes(programDir / "F6ABC.log"); }
-  QStringList row(const ImportReport& report, int r) const {
+  static QStringList row(const QAbstractItemModel& model, int r) {
     QStringList cells;
-    for (int c = 0; c < report.refusedTable->columnCount(); ++c) cells << report.refusedTable->item(r, c)->text();
+    for (int c = 0; c < model.columnCount(); ++c) cells << model.index(r, c).data().toString();
     return cells;
   }
 
@@ -69,13 +72,17 @@ TEST_F(AdifImporterTest, AnotherLoggersFileJoinsTheLogAndTheRefusedAreReported) 
   ImportReport* report = importer.report();
   ASSERT_NE(report, nullptr);
   EXPECT_TRUE(report->isVisible());
-  EXPECT_EQ(report->windowTitle(), QString::fromUtf8("Import ADIF : contacts refusés"));
+  EXPECT_EQ(report->windowTitle(), QString::fromUtf8("Rapport d'import ADIF"));
   EXPECT_EQ(report->summaryLabel->text(),
             QString::fromUtf8("4 contact(s) importé(s), 3 refusé(s)\nListe enregistrée dans F6ABC_Import_ADIF.txt"));
-  ASSERT_EQ(report->refusedTable->rowCount(), 3);
-  EXPECT_EQ(row(*report, 0),
-            (QStringList{"3", "f5aaa", QString::fromUtf8("F5AAA deja contactée sur 14 Mhz a 08:12 en SSB")}));
-  EXPECT_EQ(row(*report, 1)[0], QStringLiteral("5"));
+  // The count of each reason first, then the records.
+  ASSERT_EQ(report->reasonTable->rowCount(), 3);
+  EXPECT_EQ(report->reasonTable->item(0, 2)->text(), QString::fromUtf8("Déjà enregistré sur la bande et le mode"));
+  const QAbstractItemModel& notes = *report->notesTable->model();
+  ASSERT_EQ(notes.rowCount(), 3);
+  EXPECT_EQ(row(notes, 0), (QStringList{"3", "f5aaa", QString::fromUtf8("Refusé"),
+                                        QString::fromUtf8("F5AAA deja contactée sur 14 Mhz a 08:12 en SSB")}));
+  EXPECT_EQ(row(notes, 1)[0], QStringLiteral("5"));
   expectMatchesGolden(programDir / "F6ABC_Import_ADIF.txt", "outputs/import/other_logger_fr.txt");
 
   // From the keyboard: Escape closes the report.
@@ -84,6 +91,52 @@ TEST_F(AdifImporterTest, AnotherLoggersFileJoinsTheLogAndTheRefusedAreReported) 
   EXPECT_FALSE(report->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(importer.report(), nullptr);
+}
+
+// A download of several years: asked once, No by default, and only the
+// event's contacts imported; Yes imports the others as well.
+TEST_F(AdifImporterTest, ContactsOfOtherDatesAreImportedOnlyWhenAskedFor) {
+  for (const bool yes : {false, true}) {
+    SCOPED_TRACE(yes);
+    writeBytes(programDir / "F6ABC.log", "");
+    replacements.clear();
+    AdifImporter importer(state, nullptr, hooks());
+    dialogs.expectOpenFile("Importer un fichier ADIF", fixture("online_logbook.adi"));
+    dialogs.expectYesNoDefaultNo(
+        QString::fromUtf8("Ce fichier contient 5 contact(s) daté(s) d'un autre jour que la JNC du 06/06/26 et son "
+                          "lendemain (UTC), du 04/11/2017 au 01/01/2034.\n\nLes importer aussi ?\n(Non : seuls les "
+                          "contacts de la JNC sont importés.)"),
+        yes);
+    importer.Mnu_Import_ADIF_Click();
+    dialogs.verifyAllConsumed();
+    ASSERT_EQ(replacements.size(), 1u);
+    EXPECT_EQ(replacements[0].size(), yes ? 5u : 2u);
+    ASSERT_NE(importer.report(), nullptr);
+    const QTableWidget& reasons = *importer.report()->reasonTable;
+    EXPECT_EQ(reasons.item(0, 0)->text(), yes ? QStringLiteral("1") : QStringLiteral("5"));
+    if (!yes) {
+      EXPECT_EQ(reasons.item(0, 2)->text(),
+                QString::fromUtf8("Contact d'un autre jour que la JNC et son lendemain, non importé (du 04/11/2017 "
+                                  "au 01/01/2034)"));
+    }
+  }
+}
+
+// A character the log cannot hold is shown as itself in the window; the
+// report file names its code.
+TEST_F(AdifImporterTest, TheWindowShowsTheCharacterTheFileNamesItsCode) {
+  AdifImporter importer(state, nullptr, hooks());
+  dialogs.expectOpenFile("Importer un fichier ADIF", fixture("adif_library_utf8.adi"));
+  importer.Mnu_Import_ADIF_Click();
+  ASSERT_NE(importer.report(), nullptr);
+  const QAbstractItemModel& notes = *importer.report()->notesTable->model();
+  ASSERT_EQ(notes.rowCount(), 3);
+  EXPECT_EQ(row(notes, 0), (QStringList{"1", "UA3ABC", QString::fromUtf8("Importé"),
+                                        QString::fromUtf8("NAME : « Иван » devient « IVAN »")}));
+  EXPECT_EQ(row(notes, 2), (QStringList{"4", QString::fromUtf8("RА3AA"), QString::fromUtf8("Refusé"),
+                                        QString::fromUtf8("Le champ CALL contient « А », que le log ne peut pas "
+                                                          "enregistrer")}));
+  expectMatchesGolden(programDir / "F6ABC_Import_ADIF.txt", "outputs/import/adif_library_utf8_fr.txt");
 }
 
 TEST_F(AdifImporterTest, EverythingAcceptedSaysSoWithoutAWindow) {
@@ -108,6 +161,14 @@ TEST_F(AdifImporterTest, NothingChosenNothingReadNothingToImport) {
   writeBytes(programDir / "empty.adi", "Just a header\r\n<eoh>\r\n");
   dialogs.expectOpenFile("Importer un fichier ADIF", QString::fromStdString((programDir / "empty.adi").string()));
   dialogs.expectMessage("Ce fichier ne contient aucun contact ADIF");
+  importer.Mnu_Import_ADIF_Click();
+  // Larger than any day's log: refused before a byte is read (a sparse file).
+  writeBytes(programDir / "huge.adi", "");
+  fs::resize_file(programDir / "huge.adi", 2'000'000'000);
+  dialogs.expectOpenFile("Importer un fichier ADIF", QString::fromStdString((programDir / "huge.adi").string()));
+  dialogs.expectMessage(
+      QString::fromUtf8("Ce fichier fait 2000 Mo : l'import ADIF lit au plus 100 Mo (le log d'une "
+                        "JNC tient en bien moins). Rien n'a été importé."));
   importer.Mnu_Import_ADIF_Click();
   dialogs.verifyAllConsumed();
   EXPECT_TRUE(replacements.empty());
@@ -167,7 +228,7 @@ TEST_F(AdifImporterTest, AFailedWriteLeavesTheLogAsItWas) {
   EXPECT_EQ(importer.report(), nullptr);
 }
 
-TEST_F(AdifImporterTest, ALongFileShowsItsProgress) {
+TEST_F(AdifImporterTest, ALongFileShowsItsProgressInBytes) {
   std::string file;
   for (int i = 0; i < 2'500; ++i) {
     const std::string call = "DL" + std::to_string(i % 9 + 1) + static_cast<char>('A' + i % 26) +
@@ -177,6 +238,7 @@ TEST_F(AdifImporterTest, ALongFileShowsItsProgress) {
     file += "<call:" + std::to_string(call.size()) + ">" + call + "<qso_date:8>20260606<time_on:4>" + time +
             "<band:3>20m<mode:2>CW<eor>\n";
   }
+  ASSERT_GT(file.size(), AdifImporter::ProgressFromBytes);
   writeBytes(programDir / "long.adi", file);
   AdifImporter importer(state, nullptr, hooks());
   dialogs.expectOpenFile("Importer un fichier ADIF", QString::fromStdString((programDir / "long.adi").string()));
@@ -184,8 +246,8 @@ TEST_F(AdifImporterTest, ALongFileShowsItsProgress) {
   importer.Mnu_Import_ADIF_Click();
   QProgressDialog* progress = importer.progressDialog();
   ASSERT_NE(progress, nullptr);
-  EXPECT_EQ(progress->maximum(), 2'500);
-  EXPECT_EQ(progress->value(), 2'500);
+  EXPECT_EQ(progress->maximum(), static_cast<int>(file.size()));
+  EXPECT_EQ(progress->value(), static_cast<int>(file.size()));
   EXPECT_FALSE(progress->isVisible());
   ASSERT_EQ(replacements.size(), 1u);
   EXPECT_EQ(replacements[0].size(), 2'500u);
@@ -197,19 +259,30 @@ class ScreenshotsImportReport : public AdifImporterTest {
     state.Language = language;
     AdifImporter importer(state, nullptr, hooks());
     dialogs.setLenient(true);
-    writeBytes(programDir / "mixed.adi", readBytes(fixturesDir() / "outputs" / "import" / "other_logger.adi") +
-                                             readBytes(fixturesDir() / "outputs" / "import" / "damaged.adi"));
+    std::string mixed;
+    for (const char* file : {"other_logger.adi", "contest_logger.adi", "adif_library_utf8.adi", "field_logger.adi"})
+      mixed += readBytes(fixturesDir() / "outputs" / "import" / file) + "\r\n";
+    mixed += readBytes(fixturesDir() / "outputs" / "import" / "damaged.adi");
+    writeBytes(programDir / "mixed.adi", mixed);
     dialogs.expectOpenFile(::testing::_, QString::fromStdString((programDir / "mixed.adi").string()));
     importer.Mnu_Import_ADIF_Click();
     ImportReport* report = importer.report();
     ASSERT_NE(report, nullptr);
     QApplication::processEvents();
-    // Every reason is shown whole, and the button's caption.
-    const QTableWidget* table = report->refusedTable;
-    for (int r = 0; r < table->rowCount(); ++r) {
-      const QString reason = table->item(r, 2)->text();
-      EXPECT_GE(table->columnWidth(2), table->fontMetrics().horizontalAdvance(reason)) << reason.toStdString();
+    // Every reason is shown whole, the window fits the screen, and the
+    // button's caption.
+    const QTableView* table = report->notesTable;
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+      const QString reason = table->model()->index(r, 3).data().toString();
+      EXPECT_GE(table->columnWidth(3), table->fontMetrics().horizontalAdvance(reason)) << reason.toStdString();
     }
+    for (int r = 0; r < report->reasonTable->rowCount(); ++r) {
+      const QString reason = report->reasonTable->item(r, 2)->text();
+      EXPECT_GE(report->reasonTable->columnWidth(2), report->reasonTable->fontMetrics().horizontalAdvance(reason))
+          << reason.toStdString();
+    }
+    EXPECT_LE(report->frameGeometry().width(), 1280);
+    EXPECT_LE(report->frameGeometry().height(), 720);
     EXPECT_GE(report->closeButton->width(),
               report->closeButton->fontMetrics().horizontalAdvance(QString(report->closeButton->text()).remove('&')));
     folder.save(report, name);
