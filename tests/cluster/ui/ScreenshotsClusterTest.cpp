@@ -54,7 +54,8 @@ class ScreenshotsCluster : public ClusterFixture {
 
     folder.save(&cluster, name);
 
-    // "Annoncer…" over it, for the station of the entry.
+    // "Annoncer…" over it, for the station activating its castle.
+    ASSERT_TRUE(store.save("ZIV", "Setup F6ABC_P", "N° Activite", "35012").ok());
     cluster.Mnu_Annoncer->trigger();
     SelfSpotDialog* spot = cluster.selfSpotDialog();
     ASSERT_NE(spot, nullptr);
