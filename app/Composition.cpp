@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/CwKeyer.h"
 #include "cluster/ui/RadioControl.h"
 #include "core/MissingFile.h"
 #include "core/ui/Main.h"
@@ -49,6 +51,7 @@ Composition::Composition(AppState& state, Printer* printer)
   composeOutputs();
   composeStats();
   composeCluster();
+  composeKeyer();
   composeLabels();
   main_->setHooks(std::move(hooks_));
 }
@@ -169,9 +172,26 @@ void Composition::composeCluster() {
   hooks.loggingMode = [&main] { return main.Mode_A->currentText(); };
   hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
   hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
+  hooks.entryCallsign = [&main] { return main.Indicatif_A->text(); };
   cluster_ = new ClusterOpener(state_, &main, std::move(hooks), std::move(services));
   ClusterOpener* opener = cluster_;
   wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
+}
+
+// The CW messages: F1 to F8, Escape, PgUp and PgDn in the main window, the
+// line under the entry, the messages window and the keyer of the Options
+// menu.  The radio's own keyer is the hamlib radio's link.
+void Composition::composeKeyer() {
+  Main& main = *main_;
+  CwKeyer::Menu menu{main.Mnu_Manip_Aucun, main.Mnu_Manip_Cwdaemon, main.Mnu_Manip_Radio};
+  cwKeyer_ = new CwKeyer(view_, radio_->link(), menu);
+  main.placeUnderEntry(cwKeyer_->line());
+  CwKeyer* keyer = cwKeyer_;
+  wire(main.Mnu_Messages_CW, keyer, [keyer] { keyer->openMessages(); });
+  wire(main.Mnu_Manip_Aucun, keyer, [keyer] { keyer->chooseKeyer(KeyerKind::None); });
+  wire(main.Mnu_Manip_Cwdaemon, keyer, [keyer] { keyer->chooseCwdaemon(); });
+  wire(main.Mnu_Manip_Radio, keyer, [keyer] { keyer->chooseKeyer(KeyerKind::Radio); });
+  keyer->restore();
 }
 
 // The QSL labels print on the program's printer, the one of the outputs.

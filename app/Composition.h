@@ -25,6 +25,7 @@ namespace brivant {
 
 class AdifImporter;
 class ClusterOpener;
+class CwKeyer;
 class DeptGridView;
 class EntryChain;
 class LabelMenus;
@@ -62,6 +63,8 @@ class Composition {
   // The radio through hamlib, for the whole run; restore() links the stored
   // one once the program has started.
   RadioControl& radioControl() const { return *radio_; }
+  // The CW messages of the function keys and their keyer.
+  CwKeyer& cwKeyer() const { return *cwKeyer_; }
   // The QSL labels.
   LabelMenus& labelMenus() const { return *labelMenus_; }
 
@@ -71,6 +74,7 @@ class Composition {
   void composeOutputs();
   void composeStats();
   void composeCluster();
+  void composeKeyer();
   void composeLabels();
 
   AppState& state_;
@@ -89,6 +93,7 @@ class Composition {
   StatsMenus* statsMenus_ = nullptr;
   ClusterOpener* cluster_ = nullptr;
   RadioControl* radio_ = nullptr;
+  CwKeyer* cwKeyer_ = nullptr;
   LabelMenus* labelMenus_ = nullptr;
 };
 

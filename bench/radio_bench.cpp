@@ -20,26 +20,18 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
-#include <memory>
 
 #include "app/Composition.h"
-#include "bench/support/AnsweringDialogs.h"
-#include "bench/support/GeneratedLog.h"
 #include "bench/support/OffscreenApplication.h"
+#include "bench/support/RunningProgram.h"
 #include "cluster/HamlibSettings.h"
 #include "cluster/ui/RadioControl.h"
-#include "core/AppState.h"
-#include "core/Station.h"
 #include "core/ui/Main.h"
-#include "platform/Clock.h"
-#include "platform/ProgramDir.h"
-#include "platform/SettingsStore.h"
 #include "tests/support/Rigctld.h"
 
 namespace brivant::bench {
 namespace {
 
-constexpr std::string_view Station = "F6ABC";
 // The window painted after the reading is handled.
 constexpr int SettleMs = 50;
 // The period of the timer that measures the turns.
@@ -100,32 +92,6 @@ bool runUntil(Done done) {
   return true;
 }
 
-struct Program {
-  ScratchFolder programDir;
-  ScratchFolder settingsDir;
-  SettingsStore store{settingsDir.path()};
-  FixedClock clock{{2026, 6, 6, 12, 0, 0}, 120};
-  AnsweringDialogs dialogs;
-  std::unique_ptr<AppState> appState;
-  std::unique_ptr<Composition> composition;
-
-  bool start() {
-    if (!ProgramDir::seed(programDir.path(), BRIVANT_DATA_DIR_FOR_BENCH).ok() ||
-        !Cree_Fichiers_Station(programDir.path(), Station).ok())
-      return false;
-    writeStationLog(programDir.path(), Station, generateLogRecords());
-    (void)store.save("ZIV", "Setup ", "Indicatif Station", Station);
-    (void)store.save("ZIV", "Setup " + std::string(Station), "Langue", "Fr");
-    appState = std::make_unique<AppState>(programDir.path(), store, clock, dialogs);
-    composition = std::make_unique<Composition>(*appState);
-    Main& window = composition->main();
-    if (!window.Form_Load()) return false;
-    window.show();
-    QCoreApplication::processEvents();
-    return true;
-  }
-};
-
 // What the radio does between two readings.
 enum Motion : int {
   Still,       // nothing: an ordinary reading, the readout unchanged
@@ -154,7 +120,7 @@ Step stepOf(Motion motion, std::size_t n) {
 void readBack(benchmark::State& state, const HamlibChoice& choice) {
   const auto motion = static_cast<Motion>(state.range(0));
   offscreenApplication();
-  Program program;
+  RunningProgram program;
   if (!program.start()) {
     state.SkipWithError("the program did not start");
     return;

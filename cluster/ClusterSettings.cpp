@@ -23,10 +23,11 @@ std::optional<std::string> spotServerOf(std::string_view typed) {
   return std::string(host);
 }
 
-std::optional<NodeAddress> nodeAddressOf(std::string_view typed) {
+std::optional<NodeAddress> nodeAddressOf(std::string_view typed, int defaultPort) {
   const std::string_view text = trimBlanks(typed);
   const std::size_t colon = text.rfind(':');
   NodeAddress node;
+  node.port = defaultPort;
   node.host = std::string(text.substr(0, colon));
   if (colon != std::string_view::npos) {
     const std::string_view digits = text.substr(colon + 1);

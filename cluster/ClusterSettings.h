@@ -45,8 +45,9 @@ struct NodeAddress {
   int port = DefaultTelnetPort;
   bool operator==(const NodeAddress&) const = default;
 };
-// A typed telnet node "host" or "host:port" (port 1 to 65535).
-std::optional<NodeAddress> nodeAddressOf(std::string_view typed);
+// A typed address "host" or "host:port" (port 1 to 65535; defaultPort when
+// none is typed): a telnet node, the cwdaemon keyer.
+std::optional<NodeAddress> nodeAddressOf(std::string_view typed, int defaultPort = DefaultTelnetPort);
 // "host:port", as the question shows it.
 std::string nodeAddressText(const NodeAddress& node);
 

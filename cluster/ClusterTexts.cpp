@@ -18,11 +18,13 @@ ClusterCaptions clusterCaptions(bool french) {
   c.transceiverLabel = QStringLiteral("&Transceiver");
   c.menuPort = QStringLiteral("&Port Com");
   c.menuBaud = QStringLiteral("&Baud");
-  c.menuSource = QStringLiteral("S&ource");
+  // "U": the "O" goes to "Spot…", whose other letters the window uses.
+  c.menuSource = QStringLiteral("So&urce");
   c.sourcePages = pick(french, "Page &web", "&Web page");
   c.sourceTelnet = QStringLiteral("Cluster &telnet");
   c.telnetNode = pick(french, "&Nœud telnet…", "Telnet &node…");
   c.menuServer = pick(french, "Ser&veur…", "Ser&ver…");
+  c.announce = pick(french, "A&nnoncer…", "Sp&ot…");
   c.noPort = QStringLiteral("&Sans");
   return c;
 }

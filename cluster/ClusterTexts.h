@@ -26,7 +26,8 @@ struct ClusterCaptions {
   QString sourceTelnet;
   QString telnetNode;
   QString menuServer;
-  QString noPort;  // the "Sans" item of the port menu
+  QString announce;  // the self-spot on the telnet node
+  QString noPort;    // the "Sans" item of the port menu
 };
 ClusterCaptions clusterCaptions(bool french);
 

@@ -69,6 +69,11 @@ void ClusterFeed::stop() {
   setState(State::Stopped);
 }
 
+bool ClusterFeed::sendLine(const QByteArray& line) {
+  if (state_ != State::LoggedIn || socket_ == nullptr || line.contains('\n') || line.contains('\r')) return false;
+  return socket_->write(line + "\r\n") == line.size() + 2;
+}
+
 void ClusterFeed::setState(State state) {
   if (state == state_) return;
   state_ = state;

@@ -42,6 +42,10 @@ class ClusterFeed final : public QObject {
   void start(const QString& host, quint16 port, const QByteArray& login);
   void stop();
 
+  // Sends a command line (a line end is added) once the node has the
+  // login; false, and nothing sent, before that or with no connection.
+  bool sendLine(const QByteArray& line);
+
   State state() const { return state_; }
   // The delay of the coming (or, while waiting, current) new try.
   int retryDelayMs() const { return retryDelayMs_; }

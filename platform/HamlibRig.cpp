@@ -190,4 +190,38 @@ bool HamlibRig::tune(long long hertz, RigMode mode) {
   return true;
 }
 
+HamlibRig::MorseResult HamlibRig::morseResult(int code) {
+  if (code == RIG_OK) return MorseResult::Done;
+  fail(code);
+  return code == -RIG_ENAVAIL || code == -RIG_ENIMPL ? MorseResult::Unavailable : MorseResult::Failed;
+}
+
+HamlibRig::MorseResult HamlibRig::sendMorse(const std::string& text, int wpm) {
+  if (!open_) return MorseResult::Failed;
+  if (rig_has_set_level(handle_->rig, RIG_LEVEL_KEYSPD) != 0) {
+    value_t speed;
+    speed.i = wpm;
+    // A radio that keeps its own speed still keys the text; one that does
+    // not answer does not.
+    if (const int code = rig_set_level(handle_->rig, RIG_VFO_CURR, RIG_LEVEL_KEYSPD, speed);
+        code == -RIG_ETIMEOUT || code == -RIG_EIO)
+      return morseResult(code);
+  }
+  return morseResult(rig_send_morse(handle_->rig, RIG_VFO_CURR, text.c_str()));
+}
+
+HamlibRig::MorseResult HamlibRig::stopMorse() {
+  if (!open_) return MorseResult::Failed;
+  return morseResult(rig_stop_morse(handle_->rig, RIG_VFO_CURR));
+}
+
+HamlibRig::MorseResult HamlibRig::waitMorse() {
+  if (!open_) return MorseResult::Failed;
+  return morseResult(rig_wait_morse(handle_->rig, RIG_VFO_CURR));
+}
+
+bool HamlibRig::hasStopMorse() const { return open_ && handle_->rig->caps->stop_morse != nullptr; }
+
+bool HamlibRig::hasWaitMorse() const { return open_ && handle_->rig->caps->wait_morse != nullptr; }
+
 }  // namespace brivant

@@ -92,10 +92,26 @@ class HamlibRig {
   // Tunes to the frequency and mode; false when the radio did not take it.
   bool tune(long long hertz, RigMode mode);
 
+  // The radio's own keyer.  Done; Unavailable when the backend (or the
+  // radio behind rigctld) has no such command; Failed when the radio did not
+  // take it (lastError says why).
+  enum class MorseResult { Done, Unavailable, Failed };
+  // The speed in words per minute where the radio takes one, then the text.
+  MorseResult sendMorse(const std::string& text, int wpm);
+  // The text being keyed stops.
+  MorseResult stopMorse();
+  // Returns once the radio has keyed the text (it holds the caller as long).
+  MorseResult waitMorse();
+  // Whether the backend has these commands at all (a radio behind rigctld
+  // may still answer that it has not).
+  bool hasStopMorse() const;
+  bool hasWaitMorse() const;
+
   const std::string& lastError() const { return lastError_; }
 
  private:
   bool fail(int code);
+  MorseResult morseResult(int code);
   int boundWaits();
 
   struct Handle;

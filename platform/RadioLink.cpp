@@ -20,11 +20,14 @@ std::atomic<int> runningThreads{0};
 
 // What the link asks of its thread.
 struct RadioLink::Command {
-  enum class Kind { Begin, End, Tune } kind;
+  enum class Kind { Begin, End, Tune, SendMorse, StopMorse } kind;
   int generation = 0;
-  HamlibLink link;      // Begin
+  HamlibLink link{};    // Begin
   long long hertz = 0;  // Tune
   RigMode mode = RigMode::Other;
+  int morseId = 0;  // SendMorse, StopMorse
+  std::string text{};
+  int wpm = 0;
 };
 
 // All the link and its thread share; the thread keeps it after the link is
@@ -95,7 +98,51 @@ class RadioLink::Worker {
         // The new frequency shows at once rather than at the next turn.
         turn();
         break;
+      case Command::Kind::SendMorse:
+        sendMorse(command);
+        break;
+      case Command::Kind::StopMorse:
+        stopMorse(command);
+        break;
     }
+  }
+
+  bool keyerReady(const Command& command) {
+    if (command.generation == generation_ && rig_ != nullptr && rig_->isOpen()) return true;
+    postMorse({command.morseId, MorseReport::Kind::Failed, false, "the radio is not answering"});
+    return false;
+  }
+
+  // The report of a keyer command: done, or as hamlib said (its reason kept).
+  void reportMorse(const Command& command, HamlibRig::MorseResult result, MorseReport::Kind done,
+                   MorseReport::Kind unavailable, bool endReported = false) {
+    switch (result) {
+      case HamlibRig::MorseResult::Done:
+        postMorse({command.morseId, done, endReported, {}});
+        break;
+      case HamlibRig::MorseResult::Unavailable:
+        postMorse({command.morseId, unavailable, false, rig_->lastError()});
+        break;
+      case HamlibRig::MorseResult::Failed:
+        postMorse({command.morseId, MorseReport::Kind::Failed, false, rig_->lastError()});
+        break;
+    }
+  }
+
+  // The radio's own keyer.  rig_wait_morse holds this thread until the text
+  // is keyed, so that a stop could only follow the end: the end is waited
+  // for only when the radio cannot be stopped anyway.
+  void sendMorse(const Command& command) {
+    if (!keyerReady(command)) return;
+    const HamlibRig::MorseResult sent = rig_->sendMorse(command.text, command.wpm);
+    const bool waits = sent == HamlibRig::MorseResult::Done && rig_->hasWaitMorse() && !rig_->hasStopMorse();
+    reportMorse(command, sent, MorseReport::Kind::Started, MorseReport::Kind::NoKeyer, waits);
+    if (waits) reportMorse(command, rig_->waitMorse(), MorseReport::Kind::Ended, MorseReport::Kind::Ended);
+  }
+
+  void stopMorse(const Command& command) {
+    if (!keyerReady(command)) return;
+    reportMorse(command, rig_->stopMorse(), MorseReport::Kind::Stopped, MorseReport::Kind::CannotStop);
   }
 
   // One turn: (re)connect when needed, read, and come back after pollMs.
@@ -126,14 +173,27 @@ class RadioLink::Worker {
 
   void comeBackLater() { nextTurn_ = Clock::now() + std::chrono::milliseconds(timing_.pollMs); }
 
-  void post(State state, std::optional<RigReading> reading, std::string error = {}) {
+  // Hands a call to the link, on its thread, with the generation of the
+  // radio it is about; nothing once the link is gone.
+  template <class Call>
+  void postToOwner(Call call) {
     std::lock_guard lock(channel_->mutex);
     if (channel_->owner == nullptr) return;
     QMetaObject::invokeMethod(
         channel_->owner,
-        [owner = channel_->owner, generation = generation_, state, reading = std::move(reading),
-         error = std::move(error)] { owner->report(generation, state, reading, error); },
+        [owner = channel_->owner, generation = generation_, call = std::move(call)] { call(*owner, generation); },
         Qt::QueuedConnection);
+  }
+
+  void post(State state, std::optional<RigReading> reading, std::string error = {}) {
+    postToOwner([state, reading = std::move(reading), error = std::move(error)](RadioLink& owner, int generation) {
+      owner.report(generation, state, reading, error);
+    });
+  }
+
+  void postMorse(MorseReport report) {
+    postToOwner(
+        [report = std::move(report)](RadioLink& owner, int generation) { owner.reportMorse(generation, report); });
   }
 
   std::shared_ptr<Channel> channel_;
@@ -148,6 +208,7 @@ RadioLink::RadioLink(QObject* parent) : RadioLink(parent, Timing{}) {}
 RadioLink::RadioLink(QObject* parent, Timing timing)
     : QObject(parent), timing_(timing), channel_(std::make_shared<Channel>()) {
   qRegisterMetaType<RigReading>();
+  qRegisterMetaType<MorseReport>();
   keepCNumericLocale();
   channel_->owner = this;
   ++runningThreads;
@@ -208,6 +269,28 @@ bool RadioLink::tune(long long hertz, RigMode mode) {
   if (!running_ || state_ != State::Answering) return false;
   send({Command::Kind::Tune, generation_, {}, hertz, mode});
   return true;
+}
+
+bool RadioLink::sendMorse(int id, std::string text, int wpm) {
+  if (!running_ || state_ != State::Answering) return false;
+  Command command{Command::Kind::SendMorse, generation_};
+  command.morseId = id;
+  command.text = std::move(text);
+  command.wpm = wpm;
+  send(std::move(command));
+  return true;
+}
+
+void RadioLink::stopMorse(int id) {
+  if (!running_) return;
+  Command command{Command::Kind::StopMorse, generation_};
+  command.morseId = id;
+  send(std::move(command));
+}
+
+void RadioLink::reportMorse(int generation, const MorseReport& report) {
+  if (generation != generation_ || !running_) return;
+  emit morseReported(report);
 }
 
 void RadioLink::setState(State state) {

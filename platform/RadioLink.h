@@ -23,6 +23,25 @@
 
 namespace brivant {
 
+// What became of a message given to the radio's own keyer.
+struct MorseReport {
+  enum class Kind {
+    Started,     // the radio took the text
+    Ended,       // the radio says it has keyed it (rig_wait_morse)
+    Stopped,     // the radio stopped it
+    NoKeyer,     // hamlib has no keyer command for this radio
+    CannotStop,  // hamlib cannot stop this radio's message
+    Failed,      // the radio did not take the command (error says why)
+  };
+  int id = 0;
+  Kind kind = Kind::Failed;
+  // Started: an Ended report follows.  Otherwise the end of the message is
+  // not known (hamlib cannot wait for it, or waiting would keep a stop from
+  // reaching the radio).
+  bool endReported = false;
+  std::string error;
+};
+
 class RadioLink final : public QObject {
   Q_OBJECT
 
@@ -71,10 +90,19 @@ class RadioLink final : public QObject {
   // False, and nothing sent, when the radio is not answering.
   bool tune(long long hertz, RigMode mode);
 
+  // The radio's own keyer: the text at wpm words per minute, after any
+  // reading under way; id comes back in the reports.  False, and nothing
+  // sent, when the radio is not answering.
+  bool sendMorse(int id, std::string text, int wpm);
+  // The message of that id stops.
+  void stopMorse(int id);
+
  signals:
   // Every reading of the radio, on the owner's thread.
   void readingReceived(const brivant::RigReading& reading);
   void stateChanged(brivant::RadioLink::State state);
+  // What became of a message given to sendMorse or stopMorse.
+  void morseReported(const brivant::MorseReport& report);
 
  private:
   struct Channel;
@@ -84,6 +112,7 @@ class RadioLink final : public QObject {
   void send(Command command);
   // What the worker reports, for the link it was started with.
   void report(int generation, State state, std::optional<RigReading> reading, std::string error);
+  void reportMorse(int generation, const MorseReport& report);
 
   Timing timing_;
   std::shared_ptr<Channel> channel_;
@@ -99,3 +128,4 @@ class RadioLink final : public QObject {
 }  // namespace brivant
 
 Q_DECLARE_METATYPE(brivant::RigReading)
+Q_DECLARE_METATYPE(brivant::MorseReport)

@@ -19,8 +19,10 @@ if [ "$purpose" = test ]; then
   # the network.
   # fonts-urw-base35 (on most Debian desktops, through ghostscript) brings
   # the font of symbols that a missing family may fall back on.
+  # cwdaemon, started by the keyer tests on its null device, stands for a
+  # keyer on the network.
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils hamradio-files clang-format nodejs npm
-             libhamlib-utils socat fonts-urw-base35)
+             libhamlib-utils socat fonts-urw-base35 cwdaemon)
 fi
 if [ "$purpose" = package ]; then
   # dpkg-shlibdeps finds the package's dependencies, rsvg-convert draws the

@@ -70,6 +70,9 @@ Cluster::Cluster(AppState& state, QWidget* parent, ClusterHooks hooks, ClusterSe
   connect(page_, &HttpPage::finished, this, &Cluster::pageFetched);
   connect(feed_, &ClusterFeed::lineReceived, this, &Cluster::telnetLine);
   connect(feed_, &ClusterFeed::stateChanged, this, &Cluster::showFeedState);
+  spotAnswerTimer_ = new QTimer(this);
+  spotAnswerTimer_->setSingleShot(true);
+  connect(spotAnswerTimer_, &QTimer::timeout, this, &Cluster::selfSpotUnanswered);
 }
 
 Cluster::~Cluster() {
@@ -251,6 +254,8 @@ void Cluster::buildMenus() {
 
   Mnu_Serveur = named(menuBar->addAction(QString()), "Mnu_Serveur");
   connect(Mnu_Serveur, &QAction::triggered, this, &Cluster::Mnu_Serveur_Click);
+  Mnu_Annoncer = named(menuBar->addAction(QString()), "Mnu_Annoncer");
+  connect(Mnu_Annoncer, &QAction::triggered, this, &Cluster::Mnu_Annoncer_Click);
   openMenuBarOnF10(menuBar);
 }
 
@@ -275,6 +280,7 @@ void Cluster::setCaptions() {
   Mnu_Telnet->setText(captions.sourceTelnet);
   Mnu_Noeud_Telnet->setText(captions.telnetNode);
   Mnu_Serveur->setText(captions.menuServer);
+  Mnu_Annoncer->setText(captions.announce);
   giveAltKeys(this);
 }
 

@@ -35,6 +35,7 @@ class QTimer;
 namespace brivant {
 
 class HamlibDialog;
+class SelfSpotDialog;
 class Radio;
 class RadioControl;
 class SerialPort;
@@ -49,6 +50,9 @@ struct ClusterHooks {
   // Puts the callsign in Indicatif_A when the entry waits for a callsign;
   // whether it did.
   std::function<bool(const QString& callsign)> offerCallsign;
+  // The callsign in Indicatif_A (the station announced when the station
+  // activates no castle).
+  std::function<QString()> entryCallsign;
 };
 
 // The services the window works through; tests give their own.
@@ -58,6 +62,8 @@ struct ClusterServices {
   std::function<std::vector<std::string>()> listPorts;
   int fetchTimeoutMs = HttpPage::DefaultTimeoutMs;
   ClusterFeed::Timing feedTiming{};
+  // How long the node has to answer an announcement.
+  int spotAnswerMs = 10'000;
   // The radio through hamlib, which outlives the window; one of the window's
   // own when none.
   RadioControl* radio = nullptr;
@@ -85,6 +91,12 @@ class Cluster final : public QWidget {
   RadioControl& radioControl() { return *radioControl_; }
   // The window of "Autre (hamlib)…" while it is open.
   HamlibDialog* hamlibDialog() const;
+  // The window of "Annoncer…" while it is open.
+  SelfSpotDialog* selfSpotDialog() const;
+  // Sends an announcement's command on the telnet connection and waits for
+  // the node's answer, shown in the state line; without a connection the
+  // operator is told and false comes back.
+  bool sendSelfSpot(const std::string& line, const std::string& call);
 
   QMenuBar* menuBar = nullptr;
   QMenu* Mnu_Port_Com = nullptr;
@@ -94,6 +106,7 @@ class Cluster final : public QWidget {
   QAction* Mnu_Telnet = nullptr;
   QAction* Mnu_Noeud_Telnet = nullptr;
   QAction* Mnu_Serveur = nullptr;
+  QAction* Mnu_Annoncer = nullptr;
   QAction* Mnu_4800 = nullptr;
   QAction* Mnu_9600 = nullptr;
   QAction* Mnu_38400 = nullptr;
@@ -147,6 +160,7 @@ class Cluster final : public QWidget {
   void Mnu_Page_Web_Click();
   void Mnu_Telnet_Click();
   void Mnu_Noeud_Telnet_Click();
+  void Mnu_Annoncer_Click();
   // The first step of every refresh: both lists emptied, the sort mode of
   // the coming lines taken.
   void clearLists();
@@ -191,6 +205,8 @@ class Cluster final : public QWidget {
   void startFeed();
   void showFeedState();
   void telnetLine(const QByteArray& line);
+  void takeSelfSpotAnswer(const QByteArray& line);
+  void selfSpotUnanswered();
 
   AppState& state_;
   ClusterHooks hooks_;
@@ -203,6 +219,10 @@ class Cluster final : public QWidget {
   std::unique_ptr<Radio> radio_;
   RadioControl* radioControl_;
   QPointer<HamlibDialog> hamlibDialog_;
+  QPointer<SelfSpotDialog> selfSpotDialog_;
+  // The callsign of the announcement waiting for the node's answer.
+  std::string spotAnswerCall_;
+  QTimer* spotAnswerTimer_ = nullptr;
   int transceiverIndex_ = -1;
   QActionGroup* sourceGroup_ = nullptr;
   QHBoxLayout* headings_ = nullptr;

@@ -95,6 +95,7 @@ void Cluster::showFeedState() {
 }
 
 void Cluster::telnetLine(const QByteArray& line) {
+  takeSelfSpotAnswer(line);
   if (std::optional<TelnetSpot> spot = parseDxLine(line.toStdString(), state_.clock.utcNow()))
     telnetSpots_.add(std::move(*spot));
 }

@@ -26,6 +26,32 @@
 
 namespace brivant {
 
+namespace {
+
+// Hands the keys pressed anywhere in a window to its handlers before any
+// field sees them: it watches the whole application, as only that comes
+// before the fields' own filters.
+class WindowKeyFilter final : public QObject {
+ public:
+  WindowKeyFilter(QWidget* window, std::function<bool(QKeyEvent&)> handle)
+      : QObject(window), window_(window), handle_(std::move(handle)) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window_) return false;
+    return handle_(static_cast<QKeyEvent&>(*event));
+  }
+
+ private:
+  QWidget* window_;
+  std::function<bool(QKeyEvent&)> handle_;
+};
+
+}  // namespace
+
 Main::Main(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setObjectName(QStringLiteral("Main"));
   // The program's name until the language's title replaces it.
@@ -78,12 +104,19 @@ MainOperations Main::operations() {
   ops.onMouse = [this](QWidget* field, int eventType, MouseHandler handler) {
     onMouse(field, eventType, std::move(handler));
   };
+  ops.onWindowKey = [this](KeyHandler handler) { onWindowKey(std::move(handler)); };
   return ops;
 }
 
 void Main::setDeptGrid(QWidget* grid) {
   auto* layout = qobject_cast<QVBoxLayout*>(Frame3->layout());
   layout->insertWidget(0, grid);
+}
+
+void Main::placeUnderEntry(QWidget* line) {
+  auto* layout = qobject_cast<QVBoxLayout*>(Frame4->layout());
+  // Before the stretch that closes the form.
+  layout->insertWidget(layout->count() - 1, line);
 }
 
 // --- The end of the program ---------------------------------------------------
@@ -225,6 +258,16 @@ void Main::onMouse(QWidget* field, int eventType, MouseHandler handler) {
   // Clicks on an editable combo's text land on its line edit.
   if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->lineEdit() != nullptr)
     combo->lineEdit()->installEventFilter(this);
+}
+
+void Main::onWindowKey(KeyHandler handler) {
+  windowKeyHandlers_.push_back(std::move(handler));
+  if (windowKeyFilter_ != nullptr) return;
+  windowKeyFilter_ = new WindowKeyFilter(this, [this](QKeyEvent& event) {
+    for (const KeyHandler& handle : windowKeyHandlers_)
+      if (handle(event)) return true;
+    return false;
+  });
 }
 
 QWidget* Main::fieldOf(QObject* watched) const {

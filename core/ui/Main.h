@@ -78,6 +78,9 @@ class Main final : public QMainWindow, public EntryForm {
   MainView view() { return {state_, *this, operations()}; }
   // The departement grid (Dpt), drawn by the entry, at the top of Frame3.
   void setDeptGrid(QWidget* grid);
+  // A line of the main window under the entry's buttons (what the keyer
+  // sends).
+  void placeUnderEntry(QWidget* line);
 
   AppState& state() { return state_; }
   bool french() const { return state_.french(); }
@@ -148,6 +151,9 @@ class Main final : public QMainWindow, public EntryForm {
   // (QEvent::MouseButtonPress, MouseButtonDblClick).
   void onKeyPress(QWidget* field, KeyHandler handler);
   void onMouse(QWidget* field, int eventType, MouseHandler handler);
+  // Runs the handler for every key pressed anywhere in the window, before
+  // the field's own; a handler that returns true swallows the key.
+  void onWindowKey(KeyHandler handler);
 
   // --- Controls (design names) ---------------------------------------------
   // The entry form's controls are members through EntryForm.
@@ -202,6 +208,12 @@ class Main final : public QMainWindow, public EntryForm {
   QMenu* Mnu_Heure_UTC = nullptr;
   QAction* Mnu_UTC_Oui = nullptr;
   QAction* Mnu_UTC_Non = nullptr;
+  // The CW messages of the function keys and the keyer that sends them.
+  QAction* Mnu_Messages_CW = nullptr;
+  QMenu* Mnu_Manipulateur = nullptr;
+  QAction* Mnu_Manip_Aucun = nullptr;
+  QAction* Mnu_Manip_Cwdaemon = nullptr;
+  QAction* Mnu_Manip_Radio = nullptr;
   QMenu* Mnu_Carte = nullptr;
   QAction* Mnu_Carte_Activation = nullptr;
   QMenu* Mnu_Statistique = nullptr;
@@ -258,6 +270,7 @@ class Main final : public QMainWindow, public EntryForm {
   QActionGroup* languageGroup_ = nullptr;
   QActionGroup* autoDateGroup_ = nullptr;
   QActionGroup* utcGroup_ = nullptr;
+  QActionGroup* keyerGroup_ = nullptr;
   Station* station_ = nullptr;
   Gestion_Erreur* errorWindow_ = nullptr;
   EndProgram endProgram_;
@@ -267,6 +280,8 @@ class Main final : public QMainWindow, public EntryForm {
   std::string damageSaidFor_;
   std::map<QWidget*, KeyHandler> keyHandlers_;
   std::map<std::pair<QWidget*, int>, MouseHandler> mouseHandlers_;
+  std::vector<KeyHandler> windowKeyHandlers_;
+  QObject* windowKeyFilter_ = nullptr;
 };
 
 }  // namespace brivant

@@ -72,6 +72,15 @@ void Main::buildMenus() {
   utcGroup_ = new QActionGroup(this);
   Mnu_UTC_Oui = checkItem(this, Mnu_Heure_UTC, utcGroup_, "Mnu_UTC_Oui", "Oui");
   Mnu_UTC_Non = checkItem(this, Mnu_Heure_UTC, utcGroup_, "Mnu_UTC_Non", "Non");
+  Mnu_Options->addSeparator();
+  Mnu_Messages_CW = item(this, Mnu_Options, "Mnu_Messages_CW", "Messages CW…", false);
+  Mnu_Manipulateur = menu(Mnu_Options, "Mnu_Manipulateur", "Manipulateur");
+  keyerGroup_ = new QActionGroup(this);
+  Mnu_Manip_Aucun = checkItem(this, Mnu_Manipulateur, keyerGroup_, "Mnu_Manip_Aucun", "Aucun");
+  Mnu_Manip_Cwdaemon = checkItem(this, Mnu_Manipulateur, keyerGroup_, "Mnu_Manip_Cwdaemon", "cwdaemon…");
+  Mnu_Manip_Radio = checkItem(this, Mnu_Manipulateur, keyerGroup_, "Mnu_Manip_Radio", "La radio (hamlib)");
+  for (QAction* keyer : {Mnu_Manip_Aucun, Mnu_Manip_Cwdaemon, Mnu_Manip_Radio}) keyer->setEnabled(false);
+  Mnu_Manip_Aucun->setChecked(true);
   Mnu_Auto_Oui->setChecked(true);
   Mnu_UTC_Oui->setChecked(true);
   Mnu_An->setChecked(true);

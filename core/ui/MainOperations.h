@@ -77,6 +77,9 @@ struct MainOperations {
   // replacement text itself and swallow the original key.
   std::function<void(QWidget* field, KeyHandler handler)> onKeyPress;
   std::function<void(QWidget* field, int eventType, MouseHandler handler)> onMouse;
+  // Runs the handler for every key pressed anywhere in the main window,
+  // before the handler of the field it is typed in; true swallows the key.
+  std::function<void(KeyHandler handler)> onWindowKey;
 };
 
 // The main window as a subsystem's window code sees it.

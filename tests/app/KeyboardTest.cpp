@@ -26,7 +26,10 @@
 #include "cluster/HamlibSettings.h"
 #include "cluster/ui/Cluster.h"
 #include "cluster/ui/ClusterOpener.h"
+#include "cluster/ui/CwKeyer.h"
+#include "cluster/ui/CwMessagesDialog.h"
 #include "cluster/ui/HamlibDialog.h"
+#include "cluster/ui/SelfSpotDialog.h"
 #include "core/AltKeys.h"
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/KeyboardAccess.h"
@@ -53,6 +56,8 @@
 #include "stats/ui/Statistique_Prefixe.h"
 #include "stats/ui/StatsMenus.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/Cwdaemon.h"
+#include "tests/support/LocalServers.h"
 
 namespace brivant::testing {
 namespace {
@@ -144,9 +149,12 @@ class Keyboard : public MainFixture, public ::testing::WithParamInterface<const 
     Select_QSO* selection = program->labelMenus().selectQso();
     if (selection != nullptr) selection->Impression->click();
     program->maintenance().updatingWindow()->open(french());
-    // The hamlib radio's window, over the cluster window; the report of an
-    // imported file with refused records.
+    // The CW messages; the announcement on the cluster; the hamlib radio's
+    // window, over the cluster window; the report of an imported file with
+    // refused records.
+    window.Mnu_Messages_CW->trigger();
     Cluster* cluster = program->cluster().cluster();
+    if (cluster != nullptr) cluster->Mnu_Annoncer->trigger();
     if (cluster != nullptr) {
       cluster->Emetteur->setCurrentIndex(HamlibTransceiverIndex);
       emit cluster->Emetteur->activated(HamlibTransceiverIndex);
@@ -172,7 +180,9 @@ class Keyboard : public MainFixture, public ::testing::WithParamInterface<const 
                                         selection != nullptr ? selection->etiquettes() : nullptr,
                                         program->maintenance().updatingWindow(),
                                         cluster != nullptr ? cluster->hamlibDialog() : nullptr,
-                                        program->adifImporter().report()};
+                                        program->adifImporter().report(),
+                                        program->cwKeyer().messagesWindow(),
+                                        cluster != nullptr ? cluster->selfSpotDialog() : nullptr};
     for (QWidget* opened : windows) EXPECT_NE(opened, nullptr);
     return windows;
   }
@@ -307,6 +317,50 @@ TEST_P(Keyboard, LettersStayApartWhenCaptionsChange) {
   expectWindowLetters(&window);
   QTest::mouseClick(window.Annuler, Qt::LeftButton);
   expectWindowLetters(&window);
+}
+
+// The CW messages from the keyboard alone: the Options menu by its letter,
+// the messages window by its item's, a message reached by Alt and its key's
+// digit, Enter to keep them; then in the main window F2 sends it, PgUp
+// speeds up, Escape stops.
+TEST_P(Keyboard, TheCwMessagesAreWrittenAndSentFromTheKeyboard) {
+  FakeCwdaemon cwdaemon;
+  ASSERT_TRUE(store.save("ZIV", "Setup ", "Manipulateur", "1").ok());
+  ASSERT_TRUE(store.save("ZIV", "Setup ", "Manipulateur Hote", "127.0.0.1").ok());
+  ASSERT_TRUE(store.save("ZIV", "Setup ", "Manipulateur Port", std::to_string(cwdaemon.port())).ok());
+  Main& window = startWithContacts(GetParam());
+  const auto press = [](QWidget* where, QChar letter, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(where, static_cast<Qt::Key>(letter.toUpper().unicode()), modifiers);
+  };
+  press(window.Mode_A, AltKeys::letterOf(window.Mnu_Options->title()), Qt::AltModifier);
+  ASSERT_EQ(QApplication::activePopupWidget(), window.Mnu_Options);
+  press(window.Mnu_Options, AltKeys::letterOf(window.Mnu_Messages_CW->text()));
+  CwMessagesDialog* messages = program->cwKeyer().messagesWindow();
+  ASSERT_NE(messages, nullptr);
+  ASSERT_TRUE(activate(messages));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_2, Qt::AltModifier);
+  ASSERT_EQ(QApplication::focusWidget(), messages->messageEdits[1]);
+  QTest::keyClick(messages->messageEdits[1], Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(messages->messageEdits[1], QStringLiteral("{CALL} TU"));
+  QTest::keyClick(messages->messageEdits[1], Qt::Key_Return);
+  EXPECT_FALSE(messages->isVisible());
+  EXPECT_EQ(setting("Setup F6ABC", "Message CW F2"), "{CALL} TU");
+
+  ASSERT_TRUE(activate(&window));
+  QTest::keyClick(window.Bande_A, Qt::Key_Return);
+  QTest::keyClick(window.Mode_A, Qt::Key_Return);
+  ASSERT_TRUE(window.Indicatif_A->hasFocus());
+  QTest::keyClicks(window.Indicatif_A, QStringLiteral("on4xyz"));
+  QTest::keyClick(window.Indicatif_A, Qt::Key_F2);
+  ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 3; }));
+  EXPECT_EQ(cwdaemon.received[2], QByteArray("ON4XYZ TU"));
+  QTest::keyClick(window.Indicatif_A, Qt::Key_PageUp);
+  QTest::keyClick(window.Indicatif_A, Qt::Key_Escape);
+  ASSERT_TRUE(waitUntil([&] { return cwdaemon.received.size() == 5; }));
+  EXPECT_EQ(cwdaemon.received[3], QByteArray("\033226"));
+  EXPECT_EQ(cwdaemon.received[4], QByteArray("\0334"));
+  EXPECT_TRUE(window.Indicatif_A->hasFocus());
+  EXPECT_EQ(window.Indicatif_A->text(), QStringLiteral("ON4XYZ"));
 }
 
 // Escape closes each window that is not a dialog, as it closes a dialog.

@@ -1,5 +1,6 @@
-// Pictures of the main window (also with a radio read back through hamlib),
-// the Station window and the missing-file window in both languages, for reviewing the look.  They go to the folder
+// Pictures of the main window (also with a radio read back through hamlib,
+// and with a CW message being sent), the CW messages window, the Station
+// window and the missing-file window in both languages, for reviewing the look.  They go to the folder
 // named by BRIVANT_SCREENSHOTS_DIR when it is set (for example
 //   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/app_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
@@ -9,11 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QApplication>
+#include <QTest>
+
+#include "cluster/ui/CwKeyer.h"
+#include "cluster/ui/CwMessagesDialog.h"
 #include "cluster/ui/RadioControl.h"
 
 #include "core/ui/Gestion_Erreur.h"
 #include "core/ui/Station.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/Cwdaemon.h"
 #include "tests/support/LocalServers.h"
 #include "tests/support/qt/Screenshots.h"
 
@@ -41,6 +48,12 @@ class Screenshots : public MainFixture {
   void shootLanguage(const char* language, const std::string& suffix) {
     setUpStation("F6ABC_P", language);
     writeLog("F6ABC_P", dayOfContacts());
+    // The CW messages go to a UDP socket standing for cwdaemon.
+    (void)store.save("ZIV", "Setup ", "Manipulateur", "1");
+    (void)store.save("ZIV", "Setup ", "Manipulateur Hote", "127.0.0.1");
+    (void)store.save("ZIV", "Setup ", "Manipulateur Port", std::to_string(cwdaemon.port()));
+    (void)store.save("ZIV", "Setup F6ABC_P", "N° Activite", "35012");
+    (void)store.save("ZIV", "Setup F6ABC_P", "Message CW F2", "{CALL} 5NN {MYREF} {DPT}");
     Main& window = start();
     ASSERT_TRUE(started);
     window.Bande_A->setCurrentIndex(0);
@@ -59,6 +72,30 @@ class Screenshots : public MainFixture {
     save(&window, "Main_Radio_" + suffix);
     radio.stop();
 
+    // A message being sent, with a macro the keyer does not know: the line
+    // under the entry.
+    window.show();
+    QTest::keyClick(window.Bande_A, Qt::Key_Return);
+    QTest::keyClick(window.Mode_A, Qt::Key_Return);
+    QTest::keyClicks(window.Indicatif_A, QStringLiteral("DL1ABC"));
+    QTest::keyClick(window.Indicatif_A, Qt::Key_F2);
+    QApplication::processEvents();
+    CwKeyer& keyer = program->cwKeyer();
+    EXPECT_EQ(keyer.sentLabel->text(), QStringLiteral("DL1ABC 5NN 35012 {DPT}"));
+    EXPECT_FALSE(keyer.noticeLabel->text().isEmpty());
+    for (const QLabel* label : {keyer.speedLabel, keyer.sentLabel, keyer.noticeLabel})
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+          << label->objectName().toStdString();
+    save(&window, "Main_CW_" + suffix);
+    QTest::keyClick(window.Indicatif_A, Qt::Key_Escape);
+
+    window.Mnu_Messages_CW->trigger();
+    CwMessagesDialog* messages = keyer.messagesWindow();
+    ASSERT_NE(messages, nullptr);
+    fitsTheScreen(messages);
+    save(messages, "CwMessages_" + suffix);
+    messages->close();
+
     window.Mnu_Station->trigger();
     save(window.stationWindow(), "Station_" + suffix);
     window.stationWindow()->close();
@@ -68,7 +105,19 @@ class Screenshots : public MainFixture {
     save(window.errorWindow(), "Gestion_Erreur_" + suffix);
   }
 
+  // Every window fits a 1280 x 720 screen, its whole text shown.
+  static void fitsTheScreen(QWidget* window) {
+    EXPECT_LE(window->width(), 1280) << window->objectName().toStdString();
+    EXPECT_LE(window->height(), 720) << window->objectName().toStdString();
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->wordWrap()) continue;
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(QString(label->text()).remove('&')))
+          << label->objectName().toStdString();
+    }
+  }
+
   ScreenshotFolder folder;
+  FakeCwdaemon cwdaemon;
 };
 
 TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "tests/support/LocalServers.h"
 #include "tests/support/Rigctld.h"
@@ -180,6 +182,83 @@ TEST_F(RadioLinkTest, NothingListeningIsSilentWithoutHoldingTheCaller) {
   ASSERT_TRUE(waitUntil([&] { return link.state() == State::Silent; }));
   EXPECT_FALSE(link.tune(14'025'000, RigMode::Cw));
   EXPECT_TRUE(readings.empty());
+}
+
+// What rigctl, hamlib's own client, reads of a radio behind a rigctld.
+QString rigctlReads(const std::string& address, const QStringList& command) {
+  QProcess rigctl;
+  rigctl.start(QStandardPaths::findExecutable(QStringLiteral("rigctl")),
+               QStringList{"-m", "2", "-r", QString::fromStdString(address)} + command);
+  rigctl.waitForFinished(5'000);
+  return QString::fromLatin1(rigctl.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(RadioLinkTest, TheRadiosOwnKeyerBehindRigctld) {
+  Rigctld rigctld;
+  if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
+  ASSERT_TRUE(rigctld.start());
+  testing::RigctldBridge bridge(rigctld.port());
+  RadioLink link(nullptr, {50});
+  std::vector<MorseReport> reports;
+  QObject::connect(&link, &RadioLink::morseReported, [&](const MorseReport& report) { reports.push_back(report); });
+  EXPECT_FALSE(link.sendMorse(1, "CQ", 24)) << "no radio yet";
+  link.start({HamlibNetworkModel, bridge.address(), 0});
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
+
+  // The speed, then the text, on the radio; the end is not known (rigctld
+  // has no wait), and the radio cannot stop (its simulated radio has no
+  // stop either).
+  ASSERT_TRUE(link.sendMorse(1, "CQ JNC F6ABC/P", 30));
+  ASSERT_TRUE(waitUntil([&] { return !reports.empty(); }));
+  EXPECT_EQ(reports[0].id, 1);
+  EXPECT_EQ(reports[0].kind, MorseReport::Kind::Started);
+  EXPECT_FALSE(reports[0].endReported);
+  EXPECT_TRUE(bridge.lines().contains("\\send_morse CQ JNC F6ABC/P"));
+  EXPECT_EQ(rigctlReads(rigctld.address(), {"l", "KEYSPD"}), QStringLiteral("30"));
+  link.stopMorse(1);
+  ASSERT_TRUE(waitUntil([&] { return reports.size() == 2; }));
+  EXPECT_EQ(reports[1].kind, MorseReport::Kind::CannotStop);
+  EXPECT_TRUE(bridge.lines().contains("\\stop_morse"));
+
+  // A radio without a keyer, as rigctld answers for one.
+  bridge.answer("\\send_morse", "RPRT -11");
+  ASSERT_TRUE(link.sendMorse(2, "TU", 30));
+  ASSERT_TRUE(waitUntil([&] { return reports.size() == 3; }));
+  EXPECT_EQ(reports[2].id, 2);
+  EXPECT_EQ(reports[2].kind, MorseReport::Kind::NoKeyer);
+
+  // A radio that hangs: the caller is not held, the message fails.
+  rigctld.pause();
+  QElapsedTimer clock;
+  clock.start();
+  const bool taken = link.sendMorse(3, "AGN", 30);
+  EXPECT_LT(clock.elapsed(), 50);
+  if (taken) {
+    ASSERT_TRUE(waitUntil([&] { return reports.size() == 4; }));
+    EXPECT_EQ(reports[3].kind, MorseReport::Kind::Failed);
+  }
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Silent; }));
+  EXPECT_FALSE(link.sendMorse(4, "AGN", 30));
+  rigctld.resume();
+}
+
+TEST_F(RadioLinkTest, TheSimulatedRadioKeysButCannotStop) {
+  RadioLink link(nullptr, {50});
+  std::vector<MorseReport> reports;
+  QObject::connect(&link, &RadioLink::morseReported, [&](const MorseReport& report) { reports.push_back(report); });
+  link.start({HamlibDummyModel, "", 0});
+  ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
+  ASSERT_TRUE(link.sendMorse(7, "5NN", 24));
+  link.stopMorse(7);
+  ASSERT_TRUE(waitUntil([&] { return reports.size() == 2; }));
+  EXPECT_EQ(reports[0].kind, MorseReport::Kind::Started);
+  EXPECT_EQ(reports[1].kind, MorseReport::Kind::CannotStop);
+  EXPECT_EQ(reports[1].id, 7);
+  // Reports of a radio let go are not passed on.
+  ASSERT_TRUE(link.sendMorse(8, "5NN", 24));
+  link.stop();
+  waitUntil([] { return false; }, 100);
+  EXPECT_EQ(reports.size(), 2u);
 }
 
 TEST_F(RadioLinkTest, ANewRadioReplacesTheOldOneAndItsLateReadings) {

@@ -2,10 +2,14 @@
 // hamlib's rigctld with its simulated radio (model 1) on a free port of
 // 127.0.0.1, started by the test: a radio on the network that can be made to
 // go silent (stop), to hang (pause) and to come back (start again on the same
-// port, resume).  And a bridge in front of it that answers the frequency
-// with whatever text the test gives, as a broken bridge to a radio would.
+// port, resume).  And a bridge in front of it that keeps what the program
+// sends and answers some commands itself: the frequency with whatever text
+// the test gives, as a broken bridge to a radio would, or the keyer as a
+// radio without one.
 
 #include <QHostAddress>
+#include <QList>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -73,21 +77,27 @@ class Rigctld {
 };
 
 // Speaks rigctld's protocol by passing every line to a real rigctld and its
-// answers back, except the question for the frequency ("f", or
-// "\get_freq"), which it answers itself with the text set.  Runs on the
-// test's event loop.
-class FrequencyBridge {
+// answers back, except the commands the test answers itself (by their first
+// word, "f" or "\get_freq" for instance, with the text set); it keeps every
+// line it was sent.  Runs on the test's event loop.
+class RigctldBridge {
  public:
-  explicit FrequencyBridge(quint16 rigctldPort) : rigctldPort_(rigctldPort) {
+  explicit RigctldBridge(quint16 rigctldPort) : rigctldPort_(rigctldPort) {
     server_.listen(QHostAddress::LocalHost, 0);
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
       while (QTcpSocket* client = server_.nextPendingConnection()) relay(client);
     });
   }
 
-  void setFrequencyAnswer(QByteArray text) { answer_ = std::move(text); }
+  // The command (its first word) is answered with the text, a line end
+  // added, instead of going to rigctld.
+  void answer(const QByteArray& command, QByteArray text) { answers_[command] = std::move(text); }
   std::string address() const { return "127.0.0.1:" + std::to_string(server_.serverPort()); }
-  int frequenciesAnswered() const { return answered_; }
+  quint16 port() const { return server_.serverPort(); }
+  // How many times the bridge answered the command itself.
+  int answered(const QByteArray& command) const { return answered_.value(command); }
+  // Every line the program sent, without its line end.
+  const QList<QByteArray>& lines() const { return lines_; }
 
  private:
   void relay(QTcpSocket* client) {
@@ -97,10 +107,11 @@ class FrequencyBridge {
     QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, rigctld] {
       while (client->canReadLine()) {
         const QByteArray line = client->readLine();
+        lines_.push_back(line.trimmed());
         const QByteArray command = line.trimmed().split(' ').value(0);
-        if (command == "f" || command == "\\get_freq") {
-          ++answered_;
-          client->write(answer_ + '\n');
+        if (const auto found = answers_.constFind(command); found != answers_.constEnd()) {
+          ++answered_[command];
+          client->write(found.value() + '\n');
         } else {
           rigctld->write(line);
         }
@@ -111,8 +122,21 @@ class FrequencyBridge {
 
   QTcpServer server_;
   quint16 rigctldPort_;
-  QByteArray answer_;
-  int answered_ = 0;
+  QMap<QByteArray, QByteArray> answers_;
+  QMap<QByteArray, int> answered_;
+  QList<QByteArray> lines_;
+};
+
+// A bridge that answers the question for the frequency ("f", or
+// "\get_freq") with the text set, as a broken bridge to a radio would.
+class FrequencyBridge : public RigctldBridge {
+ public:
+  using RigctldBridge::RigctldBridge;
+  void setFrequencyAnswer(const QByteArray& text) {
+    answer("f", text);
+    answer("\\get_freq", text);
+  }
+  int frequenciesAnswered() const { return answered("f") + answered("\\get_freq"); }
 };
 
 }  // namespace brivant::testing

@@ -6,6 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QPushButton>
+#include <QTest>
+
+#include "cluster/HamlibSettings.h"
+#include "cluster/SelfSpot.h"
+#include "cluster/ui/SelfSpotDialog.h"
 #include "tests/cluster/ui/ClusterFixture.h"
 
 namespace brivant {
@@ -109,6 +115,100 @@ TEST_F(ClusterTelnetTest, ChoosingTheSource) {
   EXPECT_EQ(stored("Source Cluster"), "0");
   EXPECT_EQ(cluster.feed().state(), ClusterFeed::State::Stopped);
   EXPECT_FALSE(cluster.feedState->isVisible());
+}
+
+}  // namespace
+}  // namespace brivant
+
+namespace brivant {
+namespace {
+
+using namespace testing;
+using ::testing::HasSubstr;
+
+class ClusterSelfSpotTest : public ClusterFixture {
+ protected:
+  LocalTelnetNode node;
+};
+
+// "Annoncer…": the station announced on the project's own telnet node, the
+// exact line it receives, its answer in the state line, and the refusal
+// while no node is connected.
+TEST_F(ClusterSelfSpotTest, TheStationIsAnnouncedOnTheNodeAndItsAnswerShown) {
+  setting("Hote Telnet", "127.0.0.1");
+  setting("Port Telnet", std::to_string(node.port()));
+  ASSERT_TRUE(store.save("ZIV", "Setup F6ABC_P", "N° Activite", "35012").ok());
+  // hamlib's simulated radio on 14 025 kHz.
+  radio = std::make_unique<RadioControl>(state, nullptr, RadioControl::Hooks{}, RadioLink::Timing{50});
+  ASSERT_TRUE(radio->use(HamlibChoice{false, HamlibDummyModel, "", 0, "localhost", DefaultRigctldPort}));
+  ASSERT_TRUE(waitUntil([&] { return radio->link().state() == RadioLink::State::Answering; }));
+  ASSERT_TRUE(radio->link().tune(14'025'000, RigMode::Cw));
+  ASSERT_TRUE(waitUntil([&] { return radio->link().lastReading()->hertz == 14'025'000; }));
+  Cluster& cluster = open();
+  EXPECT_EQ(cluster.Mnu_Annoncer->text(), QStringLiteral("A&nnoncer…"));
+
+  cluster.Mnu_Annoncer->trigger();
+  SelfSpotDialog* spot = cluster.selfSpotDialog();
+  ASSERT_NE(spot, nullptr);
+  EXPECT_EQ(spot->frequency->text(), QStringLiteral("14025.0"));
+  EXPECT_EQ(spot->call->text(), QStringLiteral("F6ABC/P"));
+  EXPECT_EQ(spot->comment->text(), QStringLiteral("35012 JNC"));
+  EXPECT_EQ(spot->comment->maxLength(), 30);
+
+  // The spot pages are the source: no connection to send it on.
+  dialogs.expectMessage(selfSpotNoConnectionMessage(true));
+  QTest::keyClick(spot->comment, Qt::Key_Return);
+  EXPECT_TRUE(spot->isVisible());
+
+  // Connected to the node: Enter sends the command line, the window closes.
+  cluster.Mnu_Telnet->trigger();
+  ASSERT_TRUE(waitUntil([&] { return cluster.feed().state() == ClusterFeed::State::LoggedIn; }));
+  spot->comment->setText(QStringLiteral("Château JNC"));
+  dialogs.expectMessage(selfSpotProblemMessage(true, SelfSpotProblem::CommentNotAscii));
+  QTest::keyClick(spot->comment, Qt::Key_Return);
+  spot->comment->setText(QStringLiteral("35012 JNC QRV"));
+  QTest::keyClick(spot->comment, Qt::Key_Return);
+  ASSERT_TRUE(waitUntil([&] { return node.received().size() == 2; }));
+  EXPECT_EQ(node.received()[0], "F6ABC/P");
+  EXPECT_EQ(node.received()[1], "DX 14025.0 F6ABC/P 35012 JNC QRV");
+  ASSERT_TRUE(waitUntil([&] { return cluster.selfSpotDialog() == nullptr; }));
+  EXPECT_EQ(cluster.feedState->text(), selfSpotSentText(true, "DX 14025.0 F6ABC/P 35012 JNC QRV"));
+
+  // Somebody else's spot is no answer; the node's own spot of the station is.
+  node.send(QByteArray::fromStdString(dxLine("G4XYZ", "7010.0", "DL1AA", "CQ", "0800") + "\r\n"));
+  const std::string answer = dxLine("F6ABC-2", "14025.0", "F6ABC/P", "35012 JNC QRV", "0800");
+  node.send(QByteArray::fromStdString(answer + "\r\n"));
+  ASSERT_TRUE(waitUntil([&] { return cluster.feedState->text().contains(QStringLiteral("F6ABC-2")); }));
+  EXPECT_EQ(cluster.feedState->text(), selfSpotAnswerText(true, answer));
+  radio->stop();
+}
+
+TEST_F(ClusterSelfSpotTest, WithoutARadioTheStationOfTheEntryIsAnnouncedAndAnUnansweredSpotIsSaid) {
+  setting("Hote Telnet", "127.0.0.1");
+  setting("Port Telnet", std::to_string(node.port()));
+  setting("Source Cluster", "1");
+  ClusterServices withShortWait = services();
+  withShortWait.spotAnswerMs = 200;
+  ClusterHooks entry = hooks();
+  entry.entryCallsign = [] { return QStringLiteral("tm5cha"); };
+  opener = std::make_unique<ClusterOpener>(state, nullptr, entry, withShortWait);
+  opener->ClusterHF_Click();
+  window = opener->cluster();
+  Cluster& cluster = *window;
+  ASSERT_TRUE(waitUntil([&] { return cluster.feed().state() == ClusterFeed::State::LoggedIn; }));
+  cluster.Mnu_Annoncer->trigger();
+  SelfSpotDialog* spot = cluster.selfSpotDialog();
+  ASSERT_NE(spot, nullptr);
+  EXPECT_EQ(spot->frequency->text(), QString());
+  EXPECT_EQ(spot->call->text(), QStringLiteral("TM5CHA"));
+  EXPECT_EQ(spot->comment->text(), QStringLiteral("JNC"));
+  dialogs.expectMessage(selfSpotProblemMessage(true, SelfSpotProblem::Frequency));
+  spot->sendButton->click();
+  spot->frequency->setText(QStringLiteral("7 012,5"));
+  spot->sendButton->click();
+  ASSERT_TRUE(waitUntil([&] { return node.received().size() == 2; }));
+  EXPECT_EQ(node.received()[1], "DX 7012.5 TM5CHA JNC");
+  ASSERT_TRUE(waitUntil([&] { return cluster.feedState->text() == selfSpotNoAnswerText(true); }));
 }
 
 }  // namespace

@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include "cluster/ui/SelfSpotDialog.h"
 
 #include "tests/cluster/ClusterTestData.h"
 #include "tests/cluster/ui/ClusterFixture.h"
@@ -50,6 +53,19 @@ class ScreenshotsCluster : public ClusterFixture {
     }
 
     folder.save(&cluster, name);
+
+    // "Annoncer…" over it, for the station activating its castle.
+    ASSERT_TRUE(store.save("ZIV", "Setup F6ABC_P", "N° Activite", "35012").ok());
+    cluster.Mnu_Annoncer->trigger();
+    SelfSpotDialog* spot = cluster.selfSpotDialog();
+    ASSERT_NE(spot, nullptr);
+    spot->frequency->setText(QStringLiteral("14025.0"));
+    EXPECT_LE(spot->width(), 1280);
+    EXPECT_LE(spot->height(), 720);
+    for (const QLabel* label : spot->findChildren<QLabel*>())
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(QString(label->text()).remove('&')));
+    folder.save(spot, "SelfSpot" + name.substr(name.find('_')));
+    spot->close();
   }
 
   ScreenshotFolder folder;
