@@ -57,13 +57,38 @@ function(brivant_subsystem folder)
   set_property(GLOBAL PROPERTY BRIVANT_WINDOWS_OF_brivant_${folder} "${windows_below}")
 endfunction()
 
-# brivant_test_folder(<folder> LIBS <libs...> [WINDOWS])
+# brivant_offscreen_screen(<variable> <width> <height>)
+# Qt's offscreen platform with one screen of width x height pixels: writes its
+# configuration into the build tree and sets <variable> to the QT_QPA_PLATFORM
+# that names it.
+function(brivant_offscreen_screen variable width height)
+  set(file "${CMAKE_BINARY_DIR}/offscreen/screen-${width}x${height}.json")
+  file(CONFIGURE OUTPUT "${file}" CONTENT "{\"screens\": [{\"name\": \"screen\", \"width\": ${width}, \"height\": ${height}}]}\n")
+  set(${variable} "offscreen:configfile=${file}" PARENT_SCOPE)
+endfunction()
+
+# brivant_test_environment(<variable> [WINDOWS])
+# The environment of a test: HOME and the XDG folders pointed into the build
+# tree, so that nothing ever touches the real home, and the fixtures and the
+# shipped data.  WINDOWS tests run on Qt's offscreen platform.
+function(brivant_test_environment variable)
+  cmake_parse_arguments(ARG "WINDOWS" "" "" ${ARGN})
+  set(home "${CMAKE_BINARY_DIR}/test-home")
+  set(env "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config" "XDG_STATE_HOME=${home}/state"
+          "BRIVANT_FIXTURES_DIR=${BRIVANT_FIXTURES_DIR}" "BRIVANT_DATA_DIR=${BRIVANT_DATA_DIR}")
+  if(ARG_WINDOWS)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set(${variable} "${env}" PARENT_SCOPE)
+endfunction()
+
+# brivant_test_folder(<folder> LIBS <libs...> [WINDOWS] [SCREEN_TESTS <gtest filter>])
 # Builds every tests/<folder>/*.cpp into one GoogleTest program and registers
-# each test case with ctest.  WINDOWS tests run on Qt's offscreen platform.
-# Every test runs with HOME and the XDG folders pointed into the build tree, so
-# nothing ever touches the real home.
+# each test case with ctest, in the environment of brivant_test_environment.
+# The tests SCREEN_TESTS selects are left to brivant_screen_test, which runs
+# them on the screens they are written for.
 function(brivant_test_folder name)
-  cmake_parse_arguments(ARG "WINDOWS" "DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS" "DIR;SCREEN_TESTS" "LIBS" ${ARGN})
   if(NOT ARG_DIR)
     set(ARG_DIR "${CMAKE_CURRENT_SOURCE_DIR}/${name}")
   endif()
@@ -79,16 +104,35 @@ function(brivant_test_folder name)
   else()
     target_link_libraries(${target} PRIVATE brivant_test_support ${ARG_LIBS})
   endif()
-  set(home "${CMAKE_BINARY_DIR}/test-home")
-  set(env "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config" "XDG_STATE_HOME=${home}/state"
-          "BRIVANT_FIXTURES_DIR=${BRIVANT_FIXTURES_DIR}" "BRIVANT_DATA_DIR=${BRIVANT_DATA_DIR}")
   if(ARG_WINDOWS)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    brivant_test_environment(env WINDOWS)
+  else()
+    brivant_test_environment(env)
   endif()
-  gtest_discover_tests(${target}
+  set(filter "")
+  if(ARG_SCREEN_TESTS)
+    set(filter TEST_FILTER "-${ARG_SCREEN_TESTS}")
+  endif()
+  gtest_discover_tests(${target} ${filter}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# brivant_screen_test(<name> PROGRAM <target> FILTER <gtest filter> SCREEN <width> <height> SCALE <factor>)
+# Runs the tests of a window-test program that FILTER selects once more, on an
+# offscreen screen of width x height pixels with Qt's scale factor set
+# (QT_SCALE_FACTOR, which only counts when it is set before the program
+# starts): ctest test <name>.
+function(brivant_screen_test name)
+  cmake_parse_arguments(ARG "" "PROGRAM;FILTER;SCALE" "SCREEN" ${ARGN})
+  list(GET ARG_SCREEN 0 width)
+  list(GET ARG_SCREEN 1 height)
+  brivant_test_environment(env)
+  brivant_offscreen_screen(platform ${width} ${height})
+  list(APPEND env "QT_QPA_PLATFORM=${platform}" "QT_SCALE_FACTOR=${ARG_SCALE}")
+  add_test(NAME ${name} COMMAND ${ARG_PROGRAM} "--gtest_filter=${ARG_FILTER}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
 
 # brivant_layering_check(<name> LIBRARY <library> SOURCE <file> FORBIDDEN <header>)

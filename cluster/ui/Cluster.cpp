@@ -82,7 +82,32 @@ Cluster::~Cluster() {
 
 void Cluster::buildControls() {
   auto* layout = new QVBoxLayout(this);
+  buildBandRow(layout);
+  buildSpotList(layout);
+  buildFilterRow(layout);
+  buildRadioRow(layout);
 
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName(QStringLiteral("Timer2"));
+  Timer2->setInterval(RefreshIntervalMs);
+
+  connectControls();
+
+  setTabOrder(Bande_CL, Bande_CL2);
+  setTabOrder(Bande_CL2, Afficher);
+  setTabOrder(Afficher, Tri_Date);
+  setTabOrder(Tri_Date, Tri_DX);
+  setTabOrder(Tri_DX, Tri_QRG);
+  setTabOrder(Tri_QRG, Liste_Stations);
+  setTabOrder(Liste_Stations, Check1);
+  setTabOrder(Check1, Check2);
+  setTabOrder(Check2, Indicatif);
+  setTabOrder(Indicatif, Check3);
+  setTabOrder(Check3, Emetteur);
+}
+
+// The title, then the bands to show and the button that shows them.
+void Cluster::buildBandRow(QVBoxLayout* layout) {
   titleLabel = named(new QLabel(QString::fromLatin1(ClusterFixedTexts::Title), this), "titleLabel");
   QFont titleFont = titleLabel->font();
   titleFont.setBold(true);
@@ -109,7 +134,11 @@ void Cluster::buildControls() {
   bands->addWidget(Patientez);
   bands->addStretch();
   layout->addLayout(bands);
+}
 
+// When the spots were fetched, the sort buttons and headings over their
+// columns, and the spots.
+void Cluster::buildSpotList(QVBoxLayout* layout) {
   auto* updated = new QHBoxLayout;
   Label2 = named(new QLabel(this), "Label2");
   QTR = named(new QLabel(this), "QTR");
@@ -142,7 +171,10 @@ void Cluster::buildControls() {
   layout->addWidget(Liste_Stations, 1);
   Liste_Stations_Bis = named(new QListWidget(this), "Liste_Stations_Bis");
   Liste_Stations_Bis->hide();
+}
 
+// Which spots to show: the filters and the callsign to look for.
+void Cluster::buildFilterRow(QVBoxLayout* layout) {
   auto* filters = new QHBoxLayout;
   Check1 = named(new QCheckBox(this), "Check1");
   Check2 = named(new QCheckBox(this), "Check2");
@@ -153,7 +185,10 @@ void Cluster::buildControls() {
   for (QWidget* widget : std::initializer_list<QWidget*>{Check1, Check2, Indicatif, Check3}) filters->addWidget(widget);
   filters->addStretch();
   layout->addLayout(filters);
+}
 
+// The radio the spots tune: its kind, port and speed.
+void Cluster::buildRadioRow(QVBoxLayout* layout) {
   auto* radio = new QHBoxLayout;
   transceiverLabel = named(new QLabel(this), "transceiverLabel");
   Emetteur = named(new QComboBox(this), "Emetteur");
@@ -172,11 +207,9 @@ void Cluster::buildControls() {
     radio->addWidget(widget);
   radio->addStretch();
   layout->addLayout(radio);
+}
 
-  Timer2 = new QTimer(this);
-  Timer2->setObjectName(QStringLiteral("Timer2"));
-  Timer2->setInterval(RefreshIntervalMs);
-
+void Cluster::connectControls() {
   connect(Afficher, &QPushButton::clicked, this, &Cluster::Afficher_Click);
   connect(Timer2, &QTimer::timeout, this, &Cluster::Timer2_Timer);
   connect(Tri_Date, &QPushButton::clicked, this, &Cluster::Tri_Date_Click);
@@ -199,18 +232,6 @@ void Cluster::buildControls() {
   connect(Liste_Stations, &QListWidget::itemDoubleClicked, this, &Cluster::Liste_Stations_DblClick);
   connect(Emetteur, &QComboBox::activated, this, &Cluster::Emetteur_Click);
   closeOnEscape(this);
-
-  setTabOrder(Bande_CL, Bande_CL2);
-  setTabOrder(Bande_CL2, Afficher);
-  setTabOrder(Afficher, Tri_Date);
-  setTabOrder(Tri_Date, Tri_DX);
-  setTabOrder(Tri_DX, Tri_QRG);
-  setTabOrder(Tri_QRG, Liste_Stations);
-  setTabOrder(Liste_Stations, Check1);
-  setTabOrder(Check1, Check2);
-  setTabOrder(Check2, Indicatif);
-  setTabOrder(Indicatif, Check3);
-  setTabOrder(Check3, Emetteur);
 }
 
 void Cluster::buildMenus() {

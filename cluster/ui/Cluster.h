@@ -31,6 +31,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTimer;
+class QVBoxLayout;
 
 namespace brivant {
 
@@ -172,6 +173,12 @@ class Cluster final : public QWidget {
 
  private:
   void buildControls();
+  // The groups of controls, from the top of the window down.
+  void buildBandRow(QVBoxLayout* layout);
+  void buildSpotList(QVBoxLayout* layout);
+  void buildFilterRow(QVBoxLayout* layout);
+  void buildRadioRow(QVBoxLayout* layout);
+  void connectControls();
   void buildMenus();
   void setCaptions();
   void alignHeadings();

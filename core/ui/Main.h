@@ -36,7 +36,9 @@
 class QAction;
 class QActionGroup;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -248,8 +250,13 @@ class Main final : public QMainWindow, public EntryForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildControls();                // MainLayout.cpp
-  QWidget* buildEntryForm();           // MainLayout.cpp
+  void buildControls();       // MainLayout.cpp
+  QWidget* buildEntryForm();  // MainLayout.cpp
+  // The entry form's groups: the contact's fields in the order the operator
+  // fills them, the castle's, the buttons under them.
+  void placeContactFields(QGridLayout* grid);
+  void placeCastleFields(QGridLayout* grid);
+  QHBoxLayout* buildEntryButtons();
   QWidget* buildTopRow();              // MainLayout.cpp
   QWidget* buildListFrame();           // MainLayout.cpp
   void buildMenus();                   // MainMenus.cpp

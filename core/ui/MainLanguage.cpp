@@ -127,7 +127,7 @@ void Main::Aff_Langue() {
       {azimuthCaption_, "Azimut", "Azimuth"},
   };
   for (const Caption& caption : captions) setCaption(caption.control, pick(fr, caption.french, caption.english));
-  Label29->setText(listHeaderText(fr));
+  Label29->setText(listHeaderText(fr, ListColumns::Whole));
   Label29->adjustSize();
   giveAltKeys(this);
 }

@@ -143,6 +143,22 @@ QWidget* Main::buildEntryForm() {
   grid->setVerticalSpacing(2);
   outer->addLayout(grid);
 
+  placeContactFields(grid);
+  placeCastleFields(grid);
+  for (int column = 0; column < 6; ++column) grid->setColumnStretch(column, 1);
+
+  // A new contact begins at the band and mode; the other fields open one by
+  // one as the entry moves on.
+  for (const EntryField& field : fields())
+    if (field.control != Bande_A && field.control != Mode_A) field.control->setEnabled(false);
+
+  outer->addSpacing(6);
+  outer->addLayout(buildEntryButtons());
+  outer->addStretch(1);
+  return Frame4;
+}
+
+void Main::placeContactFields(QGridLayout* grid) {
   // The fields in the order the operator fills them: what is worked (band,
   // mode, the station, where it is, what it activates), then when, and the
   // reports exchanged.
@@ -185,7 +201,9 @@ QWidget* Main::buildEntryForm() {
       place(grid, 2 * row, column, *cell.caption, cell.input);
     }
   }
+}
 
+void Main::placeCastleFields(QGridLayout* grid) {
   // The castle: its reference (after "DFCF" for a French one) and its name.
   Label9 = label(Frame4, "Label9", "Reference Chateau");
   Label26 = label(Frame4, "Label26", "DFCF");
@@ -212,13 +230,9 @@ QWidget* Main::buildEntryForm() {
   place(grid, 4, 2, Label38, Remarques_A, 2);
   place(grid, 4, 4, distanceCaption_, Distance_A);
   place(grid, 4, 5, azimuthCaption_, Azimut_A);
-  for (int column = 0; column < 6; ++column) grid->setColumnStretch(column, 1);
+}
 
-  // A new contact begins at the band and mode; the other fields open one by
-  // one as the entry moves on.
-  for (const EntryField& field : fields())
-    if (field.control != Bande_A && field.control != Mode_A) field.control->setEnabled(false);
-
+QHBoxLayout* Main::buildEntryButtons() {
   auto* buttons = new QHBoxLayout;
   Enregistrer = button(Frame4, "Enregistrer", "QSO Suivant", "Nouveau QSO et enregistrement des données precedentes");
   Enregistrer->setFont(scaled(font(), 1.0, true));
@@ -238,10 +252,7 @@ QWidget* Main::buildEntryForm() {
   buttons->addWidget(Recherche, 1);
   buttons->addSpacing(16);
   buttons->addWidget(ClusterHF, 1);
-  outer->addSpacing(6);
-  outer->addLayout(buttons);
-  outer->addStretch(1);
-  return Frame4;
+  return buttons;
 }
 
 QWidget* Main::buildListFrame() {

@@ -50,6 +50,9 @@ QPushButton* button(QWidget* parent, const char* name) {
 
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
+// The spacing between the rows of a group of options.
+constexpr int CloseRows = 2;
+
 // The example contact and texts the two sample labels are drawn with.
 LabelContact sampleContact() { return {"06/06/26", "F4KLM", "09:41", "7.0 Mhz", "SSB", "59"}; }
 
@@ -83,6 +86,24 @@ Etiquettes::Etiquettes(AppState& state, Printer& printer, const LabelSelection& 
 
 void Etiquettes::buildControls() {
   auto* layout = new QVBoxLayout(this);
+  buildTitle(layout);
+  // The label types over the activation, the options over the station.
+  auto* columns = new QHBoxLayout;
+  layout->addLayout(columns);
+  QVBoxLayout* types = buildTypes();
+  QVBoxLayout* options = buildOptions();
+  columns->addLayout(types);
+  columns->addLayout(options);
+  buildTexts(types, options);
+  buildButtons(layout);
+
+  QWidget* order[] = {Type_Etiquette[0], Type_Etiquette[1], F_Etiquette[0], Ct_V,   Arret_Imp,   StartLabel, QSL[0],
+                      Num_Activ,         Nom_Activite,      Num_Canton,     Num_CP, Nom_Commune, Effacer,    Rx_Tx,
+                      Antenne,           Selection,         Preview,        Imprime};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Etiquettes::buildTitle(QVBoxLayout* layout) {
   Label1 = label(this, "Label1");
   QFont title = Label1->font();
   title.setBold(true);
@@ -101,11 +122,10 @@ void Etiquettes::buildControls() {
   station->addWidget(Indica);
   station->addStretch();
   layout->addLayout(station);
+}
 
-  auto* columns = new QHBoxLayout;
-  layout->addLayout(columns);
-
-  // The two label types, each over its sample.
+// The two label types, each over its sample.
+QVBoxLayout* Etiquettes::buildTypes() {
   auto* types = new QVBoxLayout;
   auto* typeGroup = new QButtonGroup(this);
   std::array<QLabel**, 2> samples{&individualSample, &castleSample};
@@ -126,11 +146,16 @@ void Etiquettes::buildControls() {
     types->addWidget(Type_Etiquette[i]);
     types->addWidget(sample);
   }
-  columns->addLayout(types);
+  return types;
+}
 
+// The sheet format, the print options and the QSL text.  Their rows sit
+// close together, so that the window fits a 720-pixel-high screen.
+QVBoxLayout* Etiquettes::buildOptions() {
   auto* options = new QVBoxLayout;
   formatFrame = frame(this, "formatFrame");
   auto* formats = new QVBoxLayout(formatFrame);
+  formats->setSpacing(CloseRows);
   for (std::size_t i = 0; i < F_Etiquette.size(); ++i) {
     F_Etiquette[i] = named(new QRadioButton(formatFrame), QStringLiteral("F_Etiquette_%1").arg(i + 1));
     formats->addWidget(F_Etiquette[i]);
@@ -142,6 +167,7 @@ void Etiquettes::buildControls() {
 
   printOptionsFrame = frame(this, "printOptionsFrame");
   auto* print = new QGridLayout(printOptionsFrame);
+  print->setVerticalSpacing(CloseRows);
   for (std::size_t i = 0; i < adviceLines.size(); ++i) {
     adviceLines[i] = named(new QLabel(printOptionsFrame), QStringLiteral("adviceLine%1").arg(i + 1));
     print->addWidget(adviceLines[i], static_cast<int>(i), 0, 1, 3);
@@ -165,13 +191,18 @@ void Etiquettes::buildControls() {
 
   qslFrame = frame(this, "qslFrame");
   auto* qsl = new QVBoxLayout(qslFrame);
+  qsl->setSpacing(CloseRows);
   for (std::size_t i = 0; i < QSL.size(); ++i) {
     QSL[i] = named(new QRadioButton(qslFrame), QStringLiteral("QSL_%1").arg(i + 1));
     qsl->addWidget(QSL[i]);
   }
   options->addWidget(qslFrame);
-  columns->addLayout(options);
+  return options;
+}
 
+// The texts printed on the labels: the activation's under the label types,
+// the station's under the options.
+void Etiquettes::buildTexts(QVBoxLayout* types, QVBoxLayout* options) {
   activationFrame = frame(this, "activationFrame");
   auto* activation = new QGridLayout(activationFrame);
   stationFrame = frame(this, "stationFrame");
@@ -198,12 +229,14 @@ void Etiquettes::buildControls() {
   }
   Effacer = button(activationFrame, "Effacer");
   activation->addWidget(Effacer, 5, 1, Qt::AlignRight);
-  // The activation under the label types, the station under the options.
   types->addWidget(activationFrame);
   types->addStretch();
   options->addWidget(stationFrame);
   options->addStretch();
+  connect(Effacer, &QPushButton::clicked, this, &Etiquettes::Effacer_Click);
+}
 
+void Etiquettes::buildButtons(QVBoxLayout* layout) {
   auto* buttons = new QHBoxLayout;
   Selection = button(this, "Selection");
   Preview = button(this, "Preview");
@@ -216,13 +249,7 @@ void Etiquettes::buildControls() {
 
   connect(Imprime, &QPushButton::clicked, this, &Etiquettes::Imprime_Click);
   connect(Preview, &QPushButton::clicked, this, &Etiquettes::Preview_Click);
-  connect(Effacer, &QPushButton::clicked, this, &Etiquettes::Effacer_Click);
   connect(Selection, &QPushButton::clicked, this, &Etiquettes::Selection_Click);
-
-  QWidget* order[] = {Type_Etiquette[0], Type_Etiquette[1], F_Etiquette[0], Ct_V,   Arret_Imp,   StartLabel, QSL[0],
-                      Num_Activ,         Nom_Activite,      Num_Canton,     Num_CP, Nom_Commune, Effacer,    Rx_Tx,
-                      Antenne,           Selection,         Preview,        Imprime};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 QLineEdit* Etiquettes::field(LabelField which) const {

@@ -21,6 +21,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace brivant {
 
@@ -92,6 +93,12 @@ class Etiquettes final : public QWidget {
 
  private:
   void buildControls();
+  // The groups of controls, from the top of the window down.
+  void buildTitle(QVBoxLayout* layout);
+  QVBoxLayout* buildTypes();
+  QVBoxLayout* buildOptions();
+  void buildTexts(QVBoxLayout* types, QVBoxLayout* options);
+  void buildButtons(QVBoxLayout* layout);
   void setCaptions();
   void showSamples();
   void applySettings(const LabelSettings& settings);

@@ -54,7 +54,6 @@ Recapitulation::Recapitulation(AppState& state, Printer& printer, QWidget* paren
 
 void Recapitulation::buildControls() {
   auto* layout = new QVBoxLayout(this);
-
   Label13 = label(this, "Label13");
   QFont titleFont = Label13->font();
   titleFont.setBold(true);
@@ -63,6 +62,21 @@ void Recapitulation::buildControls() {
   Label13->setAlignment(Qt::AlignCenter);
   layout->addWidget(Label13);
 
+  buildIdentity(layout);
+  buildCategory(layout);
+  buildScoreTable(layout);
+
+  const SavePrintButtons buttons = addSavePrintButtons(this, layout);
+  Enregistrer = buttons.Enregistrer;
+  Imprimer = buttons.Imprimer;
+  Quitter = buttons.Quitter;
+  connect(Enregistrer, &QPushButton::clicked, this, &Recapitulation::Enregistrer_Click);
+  connect(Imprimer, &QPushButton::clicked, this, &Recapitulation::Imprimer_Click);
+  connect(Quitter, &QPushButton::clicked, this, &Recapitulation::Quitter_Click);
+}
+
+// Who sends the sheet: name, first name, callsign and address.
+void Recapitulation::buildIdentity(QVBoxLayout* layout) {
   auto* identity = new QGridLayout;
   Label6 = label(this, "Label6");
   Nom = box(this, QStringLiteral("Nom"));
@@ -89,7 +103,10 @@ void Recapitulation::buildControls() {
   identity->addWidget(Label2, 2, 4);
   identity->addWidget(Pays, 2, 5);
   layout->addLayout(identity);
+}
 
+// The category the station worked in, and its castle, town and operators.
+void Recapitulation::buildCategory(QVBoxLayout* layout) {
   auto* category = new QGroupBox(this);
   category->setObjectName(QStringLiteral("Frame1"));
   auto* categoryLayout = new QGridLayout(category);
@@ -115,7 +132,10 @@ void Recapitulation::buildControls() {
   categoryLayout->setColumnMinimumWidth(1, 16);
   categoryLayout->setColumnStretch(3, 1);
   layout->addWidget(category);
+}
 
+// The score band by band and mode by mode, the totals and the points.
+void Recapitulation::buildScoreTable(QVBoxLayout* layout) {
   auto* table = new QGridLayout;
   table->setHorizontalSpacing(2);
   table->setVerticalSpacing(2);
@@ -166,14 +186,6 @@ void Recapitulation::buildControls() {
   score->addWidget(Label8);
   table->addLayout(score, 12, 3, 1, 3);
   layout->addLayout(table);
-
-  const SavePrintButtons buttons = addSavePrintButtons(this, layout);
-  Enregistrer = buttons.Enregistrer;
-  Imprimer = buttons.Imprimer;
-  Quitter = buttons.Quitter;
-  connect(Enregistrer, &QPushButton::clicked, this, &Recapitulation::Enregistrer_Click);
-  connect(Imprimer, &QPushButton::clicked, this, &Recapitulation::Imprimer_Click);
-  connect(Quitter, &QPushButton::clicked, this, &Recapitulation::Quitter_Click);
 }
 
 void Recapitulation::setCaptions() {

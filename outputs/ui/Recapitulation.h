@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace brivant {
 
@@ -90,6 +91,10 @@ class Recapitulation final : public QWidget {
 
  private:
   void buildControls();
+  // The groups of controls under the title, from the top down.
+  void buildIdentity(QVBoxLayout* layout);
+  void buildCategory(QVBoxLayout* layout);
+  void buildScoreTable(QVBoxLayout* layout);
   void setCaptions();
   void showCells(const RecapCells& cells);
   // Enabled for a castle operator; emptied and disabled otherwise.

@@ -55,7 +55,7 @@
 #include "stats/ui/Statistique_DFCF.h"
 #include "stats/ui/Statistique_Prefixe.h"
 #include "stats/ui/StatsMenus.h"
-#include "tests/core/ui/MainFixture.h"
+#include "tests/app/EveryWindowFixture.h"
 #include "tests/support/Cwdaemon.h"
 #include "tests/support/LocalServers.h"
 
@@ -112,81 +112,8 @@ int expectWindowLetters(QWidget* window) {
   return count;
 }
 
-// Gives the window the keyboard, as a click on it would.
-bool activate(QWidget* window) {
-  window->activateWindow();
-  return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
-}
-
-class Keyboard : public MainFixture, public ::testing::WithParamInterface<const char*> {
+class Keyboard : public EveryWindowFixture, public ::testing::WithParamInterface<const char*> {
  protected:
-  Main& startWithContacts(const char* language) {
-    setUpStation("F6ABC", language);
-    writeLog("F6ABC", {contact("06/06/26", "F5AAA", "08:00", "59", "14 Mhz", "SSB"),
-                       contact("06/06/26", "DL1XYZ", "08:05", "", "14 Mhz", "SSB"),
-                       contact("06/06/26", "F6BBB", "08:10", "02", "7.0 Mhz", "CW", true)});
-    Main& window = start();
-    EXPECT_TRUE(started);
-    // Keys reach the window that has the keyboard.
-    EXPECT_TRUE(activate(&window));
-    return window;
-  }
-
-  // Every window the program opens, opened as the operator opens it.
-  std::vector<QWidget*> openEveryWindow(Main& window) {
-    window.Mnu_Station->trigger();
-    window.Mnu_Feuille_Recap->trigger();
-    window.Mnu_Imprime_Tout->trigger();
-    window.Mnu_Reglement->trigger();
-    window.Mnu_Mode_Emploi->trigger();
-    window.Mnu_Stat_Prefixe->trigger();
-    window.Mnu_Stat_DFCF->trigger();
-    window.Mnu_Carte_Activation->trigger();
-    QTest::mouseClick(window.Recherche, Qt::LeftButton);
-    emit Dpt().boxChosen(2);
-    QTest::mouseClick(window.ClusterHF, Qt::LeftButton);
-    window.Mnu_Imp_QSL->trigger();
-    Select_QSO* selection = program->labelMenus().selectQso();
-    if (selection != nullptr) selection->Impression->click();
-    program->maintenance().updatingWindow()->open(french());
-    // The CW messages; the announcement on the cluster; the hamlib radio's
-    // window, over the cluster window; the report of an imported file with
-    // refused records.
-    window.Mnu_Messages_CW->trigger();
-    Cluster* cluster = program->cluster().cluster();
-    if (cluster != nullptr) cluster->Mnu_Annoncer->trigger();
-    if (cluster != nullptr) {
-      cluster->Emetteur->setCurrentIndex(HamlibTransceiverIndex);
-      emit cluster->Emetteur->activated(HamlibTransceiverIndex);
-    }
-    dialogs.expectOpenFile(
-        ::testing::_, QString::fromStdString((fixturesDir() / "outputs" / "import" / "other_logger.adi").string()));
-    window.Mnu_Import_ADIF->trigger();
-    OutputMenus& outputs = program->outputMenus();
-    StatsMenus& stats = program->statsMenus();
-    const std::vector<QWidget*> windows{&window,
-                                        window.stationWindow(),
-                                        outputs.recapitulation(),
-                                        outputs.impression(),
-                                        outputs.reglement(),
-                                        outputs.helpWindow(),
-                                        stats.statistiquePrefixe(),
-                                        stats.statistiqueDfcf(),
-                                        stats.carte(),
-                                        stats.recherche(),
-                                        stats.afficheDpt(),
-                                        program->cluster().cluster(),
-                                        selection,
-                                        selection != nullptr ? selection->etiquettes() : nullptr,
-                                        program->maintenance().updatingWindow(),
-                                        cluster != nullptr ? cluster->hamlibDialog() : nullptr,
-                                        program->adifImporter().report(),
-                                        program->cwKeyer().messagesWindow(),
-                                        cluster != nullptr ? cluster->selfSpotDialog() : nullptr};
-    for (QWidget* opened : windows) EXPECT_NE(opened, nullptr);
-    return windows;
-  }
-
   bool french() const { return std::string(GetParam()) == "Fr"; }
 };
 

@@ -71,12 +71,10 @@ const Caption Captions[] = {
     {"Label8", "Mode", "Mode"},
     {"Label5", "Indicatif", "Callsign"},
     {"Label29",
-     "   N° Date      Indicatif   Debut  Fin    Dpt          Bande     Mode     Rst E     Rst R     Ref Chateau        "
-     "   "
-     "Prenom",
-     "   N° Date      Callsign    Start  End    Dpt          Band      Mode     Rst S     Rst R     Castle Ref         "
-     "   "
-     "First name"},
+     "   N° Date      Indicatif   Debut  Fin    Dpt  Locator Bande     Mode     Rst E     Rst R     Ref Ch"
+     "ateau           Prenom           Points Niveau              Dist  Az  Act Nom du Chateau",
+     "   N° Date      Callsign    Start  End    Dpt  Locator Band      Mode     Rst S     Rst R     Castle"
+     " Ref            First name       Points Level               Dist  Az  Act Castle name"},
     {"Label43", "Activité", "Activity"},
     {"Label15", "Date", "Date"},
     {"Label14", "Debut", "Start"},
