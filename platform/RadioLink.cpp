@@ -17,13 +17,6 @@ using Clock = std::chrono::steady_clock;
 
 std::atomic<int> runningThreads{0};
 
-// The radio as the diagnostics name it: hamlib's model number and where it is.
-QString radioName(const HamlibLink& link) {
-  QString name = QStringLiteral("radio (hamlib model %1").arg(link.model);
-  if (!link.port.empty()) name += QStringLiteral(", ") + QString::fromStdString(link.port);
-  return name + QLatin1Char(')');
-}
-
 }  // namespace
 
 // What the link asks of its thread.
@@ -223,6 +216,17 @@ void RadioLink::setState(State state) {
   state_ = state;
   emit stateChanged(state);
 }
+
+namespace {
+
+// The radio as the diagnostics name it: hamlib's model number and where it is.
+QString radioName(const HamlibLink& link) {
+  QString name = QStringLiteral("radio (hamlib model %1").arg(link.model);
+  if (!link.port.empty()) name += QStringLiteral(", ") + QString::fromStdString(link.port);
+  return name + QLatin1Char(')');
+}
+
+}  // namespace
 
 void RadioLink::report(int generation, State state, std::optional<RigReading> reading, std::string error) {
   if (generation != generation_ || !running_) return;
