@@ -45,8 +45,8 @@ class LogCapture {
     if (context.category != nullptr && QLatin1String(context.category).startsWith(QLatin1String("brivant."))) {
       static const char* const levels[] = {"debug", "warning", "critical", "fatal", "info"};
       const std::lock_guard lock(self->mutex_);
-      self->lines_ << QStringLiteral("%1 %2 %3").arg(QLatin1String(context.category), QLatin1String(levels[type]),
-                                                     message);
+      self->lines_
+          << QStringLiteral("%1 %2 %3").arg(QLatin1String(context.category), QLatin1String(levels[type]), message);
     }
     if (self->previous_ != nullptr) self->previous_(type, context, message);
   }
