@@ -166,7 +166,7 @@ void Composition::composeCluster() {
   hooks.loggingMode = [&main] { return main.Mode_A->currentText(); };
   hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
   hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
-  cluster_ = new ClusterOpener(state_, &main, std::move(hooks), std::move(services));
+  cluster_ = new ClusterOpener(state_, main, std::move(hooks), std::move(services));
   ClusterOpener* opener = cluster_;
   wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
 }
