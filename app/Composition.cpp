@@ -21,6 +21,7 @@
 #include "labels/ui/LabelMenus.h"
 #include "outputs/ui/AdifImporter.h"
 #include "outputs/ui/OutputMenus.h"
+#include "platform/ui/Printer.h"
 #include "scoring/ui/Enregistrer.h"
 #include "scoring/ui/PointsDisplay.h"
 #include "stats/ui/StatsMenus.h"
@@ -44,8 +45,8 @@ void wire(QPushButton* button, QObject* context, std::function<void()> answer, E
 
 }  // namespace
 
-Composition::Composition(AppState& state, Printer* printer)
-    : state_(state), printer_(printer), main_(std::make_unique<Main>(state)), view_(main_->view()) {
+Composition::Composition(AppState& state)
+    : state_(state), printer_(std::make_unique<Printer>()), main_(std::make_unique<Main>(state)), view_(main_->view()) {
   composeEntry();
   composeScoring();
   composeOutputs();
@@ -56,11 +57,7 @@ Composition::Composition(AppState& state, Printer* printer)
   main_->setHooks(std::move(hooks_));
 }
 
-Composition::~Composition() {
-  // The label windows print on the outputs' printer: they go first, whatever
-  // order the main window would delete its children in.
-  delete labelMenus_;
-}
+Composition::~Composition() = default;
 
 // The entry: the grid it marks, the chain of its fields, the buttons that act
 // on a logged contact, the list's selection, the maintenance of the files
@@ -105,7 +102,7 @@ void Composition::composeOutputs() {
   OutputMenus::Hooks hooks;
   hooks.rebuildTallies = [this] { return maintenance_->rebuildFromLog(true); };
   hooks.fileError = [&main](const FileError& error) { main.raiseFileError(error, MissingFileLabel::Log); };
-  outputMenus_ = new OutputMenus(state_, &main, printer_, std::move(hooks));
+  outputMenus_ = new OutputMenus(state_, main, *printer_, std::move(hooks));
   const std::pair<QAction*, void (OutputMenus::*)()> wiring[] = {
       {main.Mnu_ADIF, &OutputMenus::Mnu_ADIF_Click},
       {main.Mnu_Quellon, &OutputMenus::Mnu_Quellon_Click},
@@ -127,7 +124,7 @@ void Composition::composeOutputs() {
     (void)maintenance_->rebuildFromLog(true, false);
   };
   importHooks.askForStation = [this] { view_.main.askForStation(); };
-  adifImporter_ = new AdifImporter(state_, &main, std::move(importHooks));
+  adifImporter_ = new AdifImporter(state_, main, std::move(importHooks));
   wire(main.Mnu_Import_ADIF, adifImporter_, [importer = adifImporter_] { importer->Mnu_Import_ADIF_Click(); });
 }
 
@@ -143,7 +140,7 @@ void Composition::composeStats() {
     main.raiseFileError(error, missingLabel);
   };
   hooks.showFrame4Caption = [&main](const QString& caption) { main.Frame4->setTitle(caption); };
-  statsMenus_ = new StatsMenus(state_, &main, std::move(hooks));
+  statsMenus_ = new StatsMenus(state_, main, std::move(hooks));
   StatsMenus* menus = statsMenus_;
   wire(main.Recherche, menus, [menus] { menus->Recherche_Click(); });
   wire(main.Mnu_Stat_Prefixe, menus, [menus] { menus->Mnu_Stat_Prefixe_Click(); });
@@ -173,7 +170,7 @@ void Composition::composeCluster() {
   hooks.logLines = [&main]() -> const std::vector<std::string>& { return main.listLines(); };
   hooks.offerCallsign = [this](const QString& callsign) { return entryChain_->offerCallsign(callsign); };
   hooks.entryCallsign = [&main] { return main.Indicatif_A->text(); };
-  cluster_ = new ClusterOpener(state_, &main, std::move(hooks), std::move(services));
+  cluster_ = new ClusterOpener(state_, main, std::move(hooks), std::move(services));
   ClusterOpener* opener = cluster_;
   wire(main.ClusterHF, opener, [opener] { opener->ClusterHF_Click(); });
 }
@@ -194,12 +191,12 @@ void Composition::composeKeyer() {
   keyer->restore();
 }
 
-// The QSL labels print on the program's printer, the one of the outputs.
+// The QSL labels print on the program's printer, as the outputs do.
 void Composition::composeLabels() {
   Main& main = *main_;
   LabelMenus::Hooks hooks;
   hooks.fileError = [&main](const FileError& error) { main.raiseFileError(error, MissingFileLabel::Log); };
-  labelMenus_ = new LabelMenus(state_, &main, outputMenus_->printer(), std::move(hooks));
+  labelMenus_ = new LabelMenus(state_, main, *printer_, std::move(hooks));
   LabelMenus* menus = labelMenus_;
   wire(main.Mnu_Imp_QSL, menus, [menus] { menus->Mnu_Imp_QSL_Click(); });
 }

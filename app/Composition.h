@@ -37,8 +37,7 @@ class StatsMenus;
 
 class Composition {
  public:
-  // The outputs print on printer (one of their own when none is given).
-  explicit Composition(AppState& state, Printer* printer = nullptr);
+  explicit Composition(AppState& state);
   ~Composition();
   Composition(const Composition&) = delete;
   Composition& operator=(const Composition&) = delete;
@@ -78,7 +77,9 @@ class Composition {
   void composeLabels();
 
   AppState& state_;
-  Printer* printer_;
+  // The program's printer, for the outputs and the labels; it outlives the
+  // main window and every window over it.
+  std::unique_ptr<Printer> printer_;
   std::unique_ptr<Main> main_;
   MainView view_;
   // What Main asks of the folders above it, gathered by the compose steps.

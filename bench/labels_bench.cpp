@@ -102,7 +102,7 @@ void BM_OpenSelectQso(benchmark::State& state) {
   LabelBench bench(10'000);
   QWidget mainWindow;
   for (auto _ : state) {
-    LabelMenus menus(bench.appState, &mainWindow, bench.printer);
+    LabelMenus menus(bench.appState, mainWindow, bench.printer);
     menus.Mnu_Imp_QSL_Click();
     Select_QSO* window = menus.selectQso();
     if (window == nullptr || window->selection().unchosenCount() != 10'000) state.SkipWithError("the list is wrong");

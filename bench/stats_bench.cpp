@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QWidget>
 
 #include "bench/support/AnsweringDialogs.h"
 #include "bench/support/GeneratedLog.h"
@@ -147,7 +148,9 @@ void BM_OpenAndDrawMap(benchmark::State& state) {
   StatsStation station;
   if (!station.ready()) state.SkipWithError("the station could not be set up");
   for (auto _ : state) {
-    StatsMenus menus(station.state(), nullptr, station.hooks());
+    // The main window closes the map with it at the end of each round.
+    QWidget mainWindow;
+    StatsMenus menus(station.state(), mainWindow, station.hooks());
     menus.Mnu_Carte_Activation_Click();
     Carte_Acti* map = menus.carte();
     map->Afficher->click();

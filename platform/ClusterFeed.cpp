@@ -1,9 +1,10 @@
 #include "platform/ClusterFeed.h"
 
-#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
+
+#include "platform/Diagnostics.h"
 
 namespace brivant {
 
@@ -32,21 +33,18 @@ ClusterFeed::ClusterFeed(QObject* parent, Timing timing)
       timing_(timing),
       retryTimer_(new QTimer(this)),
       connectTimer_(new QTimer(this)),
-      connectedFor_(new QElapsedTimer),
       retryDelayMs_(timing.firstRetryMs) {
   retryTimer_->setSingleShot(true);
   connectTimer_->setSingleShot(true);
   connect(retryTimer_, &QTimer::timeout, this, [this] {
     retryDelayMs_ = std::min(retryDelayMs_ * 2, timing_.maxRetryMs);
+    qCInfo(brivantCluster).noquote() << "telnet node" << nodeName() << "tried again";
     connectNow();
   });
   connect(connectTimer_, &QTimer::timeout, this, &ClusterFeed::connectionLost);
 }
 
-ClusterFeed::~ClusterFeed() {
-  stop();
-  delete connectedFor_;
-}
+ClusterFeed::~ClusterFeed() { stop(); }
 
 void ClusterFeed::start(const QString& host, quint16 port, const QByteArray& login) {
   stop();
@@ -84,11 +82,12 @@ void ClusterFeed::connectNow() {
   pending_.clear();
   telnetCommand_.clear();
   loginSent_ = false;
-  connectedFor_->invalidate();
+  connectedFor_.invalidate();
   socket_ = new QTcpSocket(this);
   connect(socket_, &QTcpSocket::connected, this, [this] {
     connectTimer_->stop();
-    connectedFor_->start();
+    connectedFor_.start();
+    qCInfo(brivantCluster).noquote() << "telnet node" << nodeName() << "connected";
     setState(State::Connected);
   });
   connect(socket_, &QTcpSocket::readyRead, this, &ClusterFeed::readAvailable);
@@ -101,15 +100,23 @@ void ClusterFeed::connectNow() {
 
 void ClusterFeed::connectionLost() {
   if (socket_ == nullptr) return;  // already handled (error and disconnection both report it)
+  // The connection's time ran out when its timer is over and it was never made.
+  const bool timedOut = !connectTimer_->isActive() && !connectedFor_.isValid();
+  const QString why =
+      timedOut ? QStringLiteral("no connection within %1 ms").arg(timing_.connectMs) : socket_->errorString();
   connectTimer_->stop();
   socket_->disconnect(this);
   socket_->abort();
   socket_->deleteLater();
   socket_ = nullptr;
-  if (connectedFor_->isValid() && connectedFor_->elapsed() >= timing_.stableMs) retryDelayMs_ = timing_.firstRetryMs;
+  if (connectedFor_.isValid() && connectedFor_.elapsed() >= timing_.stableMs) retryDelayMs_ = timing_.firstRetryMs;
+  qCWarning(brivantCluster).noquote() << "telnet node" << nodeName() << (connectedFor_.isValid() ? "lost:" : "refused:")
+                                      << why << QStringLiteral("(next try in %1 s)").arg(retryDelayMs_ / 1000.0);
   setState(State::Waiting);
   retryTimer_->start(retryDelayMs_);
 }
+
+QString ClusterFeed::nodeName() const { return host_ + QLatin1Char(':') + QString::number(port_); }
 
 void ClusterFeed::readAvailable() {
   if (socket_ == nullptr) return;

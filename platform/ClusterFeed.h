@@ -4,12 +4,12 @@
 // connection with a growing delay.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 class QTcpSocket;
 class QTimer;
-class QElapsedTimer;
 
 namespace brivant {
 
@@ -60,6 +60,8 @@ class ClusterFeed final : public QObject {
 
  private:
   void connectNow();
+  // host:port, for the diagnostics.
+  QString nodeName() const;
   void setState(State state);
   void readAvailable();
   void connectionLost();
@@ -71,7 +73,7 @@ class ClusterFeed final : public QObject {
   QTcpSocket* socket_ = nullptr;
   QTimer* retryTimer_;
   QTimer* connectTimer_;
-  QElapsedTimer* connectedFor_;
+  QElapsedTimer connectedFor_;
   State state_ = State::Stopped;
   QString host_;
   quint16 port_ = 0;

@@ -10,8 +10,12 @@
 
 namespace brivant {
 
-Q_LOGGING_CATEGORY(brivantFiles, "brivant.files")
-Q_LOGGING_CATEGORY(brivantStartup, "brivant.startup")
+// Debug messages are off unless QT_LOGGING_RULES turns them on.
+Q_LOGGING_CATEGORY(brivantFiles, "brivant.files", QtInfoMsg)
+Q_LOGGING_CATEGORY(brivantStartup, "brivant.startup", QtInfoMsg)
+Q_LOGGING_CATEGORY(brivantRadio, "brivant.radio", QtInfoMsg)
+Q_LOGGING_CATEGORY(brivantCluster, "brivant.cluster", QtInfoMsg)
+Q_LOGGING_CATEGORY(brivantImport, "brivant.import", QtInfoMsg)
 
 namespace Diagnostics {
 
@@ -28,6 +32,15 @@ struct Sink {
 Sink& sink() {
   static Sink instance;
   return instance;
+}
+
+// The program's own categories; other messages (Qt's, a test's) stay on
+// standard error only.
+bool isOurs(const char* category) {
+  if (category == nullptr) return false;
+  for (const auto ours : {brivantFiles, brivantStartup, brivantRadio, brivantCluster, brivantImport})
+    if (std::strcmp(category, ours().categoryName()) == 0) return true;
+  return false;
 }
 
 const char* levelOf(QtMsgType type) {
@@ -64,9 +77,7 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
   {
     const std::lock_guard lock(s.mutex);
     previous = s.previous;
-    const bool ours = context.category != nullptr && (std::strcmp(context.category, "brivant.files") == 0 ||
-                                                      std::strcmp(context.category, "brivant.startup") == 0);
-    if (s.folder && ours) {
+    if (s.folder && isOurs(context.category)) {
       const QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char(' ') +
                            QLatin1String(levelOf(type)) + QLatin1Char(' ') + message + QLatin1Char('\n');
       append(*s.folder, line.toStdString());

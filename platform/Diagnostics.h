@@ -1,10 +1,13 @@
 #pragma once
 // The diagnostic log: every file and device error, with its run-time number,
 // the file and the system's reason, which the operator's message boxes leave
-// out, and the few start-up steps worth knowing afterwards.  The messages go
-// out through the Qt logging categories "brivant.files" and "brivant.startup"
-// to standard error and, once install() is called, to a small rotating file
-// in the user's state folder (ProgramDir::defaultStateFolder()).
+// out, and what happened to the radio, the cluster and the imports, so that a
+// user can send what went wrong.  The messages go out through the Qt logging
+// categories below to standard error and, once install() is called, to a
+// small rotating file in the user's state folder
+// (ProgramDir::defaultStateFolder()).  Information and warnings are on; the
+// debug messages (every page asked for, every radio reading) only with
+// QT_LOGGING_RULES="brivant.*.debug=true".
 
 #include <QLoggingCategory>
 #include <cstdint>
@@ -15,8 +18,18 @@
 
 namespace brivant {
 
+// "brivant.files": file and device errors.
 Q_DECLARE_LOGGING_CATEGORY(brivantFiles)
+// "brivant.startup": the shipped files copied in, the first run, the time the
+// log and the tallies took.
 Q_DECLARE_LOGGING_CATEGORY(brivantStartup)
+// "brivant.radio": the radio through hamlib linked, silent, back.
+Q_DECLARE_LOGGING_CATEGORY(brivantRadio)
+// "brivant.cluster": the spot pages fetched or failed, the telnet node
+// connected, lost and tried again.
+Q_DECLARE_LOGGING_CATEGORY(brivantCluster)
+// "brivant.import": what each ADIF import read, took and refused.
+Q_DECLARE_LOGGING_CATEGORY(brivantImport)
 
 namespace Diagnostics {
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 
 namespace brivant {
 
@@ -43,7 +44,9 @@ HttpPage::HttpPage(QObject* parent, int timeoutMs)
   deadline_->setTimerType(Qt::PreciseTimer);
   deadline_->setInterval(timeoutMs);
   connect(deadline_, &QTimer::timeout, this, [this] {
-    if (reply_ != nullptr) reply_->abort();  // finished() follows with an error
+    if (reply_ == nullptr) return;
+    timedOut_ = true;
+    reply_->abort();  // finished() follows with an error
   });
 }
 
@@ -60,6 +63,10 @@ bool HttpPage::fetch(const QString& url) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   body_.clear();
   tooLong_ = false;
+  timedOut_ = false;
+  url_ = url;
+  started_.start();
+  qCDebug(brivantCluster).noquote() << "page asked for:" << url;
   reply_ = network_->get(request);
   reply_->setReadBufferSize(ReadBufferBytes);
   // A page announced too long is refused before its body comes.
@@ -96,8 +103,22 @@ void HttpPage::done() {
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   if (!tooLong_ && reply->error() == QNetworkReply::NoError && status == 200) {
     body_ += reply->read(MaxPageBytes + 1 - body_.size());
-    if (body_.size() <= MaxPageBytes) text = pageText(body_, reply->rawHeader("Content-Type"));
+    tooLong_ = body_.size() > MaxPageBytes;
+    if (!tooLong_) text = pageText(body_, reply->rawHeader("Content-Type"));
   }
+  const QString took = QStringLiteral("in %1 ms").arg(started_.elapsed());
+  if (!text.isEmpty())
+    qCInfo(brivantCluster).noquote() << "page fetched:" << url_ << "status" << status << body_.size() << "bytes"
+                                     << took;
+  else if (tooLong_)
+    qCWarning(brivantCluster).noquote() << "page refused:" << url_ << "longer than" << MaxPageBytes << "bytes" << took;
+  else if (timedOut_)
+    qCWarning(brivantCluster).noquote() << "page failed:" << url_ << "no answer" << took;
+  else if (reply->error() != QNetworkReply::NoError && status == 0)
+    qCWarning(brivantCluster).noquote() << "page failed:" << url_ << reply->errorString() << took;
+  else
+    qCWarning(brivantCluster).noquote() << "page failed:" << url_ << "status" << status << body_.size() << "bytes"
+                                        << took;
   body_.clear();
   emit finished(text);
 }

@@ -3,6 +3,7 @@
 // bounded time and a bounded size; any failure gives the empty text.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -45,6 +46,10 @@ class HttpPage final : public QObject {
   QTimer* deadline_;
   QByteArray body_;
   bool tooLong_ = false;
+  bool timedOut_ = false;
+  // For the diagnostics: the page asked for and since when.
+  QString url_;
+  QElapsedTimer started_;
 };
 
 // The text of a page's bytes: the charset the server named when it is UTF-8,

@@ -1,5 +1,6 @@
 #include "platform/RadioLink.h"
 
+#include <QString>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -299,14 +300,33 @@ void RadioLink::setState(State state) {
   emit stateChanged(state);
 }
 
+namespace {
+
+// The radio as the diagnostics name it: hamlib's model number and where it is.
+QString radioName(const HamlibLink& link) {
+  QString name = QStringLiteral("radio (hamlib model %1").arg(link.model);
+  if (!link.port.empty()) name += QStringLiteral(", ") + QString::fromStdString(link.port);
+  return name + QLatin1Char(')');
+}
+
+}  // namespace
+
 void RadioLink::report(int generation, State state, std::optional<RigReading> reading, std::string error) {
   if (generation != generation_ || !running_) return;
   if (state == State::Silent) {
     // Once per silence, not at every try.
-    if (state_ != State::Silent) Diagnostics::deviceError("the radio does not answer: " + error);
+    if (state_ != State::Silent)
+      qCWarning(brivantRadio).noquote() << radioName(link_) << "does not answer:" << QString::fromStdString(error);
     lastError_ = std::move(error);
     lastReading_.reset();
   }
+  if (state == State::Answering && state_ == State::Connecting)
+    qCInfo(brivantRadio).noquote() << radioName(link_) << "linked";
+  else if (state == State::Answering && state_ == State::Silent)
+    qCInfo(brivantRadio).noquote() << radioName(link_) << "answers again";
+  if (reading)
+    qCDebug(brivantRadio).noquote() << radioName(link_) << "reads" << reading->hertz << "Hz"
+                                    << QString::fromStdString(reading->modeName);
   setState(state);
   if (reading) {
     lastReading_ = *reading;

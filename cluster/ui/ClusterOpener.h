@@ -16,10 +16,9 @@ class ClusterOpener final : public QObject {
   Q_OBJECT
 
  public:
-  // The window opens as a window of its own over mainWindow, which also owns
-  // this object.
-  ClusterOpener(AppState& state, QWidget* mainWindow, ClusterHooks hooks, ClusterServices services = {});
-  ~ClusterOpener() override;
+  // A child of mainWindow; the window opens as a window of its own over it
+  // (its child, closed with it).
+  ClusterOpener(AppState& state, QWidget& mainWindow, ClusterHooks hooks, ClusterServices services = {});
 
   // The window while it is open (nullptr once closed).
   Cluster* cluster() const;
@@ -29,7 +28,7 @@ class ClusterOpener final : public QObject {
 
  private:
   AppState& state_;
-  QWidget* mainWindow_;
+  QWidget& mainWindow_;
   ClusterHooks hooks_;
   ClusterServices services_;
   QPointer<Cluster> cluster_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,9 +114,13 @@ bool Main::Form_Load() {
 
   // 18. The list of contacts.
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  QElapsedTimer took;
+  took.start();
   const bool loaded = Charge_Liste_QSO();
   QApplication::restoreOverrideCursor();
   if (!loaded) return false;
+  qCInfo(brivantStartup).noquote() << "log of" << QString::fromStdString(state_.StationCall)
+                                   << "loaded:" << state_.QsoCount << "contacts in" << took.elapsed() << "ms";
   selectLastQso();
 
   // 19-21. The first fields of the entry, the activity.  The window title and
@@ -133,7 +138,9 @@ bool Main::Form_Load() {
   if (programEnded_) return false;
 
   // 25. Tallies rebuilt from the log.
+  took.start();
   if (hooks_.rebuildTallies && !hooks_.rebuildTallies()) return false;
+  qCInfo(brivantStartup).noquote() << "tallies rebuilt from the log in" << took.elapsed() << "ms";
 
   // 26. The departement grid and its count.
   if (!showEntryGrid(Frame3Caller::StartUpOrSave)) return false;

@@ -1,6 +1,7 @@
 #include "labels/ui/LabelMenus.h"
 
 #include <QWidget>
+#include <memory>
 
 #include "core/LogFile.h"
 #include "labels/ui/Select_QSO.h"
@@ -8,20 +9,16 @@
 
 namespace brivant {
 
-LabelMenus::LabelMenus(AppState& state, QWidget* mainWindow, Printer& printer, Hooks hooks)
-    : QObject(mainWindow), state_(state), mainWindow_(mainWindow), printer_(printer), hooks_(std::move(hooks)) {}
-
-// The selection and the label window over it use the printer: they close
-// before the printer's owner can let it go.
-LabelMenus::~LabelMenus() { delete selectQso_.data(); }
+LabelMenus::LabelMenus(AppState& state, QWidget& mainWindow, Printer& printer, Hooks hooks)
+    : QObject(&mainWindow), state_(state), mainWindow_(mainWindow), printer_(printer), hooks_(std::move(hooks)) {}
 
 Select_QSO* LabelMenus::selectQso() const { return selectQso_; }
 
 void LabelMenus::Mnu_Imp_QSL_Click() {
   if (!selectQso_) {
-    selectQso_ = new Select_QSO(state_, printer_, mainWindow_);
-    if (Status loaded = selectQso_->Form_Load(); !loaded) {
-      delete selectQso_.data();
+    auto selection = std::make_unique<Select_QSO>(state_, printer_, &mainWindow_);
+    if (Status loaded = selection->Form_Load(); !loaded) {
+      selection.reset();
       if (hooks_.fileError) {
         hooks_.fileError(loaded.error());
       } else {
@@ -30,6 +27,7 @@ void LabelMenus::Mnu_Imp_QSL_Click() {
       }
       return;
     }
+    selectQso_ = selection.release();
   }
   selectQso_->show();
   selectQso_->raise();

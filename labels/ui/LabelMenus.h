@@ -26,10 +26,10 @@ class LabelMenus final : public QObject {
     std::function<void(const FileError&)> fileError;
   };
 
-  // The windows open as windows of their own over mainWindow and print on
-  // the program's printer.
-  LabelMenus(AppState& state, QWidget* mainWindow, Printer& printer, Hooks hooks = {});
-  ~LabelMenus() override;
+  // A child of mainWindow; the windows open as windows of their own over it
+  // (its children, closed with it) and print on the program's printer, which
+  // outlives them.
+  LabelMenus(AppState& state, QWidget& mainWindow, Printer& printer, Hooks hooks = {});
 
   // The selection window while it is open (nullptr once closed).
   Select_QSO* selectQso() const;
@@ -40,7 +40,7 @@ class LabelMenus final : public QObject {
 
  private:
   AppState& state_;
-  QWidget* mainWindow_;
+  QWidget& mainWindow_;
   Printer& printer_;
   Hooks hooks_;
   QPointer<Select_QSO> selectQso_;

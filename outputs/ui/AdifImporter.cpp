@@ -12,14 +12,13 @@
 #include "outputs/OutputText.h"
 #include "outputs/ui/ImportReport.h"
 #include "platform/Cp1252.h"
+#include "platform/Diagnostics.h"
 #include "platform/TextFile.h"
 
 namespace brivant {
 
-AdifImporter::AdifImporter(AppState& state, QWidget* mainWindow, Hooks hooks)
-    : QObject(mainWindow), state_(state), mainWindow_(mainWindow), hooks_(std::move(hooks)) {}
-
-AdifImporter::~AdifImporter() { delete report_.data(); }
+AdifImporter::AdifImporter(AppState& state, QWidget& mainWindow, Hooks hooks)
+    : QObject(&mainWindow), state_(state), mainWindow_(mainWindow), hooks_(std::move(hooks)) {}
 
 ImportReport* AdifImporter::report() const { return report_; }
 QProgressDialog* AdifImporter::progressDialog() const { return progress_; }
@@ -56,7 +55,6 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
   }
   if (*torn) state_.dialogs.message(tornLogLineMessage(fr, state_.programDir, state_.StationCall));
 
-  delete progress_.data();
   ImportOptions options;
   options.french = fr;
   options.station.jncDate = state_.JncDate;
@@ -64,14 +62,21 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
   options.progress = [this, fr](std::uintmax_t done, std::uintmax_t total) {
     if (total <= ProgressFromBytes) return;
     if (!progress_) {
-      progress_ = new QProgressDialog(pick(fr, "Lecture du fichier ADIF…", "Reading the ADIF file…"), QString(), 0,
-                                      static_cast<int>(total), mainWindow_);
+      progress_ = new QProgressDialog(&mainWindow_);
       progress_->setObjectName(QStringLiteral("importProgress"));
-      progress_->setWindowTitle(importFileTitle(fr));
+      progress_->setCancelButton(nullptr);
       progress_->setWindowModality(Qt::WindowModal);
       progress_->setMinimumDuration(0);
       progress_->setAutoClose(false);
       progress_->setAutoReset(false);
+    }
+    // The one bar serves every import: hidden since the last one, it starts
+    // again for this file.
+    if (progress_->isHidden()) {
+      progress_->reset();
+      progress_->setLabelText(pick(fr, "Lecture du fichier ADIF…", "Reading the ADIF file…"));
+      progress_->setWindowTitle(importFileTitle(fr));
+      progress_->setRange(0, static_cast<int>(total));
     }
     progress_->setValue(static_cast<int>(std::min(done, total)));
   };
@@ -93,6 +98,7 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
       return;
     }
     if (plan->tooLarge) {
+      qCWarning(brivantImport).noquote() << "import of" << *chosen << "refused:" << plan->fileBytes << "bytes";
       state_.dialogs.message(importTooLargeMessage(fr, plan->fileBytes));
       return;
     }
@@ -110,6 +116,9 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
       if (hooks_.logReplaced) hooks_.logReplaced(std::move(lines.value()));
     }
     imported = plan->records.size();
+    qCInfo(brivantImport).noquote() << "import of" << (*chosen + QLatin1Char(':')) << plan->recordsRead
+                                    << "records read," << imported << "imported," << plan->refused() << "refused,"
+                                    << plan->notes.size() << "in the report";
     if (!plan->notes.empty()) {
       const std::string fileName = Cp1252::fromQString(QString::fromStdString(file.filename().string()));
       written = writeOutputAndConfirm(importReportPath(state_.programDir, state_.StationCall),
@@ -123,8 +132,9 @@ void AdifImporter::Mnu_Import_ADIF_Click() {
     return;
   }
   if (!written.ok) state_.dialogs.message(written.message);
-  delete report_.data();
-  report_ = new ImportReport(fr, mainWindow_);
+  // The report of an earlier import closes (and goes, as its window does).
+  if (report_) report_->close();
+  report_ = new ImportReport(fr, &mainWindow_);
   report_->showReport(
       imported, std::move(notes),
       written.ok ? QString::fromStdString(importReportPath(state_.programDir, state_.StationCall).filename().string())

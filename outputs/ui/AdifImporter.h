@@ -41,8 +41,9 @@ class AdifImporter final : public QObject {
   // Files of more bytes than this show a progress bar while read.
   static constexpr std::uintmax_t ProgressFromBytes = 128 * 1024;
 
-  AdifImporter(AppState& state, QWidget* mainWindow, Hooks hooks = {});
-  ~AdifImporter() override;
+  // A child of mainWindow; the progress bar and the report window open over
+  // it (its children, closed with it).
+  AdifImporter(AppState& state, QWidget& mainWindow, Hooks hooks = {});
 
   // The report window while it is open, and the last progress bar (nullptr
   // when no file was long enough to need one).
@@ -54,7 +55,7 @@ class AdifImporter final : public QObject {
 
  private:
   AppState& state_;
-  QWidget* mainWindow_;
+  QWidget& mainWindow_;
   Hooks hooks_;
   QPointer<ImportReport> report_;
   QPointer<QProgressDialog> progress_;

@@ -16,14 +16,17 @@
 
 namespace brivant {
 
-namespace {
-
 // The records of the report, read by the table as it shows them: a file of
 // many thousand records makes no widget per cell.
 class NotesModel final : public QAbstractTableModel {
  public:
-  NotesModel(bool french, std::vector<ImportNote> notes, QObject* parent)
-      : QAbstractTableModel(parent), french_(french), notes_(std::move(notes)) {}
+  NotesModel(bool french, QObject* parent) : QAbstractTableModel(parent), french_(french) {}
+
+  void setNotes(std::vector<ImportNote> notes) {
+    beginResetModel();
+    notes_ = std::move(notes);
+    endResetModel();
+  }
 
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(notes_.size());
@@ -66,6 +69,8 @@ class NotesModel final : public QAbstractTableModel {
   std::vector<ImportNote> notes_;
 };
 
+namespace {
+
 // The window as wide as its tables need, within a 1280 x 720 screen.
 constexpr int MaxWidth = 1240;
 constexpr int MaxHeight = 640;
@@ -95,6 +100,8 @@ ImportReport::ImportReport(bool french, QWidget* parent) : QWidget(parent, Qt::W
       {pick(french, "Nombre", "Count"), pick(french, "Suite", "Outcome"), pick(french, "Raison", "Reason")});
   notesTable = new QTableView(this);
   notesTable->setObjectName(QStringLiteral("notesTable"));
+  notes_ = new NotesModel(french, notesTable);
+  notesTable->setModel(notes_);
   for (QTableView* table : {static_cast<QTableView*>(reasonTable), notesTable}) {
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
@@ -142,8 +149,7 @@ void ImportReport::showReport(std::size_t imported, std::vector<ImportNote> note
   reasonTable->resizeColumnsToContents();
   reasonTable->resizeRowsToContents();
 
-  delete dynamic_cast<NotesModel*>(notesTable->model());
-  notesTable->setModel(new NotesModel(french_, std::move(notes), notesTable));
+  notes_->setNotes(std::move(notes));
   notesTable->resizeColumnsToContents();
 
   const QMargins margins = layout()->contentsMargins();

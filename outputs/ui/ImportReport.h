@@ -16,6 +16,8 @@ class QTableWidget;
 
 namespace brivant {
 
+class NotesModel;
+
 class ImportReport final : public QWidget {
   Q_OBJECT
 
@@ -33,6 +35,7 @@ class ImportReport final : public QWidget {
 
  private:
   bool french_;
+  NotesModel* notes_ = nullptr;  // the notes table's, replaced by each report
 };
 
 }  // namespace brivant

@@ -1,6 +1,7 @@
 #include "outputs/ui/OutputMenus.h"
 
 #include <QWidget>
+#include <memory>
 
 #include "entry/Rebuild.h"
 #include "outputs/AdifExport.h"
@@ -33,20 +34,8 @@ void bringForward(Window* window) {
 
 }  // namespace
 
-OutputMenus::OutputMenus(AppState& state, QWidget* mainWindow, Printer* printer, Hooks hooks)
-    : QObject(mainWindow), state_(state), mainWindow_(mainWindow), printer_(printer), hooks_(std::move(hooks)) {
-  if (printer_ == nullptr) {
-    ownPrinter_ = std::make_unique<Printer>();
-    printer_ = ownPrinter_.get();
-  }
-}
-
-OutputMenus::~OutputMenus() {
-  // The windows use the printer: close them before an own printer goes.
-  for (QWidget* window : std::initializer_list<QWidget*>{recapitulation_, impression_, reglement_, helpWindow_}) {
-    delete window;
-  }
-}
+OutputMenus::OutputMenus(AppState& state, QWidget& mainWindow, Printer& printer, Hooks hooks)
+    : QObject(&mainWindow), state_(state), mainWindow_(mainWindow), printer_(printer), hooks_(std::move(hooks)) {}
 
 void OutputMenus::reportFileError(const FileError& error) {
   if (hooks_.fileError) {
@@ -77,12 +66,13 @@ void OutputMenus::Mnu_Feuille_Recap_Click() {
     bringForward(recapitulation_.data());
     return;
   }
-  recapitulation_ = new Recapitulation(state_, *printer_, mainWindow_);
-  if (Status loaded = recapitulation_->Form_Load(); !loaded) {
+  // A sheet that cannot load is let go here and never shown.
+  auto sheet = std::make_unique<Recapitulation>(state_, printer_, &mainWindow_);
+  if (Status loaded = sheet->Form_Load(); !loaded) {
     reportFileError(loaded.error());
-    delete recapitulation_.data();
     return;
   }
+  recapitulation_ = sheet.release();
   bringForward(recapitulation_.data());
 }
 
@@ -91,18 +81,18 @@ void OutputMenus::Mnu_Imprime_Tout_Click() {
     bringForward(impression_.data());
     return;
   }
-  impression_ = new Impression(state_, *printer_, mainWindow_);
-  if (Status loaded = impression_->Form_Load(); !loaded) {
+  auto listing = std::make_unique<Impression>(state_, printer_, &mainWindow_);
+  if (Status loaded = listing->Form_Load(); !loaded) {
     reportFileError(loaded.error());
-    delete impression_.data();
     return;
   }
+  impression_ = listing.release();
   bringForward(impression_.data());
 }
 
 void OutputMenus::Mnu_Reglement_Click() {
   if (!reglement_) {
-    reglement_ = new Reglement(state_, mainWindow_);
+    reglement_ = new Reglement(state_, &mainWindow_);
     reglement_->Form_Load();
   }
   bringForward(reglement_.data());
@@ -110,11 +100,9 @@ void OutputMenus::Mnu_Reglement_Click() {
 
 void OutputMenus::Mnu_Mode_Emploi_Click() {
   if (!helpWindow_) {
-    helpWindow_ = new HelpWindow(state_, mainWindow_);
-    if (!helpWindow_->Form_Load()) {
-      delete helpWindow_.data();
-      return;
-    }
+    auto help = std::make_unique<HelpWindow>(state_, &mainWindow_);
+    if (!help->Form_Load()) return;
+    helpWindow_ = help.release();
   }
   bringForward(helpWindow_.data());
 }

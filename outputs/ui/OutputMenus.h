@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
-#include <memory>
 
 #include "core/AppState.h"
 #include "platform/Result.h"
@@ -35,12 +34,10 @@ class OutputMenus final : public QObject {
     std::function<void(const FileError&)> fileError;
   };
 
-  // The windows are opened as windows of their own over mainWindow; the
-  // printer is the program's (a printer of its own when none is given).
-  OutputMenus(AppState& state, QWidget* mainWindow, Printer* printer = nullptr, Hooks hooks = {});
-  ~OutputMenus() override;
-
-  Printer& printer() { return *printer_; }
+  // A child of mainWindow, whose windows the menus open as windows of their
+  // own over it (and its children, closed with it); they print on the
+  // program's printer, which outlives them.
+  OutputMenus(AppState& state, QWidget& mainWindow, Printer& printer, Hooks hooks = {});
 
   // The windows while they are open (nullptr once closed).
   Recapitulation* recapitulation() const;
@@ -61,9 +58,8 @@ class OutputMenus final : public QObject {
   void reportFileError(const FileError& error);
 
   AppState& state_;
-  QWidget* mainWindow_;
-  std::unique_ptr<Printer> ownPrinter_;
-  Printer* printer_;
+  QWidget& mainWindow_;
+  Printer& printer_;
   Hooks hooks_;
   QPointer<Recapitulation> recapitulation_;
   QPointer<Impression> impression_;

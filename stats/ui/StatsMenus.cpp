@@ -22,9 +22,9 @@ namespace {
 // Creates and loads the window on first use, then shows it or brings it
 // forward.
 template <class Window>
-Window* openWindow(QPointer<Window>& window, AppState& state, const StatsHooks& hooks, QWidget* parent) {
+Window* openWindow(QPointer<Window>& window, AppState& state, const StatsHooks& hooks, QWidget& parent) {
   if (!window) {
-    window = new Window(state, hooks, parent);
+    window = new Window(state, hooks, &parent);
     window->Form_Load();
   }
   window->show();
@@ -35,14 +35,8 @@ Window* openWindow(QPointer<Window>& window, AppState& state, const StatsHooks& 
 
 }  // namespace
 
-StatsMenus::StatsMenus(AppState& state, QWidget* mainWindow, StatsHooks hooks)
-    : QObject(mainWindow), state_(state), mainWindow_(mainWindow), hooks_(std::move(hooks)) {}
-
-StatsMenus::~StatsMenus() {
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{recherche_, statistiquePrefixe_, statistiqueDfcf_, carte_, afficheDpt_})
-    delete window;
-}
+StatsMenus::StatsMenus(AppState& state, QWidget& mainWindow, StatsHooks hooks)
+    : QObject(&mainWindow), state_(state), mainWindow_(mainWindow), hooks_(std::move(hooks)) {}
 
 void StatsMenus::Recherche_Click() { openWindow(recherche_, state_, hooks_, mainWindow_); }
 

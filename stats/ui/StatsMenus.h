@@ -24,9 +24,9 @@ class StatsMenus final : public QObject {
   Q_OBJECT
 
  public:
-  // The windows open as windows of their own over mainWindow.
-  StatsMenus(AppState& state, QWidget* mainWindow, StatsHooks hooks = {});
-  ~StatsMenus() override;
+  // A child of mainWindow; the windows open as windows of their own over it
+  // (its children, closed with it).
+  StatsMenus(AppState& state, QWidget& mainWindow, StatsHooks hooks = {});
 
   // The windows while they are open (nullptr once closed).
   Recherche_Indicatif* recherche() const;
@@ -46,7 +46,7 @@ class StatsMenus final : public QObject {
 
  private:
   AppState& state_;
-  QWidget* mainWindow_;
+  QWidget& mainWindow_;
   StatsHooks hooks_;
   QPointer<Recherche_Indicatif> recherche_;
   QPointer<Statistique_Prefixe> statistiquePrefixe_;

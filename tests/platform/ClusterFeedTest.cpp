@@ -5,6 +5,7 @@
 #include <QTcpServer>
 
 #include "tests/support/LocalServers.h"
+#include "tests/support/LogCapture.h"
 
 namespace brivant {
 namespace {
@@ -36,6 +37,7 @@ class ClusterFeedTest : public ::testing::Test {
 };
 
 TEST_F(ClusterFeedTest, LogsInReadsSplitLinesAndReconnects) {
+  testing::LogCapture log;
   LocalTelnetNode node;
   ClusterFeed feed(nullptr, quick());
   follow(feed);
@@ -65,6 +67,14 @@ TEST_F(ClusterFeedTest, LogsInReadsSplitLinesAndReconnects) {
   EXPECT_EQ(feed.state(), State::LoggedIn);
   EXPECT_EQ(states.mid(0, 6), (QList<State>{State::Connecting, State::Connected, State::LoggedIn, State::Waiting,
                                             State::Connecting, State::Connected}));
+  // The diagnostics tell the same story.
+  const QString where = QStringLiteral("127.0.0.1:%1").arg(node.port());
+  EXPECT_EQ(log.matching(QStringLiteral("^brivant.cluster ")),
+            (QStringList{"brivant.cluster info telnet node " + where + " connected",
+                         "brivant.cluster warning telnet node " + where +
+                             " lost: The remote host closed the connection (next try in 0.04 s)",
+                         "brivant.cluster info telnet node " + where + " tried again",
+                         "brivant.cluster info telnet node " + where + " connected"}));
 
   feed.stop();
   EXPECT_EQ(feed.state(), State::Stopped);

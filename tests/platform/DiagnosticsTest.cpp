@@ -45,6 +45,27 @@ TEST_F(DiagnosticsTest, AFileErrorIsLoggedWithItsNumberFileAndReason) {
   EXPECT_NE(log().find(" info first run: the station is asked for\n"), std::string::npos);
 }
 
+// What a user sends: every category of the program in the one file, the
+// debug messages only once QT_LOGGING_RULES (here the same rules set from the
+// program) asks for them.
+TEST_F(DiagnosticsTest, EveryCategoryGoesToTheFileAndDebugOnlyWhenAskedFor) {
+  Diagnostics::install(folder());
+  for (const auto category : {brivantRadio, brivantCluster, brivantImport, brivantStartup}) {
+    qCInfo(category).noquote() << category().categoryName() << "said";
+    qCDebug(category).noquote() << category().categoryName() << "detail";
+  }
+  QLoggingCategory::setFilterRules(QStringLiteral("brivant.*.debug=true"));
+  qCDebug(brivantCluster) << "page asked for";
+  QLoggingCategory::setFilterRules(QString());
+  qCDebug(brivantCluster) << "no longer";
+  const std::string text = log();
+  for (const char* said : {" info brivant.radio said\n", " info brivant.cluster said\n", " info brivant.import said\n",
+                           " info brivant.startup said\n", " debug page asked for\n"})
+    EXPECT_NE(text.find(said), std::string::npos) << said << "\n" << text;
+  EXPECT_EQ(text.find("detail"), std::string::npos) << text;
+  EXPECT_EQ(text.find("no longer"), std::string::npos) << text;
+}
+
 TEST_F(DiagnosticsTest, WithoutInstallNothingIsWritten) {
   Diagnostics::fileError(FileError{53, "x", "No such file or directory"});
   Diagnostics::install(folder());

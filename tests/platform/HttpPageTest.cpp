@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "tests/support/LocalServers.h"
+#include "tests/support/LogCapture.h"
 
 namespace brivant {
 namespace {
@@ -83,6 +84,45 @@ TEST_F(HttpPageTest, ASilentServerIsGivenUpAfterTheTimeOut) {
   EXPECT_LT(clock.elapsed(), 3'000);
   EXPECT_FALSE(page.busy());
   EXPECT_EQ(server.requestedPaths(), QList<QByteArray>{"/page"});
+}
+
+// Every fetch leaves one line in the diagnostics: the page, then its status
+// and size, or why it failed.
+TEST_F(HttpPageTest, EachFetchIsLoggedWithItsOutcome) {
+  const QByteArray tooLong(HttpPage::MaxPageBytes + 1, 'x');
+  struct Case {
+    const char* path;
+    int status;
+    QByteArray body;
+    const char* logged;  // after the url
+  };
+  for (const Case& c : {Case{"/dxc/top_50_7_MHz.html", 200, "<table>\nspots\n", " status 200 14 bytes in \\d+ ms$"},
+                        Case{"/gone", 404, "<HTML>gone</HTML>", " status 404 17 bytes in \\d+ ms$"},
+                        Case{"/large", 200, tooLong, " longer than 1048576 bytes in \\d+ ms$"}}) {
+    SCOPED_TRACE(c.path);
+    server.setPage(c.path, {c.status, c.body});
+    const QString url = server.url(c.path);
+    testing::LogCapture log;
+    HttpPage page;
+    ASSERT_TRUE(fetchNow(page, url));
+    const QString level = c.status == 200 && c.body.size() < 100 ? QStringLiteral("info page fetched: ")
+                          : c.status == 200                      ? QStringLiteral("warning page refused: ")
+                                                                 : QStringLiteral("warning page failed: ");
+    EXPECT_EQ(
+        log.matching(QStringLiteral("^brivant.cluster ") + level + QRegularExpression::escape(url) + c.logged).size(),
+        1)
+        << log.lines().join('\n').toStdString();
+  }
+
+  testing::LogCapture log;
+  HttpPage page;
+  const QString nowhere = QStringLiteral("http://127.0.0.1:%1/page").arg(testing::closedPort());
+  ASSERT_TRUE(fetchNow(page, nowhere));
+  EXPECT_EQ(log.matching(QStringLiteral("^brivant.cluster warning page failed: ") +
+                         QRegularExpression::escape(nowhere) + QStringLiteral(" Connection refused in \\d+ ms$"))
+                .size(),
+            1)
+      << log.lines().join('\n').toStdString();
 }
 
 TEST(PageText, TheCharsetDecidesTheDecoding) {

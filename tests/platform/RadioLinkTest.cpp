@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "tests/support/LocalServers.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/Rigctld.h"
 
 namespace brivant {
@@ -93,6 +94,7 @@ class RadioLinkTest : public ::testing::Test {
 };
 
 TEST_F(RadioLinkTest, ReadsTunesGoesSilentAndComesBack) {
+  testing::LogCapture log;
   Rigctld rigctld;
   if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
   ASSERT_TRUE(rigctld.start());
@@ -130,6 +132,15 @@ TEST_F(RadioLinkTest, ReadsTunesGoesSilentAndComesBack) {
   ASSERT_TRUE(waitUntil([&] { return link.state() == State::Answering; }));
   EXPECT_EQ(link.lastReading()->hertz, 145'000'000);
   EXPECT_EQ(states, (std::vector<State>{State::Connecting, State::Answering, State::Silent, State::Answering}));
+  // The diagnostics say it once each, the readings only at the debug level.
+  const QString radio = QStringLiteral("radio (hamlib model %1, %2)")
+                            .arg(HamlibNetworkModel)
+                            .arg(QString::fromStdString(rigctld.address()));
+  const QStringList said = log.matching(QStringLiteral("^brivant.radio "));
+  ASSERT_EQ(said.size(), 3) << said.join('\n').toStdString();
+  EXPECT_EQ(said[0], "brivant.radio info " + radio + " linked");
+  EXPECT_TRUE(said[1].startsWith("brivant.radio warning " + radio + " does not answer: ")) << said[1].toStdString();
+  EXPECT_EQ(said[2], "brivant.radio info " + radio + " answers again");
 
   // Let go: no more readings.
   link.stop();

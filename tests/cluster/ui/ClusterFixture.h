@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,7 +64,6 @@ class ClusterFixture : public ::testing::Test, protected ProgramBench {
   }
   ~ClusterFixture() override {
     if (window) window->close();
-    delete window.data();
   }
 
   void setting(const char* key, const std::string& value) { ASSERT_TRUE(store.save("ZIV", "Setup ", key, value).ok()); }
@@ -93,7 +93,10 @@ class ClusterFixture : public ::testing::Test, protected ProgramBench {
 
   // Opens the window through the opener, as the main window's button does.
   Cluster& open() {
-    opener = std::make_unique<ClusterOpener>(state, nullptr, hooks(), services());
+    // A new main window each time: the one before goes with its window.
+    opener.reset();
+    mainWindow = std::make_unique<QWidget>();
+    opener = std::make_unique<ClusterOpener>(state, *mainWindow, hooks(), services());
     opener->ClusterHF_Click();
     window = opener->cluster();
     return *window;
@@ -130,6 +133,8 @@ class ClusterFixture : public ::testing::Test, protected ProgramBench {
   // The hamlib radio the program keeps for the whole run; the window's own
   // when none.
   std::unique_ptr<RadioControl> radio;
+  // What the main window is to the window: its owner, gone before the radio.
+  std::unique_ptr<QWidget> mainWindow;
   std::unique_ptr<ClusterOpener> opener;
   QPointer<Cluster> window;
 };

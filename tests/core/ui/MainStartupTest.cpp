@@ -19,6 +19,7 @@
 #include "core/ui/Station.h"
 #include "entry/ui/DeptGridView.h"
 #include "tests/core/ui/MainFixture.h"
+#include "tests/support/LogCapture.h"
 
 namespace brivant::testing {
 namespace {
@@ -277,8 +278,13 @@ std::vector<std::string> severalContacts() {
 TEST_F(MainFixture, ALogOfSeveralContactsShowsTheGridTheCountAndTheScore) {
   setUpStation("F6ABC", "Fr");
   writeLog("F6ABC", severalContacts());
+  LogCapture log;
   Main& window = start();
   ASSERT_TRUE(started);
+  // The time the log and the tallies took, for a user's report.
+  EXPECT_EQ(log.matching(QStringLiteral("^brivant.startup info log of F6ABC loaded: 6 contacts in \\d+ ms$")).size(), 1)
+      << log.lines().join('\n').toStdString();
+  EXPECT_EQ(log.matching(QStringLiteral("^brivant.startup info tallies rebuilt from the log in \\d+ ms$")).size(), 1);
 
   EXPECT_EQ(window.listModel()->rowCount(), 6);
   EXPECT_EQ(window.selectedQso(), 5);

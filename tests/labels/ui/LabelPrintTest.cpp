@@ -28,7 +28,7 @@ class LabelPrintTest : public LabelWindowsFixture {
   // given printer (the fixture's PDF printer when none).
   Etiquettes& labelWindow(int count, Printer* on = nullptr) {
     menus.reset();
-    if (on != nullptr) menus = std::make_unique<LabelMenus>(state, &mainWindow, *on);
+    if (on != nullptr) menus = std::make_unique<LabelMenus>(state, mainWindow, *on);
     writeLog(count);
     Select_QSO& selection = openSelection();
     selection.Select_All_Click();

@@ -34,7 +34,7 @@ class LabelWindowsFixture : public OutputWindowsFixture {
 
   // Opens the selection as the main menu does.
   Select_QSO& openSelection(LabelMenus::Hooks hooks = {}) {
-    if (!menus) menus = std::make_unique<LabelMenus>(state, &mainWindow, printer, std::move(hooks));
+    if (!menus) menus = std::make_unique<LabelMenus>(state, mainWindow, printer, std::move(hooks));
     menus->Mnu_Imp_QSL_Click();
     Select_QSO* window = menus->selectQso();
     EXPECT_NE(window, nullptr);
@@ -59,7 +59,6 @@ class LabelWindowsFixture : public OutputWindowsFixture {
 
   std::string stored(const char* key) { return store.get("ZIV", "Setup F6ABC", key, "<absent>"); }
 
-  QWidget mainWindow;
   std::unique_ptr<LabelMenus> menus;
 };
 

@@ -94,12 +94,12 @@ TEST_F(SelectQsoTest, TheMenuBringsTheOpenWindowForwardAndTheLabelWindowOpensOve
 
 TEST_F(SelectQsoTest, AMissingLogGoesToTheMainWindowOrIsReported) {
   std::optional<FileError> reported;
-  menus = std::make_unique<LabelMenus>(state, &mainWindow, printer,
+  menus = std::make_unique<LabelMenus>(state, mainWindow, printer,
                                        LabelMenus::Hooks{[&](const FileError& error) { reported = error; }});
   menus->Mnu_Imp_QSL_Click();
   EXPECT_EQ(reported.value_or(FileError{}).number, FileNotFound);
   EXPECT_EQ(menus->selectQso(), nullptr);
-  menus = std::make_unique<LabelMenus>(state, &mainWindow, printer);
+  menus = std::make_unique<LabelMenus>(state, mainWindow, printer);
   dialogs.expectMessage(::testing::HasSubstr("53"));
   menus->Mnu_Imp_QSL_Click();
   EXPECT_EQ(menus->selectQso(), nullptr);

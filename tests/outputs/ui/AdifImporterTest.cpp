@@ -17,6 +17,7 @@
 #include "outputs/ui/ImportReport.h"
 #include "tests/outputs/ui/OutputWindowsFixture.h"
 #include "tests/support/FaultHookGuard.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/qt/Screenshots.h"
 
 namespace brivant {
@@ -53,10 +54,14 @@ class AdifImporterTest : public OutputWindowsFixture {
 };
 
 TEST_F(AdifImporterTest, AnotherLoggersFileJoinsTheLogAndTheRefusedAreReported) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   dialogs.expectOpenFile("Importer un fichier ADIF", fixture("other_logger.adi"));
+  LogCapture log;
   importer.Mnu_Import_ADIF_Click();
   dialogs.verifyAllConsumed();
+  EXPECT_EQ(log.matching(QStringLiteral("^brivant.import ")),
+            QStringList{"brivant.import info import of " + fixture("other_logger.adi") +
+                        ": 7 records read, 4 imported, 3 refused, 3 in the report"});
 
   // The log replaced once, and the list given its lines.
   ASSERT_EQ(replacements.size(), 1u);
@@ -100,7 +105,7 @@ TEST_F(AdifImporterTest, ContactsOfOtherDatesAreImportedOnlyWhenAskedFor) {
     SCOPED_TRACE(yes);
     writeBytes(programDir / "F6ABC.log", "");
     replacements.clear();
-    AdifImporter importer(state, nullptr, hooks());
+    AdifImporter importer(state, mainWindow, hooks());
     dialogs.expectOpenFile("Importer un fichier ADIF", fixture("online_logbook.adi"));
     dialogs.expectYesNoDefaultNo(
         QString::fromUtf8("Ce fichier contient 5 contact(s) daté(s) d'un autre jour que la JNC du 06/06/26 et son "
@@ -125,7 +130,7 @@ TEST_F(AdifImporterTest, ContactsOfOtherDatesAreImportedOnlyWhenAskedFor) {
 // A character the log cannot hold is shown as itself in the window; the
 // report file names its code.
 TEST_F(AdifImporterTest, TheWindowShowsTheCharacterTheFileNamesItsCode) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   dialogs.expectOpenFile("Importer un fichier ADIF", fixture("adif_library_utf8.adi"));
   importer.Mnu_Import_ADIF_Click();
   ASSERT_NE(importer.report(), nullptr);
@@ -140,7 +145,7 @@ TEST_F(AdifImporterTest, TheWindowShowsTheCharacterTheFileNamesItsCode) {
 }
 
 TEST_F(AdifImporterTest, EverythingAcceptedSaysSoWithoutAWindow) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   state.Language = "An";
   dialogs.expectOpenFile("Import an ADIF file", fixture("windows1252.adi"));
   dialogs.expectMessage("1 contact(s) imported, 0 refused");
@@ -151,7 +156,7 @@ TEST_F(AdifImporterTest, EverythingAcceptedSaysSoWithoutAWindow) {
 }
 
 TEST_F(AdifImporterTest, NothingChosenNothingReadNothingToImport) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   const std::string before = logBytes();
   dialogs.expectOpenFile("Importer un fichier ADIF", std::nullopt);
   importer.Mnu_Import_ADIF_Click();
@@ -178,7 +183,7 @@ TEST_F(AdifImporterTest, NothingChosenNothingReadNothingToImport) {
 // The template station's log is never written: the station is asked for, no
 // file is.
 TEST_F(AdifImporterTest, TheTemplateStationAsksForTheStationFirst) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   state.StationCall = "FXXXX";
   const std::string before = readBytes(programDir / "FXXXX.log");
   importer.Mnu_Import_ADIF_Click();
@@ -191,7 +196,7 @@ TEST_F(AdifImporterTest, TheTemplateStationAsksForTheStationFirst) {
 // A last line cut short is set aside and said before the file's contacts are
 // checked; it never becomes a contact of the imported log.
 TEST_F(AdifImporterTest, ATornLastLineIsSetAsideFirst) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   const std::string logged = simpleRecord("F1ZZZ", "14 Mhz", "SSB", false);
   writeBytes(programDir / "F6ABC.log", crlf({logged}) + logged.substr(0, 70));
   dialogs.expectOpenFile("Importer un fichier ADIF", fixture("windows1252.adi"));
@@ -212,7 +217,7 @@ TEST_F(AdifImporterTest, ATornLastLineIsSetAsideFirst) {
 
 // A log that cannot be replaced stays whole: not one contact of the file is in.
 TEST_F(AdifImporterTest, AFailedWriteLeavesTheLogAsItWas) {
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   writeBytes(programDir / "F6ABC.log", crlf({simpleRecord("F1ZZZ", "14 Mhz", "SSB", false)}));
   const std::string before = logBytes();
   FaultHookGuard guard([](TextFile::testing::Step step, const fs::path& file) -> std::optional<int> {
@@ -240,7 +245,7 @@ TEST_F(AdifImporterTest, ALongFileShowsItsProgressInBytes) {
   }
   ASSERT_GT(file.size(), AdifImporter::ProgressFromBytes);
   writeBytes(programDir / "long.adi", file);
-  AdifImporter importer(state, nullptr, hooks());
+  AdifImporter importer(state, mainWindow, hooks());
   dialogs.expectOpenFile("Importer un fichier ADIF", QString::fromStdString((programDir / "long.adi").string()));
   dialogs.expectMessage("2500 contact(s) importé(s), 0 refusé(s)");
   importer.Mnu_Import_ADIF_Click();
@@ -257,7 +262,7 @@ class ScreenshotsImportReport : public AdifImporterTest {
  protected:
   void shoot(const char* language, const std::string& name) {
     state.Language = language;
-    AdifImporter importer(state, nullptr, hooks());
+    AdifImporter importer(state, mainWindow, hooks());
     dialogs.setLenient(true);
     std::string mixed;
     for (const char* file : {"other_logger.adi", "contest_logger.adi", "adif_library_utf8.adi", "field_logger.adi"})

@@ -35,7 +35,7 @@ class OutputMenusTest : public OutputWindowsFixture {
 
 TEST_F(OutputMenusTest, ExportsShowTheirMessages) {
   writeBytes(programDir / "F6ABC.log", crlf(recordsOf(variedContacts())));
-  OutputMenus menus(state, nullptr, &printer);
+  OutputMenus menus(state, mainWindow, printer);
   dialogs.expectMessage("le fichier F6ABC.log a été copié en F6ABC.adi");
   menus.Mnu_ADIF_Click();
   dialogs.expectMessage("le fichier F6ABC.log a été copié en F6ABC.mvx");
@@ -46,7 +46,7 @@ TEST_F(OutputMenusTest, ExportsShowTheirMessages) {
 
 TEST_F(OutputMenusTest, TheSheetFollowsTheRebuild) {
   writeWorkedExample(programDir.path(), "F6ABC");
-  OutputMenus menus(state, nullptr, &printer, recordingHooks());
+  OutputMenus menus(state, mainWindow, printer, recordingHooks());
   rebuildSucceeds = false;
   menus.Mnu_Feuille_Recap_Click();
   EXPECT_EQ(rebuilds, 1);
@@ -75,14 +75,14 @@ TEST_F(OutputMenusTest, TheSheetFollowsTheRebuild) {
 
 TEST_F(OutputMenusTest, AMissingFileForTheSheetGoesToTheErrorHook) {
   writeBytes(programDir / "F6ABC.log", "");
-  OutputMenus menus(state, nullptr, &printer, recordingHooks());
+  OutputMenus menus(state, mainWindow, printer, recordingHooks());
   menus.Mnu_Feuille_Recap_Click();
   EXPECT_EQ(fileErrors, std::vector<int>{53});
   EXPECT_EQ(menus.recapitulation(), nullptr);
 }
 
 TEST_F(OutputMenusTest, WithoutHooksTheTalliesAreRebuiltHereAndFailuresShown) {
-  OutputMenus menus(state, nullptr, &printer);
+  OutputMenus menus(state, mainWindow, printer);
   // No log and no templates: the rebuild cannot run.
   dialogs.expectMessage(::testing::StartsWith("Erreur N° 53 : le fichier "));
   menus.Mnu_Feuille_Recap_Click();
@@ -91,7 +91,7 @@ TEST_F(OutputMenusTest, WithoutHooksTheTalliesAreRebuiltHereAndFailuresShown) {
 
 TEST_F(OutputMenusTest, ListingWindow) {
   writeBytes(programDir / "F6ABC.log", crlf(recordsOf(variedContacts())));
-  OutputMenus menus(state, nullptr, &printer);
+  OutputMenus menus(state, mainWindow, printer);
   menus.Mnu_Imprime_Tout_Click();
   ASSERT_NE(menus.impression(), nullptr);
   EXPECT_TRUE(menus.impression()->isVisible());
@@ -99,7 +99,7 @@ TEST_F(OutputMenusTest, ListingWindow) {
 }
 
 TEST_F(OutputMenusTest, RulesAboutAndHelp) {
-  OutputMenus menus(state, nullptr, &printer);
+  OutputMenus menus(state, mainWindow, printer);
   menus.Mnu_Reglement_Click();
   ASSERT_NE(menus.reglement(), nullptr);
   EXPECT_EQ(menus.reglement()->windowTitle(), QStringLiteral("Règlement ZIV"));
@@ -127,7 +127,7 @@ TEST_F(OutputMenusTest, RulesAboutAndHelp) {
 
 TEST_F(OutputMenusTest, TheCorrectorSettingNamesTheCorrector) {
   ASSERT_TRUE(store.save("ZIV", "Setup ", "Correcteur", "F0XYZ").ok());
-  OutputMenus menus(state, nullptr, &printer);
+  OutputMenus menus(state, mainWindow, printer);
   menus.Mnu_Reglement_Click();
   EXPECT_EQ(menus.reglement()->Reg->item(61)->text(), QStringLiteral("Correcteur: F0XYZ"));
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWidget>
 #include <memory>
 
 #include "core/AppState.h"
@@ -35,6 +36,9 @@ class OutputWindowsFixture : public ::testing::Test, protected ProgramBench {
   }
 
   Printer printer;
+  // The main window the menus and their windows belong to; it closes them
+  // before the printer goes.
+  QWidget mainWindow;
 };
 
 }  // namespace brivant::testing

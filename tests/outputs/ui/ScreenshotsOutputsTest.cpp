@@ -23,7 +23,7 @@ class Screenshots : public OutputWindowsFixture {
     writeBytes(programDir / "Brivant.html", readBytes(shippedDataDir() / "Brivant.html"));
     OutputMenus::Hooks hooks;
     hooks.rebuildTallies = [] { return true; };
-    OutputMenus menus(state, nullptr, &printer, hooks);
+    OutputMenus menus(state, mainWindow, printer, hooks);
     menus.Mnu_Feuille_Recap_Click();
     menus.Mnu_Imprime_Tout_Click();
     menus.Mnu_Reglement_Click();

@@ -39,7 +39,7 @@ class StatsWindowsFixture : public OutputWindowsFixture {
 
   // The opener, as the main window will hold it.
   StatsMenus& menus() {
-    if (!menus_) menus_ = std::make_unique<StatsMenus>(state, nullptr, hooks());
+    if (!menus_) menus_ = std::make_unique<StatsMenus>(state, mainWindow, hooks());
     return *menus_;
   }
 
