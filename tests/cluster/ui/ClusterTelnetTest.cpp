@@ -191,7 +191,9 @@ TEST_F(ClusterSelfSpotTest, WithoutARadioTheStationOfTheEntryIsAnnouncedAndAnUna
   withShortWait.spotAnswerMs = 200;
   ClusterHooks entry = hooks();
   entry.entryCallsign = [] { return QStringLiteral("tm5cha"); };
-  opener = std::make_unique<ClusterOpener>(state, nullptr, entry, withShortWait);
+  opener.reset();
+  mainWindow = std::make_unique<QWidget>();
+  opener = std::make_unique<ClusterOpener>(state, *mainWindow, entry, withShortWait);
   opener->ClusterHF_Click();
   window = opener->cluster();
   Cluster& cluster = *window;
