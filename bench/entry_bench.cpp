@@ -2,15 +2,12 @@
 //   - "QSO Suivant" in automatic-date mode, with every file it can update (a
 //     new departement and a new prefix flagged, the directory and the
 //     first-name list rewritten, the log appended, grid and score refreshed).
-//     Budget 30 ms.
 //   - "QSO Suivant" for a contact typed with its date: inserted in the middle
-//     of the log, the list reloaded.  Budget 100 ms.
+//     of the log, the list reloaded.
 //   - "Supprimer QSO" with the rebuild of the tallies that follows it.
-//     Budget 200 ms.
 //   - Enter on the callsign (the duplicate scan over the whole list and the
 //     lookups): a keystroke, which must never wait on the log.
-//
-//   build/test/bench/entry_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// The budgets are in bench/budgets.txt; bash scripts/bench.sh entry runs them.
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 // Importing ADIF files (this program's export of a generated event log) into
 // an empty station: the records read in pieces and checked and the log
-// written in one replacement.  Budgets: 10,000 contacts from the Fichier menu,
-// with the list, the tallies, the grid and the score brought up to date, in
-// half a second; a file of 100,000 contacts in 3 s, under 300 MB of peak
-// memory (the counter peak_rss_MB is the process's peak: run that benchmark
-// alone to read its own).
+// written in one replacement: 10,000 contacts from the Fichier menu, with the
+// list, the tallies, the grid and the score brought up to date; a file of
+// 100,000 contacts, in time and in peak memory (the counter peak_rss_MB is
+// the process's peak: run that benchmark alone to read its own).  The
+// budgets are in bench/budgets.txt; bash scripts/bench.sh import runs them,
+// and alone:
 //
-//   build/test/bench/import_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
-//   build/test/bench/import_bench --benchmark_filter=100000 --benchmark_repetitions=5
+//   build/bench/bench/import_bench --benchmark_filter=100000 --benchmark_repetitions=5
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

@@ -5,9 +5,8 @@
 // 1 kHz (the readout changes) or changes band and mode (14 025 kHz CW and
 // 7 050 kHz LSB in turn: the entry follows it, its grid, Frame3, reports and
 // stored choices).  Each iteration tunes the radio, which is then read back
-// at once, and its time is its longest turn.  Budget: 16 ms.
-//
-//   build/test/bench/radio_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+// at once, and its time is its longest turn.  The budget is in
+// bench/budgets.txt; bash scripts/bench.sh radio runs it.
 //
 // hamlib's simulated radio is read in-process (model 1) and behind a rigctld
 // started here (Debian libhamlib-utils).

@@ -1,8 +1,7 @@
 // The start-up of the main window on a 10,000-contact log, offscreen: from
 // building the window to a usable one (list loaded, tallies rebuilt from the
-// log, grid and score shown).  Budget: one second.
-//
-//   build/test/bench/startup_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+// log, grid and score shown).  The budget is in bench/budgets.txt; bash
+// scripts/bench.sh startup runs it.
 
 #include <benchmark/benchmark.h>
 

@@ -28,7 +28,7 @@ QString readbackText(bool french, const RigReading& reading) {
   text += static_cast<char>('0' + hundredths % 10);
   text += " kHz ";
   // CW whether the radio listens on the upper or the lower side.
-  text += reading.mode == RigMode::Cw ? std::string("CW") : reading.modeName;
+  text += reading.mode == RigMode::Cw ? std::string(CwModeLabel) : reading.modeName;
   return QString::fromStdString(text);
 }
 
@@ -38,13 +38,13 @@ std::optional<EntryFollow> entryFollowOf(const RigReading& reading) {
   const Band* band = bandOfFrequency(reading.hertz / 1000);
   if (band == nullptr || !band->acceptedInEntry) return std::nullopt;
   EntryFollow follow{std::string(band->label), {}};
-  if (reading.mode == RigMode::Cw) follow.mode = "CW";
-  if (reading.mode == RigMode::Lsb || reading.mode == RigMode::Usb) follow.mode = "SSB";
+  if (reading.mode == RigMode::Cw) follow.mode = CwModeLabel;
+  if (reading.mode == RigMode::Lsb || reading.mode == RigMode::Usb) follow.mode = SsbModeLabel;
   return follow;
 }
 
 RigMode rigModeOf(std::string_view loggingMode, long long hertz) {
-  if (loggingMode == "CW") return RigMode::Cw;
+  if (loggingMode == CwModeLabel) return RigMode::Cw;
   return hertz < LowerSidebandBelowHertz ? RigMode::Lsb : RigMode::Usb;
 }
 

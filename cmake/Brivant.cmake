@@ -19,6 +19,95 @@ function(brivant_layer_include target folder)
   target_include_directories(${target} PUBLIC "${root}")
 endfunction()
 
+# brivant_close_qt_root()
+# Qt's imported targets put the root of all of Qt's header folders on the
+# include path, so that <QtWidgets/QWidget> (though not <QWidget>) would be
+# found from a library that links QtCore alone.  Here every Qt module's target
+# gets instead a folder of the build tree of its own, build/include/qt/QtX,
+# that holds one link, QtX, to the module's headers: a library finds
+# <QtX/...> only for the Qt modules it links.  Call it once every Qt module
+# the project uses has been found.
+function(brivant_close_qt_root)
+  get_target_property(core_dirs Qt6::Core INTERFACE_INCLUDE_DIRECTORIES)
+  set(root "")
+  foreach(dir IN LISTS core_dirs)
+    get_filename_component(name "${dir}" NAME)
+    if(name STREQUAL "QtCore")
+      get_filename_component(root "${dir}" DIRECTORY)
+    endif()
+  endforeach()
+  if(NOT root)
+    message(FATAL_ERROR "No QtCore header folder among ${core_dirs}")
+  endif()
+  get_directory_property(imported IMPORTED_TARGETS)
+  foreach(target IN LISTS imported)
+    if(NOT target MATCHES "^Qt6::")
+      continue()
+    endif()
+    get_target_property(dirs ${target} INTERFACE_INCLUDE_DIRECTORIES)
+    if(NOT dirs OR NOT "${root}" IN_LIST dirs)
+      continue()
+    endif()
+    list(REMOVE_ITEM dirs "${root}")
+    # The module's own header folder, QtX, stands first; a module without
+    # one (Qt6::Platform) keeps only its other folders.
+    get_target_property(module ${target} _qt_module_include_name)
+    if(target STREQUAL "Qt6::GlobalConfig")
+      set(module QtCore)
+    endif()
+    if(module)
+      set(own "${CMAKE_BINARY_DIR}/include/qt/${module}")
+      if(NOT IS_SYMLINK "${own}/${module}")
+        file(MAKE_DIRECTORY "${own}")
+        file(CREATE_LINK "${root}/${module}" "${own}/${module}" SYMBOLIC)
+      endif()
+      list(APPEND dirs "${own}")
+    endif()
+    set_property(TARGET ${target} PROPERTY INTERFACE_INCLUDE_DIRECTORIES "${dirs}")
+  endforeach()
+endfunction()
+
+# Precompiled headers.  Parsing the standard and Qt headers takes two to
+# three seconds of every file, more than most files take for themselves; each
+# kind of library below gets them parsed once, in a precompiled header that
+# all its libraries share (PRECOMPILE_HEADERS_REUSE_FROM).  Only headers of
+# the modules a kind links are in it, so the layering holds: the logic's has
+# no Qt Widgets.  -DBRIVANT_PCH=OFF builds without them.
+set(BRIVANT_PCH_LOGIC <algorithm> <array> <charconv> <cstddef> <cstdint> <filesystem> <functional> <map>
+                      <memory> <optional> <string> <string_view> <utility> <vector> <QByteArray> <QObject>
+                      <QString> <QStringList>)
+set(BRIVANT_PCH_WINDOWS ${BRIVANT_PCH_LOGIC} <QAction> <QComboBox> <QGridLayout> <QGroupBox> <QHBoxLayout>
+                        <QKeyEvent> <QLabel> <QLineEdit> <QListWidget> <QMenu> <QPointer> <QPushButton> <QTimer>
+                        <QVBoxLayout> <QWidget>)
+set(BRIVANT_PCH_TESTS ${BRIVANT_PCH_LOGIC} <gmock/gmock.h> <gtest/gtest.h>)
+set(BRIVANT_PCH_WINDOW_TESTS ${BRIVANT_PCH_WINDOWS} <QApplication> <QTest> <gmock/gmock.h> <gtest/gtest.h>)
+
+# brivant_precompiled(<kind> LIBS <libraries...> HEADERS <headers...>)
+# The precompiled header of one kind of library, built by a library of its
+# own, brivant_pch_<kind>, that links LIBS (the Qt modules and GoogleTest the
+# kind links, for the same macros and include path).
+function(brivant_precompiled kind)
+  cmake_parse_arguments(ARG "" "" "LIBS;HEADERS" ${ARGN})
+  if(NOT BRIVANT_PCH OR TARGET brivant_pch_${kind})
+    return()
+  endif()
+  set(source "${CMAKE_BINARY_DIR}/pch/${kind}.cpp")
+  if(NOT EXISTS "${source}")
+    file(WRITE "${source}" "// Builds the precompiled header of the ${kind} libraries.\n")
+  endif()
+  add_library(brivant_pch_${kind} OBJECT "${source}")
+  set_target_properties(brivant_pch_${kind} PROPERTIES AUTOMOC OFF)
+  target_link_libraries(brivant_pch_${kind} PRIVATE ${ARG_LIBS})
+  target_precompile_headers(brivant_pch_${kind} PRIVATE ${ARG_HEADERS})
+endfunction()
+
+# brivant_use_precompiled(<target> <kind>)
+function(brivant_use_precompiled target kind)
+  if(BRIVANT_PCH)
+    set_target_properties(${target} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM brivant_pch_${kind})
+  endif()
+endfunction()
+
 # brivant_subsystem(<folder> DEPENDS <libraries...> [UI_DEPENDS <libraries...>])
 # The folder's *.cpp files form the logic library brivant_<folder>, which
 # links DEPENDS and never Qt Widgets (a widget include there fails to
@@ -34,6 +123,7 @@ function(brivant_subsystem folder)
   file(GLOB logic_headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   add_library(brivant_${folder} STATIC ${logic_sources} ${logic_headers})
   brivant_layer_include(brivant_${folder} ${folder})
+  brivant_use_precompiled(brivant_${folder} logic)
   target_link_libraries(brivant_${folder} PUBLIC ${ARG_DEPENDS})
 
   # The windows below: those that stand for each library DEPENDS names.
@@ -48,6 +138,7 @@ function(brivant_subsystem folder)
   file(GLOB ui_headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h")
   if(ui_sources)
     add_library(brivant_${folder}_ui STATIC ${ui_sources} ${ui_headers})
+    brivant_use_precompiled(brivant_${folder}_ui windows)
     target_link_libraries(brivant_${folder}_ui PUBLIC brivant_${folder} ${windows_below} Qt6::Widgets
                                                       ${ARG_UI_DEPENDS})
     set(windows_below brivant_${folder}_ui)
@@ -82,48 +173,78 @@ function(brivant_test_environment variable)
   set(${variable} "${env}" PARENT_SCOPE)
 endfunction()
 
-# brivant_test_folder(<folder> LIBS <libs...> [WINDOWS] [SCREEN_TESTS <gtest filter>])
-# Builds every tests/<folder>/*.cpp into one GoogleTest program and registers
-# each test case with ctest, in the environment of brivant_test_environment.
-# The tests SCREEN_TESTS selects are left to brivant_screen_test, which runs
-# them on the screens they are written for.
-function(brivant_test_folder name)
-  cmake_parse_arguments(ARG "WINDOWS" "DIR;SCREEN_TESTS" "LIBS" ${ARGN})
-  if(NOT ARG_DIR)
-    set(ARG_DIR "${CMAKE_CURRENT_SOURCE_DIR}/${name}")
-  endif()
-  file(GLOB sources CONFIGURE_DEPENDS "${ARG_DIR}/*.cpp")
+# brivant_test_program(<name> DIRS <folders...> LIBS <libs...> [WINDOWS] [SCREEN_TESTS <gtest filter>])
+# Builds every tests/<folder>/*.cpp of the folders DIRS names into one
+# GoogleTest program, <name>_tests, and registers each test case with ctest
+# (each runs in a process of its own), in the environment of
+# brivant_test_environment.  The screenshot suites of WINDOWS programs
+# (Screenshots*) carry the labels "slow" and "screenshots", which the quick
+# loop leaves out (ctest -LE slow).  The tests SCREEN_TESTS selects are left
+# to brivant_screen_test, which runs them on the screens they are written for.
+function(brivant_test_program name)
+  cmake_parse_arguments(ARG "WINDOWS" "SCREEN_TESTS" "DIRS;LIBS" ${ARGN})
+  set(sources "")
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB dir_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp")
+    list(APPEND sources ${dir_sources})
+  endforeach()
   if(NOT sources)
     return()
   endif()
   set(target ${name}_tests)
-  string(REPLACE "/" "_" target "${target}")
   add_executable(${target} ${sources})
   if(ARG_WINDOWS)
     target_link_libraries(${target} PRIVATE brivant_test_support_qt ${ARG_LIBS})
-  else()
-    target_link_libraries(${target} PRIVATE brivant_test_support ${ARG_LIBS})
-  endif()
-  if(ARG_WINDOWS)
+    # A program of its own precompiled header (the macros of Qt Test).
+    if(BRIVANT_PCH)
+      target_precompile_headers(${target} PRIVATE ${BRIVANT_PCH_WINDOW_TESTS})
+    endif()
     brivant_test_environment(env WINDOWS)
   else()
+    target_link_libraries(${target} PRIVATE brivant_test_support ${ARG_LIBS})
+    brivant_use_precompiled(${target} tests)
     brivant_test_environment(env)
   endif()
-  set(filter "")
+  # gtest_discover_tests hands the properties on through a script: the
+  # semicolons of a list must reach it escaped, or only the first item counts.
+  string(REPLACE ";" "\\;" env "${env}")
+  set(excluded "")
   if(ARG_SCREEN_TESTS)
-    set(filter TEST_FILTER "-${ARG_SCREEN_TESTS}")
+    set(excluded ":${ARG_SCREEN_TESTS}")
   endif()
-  gtest_discover_tests(${target} ${filter}
+  if(ARG_WINDOWS)
+    gtest_discover_tests(${target}
+      TEST_FILTER "Screenshots*"
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS "slow\\;screenshots")
+    set(filter "-Screenshots*${excluded}")
+  elseif(excluded)
+    set(filter "-${ARG_SCREEN_TESTS}")
+  else()
+    set(filter "*")
+  endif()
+  gtest_discover_tests(${target}
+    TEST_FILTER "${filter}"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# brivant_test_folder(<folder> LIBS <libs...>)
+# The tests of a folder's logic, tests/<folder>/*.cpp, as one program
+# <folder>_tests (see brivant_test_program).
+function(brivant_test_folder name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  brivant_test_program(${name} DIRS ${name} LIBS ${ARG_LIBS})
 endfunction()
 
 # brivant_screen_test(<name> PROGRAM <target> FILTER <gtest filter> SCREEN <width> <height> SCALE <factor>)
 # Runs the tests of a window-test program that FILTER selects once more, on an
 # offscreen screen of width x height pixels with Qt's scale factor set
 # (QT_SCALE_FACTOR, which only counts when it is set before the program
-# starts): ctest test <name>.
+# starts): ctest test <name>, labelled "slow" and "screenshots" as it saves
+# the pictures of every window.
 function(brivant_screen_test name)
   cmake_parse_arguments(ARG "" "PROGRAM;FILTER;SCALE" "SCREEN" ${ARGN})
   list(GET ARG_SCREEN 0 width)
@@ -132,7 +253,7 @@ function(brivant_screen_test name)
   brivant_offscreen_screen(platform ${width} ${height})
   list(APPEND env "QT_QPA_PLATFORM=${platform}" "QT_SCALE_FACTOR=${ARG_SCALE}")
   add_test(NAME ${name} COMMAND ${ARG_PROGRAM} "--gtest_filter=${ARG_FILTER}")
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS "slow;screenshots")
 endfunction()
 
 # brivant_layering_check(<name> LIBRARY <library> SOURCE <file> FORBIDDEN <header>)
@@ -150,8 +271,11 @@ function(brivant_layering_check name)
   string(REPLACE "." "\\." header "${ARG_FORBIDDEN}")
   add_test(NAME layering.${name} COMMAND "${CMAKE_COMMAND}" --build "${CMAKE_BINARY_DIR}" --target ${target})
   # GCC: "x.h: No such file or directory"; Clang: "'x.h' file not found".
+  # They run the build (its up-to-date check first): "slow", left out of the
+  # quick loop (ctest -LE slow).
   set_tests_properties(layering.${name} PROPERTIES
     PASS_REGULAR_EXPRESSION "${header}'?:? *(No such file or directory|file not found)"
     RESOURCE_LOCK brivant_build_tree
+    LABELS "slow;layering"
     TIMEOUT 300)
 endfunction()

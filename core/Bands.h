@@ -105,6 +105,10 @@ struct Mode {
   std::string_view defaultReport;  // what RSTR_A and RSTE_A start with
 };
 inline constexpr std::array<Mode, 2> Modes{{{"SSB", "59"}, {"CW", "599"}}};
+inline constexpr std::size_t SsbMode = 0;
+inline constexpr std::size_t CwMode = 1;
+inline constexpr std::string_view SsbModeLabel = Modes[SsbMode].label;
+inline constexpr std::string_view CwModeLabel = Modes[CwMode].label;
 
 constexpr const Mode* modeOfLabel(std::string_view label) {
   for (const Mode& mode : Modes)

@@ -337,15 +337,16 @@ void readBand(RecordText& text, bool french, QsoFields& f) {
 }
 
 // USB, LSB and SSB (as a mode, or as the submode of an empty one) are SSB.
+// ADIF names the two modes of the log as the log does.
 void readMode(RecordText& text, bool french, QsoFields& f) {
   const std::string mode = Cp1252::upperAscii(text.strict("MODE"));
   // The submode only tells which kind of the mode it was: never refused for itself.
   const std::string submode = Cp1252::upperAscii(trimBlanks(text.raw("SUBMODE")));
-  const auto sideband = [](std::string_view m) { return m == "SSB" || m == "USB" || m == "LSB"; };
+  const auto sideband = [](std::string_view m) { return m == SsbModeLabel || m == "USB" || m == "LSB"; };
   if (sideband(mode) || (mode.empty() && sideband(submode))) {
-    f.mode = "SSB";
-  } else if (mode == "CW") {
-    f.mode = "CW";
+    f.mode = SsbModeLabel;
+  } else if (mode == CwModeLabel) {
+    f.mode = CwModeLabel;
   } else {
     text.refuse(modeRefused(french, mode, submode));
   }

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/deps.sh" test
 
 folder=build/test
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVANT_WERROR=ON)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVANT_BENCH=OFF -DBRIVANT_WERROR=ON)
 if [ "${1:-}" = --sanitize ]; then
   folder=build/asan
   options=(-DCMAKE_BUILD_TYPE=Debug -DBRIVANT_SANITIZE=ON -DBRIVANT_BENCH=OFF -DBRIVANT_WERROR=ON)

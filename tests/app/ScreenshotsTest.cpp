@@ -2,7 +2,7 @@
 // and with a CW message being sent), the CW messages window, the Station
 // window and the missing-file window in both languages, for reviewing the look.  They go to the folder
 // named by BRIVANT_SCREENSHOTS_DIR when it is set (for example
-//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/app_tests --gtest_filter='Screenshots*'
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/windows_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include <QComboBox>
@@ -41,7 +41,7 @@ std::vector<std::string> dayOfContacts() {
   return records;
 }
 
-class Screenshots : public MainFixture {
+class ScreenshotsMain : public MainFixture {
  protected:
   void save(QWidget* window, const std::string& name) { folder.save(window, name); }
 
@@ -120,8 +120,8 @@ class Screenshots : public MainFixture {
   FakeCwdaemon cwdaemon;
 };
 
-TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }
-TEST_F(Screenshots, English) { shootLanguage("An", "en"); }
+TEST_F(ScreenshotsMain, French) { shootLanguage("Fr", "fr"); }
+TEST_F(ScreenshotsMain, English) { shootLanguage("An", "en"); }
 
 }  // namespace
 }  // namespace brivant::testing

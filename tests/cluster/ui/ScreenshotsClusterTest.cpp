@@ -1,7 +1,7 @@
 // Pictures of the cluster window with spots, in both languages, for reviewing
 // the look.  They go to the folder named by BRIVANT_SCREENSHOTS_DIR when it is
 // set (for example
-//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/cluster_ui_tests --gtest_filter='Screenshots*'
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/windows_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include <QApplication>

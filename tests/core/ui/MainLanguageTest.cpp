@@ -1,5 +1,7 @@
-// Both languages of the main window: every caption of the tables letter for
-// letter, the switch back and forth, and the choice kept per station.
+// Both languages of the main window: every caption against the golden file
+// core/MainCaptions.txt (a line per control: its name, its French caption,
+// its English one), the switch back and forth, and the choice kept per
+// station.
 
 #include <QAction>
 #include <QGroupBox>
@@ -7,6 +9,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <map>
+#include <set>
+#include <sstream>
 
 #include "core/AltKeys.h"
 #include "platform/ui/QtDialogs.h"
@@ -15,96 +20,103 @@
 namespace brivant::testing {
 namespace {
 
-struct Caption {
-  const char* control;
-  const char* french;
-  const char* english;
-};
+constexpr const char* CaptionsGolden = "core/MainCaptions.txt";
 
-const Caption Captions[] = {
-    {"Enregistrer", "QSO suivant", "Next QSO"},
-    {"Annuler", "Annuler saisie", "Cancellation"},
-    {"Editer", " Editer  QSO", " Edit  a QSO"},
-    {"Effacer", "Supprimer QSO", "Delete a QSO"},
-    {"Recherche", "Chercher QSO", "Search a QSO"},
-    {"Mnu_Fichier", "Fichier", "File"},
-    {"Mnu_RAZ_All", "Remise a zero des fichiers log, Departement, Prefixe ", "Reset files log, Department, Prefixe"},
-    {"Mnu_MAJ_Prefixe_Departement", "MAJ des fichiers Département et Prefixe a partir du log",
-     "Update files department and prefix from the log"},
-    {"Mnu_ADIF", "Exporter le log au format ADIF", "Export the log in ADIF format"},
-    {"Mnu_Quellon", "Exporter le log au format Morvex", "Export the log in Morvex format"},
-    {"Mnu_Import_ADIF", "Importer un fichier ADIF…", "Import an ADIF file…"},
-    {"Mnu_Quitter", "Quitter Brivant", "Exit Brivant"},
-    {"Mnu_Langage", "Langage", "Language"},
-    {"Mnu_Fr", "Français", "French"},
-    {"Mnu_An", "Anglais", "English"},
-    {"Mnu_Call", "Station", "Station"},
-    {"Mnu_Station", "Identification de la station", "Identification of the station"},
-    {"Mnu_Options", "Options", "Options"},
-    {"Mnu_Date_Auto", "Date Automatique", "Date Automatic"},
-    {"Mnu_Auto_Oui", "Oui", "Yes"},
-    {"Mnu_Auto_Non", "Non", "No"},
-    {"Mnu_Heure_UTC", "Heure en UTC", "Time in UTC"},
-    {"Mnu_UTC_Oui", "Oui", "Yes"},
-    {"Mnu_UTC_Non", "Non", "No"},
-    {"Mnu_Carte", "Carte", "Map"},
-    {"Mnu_Carte_Activation", "Carte des départements contactés", "Map of the departments contacted"},
-    {"Mnu_Statistique", "Statistiques", "Statistics"},
-    {"Mnu_Stat_Prefixe", "des prefixes contactés", "Prefixes contacted"},
-    {"Mnu_Stat_DFCF", "des activations contactées", "activations contacted"},
-    {"Mnu_Recap_ZIV", "Fruille récapitulative", "recapitulative sheet"},
-    {"Mnu_Feuille_Recap", "Enregistrer ou imprimer la feuille récapitulative",
-     "Save or print  the recapitulative sheet"},
-    {"Mnu_Log_Ziv", "Log JNC", "Log JNC"},
-    {"Mnu_Imprime_Tout", "Enregistrer ou imprimer le log de la JNC", "Save or print the log of the JNC"},
-    {"Mnu_Imp_QSL", "Impression d'etiquettes", "print labels"},
-    {"Mnu_Reglement", "Règlement", "Rules"},
-    {"Mnu_Aide", "Aide", "Help"},
-    {"Mnu_Historique", "Historique", "History"},
-    {"Mnu_Mode_Emploi", "Mode d'emploi", "Operatihg manual"},
-    {"Mnu_A_Propos", "A propos de Brivant", "About Brivant"},
-    {"Label1", "Total des Points :", "Total points"},
-    {"Label2", "Indicatif : ", "Callsign : "},
-    {"Label6", "Un double click sur un département affiche les QSO's",
-     "Double click on a department displays the QSO's"},
-    {"Label16", "Bande", "Band"},
-    {"Label8", "Mode", "Mode"},
-    {"Label5", "Indicatif", "Callsign"},
-    {"Label29",
-     "   N° Date      Indicatif   Debut  Fin    Dpt  Locator Bande     Mode     Rst E     Rst R     Ref Ch"
-     "ateau           Prenom           Points Niveau              Dist  Az  Act Nom du Chateau",
-     "   N° Date      Callsign    Start  End    Dpt  Locator Band      Mode     Rst S     Rst R     Castle"
-     " Ref            First name       Points Level               Dist  Az  Act Castle name"},
-    {"Label43", "Activité", "Activity"},
-    {"Label15", "Date", "Date"},
-    {"Label14", "Debut", "Start"},
-    {"Label13", "fin", "End"},
-    {"Label12", "RST reçu", "RST received"},
-    {"Label11", "RST envoyé", "RST send"},
-    {"Label10", "Prenom (Optionel)", "Name (Option)"},
-    {"Label9", "Reference Chateau", "Castle reference"},
-    {"Label38", "Nom du Chateau (Optionel)", "Castle name Option)"},
-    {"locatorCaption", "Locator", "Locator"},
-    {"distanceCaption", "Distance", "Distance"},
-    {"azimuthCaption", "Azimut", "Azimuth"},
-};
+// Whether an object is the main window's own, not one of a window it owns
+// (the loading window's labels carry the names Label1 and Label2 too).
+bool ownedByMain(const QObject* object, const Main& window) {
+  for (const QObject* owner = object; owner != nullptr; owner = owner->parent()) {
+    const auto* widget = qobject_cast<const QWidget*>(owner);
+    if (widget != nullptr && widget->isWindow() && qobject_cast<const QMenu*>(widget) == nullptr)
+      return widget == &window;
+  }
+  return false;
+}
 
-// The caption a control of the main window shows, found by its name (a menu's
-// or a button's without the "&" of its Alt letter).
-QString captionOf(Main& window, const char* name) {
-  const QString objectName = QString::fromLatin1(name);
-  if (auto* menu = window.findChild<QMenu*>(objectName)) return AltKeys::shownText(menu->title());
-  if (auto* action = window.findChild<QAction*>(objectName)) return AltKeys::shownText(action->text());
-  if (auto* label = window.findChild<QLabel*>(objectName)) return label->text();
-  if (auto* button = window.findChild<QPushButton*>(objectName)) return AltKeys::shownText(button->text());
-  ADD_FAILURE() << "no control named " << name;
-  return {};
+// The labels that show data (the station, the clock, the count of contacts,
+// the radio), not captions.
+bool showsData(const std::string& name) {
+  static const std::set<std::string> data{"I_Station", "L_Station", "Label33",  "Label34",
+                                          "Label37",   "P_QSO",     "NB_Debug", "radioReadout"};
+  return data.contains(name);
+}
+
+// The captions of the main window by control name: the titles of its menus,
+// the texts of its menu items, labels and buttons (a menu's or a button's
+// without the "&" of its Alt letter).  The boxes of the departement grid show
+// numbers, not captions; the frames' titles carry counts and the callsign,
+// and the tests check them one by one.
+std::map<std::string, QString> captionsOf(Main& window) {
+  std::map<std::string, QString> captions;
+  for (QObject* control : window.findChildren<QObject*>()) {
+    const std::string name = control->objectName().toStdString();
+    if (name.empty() || name.starts_with("qt_") || name.starts_with("Dpt(") || showsData(name) ||
+        !ownedByMain(control, window))
+      continue;
+    if (auto* menu = qobject_cast<QMenu*>(control))
+      captions[name] = AltKeys::shownText(menu->title());
+    else if (auto* action = qobject_cast<QAction*>(control); action && !action->isSeparator())
+      captions[name] = AltKeys::shownText(action->text());
+    else if (auto* label = qobject_cast<QLabel*>(control))
+      captions[name] = label->text();
+    else if (auto* button = qobject_cast<QPushButton*>(control))
+      captions[name] = AltKeys::shownText(button->text());
+  }
+  return captions;
+}
+
+// A caption on one line of the golden file.
+std::string oneLine(const QString& caption) {
+  return QString(caption).replace(QLatin1Char('\n'), QStringLiteral("\\n")).toStdString();
+}
+
+// The golden file's captions of one language, by control name.
+std::map<std::string, QString> goldenCaptions(bool french) {
+  std::map<std::string, QString> captions;
+  std::istringstream lines(readBytes(fixturesDir() / CaptionsGolden));
+  for (std::string line; std::getline(lines, line);) {
+    const auto first = line.find('\t');
+    const auto second = line.find('\t', first + 1);
+    if (first == std::string::npos || second == std::string::npos) continue;
+    const std::string caption = french ? line.substr(first + 1, second - first - 1) : line.substr(second + 1);
+    captions[line.substr(0, first)] =
+        QString::fromStdString(caption).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+  }
+  return captions;
 }
 
 void expectCaptions(Main& window, bool french) {
-  for (const Caption& caption : Captions)
-    EXPECT_EQ(captionOf(window, caption.control), QString::fromUtf8(french ? caption.french : caption.english))
-        << caption.control;
+  const std::map<std::string, QString> expected = goldenCaptions(french);
+  ASSERT_FALSE(expected.empty()) << "no captions in " << CaptionsGolden;
+  const std::map<std::string, QString> shown = captionsOf(window);
+  for (const auto& [name, caption] : expected) {
+    const auto found = shown.find(name);
+    if (found == shown.end())
+      ADD_FAILURE() << "no control named " << name;
+    else
+      EXPECT_EQ(found->second, caption) << name;
+  }
+  for (const auto& [name, caption] : shown)
+    EXPECT_TRUE(expected.contains(name)) << name << " (\"" << caption.toStdString() << "\") is not in "
+                                         << CaptionsGolden;
+}
+
+// The golden file itself: every caption of a station's main window in
+// French and in English (BRIVANT_UPDATE_GOLDEN=1 rewrites it).
+TEST_F(MainFixture, EveryCaptionInBothLanguagesIsTheGoldenOne) {
+  setUpStation("F6ABC", "An");
+  Main& window = start();
+  ASSERT_TRUE(started);
+  const std::map<std::string, QString> english = captionsOf(window);
+  window.Mnu_Fr->trigger();
+  const std::map<std::string, QString> french = captionsOf(window);
+  std::string golden;
+  for (const auto& [name, caption] : english) {
+    ASSERT_TRUE(french.contains(name)) << name;
+    golden += name + '\t' + oneLine(french.at(name)) + '\t' + oneLine(caption) + '\n';
+  }
+  EXPECT_EQ(french.size(), english.size());
+  expectBytesMatchGolden(golden, CaptionsGolden);
 }
 
 TEST_F(MainFixture, RestartWithEnglishChosenStaysEnglish) {

@@ -1,7 +1,7 @@
 // Pictures of the contact selection and of the label window in both
 // languages, for reviewing the look.  They go to the folder named by
 // BRIVANT_SCREENSHOTS_DIR when it is set (for example
-//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/labels_ui_tests --gtest_filter='Screenshots*'
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/windows_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include <QImage>
@@ -14,7 +14,7 @@
 namespace brivant::testing {
 namespace {
 
-class Screenshots : public LabelWindowsFixture {
+class ScreenshotsLabels : public LabelWindowsFixture {
  protected:
   // Saves the picture of a window, which must be no smaller than its contents ask.
   void save(QWidget& window, const std::string& name) {
@@ -55,8 +55,8 @@ class Screenshots : public LabelWindowsFixture {
   TempDir scratch;
 };
 
-TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }
-TEST_F(Screenshots, English) { shootLanguage("An", "en"); }
+TEST_F(ScreenshotsLabels, French) { shootLanguage("Fr", "fr"); }
+TEST_F(ScreenshotsLabels, English) { shootLanguage("An", "en"); }
 
 }  // namespace
 }  // namespace brivant::testing

@@ -1,7 +1,7 @@
 // Pictures of the sheet, the listing, the rules and the manual in both
 // languages, for reviewing the look.  They go to the folder named by
 // BRIVANT_SCREENSHOTS_DIR when it is set (for example
-//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/outputs_ui_tests --gtest_filter='Screenshots*'
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/windows_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include "outputs/ui/HelpWindow.h"
@@ -15,7 +15,7 @@
 namespace brivant::testing {
 namespace {
 
-class Screenshots : public OutputWindowsFixture {
+class ScreenshotsOutputs : public OutputWindowsFixture {
  protected:
   void shootLanguage(const char* language, const std::string& suffix) {
     state.Language = language;
@@ -41,8 +41,8 @@ class Screenshots : public OutputWindowsFixture {
   ScreenshotFolder folder;
 };
 
-TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }
-TEST_F(Screenshots, English) { shootLanguage("An", "en"); }
+TEST_F(ScreenshotsOutputs, French) { shootLanguage("Fr", "fr"); }
+TEST_F(ScreenshotsOutputs, English) { shootLanguage("An", "en"); }
 
 }  // namespace
 }  // namespace brivant::testing

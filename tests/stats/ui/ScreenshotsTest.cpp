@@ -1,7 +1,7 @@
 // Pictures of the search, the two statistics windows, the map and the
 // per-departement list in both languages, for reviewing the look.  They go to
 // the folder named by BRIVANT_SCREENSHOTS_DIR when it is set (for example
-//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/stats_ui_tests --gtest_filter='Screenshots*'
+//   BRIVANT_SCREENSHOTS_DIR=$PWD/screenshots build/test/tests/windows_tests --gtest_filter='Screenshots*'
 // ) and to a temporary folder otherwise; never into the repository.
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@
 namespace brivant::testing {
 namespace {
 
-class Screenshots : public StatsWindowsFixture {
+class ScreenshotsStats : public StatsWindowsFixture {
  protected:
   void SetUp() override { saveSetting("bande Utilisee", "2"); }
   void save(QWidget* window, const std::string& name) { folder.save(window, name); }
@@ -50,8 +50,8 @@ class Screenshots : public StatsWindowsFixture {
   ScreenshotFolder folder;
 };
 
-TEST_F(Screenshots, French) { shootLanguage("Fr", "fr"); }
-TEST_F(Screenshots, English) { shootLanguage("An", "en"); }
+TEST_F(ScreenshotsStats, French) { shootLanguage("Fr", "fr"); }
+TEST_F(ScreenshotsStats, English) { shootLanguage("An", "en"); }
 
 }  // namespace
 }  // namespace brivant::testing
