@@ -158,19 +158,16 @@ function(brivant_offscreen_screen variable width height)
   set(${variable} "offscreen:configfile=${file}" PARENT_SCOPE)
 endfunction()
 
-# brivant_test_environment(<variable> [WINDOWS])
+# brivant_test_environment(<variable>)
 # The environment of a test: HOME and the XDG folders pointed into the build
 # tree, so that nothing ever touches the real home, and the fixtures and the
-# shipped data.  WINDOWS tests run on Qt's offscreen platform.
+# shipped data.  Window tests run on Qt's offscreen platform unless the test
+# names a platform (tests/support/qt/QtTestMain.cpp).
 function(brivant_test_environment variable)
-  cmake_parse_arguments(ARG "WINDOWS" "" "" ${ARGN})
   set(home "${CMAKE_BINARY_DIR}/test-home")
-  set(env "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config" "XDG_STATE_HOME=${home}/state"
-          "BRIVANT_FIXTURES_DIR=${BRIVANT_FIXTURES_DIR}" "BRIVANT_DATA_DIR=${BRIVANT_DATA_DIR}")
-  if(ARG_WINDOWS)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
-  endif()
-  set(${variable} "${env}" PARENT_SCOPE)
+  set(${variable} "HOME=${home}" "XDG_DATA_HOME=${home}/data" "XDG_CONFIG_HOME=${home}/config"
+      "XDG_STATE_HOME=${home}/state" "BRIVANT_FIXTURES_DIR=${BRIVANT_FIXTURES_DIR}" "BRIVANT_DATA_DIR=${BRIVANT_DATA_DIR}"
+      PARENT_SCOPE)
 endfunction()
 
 # brivant_test_program(<name> DIRS <folders...> LIBS <libs...> [WINDOWS] [SCREEN_TESTS <gtest filter>])
@@ -178,9 +175,10 @@ endfunction()
 # GoogleTest program, <name>_tests, and registers each test case with ctest
 # (each runs in a process of its own), in the environment of
 # brivant_test_environment.  The screenshot suites of WINDOWS programs
-# (Screenshots*) carry the labels "slow" and "screenshots", which the quick
-# loop leaves out (ctest -LE slow).  The tests SCREEN_TESTS selects are left
-# to brivant_screen_test, which runs them on the screens they are written for.
+# (Screenshots*) carry the label "slow-screenshots": the quick loop leaves
+# them out (ctest -LE slow), scripts/screenshots.sh runs them (-L
+# screenshots).  The tests SCREEN_TESTS selects are left to
+# brivant_screen_test, which runs them on the screens they are written for.
 function(brivant_test_program name)
   cmake_parse_arguments(ARG "WINDOWS" "SCREEN_TESTS" "DIRS;LIBS" ${ARGN})
   set(sources "")
@@ -199,15 +197,16 @@ function(brivant_test_program name)
     if(BRIVANT_PCH)
       target_precompile_headers(${target} PRIVATE ${BRIVANT_PCH_WINDOW_TESTS})
     endif()
-    brivant_test_environment(env WINDOWS)
   else()
     target_link_libraries(${target} PRIVATE brivant_test_support ${ARG_LIBS})
     brivant_use_precompiled(${target} tests)
-    brivant_test_environment(env)
   endif()
-  # gtest_discover_tests hands the properties on through a script: the
-  # semicolons of a list must reach it escaped, or only the first item counts.
-  string(REPLACE ";" "\\;" env "${env}")
+  brivant_test_environment(env)
+  # gtest_discover_tests (CMake 3.25) flattens its PROPERTIES into one list,
+  # so a list value such as ENVIRONMENT keeps only its first item: the
+  # environment is given by the program's launcher instead, which runs the
+  # listing of the tests as well as each test.
+  set_property(TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND}" -E env ${env})
   set(excluded "")
   if(ARG_SCREEN_TESTS)
     set(excluded ":${ARG_SCREEN_TESTS}")
@@ -217,7 +216,7 @@ function(brivant_test_program name)
       TEST_FILTER "Screenshots*"
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS "slow\\;screenshots")
+      PROPERTIES TIMEOUT 300 LABELS slow-screenshots)
     set(filter "-Screenshots*${excluded}")
   elseif(excluded)
     set(filter "-${ARG_SCREEN_TESTS}")
@@ -228,7 +227,7 @@ function(brivant_test_program name)
     TEST_FILTER "${filter}"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()
 
 # brivant_test_folder(<folder> LIBS <libs...>)
@@ -243,7 +242,7 @@ endfunction()
 # Runs the tests of a window-test program that FILTER selects once more, on an
 # offscreen screen of width x height pixels with Qt's scale factor set
 # (QT_SCALE_FACTOR, which only counts when it is set before the program
-# starts): ctest test <name>, labelled "slow" and "screenshots" as it saves
+# starts): ctest test <name>, labelled "slow-screenshots" as it saves
 # the pictures of every window.
 function(brivant_screen_test name)
   cmake_parse_arguments(ARG "" "PROGRAM;FILTER;SCALE" "SCREEN" ${ARGN})
@@ -253,7 +252,7 @@ function(brivant_screen_test name)
   brivant_offscreen_screen(platform ${width} ${height})
   list(APPEND env "QT_QPA_PLATFORM=${platform}" "QT_SCALE_FACTOR=${ARG_SCALE}")
   add_test(NAME ${name} COMMAND ${ARG_PROGRAM} "--gtest_filter=${ARG_FILTER}")
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS "slow;screenshots")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300 LABELS slow-screenshots)
 endfunction()
 
 # brivant_layering_check(<name> LIBRARY <library> SOURCE <file> FORBIDDEN <header>)
