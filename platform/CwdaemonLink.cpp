@@ -39,6 +39,12 @@ void CwdaemonLink::aim(const QString& host, quint16 port) {
     addressFound(literal);
     return;
   }
+  // "localhost" is the loopback whatever the resolver holds (RFC 6761): a
+  // machine without "localhost" in /etc/hosts would otherwise ask the DNS.
+  if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) {
+    addressFound(QHostAddress(QHostAddress::LocalHost));
+    return;
+  }
   lookupId_ = QHostInfo::lookupHost(host, this, [this](const QHostInfo& info) {
     lookupId_ = -1;
     const QList<QHostAddress> addresses = info.addresses();
