@@ -18,7 +18,7 @@ namespace brivant {
 
 // The station and the program.
 //   Written by: Main's start-up (Form_Load: callsign, locator, event date,
-//     language, history), the Station window (Validation: callsign, locator,
+//     language), the Station window (Validation: callsign, locator,
 //     event date, FirstRun) and the language menu (Language).
 //   Read by: every window (StationCall names the station's files, Language
 //     chooses the texts), the outputs (JncDate and RevisionText on the
@@ -30,7 +30,6 @@ struct StationState {
   std::string Language = "An";  // "Fr" or "An"
   bool FirstRun = false;
   std::string RevisionText{brivant::RevisionText};
-  std::string HistoryText;  // UTF-8
 
   bool french() const { return Language == "Fr"; }
 };

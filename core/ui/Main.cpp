@@ -153,7 +153,7 @@ Station* Main::stationWindow() {
 
 void Main::Mnu_Station_Click() { stationWindow()->openNonModal(); }
 
-void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(state_.HistoryText)); }
+void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(historyText())); }
 
 void Main::raiseFileError(const FileError& error, std::string_view missingLabel) {
   if (programEnded_) return;

@@ -101,7 +101,6 @@ bool Main::Form_Load() {
   setLogTitle(pick(french(), "Log de ", "Log of ") + displayCallsignText(state_.StationCall));
   if (hooks_.startEntry) hooks_.startEntry(entryBand);
   Enregistrer->setEnabled(false);
-  state_.HistoryText = historyText();
   keep(Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText));
   keep(Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex())));
   state_.GridBand = entryBand;

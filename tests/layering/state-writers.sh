@@ -20,7 +20,6 @@ declare -A writers=(
   [Language]="core/ui/MainLanguage.cpp"
   [FirstRun]="core/Station.cpp"
   [RevisionText]=""
-  [HistoryText]="core/ui/MainStartup.cpp"
   [QsoCount]="core/ui/Main.cpp"
   [GridBand]="core/ui/Main.cpp core/ui/MainStartup.cpp"
   [DeptCount]="entry/ui/DeptGridView.cpp"
