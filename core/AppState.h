@@ -2,8 +2,8 @@
 // The program-wide state shared by every window, in three groups (the station,
 // the list of contacts, the departement grid), plus the platform services
 // they work through.  The variables keep their given names; each group says
-// who writes it and who reads it, and tests/core/StateWritersTest holds the
-// writers to that.  Texts are Windows-1252 bytes unless said otherwise.
+// who writes it and who reads it, and tests/layering/state-writers.sh holds
+// the writers to that.  Texts are Windows-1252 bytes unless said otherwise.
 
 #include <filesystem>
 #include <string>
