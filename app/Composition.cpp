@@ -66,20 +66,21 @@ void Composition::composeEntry() {
   Main& main = *main_;
   dpt_ = new DeptGridView(main.Frame3);
   main.setDeptGrid(dpt_);
-  maintenance_ = new Maintenance(view_);
   entryChain_ = new EntryChain(view_, *dpt_);
+  maintenance_ = new Maintenance(view_, entryChain_->draft());
 
-  wire(main.Annuler, &main, [this] { Annuler_Click(view_); });
-  wire(main.Editer, &main, [this] { Editer_Click(view_); });
-  wire(main.Effacer, &main, [this] { Effacer_Click(view_, *maintenance_); });
+  wire(main.Annuler, &main, [this] { Annuler_Click(view_, entryChain_->draft()); });
+  wire(main.Editer, &main, [this] { Editer_Click(view_, entryChain_->draft()); });
+  wire(main.Effacer, &main, [this] { Effacer_Click(view_, entryChain_->draft(), *maintenance_); });
   QObject::connect(main.Liste_QSO->selectionModel(), &QItemSelectionModel::currentChanged, &main,
-                   [this] { Liste_QSO_Click(view_); });
+                   [this] { Liste_QSO_Click(view_, entryChain_->draft()); });
   wire(main.Mnu_RAZ_All, &main, [this] { maintenance_->resetAllFiles(); });
   wire(main.Mnu_MAJ_Prefixe_Departement, &main, [this] { (void)maintenance_->rebuildFromLog(true); });
 
   hooks_.showGrid = [this](std::string_view band, std::string_view mode) {
     return showDeptGrid(view_, *dpt_, band, mode);
   };
+  hooks_.startEntry = [this](std::string band) { entryChain_->startEntry(std::move(band)); };
   hooks_.checkPrefixFiles = [this] { maintenance_->checkPrefixFileSizes(); };
   hooks_.rebuildTallies = [this] { return maintenance_->rebuildFromLog(false); };
   hooks_.closing = [this] { maintenance_->backupAtClosing(); };
@@ -89,7 +90,7 @@ void Composition::composeEntry() {
 // and the score.
 void Composition::composeScoring() {
   Main& main = *main_;
-  const auto save = [this] { Enregistrer_Click(view_, *maintenance_); };
+  const auto save = [this] { Enregistrer_Click(view_, entryChain_->draft(), *maintenance_); };
   wire(main.Enregistrer, &main, save, Enabled::ByTheEntry);
   hooks_.showPoints = [this] { return showPoints(view_); };
 }
@@ -139,7 +140,7 @@ void Composition::composeStats() {
   hooks.fileError = [&main](const FileError& error, std::string_view missingLabel) {
     main.raiseFileError(error, missingLabel);
   };
-  hooks.showFrame4Caption = [&main](const QString& caption) { main.Frame4->setTitle(caption); };
+  hooks.refreshContactCount = [&main] { main.refreshContactCount(); };
   statsMenus_ = new StatsMenus(state_, main, std::move(hooks));
   StatsMenus* menus = statsMenus_;
   wire(main.Recherche, menus, [menus] { menus->Recherche_Click(); });

@@ -1,9 +1,9 @@
 #pragma once
-// The program-wide state shared by every window, in four groups (the station,
-// the list of contacts, the departement grid, the contact being typed), plus
-// the platform services they work through.  The variables keep their given
-// names; each group says which windows write it and which read it.  Texts are
-// Windows-1252 bytes unless said otherwise.
+// The program-wide state shared by every window, in three groups (the station,
+// the list of contacts, the departement grid), plus the platform services
+// they work through.  The variables keep their given names; each group says
+// who writes it and who reads it, and tests/layering/state-writers.sh holds
+// the writers to that.  Texts are Windows-1252 bytes unless said otherwise.
 
 #include <filesystem>
 #include <string>
@@ -18,7 +18,7 @@ namespace brivant {
 
 // The station and the program.
 //   Written by: Main's start-up (Form_Load: callsign, locator, event date,
-//     language, history), the Station window (Validation: callsign, locator,
+//     language), the Station window (Validation: callsign, locator,
 //     event date, FirstRun) and the language menu (Language).
 //   Read by: every window (StationCall names the station's files, Language
 //     chooses the texts), the outputs (JncDate and RevisionText on the
@@ -30,70 +30,31 @@ struct StationState {
   std::string Language = "An";  // "Fr" or "An"
   bool FirstRun = false;
   std::string RevisionText{brivant::RevisionText};
-  std::string HistoryText;  // UTF-8
 
   bool french() const { return Language == "Fr"; }
 };
 
-// The list of contacts (Liste_QSO) and the contact it leads to.
-//   Written by: Main (QsoCount, whenever the list is loaded or grows), the
-//     list's selection and Editer (EditedLine), the entry and Editer
-//     (QsoPoints), the save (CurrentRecord, QsoPoints of an edit).
-//   Read by: the save (EditedLine is the line an edit replaces; QsoPoints go
-//     into the record), Annuler and the language switch (QsoCount in Frame4).
+// The list of contacts (Liste_QSO).
+//   Written by: Main, whenever the list is loaded or grows.
+//   Read by: the save (the number of a new contact), Annuler and the
+//     language switch (Frame4's caption).
 struct ListState {
   int QsoCount = 0;
-  std::string EditedLine;
-  std::string CurrentRecord;
-  std::string QsoPoints;
 };
 
 // The departement grid shown in Dpt.
-//   Written by: the entry's grid (DeptCount, each time the grid is drawn),
-//     Main's start-up and the grid of the band being entered (GridBand), the
-//     save (GridBand: the band of the contact saved).
+//   Written by: Main when it asks for a grid (GridBand: the band shown) and
+//     the entry's grid when it draws it (DeptCount).
 //   Read by: Main (Frame3's caption, Aff_Langue), the Station window, the
-//     reset.
+//     maintenance (the grid drawn again after a rebuild or a reset).
 struct GridState {
   int DeptCount = 0;
   std::string GridBand;
 };
 
-// The contact being typed, field by field as the entry accepts it, and what
-// the lookups of its callsign found.
-//   Written by: the entry chain (each field's Enter), Editer and Annuler,
-//     the save (EntryEnd stamped, EntryPrefix flagged, BandIndex and
-//     EntryEditing at the end), Main's start-up (EntryBand, BandIndex,
-//     EntryEditing) and the Station window (BandIndex).
-//   Read by: the entry chain and the save only.
-struct EntryState {
-  double BandIndex = 0;
-  std::string EntryBand;
-  std::string EntryMode;
-  std::string EntryCall;
-  std::string EntryPrefix;
-  std::string EntryMainPrefix;
-  std::string NewPrefixConfirmed = "N";
-  std::string EntryDept;
-  std::string EntryLocator;
-  std::string DirectoryDept;
-  std::string DirectoryLocator;
-  std::string DeptBandFlag;
-  std::string EntryDate;
-  std::string EntryStart;
-  std::string EntryEnd;
-  std::string EntryRstReceived;
-  std::string EntryRstSent;
-  std::string EntryFirstName;
-  std::string EntryReference;
-  bool EntryEditing = false;
-  bool FirstNameMissing = true;
-  // The locator readouts of an edited contact (Editer).
-  int AzimuthValue = 0;
-  std::string DistanceText;
-};
-
-struct AppState : StationState, ListState, GridState, EntryState {
+// The contact being typed is not here: the entry chain owns it
+// (entry/EntryDraft.h) and hands it to the save.
+struct AppState : StationState, ListState, GridState {
   AppState(std::filesystem::path programDirectory, SettingsStore& store, const Clock& systemClock, Dialogs& dialogBoxes)
       : programDir(std::move(programDirectory)), settings(store), clock(systemClock), dialogs(dialogBoxes) {}
 

@@ -226,7 +226,6 @@ StationValidation Validation(AppState& state, std::string_view typedCallsign, st
                                                             Settings::Common::StationLocatorAfterValidation));
   outcome.stationCaption = displayCallsignText(state.StationCall);
   outcome.bandIndex = Settings::getInt(store, Settings::Station::BandUsed, state.StationCall, 0);
-  state.BandIndex = outcome.bandIndex;
   outcome.modeIndex = Settings::getInt(store, Settings::Station::ModeUsed, state.StationCall);
   outcome.utc = Settings::getBool(store, Settings::Station::UtcTime, state.StationCall);
   outcome.automaticDate = Settings::getBool(store, Settings::Station::AutomaticDate, state.StationCall);

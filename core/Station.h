@@ -131,7 +131,7 @@ struct StationValidation {
 // The Validation button: checks the callsign and the date, creates a new
 // station's files, writes the settings (all of them or, when the file cannot
 // be written, none), and only then reloads StationCall, StationLocator,
-// JncDate and BandIndex into the state.  A refusal or a failure leaves the
+// JncDate into the state and gives the stored band's index.  A refusal or a failure leaves the
 // state and the settings on the old station.  The caller then loads the list
 // (Charge_Liste_QSO), shows the grid and closes the window.
 StationValidation Validation(AppState& state, std::string_view typedCallsign, std::string_view typedDate);

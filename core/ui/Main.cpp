@@ -81,7 +81,9 @@ MainOperations Main::operations() {
   ops.Affiche_Departements = [this](std::string_view band, std::string_view mode) {
     return Affiche_Departements(band, mode);
   };
-  ops.showEntryGrid = [this](Frame3Caller caller) { return showEntryGrid(caller); };
+  ops.showEntryGrid = [this](Frame3Caller caller, std::string_view entryBand) {
+    return showEntryGrid(caller, entryBand);
+  };
   ops.showPoints = [this] { return showPoints(); };
   ops.raiseFileError = [this](const FileError& error, std::string_view missingLabel) {
     raiseFileError(error, missingLabel);
@@ -151,7 +153,7 @@ Station* Main::stationWindow() {
 
 void Main::Mnu_Station_Click() { stationWindow()->openNonModal(); }
 
-void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(state_.HistoryText)); }
+void Main::Mnu_Historique_Click() { state_.dialogs.message(QString::fromStdString(historyText())); }
 
 void Main::raiseFileError(const FileError& error, std::string_view missingLabel) {
   if (programEnded_) return;
@@ -199,19 +201,23 @@ bool Main::Charge_Liste_QSO() {
 
 void Main::showList(std::vector<std::string> lines) {
   listModel_->setLines(std::move(lines));
+  refreshContactCount();
+}
+
+void Main::refreshContactCount() {
   state_.QsoCount = listModel_->rowCount();
   Frame4->setTitle(frame4Caption(french(), state_.QsoCount));
 }
 
 bool Main::Affiche_Departements(std::string_view band, std::string_view mode) {
   if (programEnded_) return false;
+  state_.GridBand = band;
   return !hooks_.showGrid || hooks_.showGrid(band, mode);
 }
 
-bool Main::showEntryGrid(Frame3Caller caller) {
-  state_.GridBand = state_.EntryBand;
+bool Main::showEntryGrid(Frame3Caller caller, std::string_view entryBand) {
   const std::string mode = Cp1252::fromQString(Mode_A->currentText());
-  if (!Affiche_Departements(state_.GridBand, mode)) return false;
+  if (!Affiche_Departements(entryBand, mode)) return false;
   Frame3->setTitle(frame3Caption(caller, french(), state_.DeptCount, state_.GridBand, mode));
   return true;
 }

@@ -62,6 +62,9 @@ class Main final : public QMainWindow, public EntryForm {
     std::function<bool(std::string_view band, std::string_view mode)> showGrid;
     // Calcul_Points into P_QSO.  False when it had to stop.
     std::function<bool()> showPoints;
+    // Start-up steps 8 and 15: the entry starts on the band Bande_A shows,
+    // no contact edited.
+    std::function<void(std::string band)> startEntry;
     // Start-up step 17: prefix files of another version are named.
     std::function<void()> checkPrefixFiles;
     // Start-up step 25: the tallies rebuilt from the log.  False when the
@@ -111,16 +114,19 @@ class Main final : public QMainWindow, public EntryForm {
   // last line of the log is set aside first, and said; damaged lines are
   // said once for each station.
   bool Charge_Liste_QSO();
-  // The grid for a band and mode (Hooks::showGrid); sets DeptCount.
+  // The grid for a band and mode (Hooks::showGrid): the band becomes
+  // GridBand, the grid sets DeptCount.
   bool Affiche_Departements(std::string_view band, std::string_view mode);
-  // The grid of the band being entered (it becomes GridBand) and of the mode
-  // shown, and its count in Frame3's title as the caller words it.
-  bool showEntryGrid(Frame3Caller caller);
+  // The grid of the band being entered and of the mode shown, and its count
+  // in Frame3's title as the caller words it.
+  bool showEntryGrid(Frame3Caller caller, std::string_view entryBand);
   // Calcul_Points into P_QSO (Hooks::showPoints).
   bool showPoints();
   // The list, QsoCount and Frame4 from list lines already in hand (the log as
   // a rewrite just left it), without reading the file again.
   void showList(std::vector<std::string> lines);
+  // QsoCount and Frame4 counted again from the list shown.
+  void refreshContactCount();
   // Adds one list line at the end of Liste_QSO (a contact just appended).
   void appendListLine(std::string listLine);
   void selectLastQso();

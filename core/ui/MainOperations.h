@@ -46,11 +46,11 @@ struct MainOperations {
   std::function<int()> selectedQso;
   std::function<void()> selectLastQso;
 
-  // The grid of a band and mode (DeptCount follows); the grid of the band
-  // being entered, with its count in Frame3's title as the caller words it;
-  // the score in P_QSO.
+  // The grid of a band and mode (GridBand and DeptCount follow); the grid of
+  // the band being entered, with its count in Frame3's title as the caller
+  // words it; the score in P_QSO.
   std::function<bool(std::string_view band, std::string_view mode)> Affiche_Departements;
-  std::function<bool(Frame3Caller caller)> showEntryGrid;
+  std::function<bool(Frame3Caller caller, std::string_view entryBand)> showEntryGrid;
   std::function<bool()> showPoints;
 
   // A file error of a log or tally operation: error 53 raises the

@@ -83,9 +83,8 @@ bool Main::Form_Load() {
   state_.StationLocator = Cp1252::fromUtf8(Settings::getText(store, C::StationLocator, state_.StationCall));
   keep(Settings::save(store, S::Session, state_.StationCall, "HF"));
   keep(Settings::save(store, S::BandUsed, state_.StationCall, "0"));
-  state_.BandIndex = Settings::getInt(store, S::BandUsed, state_.StationCall);
-  selectIndex(Bande_A, static_cast<int>(state_.BandIndex));
-  state_.EntryBand = Cp1252::fromQString(Bande_A->currentText());
+  selectIndex(Bande_A, Settings::getInt(store, S::BandUsed, state_.StationCall));
+  const std::string entryBand = Cp1252::fromQString(Bande_A->currentText());
   selectIndex(Mode_A, Settings::getInt(store, S::ModeUsed, state_.StationCall));
   state_.JncDate = Cp1252::fromUtf8(Settings::getText(store, S::JncDate, state_.StationCall));
   if (checkJncDate(state_.JncDate) != DateTimeProblem::None) askJncDate();
@@ -100,12 +99,11 @@ bool Main::Form_Load() {
   // 13-16. Station captions, entry state, history and revision, mode stored.
   I_Station->setText(displayCallsignText(state_.StationCall));
   setLogTitle(pick(french(), "Log de ", "Log of ") + displayCallsignText(state_.StationCall));
-  state_.EntryEditing = false;
+  if (hooks_.startEntry) hooks_.startEntry(entryBand);
   Enregistrer->setEnabled(false);
-  state_.HistoryText = historyText();
   keep(Settings::save(store, S::Revision, state_.StationCall, state_.RevisionText));
   keep(Settings::save(store, S::ModeUsed, state_.StationCall, std::to_string(Mode_A->currentIndex())));
-  state_.GridBand = state_.EntryBand;
+  state_.GridBand = entryBand;
   if (!saved)
     state_.dialogs.message(settingsWriteFailure(french(), saved.error(), store.fileOf(Settings::Application)));
 
@@ -143,7 +141,7 @@ bool Main::Form_Load() {
   qCInfo(brivantStartup).noquote() << "tallies rebuilt from the log in" << took.elapsed() << "ms";
 
   // 26. The departement grid and its count.
-  if (!showEntryGrid(Frame3Caller::StartUpOrSave)) return false;
+  if (!showEntryGrid(Frame3Caller::StartUpOrSave, entryBand)) return false;
 
   // 27. The score.
   return showPoints();

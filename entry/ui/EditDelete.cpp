@@ -15,6 +15,7 @@
 #include "entry/DeleteContact.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
+#include "entry/EntryDraft.h"
 #include "entry/EntryRules.h"
 #include "entry/Locator.h"
 #include "entry/ui/EntryFields.h"
@@ -48,15 +49,13 @@ void load(const EntryField& field, const QsoFields& contact) {
 
 }  // namespace
 
-void Liste_QSO_Click(const MainView& view) {
-  AppState& state = view.state;
-  if (state.EntryEditing) return;
+void Liste_QSO_Click(const MainView& view, EntryDraft& draft) {
+  if (draft.EntryEditing) return;
   const std::string* line = selectedLine(view.main);
-  state.EditedLine = line != nullptr ? *line : std::string();
+  draft.EditedLine = line != nullptr ? *line : std::string();
 }
 
-void Editer_Click(const MainView& view) {
-  AppState& state = view.state;
+void Editer_Click(const MainView& view, EntryDraft& draft) {
   const EntryForm& form = view.form;
   const bool fr = view.french();
   const std::string* line = selectedLine(view.main);
@@ -64,21 +63,21 @@ void Editer_Click(const MainView& view) {
     view.tell(selectFirstMessage(fr));
     return;
   }
-  state.EditedLine = *line;
-  state.EntryEditing = true;
-  const QsoFields contact = contactOfListLine(state.EditedLine);
+  draft.EditedLine = *line;
+  draft.EntryEditing = true;
+  const QsoFields contact = contactOfListLine(draft.EditedLine);
   // Every field the operator types gets the logged text back (the reference
   // with its "DFCF "); the distance and the azimuth are computed again.
   for (const EntryField& field : form.fields())
     if (field.typed) load(field, contact);
-  state.QsoPoints = contact.points;
+  draft.QsoPoints = contact.points;
 
-  const LocatorReadout readout = locatorReadout(state.StationLocator, contact.locator);
+  const LocatorReadout readout = locatorReadout(view.state.StationLocator, contact.locator);
   setFieldText(form.Azimut_A, readout.azimuth);
   setFieldText(form.Distance_A, readout.distance);
   if (readout.azimuth != "?") {
-    state.AzimuthValue = std::stoi(readout.azimuth);
-    state.DistanceText = readout.distance;
+    draft.AzimuthValue = std::stoi(readout.azimuth);
+    draft.DistanceText = readout.distance;
   }
 
   form.Enregistrer->setEnabled(true);
@@ -86,7 +85,7 @@ void Editer_Click(const MainView& view) {
   form.Recherche->setEnabled(false);
   form.Editer->setEnabled(false);
   form.Effacer->setEnabled(false);
-  form.Frame4->setTitle(editFrame4Caption(fr, listNumberText(state.EditedLine)));
+  form.Frame4->setTitle(editFrame4Caption(fr, listNumberText(draft.EditedLine)));
   form.Indicatif_A->setFocus();
 }
 
@@ -114,7 +113,7 @@ int Efface_QSO(const MainView& view, std::string_view callsign) {
   return 0;
 }
 
-void Effacer_Click(const MainView& view, Maintenance& maintenance) {
+void Effacer_Click(const MainView& view, const EntryDraft& draft, Maintenance& maintenance) {
   // The template log is never written.
   if (isTemplateStation(view.state.StationCall)) {
     view.main.askForStation();
@@ -128,19 +127,19 @@ void Effacer_Click(const MainView& view, Maintenance& maintenance) {
   if (Efface_QSO(view, callsignToDelete(*line)) != 0) return;
 
   if (!maintenance.rebuildFromLog(false)) return;
-  if (!view.main.showEntryGrid(Frame3Caller::DeleteOrReset)) return;
+  if (!view.main.showEntryGrid(Frame3Caller::DeleteOrReset, draft.EntryBand)) return;
   (void)view.main.showPoints();
 }
 
-void Annuler_Click(const MainView& view) {
+void Annuler_Click(const MainView& view, EntryDraft& draft) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   namespace S = Settings::Station;
   selectComboIndex(form.Activite_A, Settings::getInt(state.settings, S::Activity, state.StationCall, 0));
-  state.EntryEditing = false;
-  Liste_QSO_Click(view);
+  draft.EntryEditing = false;
+  Liste_QSO_Click(view, draft);
   // The entry starts again on its band, the one before an edit, typed ones included.
-  showEntryBand(form, state);
+  showEntryBand(form, draft);
 
   for (const EntryField& field : form.fields())
     if (auto* edit = qobject_cast<QLineEdit*>(field.control)) edit->clear();

@@ -50,6 +50,11 @@ EntryChain::EntryChain(MainView view, DeptGridView& grid)
 
 bool EntryChain::french() const { return state_.french(); }
 
+void EntryChain::startEntry(std::string band) {
+  draft_.EntryBand = std::move(band);
+  draft_.EntryEditing = false;
+}
+
 void EntryChain::refuse(EntryMessage message, const std::string& departement) {
   view_.tell(entryMessageText(message, french(), departement));
 }
@@ -164,12 +169,12 @@ void EntryChain::refuseCharacter(const QString& character) {
 // --- Band and mode ---------------------------------------------------------------
 
 void EntryChain::Bande_A_Enter() {
-  if (state_.EntryEditing) return;
-  state_.EntryBand = fieldText(form_.Bande_A);
+  if (draft_.EntryEditing) return;
+  draft_.EntryBand = fieldText(form_.Bande_A);
   const std::string mode = fieldText(form_.Mode_A);
-  if (!main_.Affiche_Departements(state_.EntryBand, mode)) return;
-  form_.Frame3->setTitle(frame3Caption(Frame3Caller::BandEntry, french(), state_.DeptCount, state_.EntryBand, mode));
-  if (const EntryMessage problem = checkBand(state_.EntryBand); problem != EntryMessage::None) {
+  if (!main_.Affiche_Departements(draft_.EntryBand, mode)) return;
+  form_.Frame3->setTitle(frame3Caption(Frame3Caller::BandEntry, french(), state_.DeptCount, draft_.EntryBand, mode));
+  if (const EntryMessage problem = checkBand(draft_.EntryBand); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
@@ -190,19 +195,19 @@ void EntryChain::Bande_A_Click() {
 
 void EntryChain::bandChanged() {
   // An edit shows its contact's band; the entry's comes back with the end of it.
-  if (state_.EntryEditing || fieldText(form_.Bande_A) == state_.EntryBand) return;
+  if (draft_.EntryEditing || fieldText(form_.Bande_A) == draft_.EntryBand) return;
   backToBand(form_);
 }
 
 void EntryChain::Mode_A_Enter() {
   const std::string mode = fieldText(form_.Mode_A);
   const bool known = checkMode(mode) == EntryMessage::None;
-  if (!state_.EntryEditing && known) {
-    state_.EntryBand = fieldText(form_.Bande_A);
-    if (!main_.Affiche_Departements(state_.EntryBand, mode)) return;
+  if (!draft_.EntryEditing && known) {
+    draft_.EntryBand = fieldText(form_.Bande_A);
+    if (!main_.Affiche_Departements(draft_.EntryBand, mode)) return;
   }
-  form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, state_.EntryBand, mode));
-  if (state_.EntryEditing) return;
+  form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, draft_.EntryBand, mode));
+  if (draft_.EntryEditing) return;
   if (!known) {
     refuse(EntryMessage::M1);
     return;
@@ -210,7 +215,7 @@ void EntryChain::Mode_A_Enter() {
   const std::string report = defaultReport(mode);
   setFieldText(form_.RSTR_A, report);
   setFieldText(form_.RSTE_A, report);
-  state_.EntryMode = mode;
+  draft_.EntryMode = mode;
   const int index = matchComboItem(form_.Mode_A);
   setAccepted(form_.Mode_A);
   awaitInput(form_.Indicatif_A);
@@ -220,13 +225,13 @@ void EntryChain::Mode_A_Enter() {
 // --- The station -----------------------------------------------------------------
 
 void EntryChain::Indicatif_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string callsign = fieldText(form_.Indicatif_A);
   if (const EntryMessage problem = checkCallsign(callsign); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  state_.EntryCall = Cp1252::upperAscii(callsign);
+  draft_.EntryCall = Cp1252::upperAscii(callsign);
 
   const std::vector<std::string>& lines = main_.listLines();
   const std::optional<LoggedContact> logged =
@@ -243,8 +248,8 @@ void EntryChain::Indicatif_A_Enter() {
   if (!lookUpStation()) return;
 
   setAccepted(form_.Indicatif_A);
-  if (state_.EntryPrefix != "F") {
-    state_.DeptBandFlag.clear();
+  if (draft_.EntryPrefix != "F") {
+    draft_.DeptBandFlag.clear();
     awaitInput(form_.Activite_A);
   } else {
     awaitInput(form_.Depart_A);
@@ -260,12 +265,12 @@ bool EntryChain::lookUpStation() {
 
 // The first-name list may already know the operator and the departement.
 void EntryChain::lookUpFirstName() {
-  const Result<FirstNameEntry> known = Cherche_Prenom(state_.programDir, state_.EntryCall);
+  const Result<FirstNameEntry> known = Cherche_Prenom(state_.programDir, draft_.EntryCall);
   if (!known) {
     view_.tell(firstNameListMessage(french()));
     return;
   }
-  state_.FirstNameMissing = !known->found;
+  draft_.FirstNameMissing = !known->found;
   if (!known->found) return;
   form_.Depart_A->setEnabled(true);
   setFieldText(form_.Depart_A, known->departement);
@@ -277,10 +282,10 @@ void EntryChain::lookUpFirstName() {
 // prefix new on this band and mode is confirmed by the operator.
 bool EntryChain::lookUpPrefix() {
   const bool fr = french();
-  const std::string band = state_.EntryBand;
+  const std::string band = draft_.EntryBand;
   const std::string mode = fieldText(form_.Mode_A);
-  state_.NewPrefixConfirmed = "N";
-  const Result<PrefixLookup> own = Cherche_Prefixe(state_.programDir, state_.StationCall, state_.EntryCall, band, mode);
+  draft_.NewPrefixConfirmed = false;
+  const Result<PrefixLookup> own = Cherche_Prefixe(state_.programDir, state_.StationCall, draft_.EntryCall, band, mode);
   if (!own) {
     main_.raiseFileError(own.error(), MissingFileLabel::PrefixTallies);
     return false;
@@ -289,8 +294,8 @@ bool EntryChain::lookUpPrefix() {
     // Nothing is known of the station: it is logged as a foreign one, and no
     // prefix of an earlier contact is offered or flagged for it.
     view_.tell(unknownPrefixMessage(fr));
-    state_.EntryPrefix.clear();
-    state_.EntryMainPrefix.clear();
+    draft_.EntryPrefix.clear();
+    draft_.EntryMainPrefix.clear();
     return true;
   }
   PrefixLookup entity = *own;
@@ -304,28 +309,27 @@ bool EntryChain::lookUpPrefix() {
     entity = *mainLine;
   else
     view_.tell(unknownPrefixMessage(fr));
-  state_.EntryPrefix = entity.prefix;
-  state_.EntryMainPrefix = entity.mainPrefix;
+  draft_.EntryPrefix = entity.prefix;
+  draft_.EntryMainPrefix = entity.mainPrefix;
   if (entity.flag == "0")
-    state_.NewPrefixConfirmed =
-        state_.dialogs.yesNo(newPrefixQuestion(fr, state_.EntryPrefix, entity.entityName)) ? "O" : "N";
+    draft_.NewPrefixConfirmed = state_.dialogs.yesNo(newPrefixQuestion(fr, draft_.EntryPrefix, entity.entityName));
   return true;
 }
 
 // The directory's departement and locator for the station.
 void EntryChain::lookUpDirectory() {
-  const DirectoryEntry directory = Cherche_Nomenclature(state_.programDir, state_.EntryCall);
-  state_.EntryDept = directory.departement;
-  state_.EntryLocator = directory.locator;
-  state_.DirectoryDept = state_.EntryDept;
-  state_.DirectoryLocator = state_.EntryLocator;
-  state_.EntryDept = shownDepartement(state_.EntryDept);
-  setFieldText(form_.Locator_A, state_.EntryLocator);
+  const DirectoryEntry directory = Cherche_Nomenclature(state_.programDir, draft_.EntryCall);
+  draft_.EntryDept = directory.departement;
+  draft_.EntryLocator = directory.locator;
+  draft_.DirectoryDept = draft_.EntryDept;
+  draft_.DirectoryLocator = draft_.EntryLocator;
+  draft_.EntryDept = shownDepartement(draft_.EntryDept);
+  setFieldText(form_.Locator_A, draft_.EntryLocator);
 }
 
 bool EntryChain::offerCallsign(const QString& callsign) {
   QLineEdit* field = form_.Indicatif_A;
-  if (state_.EntryEditing || !field->isEnabled() || fieldColour(field) != AwaitingColour) return false;
+  if (draft_.EntryEditing || !field->isEnabled() || fieldColour(field) != AwaitingColour) return false;
   if (!Cp1252::canEncode(callsign)) return false;
   field->setText(Cp1252::upperAscii(callsign));
   field->setFocus();
@@ -340,28 +344,28 @@ void EntryChain::Indicatif_A_Escape() {
 }
 
 void EntryChain::Depart_A_Enter() {
-  if (!isFrenchPrefix(state_.EntryPrefix)) return;
+  if (!isFrenchPrefix(draft_.EntryPrefix)) return;
   const std::string text = fieldText(form_.Depart_A);
   if (const EntryMessage problem = checkDepartement(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
 
   const DepartementEntry entry = departementOfField(text);
   if (entry.field != text) setFieldText(form_.Depart_A, entry.field);
-  state_.EntryDept = entry.entryDept;
+  draft_.EntryDept = entry.entryDept;
   const std::string mode = fieldText(form_.Mode_A);
   const Result<DeptLookup> found =
-      Cherche_Departement(state_.programDir, state_.StationCall, state_.EntryDept, state_.EntryBand, mode);
+      Cherche_Departement(state_.programDir, state_.StationCall, draft_.EntryDept, draft_.EntryBand, mode);
   if (!found) {
     main_.raiseFileError(found.error(), MissingFileLabel::DepartementTallies);
     return;
   }
-  state_.DeptBandFlag = found->flag;
-  if (state_.DeptBandFlag == "0") {
-    if (const std::optional<int> box = deptBoxOfCode(state_.EntryDept)) grid_.setBoxLevel(*box, 1);
-    view_.tell(newDepartementMessage(french(), shownDepartement(state_.EntryDept), found->name));
+  draft_.DeptBandFlag = found->flag;
+  if (draft_.DeptBandFlag == "0") {
+    if (const std::optional<int> box = deptBoxOfCode(draft_.EntryDept)) grid_.setBoxLevel(*box, 1);
+    view_.tell(newDepartementMessage(french(), shownDepartement(draft_.EntryDept), found->name));
   }
   setAccepted(form_.Depart_A);
   awaitInput(form_.Activite_A);
@@ -372,7 +376,7 @@ void EntryChain::Depart_A_Enter() {
 
 void EntryChain::Activite_A_Enter() {
   const std::string activity = fieldText(form_.Activite_A);
-  if (const EntryMessage problem = checkActivity(activity, state_.EntryPrefix); problem != EntryMessage::None) {
+  if (const EntryMessage problem = checkActivity(activity, draft_.EntryPrefix); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
@@ -382,16 +386,16 @@ void EntryChain::Activite_A_Enter() {
   form_.Label38->setText(castleNameCaption(french(), castle));
   // During an edit the fields hold the logged contact: stamping the clock or
   // blanking the castle name would overwrite it.
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
 
   setFieldText(form_.Remarques_A, castle ? "C. " : "");
   setAccepted(form_.Activite_A);
   if (main_.automaticDate()) {
     const bool utc = main_.utcTime();
-    state_.EntryDate = currentDate(state_.clock, utc);
-    state_.EntryStart = currentTime(state_.clock, utc).substr(0, 5);
-    setFieldText(form_.Date_A, state_.EntryDate);
-    setFieldText(form_.Debut_A, state_.EntryStart);
+    draft_.EntryDate = currentDate(state_.clock, utc);
+    draft_.EntryStart = currentTime(state_.clock, utc).substr(0, 5);
+    setFieldText(form_.Date_A, draft_.EntryDate);
+    setFieldText(form_.Debut_A, draft_.EntryStart);
     form_.Date_A->setEnabled(true);
     form_.Debut_A->setEnabled(true);
     awaitInputAt(form_.RSTR_A, 2);
@@ -402,25 +406,25 @@ void EntryChain::Activite_A_Enter() {
 }
 
 void EntryChain::Date_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.Date_A);
   if (const DateTimeProblem problem = checkDateField(text); problem != DateTimeProblem::None) {
     view_.tell(dateTimeMessage(problem, french()));
     return;
   }
-  state_.EntryDate = text;
+  draft_.EntryDate = text;
   setAccepted(form_.Date_A);
   awaitInput(form_.Debut_A);
 }
 
 void EntryChain::Debut_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.Debut_A);
   if (const DateTimeProblem problem = checkStartField(text); problem != DateTimeProblem::None) {
     view_.tell(dateTimeMessage(problem, french()));
     return;
   }
-  state_.EntryStart = text;
+  draft_.EntryStart = text;
   setAccepted(form_.Debut_A);
   // The end time starts as the start time: Enter accepts a one-minute contact.
   setFieldText(form_.Fin_A, text);
@@ -428,13 +432,13 @@ void EntryChain::Debut_A_Enter() {
 }
 
 void EntryChain::Fin_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.Fin_A);
   if (const DateTimeProblem problem = checkEndField(text); problem != DateTimeProblem::None) {
     view_.tell(dateTimeMessage(problem, french()));
     return;
   }
-  state_.EntryEnd = text;
+  draft_.EntryEnd = text;
   setAccepted(form_.Fin_A);
   awaitInputAt(form_.RSTR_A, 2);
 }
@@ -442,43 +446,43 @@ void EntryChain::Fin_A_Enter() {
 // --- Reports, name, castle ---------------------------------------------------------------
 
 void EntryChain::RSTR_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.RSTR_A);
   if (const EntryMessage problem = checkRstReceived(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  state_.EntryRstReceived = text;
+  draft_.EntryRstReceived = text;
   setAccepted(form_.RSTR_A);
   awaitInputAt(form_.RSTE_A, 2);
 }
 
 void EntryChain::RSTE_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.RSTE_A);
   if (const EntryMessage problem = checkRstSent(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  state_.EntryRstSent = text;
+  draft_.EntryRstSent = text;
   setAccepted(form_.RSTE_A);
   awaitInput(form_.Prenom_A);
 }
 
 void EntryChain::Prenom_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string text = fieldText(form_.Prenom_A);
   if (const EntryMessage problem = checkFirstName(text); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
-  state_.EntryFirstName = text;
+  draft_.EntryFirstName = text;
   setAccepted(form_.Prenom_A);
   awaitInput(fieldText(form_.Activite_A) == CastleActivityLabel ? form_.QTH_A : form_.Remarques_A);
 }
 
 void EntryChain::QTH_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   const std::string reference = fieldText(form_.QTH_A);
   const std::optional<LoggedContact> logged =
       findReferenceDuplicate(main_.listLines(), reference, fieldText(form_.Bande_A), fieldText(form_.Mode_A));
@@ -490,26 +494,26 @@ void EntryChain::QTH_A_Enter() {
   }
   const std::string departement = fieldText(form_.Depart_A);
   const bool castle = fieldText(form_.Activite_A) == CastleActivityLabel;
-  if (const EntryMessage problem = checkReference(reference, castle, state_.EntryPrefix, departement);
+  if (const EntryMessage problem = checkReference(reference, castle, draft_.EntryPrefix, departement);
       problem != EntryMessage::None) {
     refuse(problem, departement);
     return;
   }
-  state_.EntryReference = Cp1252::upperAscii(reference);
+  draft_.EntryReference = Cp1252::upperAscii(reference);
   setAccepted(form_.QTH_A);
   form_.Annuler->setEnabled(true);
   awaitInput(form_.Remarques_A);
 }
 
 void EntryChain::Remarques_A_Enter() {
-  if (state_.EntryEditing) return;
+  if (draft_.EntryEditing) return;
   if (const EntryMessage problem = checkCastleName(fieldText(form_.Remarques_A)); problem != EntryMessage::None) {
     refuse(problem);
     return;
   }
   // A band that scores nothing (1.8 Mhz) is worth nothing, rather than the
   // points of the contact before.
-  state_.QsoPoints = pointsOfBand(fieldText(form_.Bande_A)).value_or("0");
+  draft_.QsoPoints = pointsOfBand(fieldText(form_.Bande_A)).value_or("0");
   setAccepted(form_.Remarques_A);
   form_.Annuler->setEnabled(true);
   form_.Enregistrer->setEnabled(true);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/ui/MainOperations.h"
+#include "entry/EntryDraft.h"
 #include "entry/EntryRules.h"
 
 class QLineEdit;
@@ -28,6 +29,14 @@ class EntryChain final : public QObject {
   // Installs every handler on the form's fields; the main window owns the
   // chain.  grid is the departement grid the entry marks.
   EntryChain(MainView view, DeptGridView& grid);
+
+  // The contact being typed.  The chain owns it; Editer, Annuler and the save
+  // are handed it.
+  EntryDraft& draft() { return draft_; }
+  const EntryDraft& draft() const { return draft_; }
+  // The start of the program: the entry stands on the band shown, no
+  // contact edited.
+  void startEntry(std::string band);
 
   // Enter in each field, in the order of entry.
   void Bande_A_Enter();
@@ -85,6 +94,7 @@ class EntryChain final : public QObject {
   bool french() const;
 
   MainView view_;
+  EntryDraft draft_;
   AppState& state_;
   EntryForm& form_;
   const MainOperations& main_;

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/AppState.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/KeyboardAccess.h"
+#include "entry/EntryDraft.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -75,9 +75,9 @@ void closeFieldsOpenedInTurn(const EntryForm& form) {
     if (field.opensInTurn) field.control->setEnabled(false);
 }
 
-void showEntryBand(const EntryForm& form, AppState& state) {
-  setComboText(form.Bande_A, state.EntryBand);
-  if (const int index = matchComboItem(form.Bande_A); index >= 0) state.BandIndex = index;
+void showEntryBand(const EntryForm& form, const EntryDraft& draft) {
+  setComboText(form.Bande_A, draft.EntryBand);
+  (void)matchComboItem(form.Bande_A);
 }
 
 namespace {

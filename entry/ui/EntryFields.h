@@ -16,7 +16,7 @@ class QWidget;
 
 namespace brivant {
 
-struct AppState;
+struct EntryDraft;
 struct EntryForm;
 
 // The text of a field or of an editable combo, in Windows-1252 bytes.  A
@@ -48,8 +48,8 @@ bool selectComboIndex(QComboBox* combo, int index);
 void closeFieldsOpenedInTurn(const EntryForm& form);
 
 // The band of the entry (EntryBand) shown in Bande_A, a typed one ("1.8 Mhz")
-// included; BandIndex follows a band of the list.
-void showEntryBand(const EntryForm& form, AppState& state);
+// included.
+void showEntryBand(const EntryForm& form, const EntryDraft& draft);
 
 // The contact goes back to an earlier field when what was looked up for it no
 // longer holds: the fields after the callsign close (their texts stay) and the

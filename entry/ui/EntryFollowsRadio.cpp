@@ -22,7 +22,7 @@ bool awaiting(const QWidget* field) { return field->isEnabled() && fieldColour(f
 }  // namespace
 
 bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
-  if (state_.EntryEditing) return false;
+  if (draft_.EntryEditing) return false;
   const bool newContact = awaiting(form_.Bande_A) || awaiting(form_.Mode_A) ||
                           (awaiting(form_.Indicatif_A) && form_.Indicatif_A->text().isEmpty());
   if (!newContact) return false;
@@ -32,9 +32,9 @@ bool EntryChain::followRadio(const std::string& band, const std::string& mode) {
 
   // The entry's band first: a band shown that is not the entry's sends the
   // contact back to Bande_A.
-  state_.EntryBand = band;
-  state_.EntryMode = newMode;
-  showEntryBand(form_, state_);
+  draft_.EntryBand = band;
+  draft_.EntryMode = newMode;
+  showEntryBand(form_, draft_);
   setComboText(form_.Mode_A, newMode);
   if (!main_.Affiche_Departements(band, newMode)) return true;
   form_.Frame3->setTitle(frame3Caption(Frame3Caller::ModeEntry, french(), state_.DeptCount, band, newMode));

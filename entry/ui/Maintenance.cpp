@@ -11,6 +11,7 @@
 #include "core/Station.h"
 #include "core/ui/EntryForm.h"
 #include "core/ui/FieldColours.h"
+#include "entry/EntryDraft.h"
 #include "entry/Maintenance.h"
 #include "entry/PrefixTally.h"
 #include "entry/Rebuild.h"
@@ -31,7 +32,8 @@ bool names(const FileError& error, const std::string& fileName) {
 
 }  // namespace
 
-Maintenance::Maintenance(MainView view) : QObject(view.main.window), view_(std::move(view)) {
+Maintenance::Maintenance(MainView view, const EntryDraft& draft)
+    : QObject(view.main.window), view_(std::move(view)), draft_(draft) {
   setObjectName(QStringLiteral("Maintenance"));
 }
 
@@ -90,7 +92,7 @@ bool Maintenance::rebuildFromLog(bool showResult, bool tellUnknownPrefixes) {
     goOn = reportRebuildError(outcome.error());
   }
 
-  if (goOn && showResult) goOn = main.showEntryGrid(Frame3Caller::StartUpOrSave) && main.showPoints();
+  if (goOn && showResult) goOn = main.showEntryGrid(Frame3Caller::StartUpOrSave, draft_.EntryBand) && main.showPoints();
   if (!main.programEnded()) main.runClock(true);
   window->close();
   return goOn && !main.programEnded();

@@ -12,13 +12,15 @@
 namespace brivant {
 
 class Chargement;
+struct EntryDraft;
 
 class Maintenance final : public QObject {
   Q_OBJECT
 
  public:
-  // Lives as long as the main window (view.main.window).
-  explicit Maintenance(MainView view);
+  // Lives as long as the main window (view.main.window).  draft is the entry's
+  // contact, whose band the grid shows again after a rebuild.
+  Maintenance(MainView view, const EntryDraft& draft);
 
   // Mnu_RAZ_All: asks (Cancel by default), copies the five files as they are
   // to a dated set, and only then empties the log and puts the templates over
@@ -54,6 +56,7 @@ class Maintenance final : public QObject {
   bool reportRebuildError(const FileError& error);
 
   MainView view_;
+  const EntryDraft& draft_;
   Chargement* chargement_ = nullptr;
 };
 

@@ -20,6 +20,7 @@
 #include "entry/DeleteContact.h"
 #include "entry/DeptTally.h"
 #include "entry/EditContact.h"
+#include "entry/EntryDraft.h"
 #include "entry/EntryRules.h"
 #include "entry/PrefixTally.h"
 #include "entry/ReferenceLists.h"
@@ -38,12 +39,11 @@ void progress(const EntryForm& form, int step) { form.NB_Debug->setText(QString:
 // What the check of the contact needs besides its fields: a new contact's
 // station was looked up by the entry and its end time is stamped with
 // automatic dates; an edited contact holds its reference as stored.
-ContactCheckContext checkContext(const MainView& view) {
-  const AppState& state = view.state;
+ContactCheckContext checkContext(const MainView& view, const EntryDraft& draft) {
   ContactCheckContext context;
-  context.referenceAsStored = state.EntryEditing;
-  if (!state.EntryEditing) {
-    context.prefix = state.EntryPrefix;
+  context.referenceAsStored = draft.EntryEditing;
+  if (!draft.EntryEditing) {
+    context.prefix = draft.EntryPrefix;
     context.endTimeStamped = view.main.automaticDate();
   }
   return context;
@@ -64,26 +64,26 @@ void reportListError(const MainView& view, const Status& status) {
 
 // The files a new contact updates besides the log, each only when asked for;
 // the directory only when the operator agrees to the question.
-ContactFileJobs jobsOfNewContact(const MainView& view, const QsoFields& contact) {
+ContactFileJobs jobsOfNewContact(const MainView& view, const EntryDraft& draft, const QsoFields& contact) {
   const AppState& state = view.state;
   ContactFileJobs jobs;
   jobs.firstNameLine = firstNameLine(contact.callsign, contact.departement, contact.firstName);
-  jobs.firstNameMissing = state.FirstNameMissing;
-  if (state.EntryCall.size() <= DirectoryCallWidth) {
+  jobs.firstNameMissing = draft.FirstNameMissing;
+  if (draft.EntryCall.size() <= DirectoryCallWidth) {
     if (const std::optional<QString> question =
-            directoryQuestion(view.french(), state.EntryCall, state.EntryDept, state.DirectoryDept,
-                              state.DirectoryLocator, contact.locator);
+            directoryQuestion(view.french(), draft.EntryCall, draft.EntryDept, draft.DirectoryDept,
+                              draft.DirectoryLocator, contact.locator);
         question && state.dialogs.yesNo(*question)) {
       progress(view.form, 3);
-      jobs.directory = ContactFileJobs::Directory{state.EntryCall, state.EntryDept, contact.locator};
+      jobs.directory = ContactFileJobs::Directory{draft.EntryCall, draft.EntryDept, contact.locator};
     }
   }
-  if (departementFlagIsNew(state.DeptBandFlag)) {
+  if (departementFlagIsNew(draft.DeptBandFlag)) {
     progress(view.form, 4);
-    jobs.departement = ContactFileJobs::Flag{state.EntryDept, state.EntryBand, contact.mode};
+    jobs.departement = ContactFileJobs::Flag{draft.EntryDept, draft.EntryBand, contact.mode};
   }
-  if (state.NewPrefixConfirmed == "O")
-    jobs.prefix = ContactFileJobs::Flag{state.EntryMainPrefix, state.EntryBand, contact.mode};
+  if (draft.NewPrefixConfirmed)
+    jobs.prefix = ContactFileJobs::Flag{draft.EntryMainPrefix, draft.EntryBand, contact.mode};
   return jobs;
 }
 
@@ -91,7 +91,7 @@ ContactFileJobs jobsOfNewContact(const MainView& view, const QsoFields& contact)
 // could not be written is only told; a tally that could not be raises the
 // missing-file window or ends the program (false).  The prefix flagged
 // becomes EntryPrefix.
-bool reportFileUpdates(const MainView& view, const ContactFileOutcome& updated) {
+bool reportFileUpdates(const MainView& view, EntryDraft& draft, const ContactFileOutcome& updated) {
   reportListError(view, updated.firstNames);
   reportListError(view, updated.directory);
   if (!updated.departement) {
@@ -105,27 +105,24 @@ bool reportFileUpdates(const MainView& view, const ContactFileOutcome& updated) 
     return false;
   }
   if (marked->found)
-    view.state.EntryPrefix = marked->prefix;
+    draft.EntryPrefix = marked->prefix;
   else
     view.tell(unknownPrefixSaveMessage(view.french()));
   return true;
 }
 
 // The grid of the contact's band and mode, with its count.
-bool showGridOfContact(const MainView& view, const QsoFields& contact) {
-  AppState& state = view.state;
-  state.GridBand = contact.band;
-  if (!view.main.Affiche_Departements(state.GridBand, contact.mode)) return false;
+bool showGridOfContact(const MainView& view, const EntryDraft& draft, const QsoFields& contact) {
+  if (!view.main.Affiche_Departements(contact.band, contact.mode)) return false;
   view.form.Frame3->setTitle(
-      frame3Caption(Frame3Caller::StartUpOrSave, view.french(), state.DeptCount, state.EntryBand, contact.mode));
+      frame3Caption(Frame3Caller::StartUpOrSave, view.french(), view.state.DeptCount, draft.EntryBand, contact.mode));
   return true;
 }
 
 // With automatic dates the contact ends now.
-void stampEndTime(const MainView& view, QsoFields& contact) {
-  AppState& state = view.state;
-  state.EntryEnd = currentTime(state.clock, view.main.utcTime()).substr(0, 5);
-  contact.end = state.EntryEnd;
+void stampEndTime(const MainView& view, EntryDraft& draft, QsoFields& contact) {
+  draft.EntryEnd = currentTime(view.state.clock, view.main.utcTime()).substr(0, 5);
+  contact.end = draft.EntryEnd;
   setFieldText(view.form.Fin_A, contact.end);
 }
 
@@ -159,39 +156,39 @@ bool logNewRecord(const MainView& view, const std::string& record, bool automati
   return true;
 }
 
-bool saveNewContact(const MainView& view, QsoFields& contact) {
+bool saveNewContact(const MainView& view, EntryDraft& draft, QsoFields& contact) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   progress(form, 2);
-  const ContactFileJobs jobs = jobsOfNewContact(view, contact);
-  if (!reportFileUpdates(view, updateContactFiles(state.programDir, state.StationCall, jobs))) return false;
+  const ContactFileJobs jobs = jobsOfNewContact(view, draft, contact);
+  if (!reportFileUpdates(view, draft, updateContactFiles(state.programDir, state.StationCall, jobs))) return false;
 
   progress(form, 6);
-  if (!showGridOfContact(view, contact)) return false;
+  if (!showGridOfContact(view, draft, contact)) return false;
   const bool automatic = view.main.automaticDate();
-  if (automatic) stampEndTime(view, contact);
+  if (automatic) stampEndTime(view, draft, contact);
   form.Label26->setVisible(false);
 
-  const std::optional<std::string> record = newContactRecord(contact, state.EntryPrefix, state.QsoPoints);
+  const std::optional<std::string> record = newContactRecord(contact, draft.EntryPrefix, draft.QsoPoints);
   if (!record) return false;  // checkContact made sure it fits before anything was written
-  state.CurrentRecord = *record;
+  draft.CurrentRecord = *record;
   setSaveCaption(form, nextQsoCaption(view.french()));
   form.Enregistrer->setEnabled(false);
   return logNewRecord(view, *record, automatic);
 }
 
-bool saveEditedContact(const MainView& view, Maintenance& maintenance, const QsoFields& contact) {
+bool saveEditedContact(const MainView& view, EntryDraft& draft, Maintenance& maintenance, const QsoFields& contact) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
   progress(form, 9);
-  state.QsoPoints = editedContactPoints(contact.band, contact.distance, state.QsoPoints);
-  const std::optional<std::string> record = editedContactRecord(contact, state.EditedLine, state.QsoPoints);
+  draft.QsoPoints = editedContactPoints(contact.band, contact.distance, draft.QsoPoints);
+  const std::optional<std::string> record = editedContactRecord(contact, draft.EditedLine, draft.QsoPoints);
   if (!record) return false;  // the fields were checked to fit before anything was written
-  state.CurrentRecord = *record;
+  draft.CurrentRecord = *record;
 
   progress(form, 10);
-  Result<LogRewrite> rewritten = Reecrit_Log(state.programDir, state.StationCall, state.EditedLine, *record);
+  Result<LogRewrite> rewritten = Reecrit_Log(state.programDir, state.StationCall, draft.EditedLine, *record);
   if (!rewritten) {
     view.main.raiseFileError(rewritten.error(), MissingFileLabel::Log);
     return false;
@@ -212,18 +209,18 @@ bool saveEditedContact(const MainView& view, Maintenance& maintenance, const Qso
   form.Enregistrer->setEnabled(false);
   setSaveCaption(form, nextQsoCaption(fr));
   enableButtonsAtRest(form);
-  state.EntryEditing = false;
-  Liste_QSO_Click(view);
+  draft.EntryEditing = false;
+  Liste_QSO_Click(view, draft);
 
   // The edit may have changed the band, the mode, the prefix or the
   // departement: the tallies are recomputed from the log.
   if (!maintenance.rebuildFromLog(false)) return false;
-  return view.main.showEntryGrid(Frame3Caller::StartUpOrSave);
+  return view.main.showEntryGrid(Frame3Caller::StartUpOrSave, draft.EntryBand);
 }
 
 }  // namespace
 
-void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
+void Enregistrer_Click(const MainView& view, EntryDraft& draft, Maintenance& maintenance) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   const bool fr = view.french();
@@ -231,8 +228,8 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
     // Nothing is logged before a station is set.  A new contact waits at its
     // callsign, to be looked up again for the station chosen; an edit of the
     // template log is abandoned.
-    if (state.EntryEditing)
-      Annuler_Click(view);
+    if (draft.EntryEditing)
+      Annuler_Click(view, draft);
     else
       backToCallsign(form);
     view.main.askForStation();
@@ -245,33 +242,34 @@ void Enregistrer_Click(const MainView& view, Maintenance& maintenance) {
   QsoFields contact = contactToSave(form);
   progress(form, 1);
   // Everything that can refuse the save is looked at before any file changes.
-  if (const std::optional<ContactRefusal> refusal = checkContact(contact, checkContext(view))) {
+  if (const std::optional<ContactRefusal> refusal = checkContact(contact, checkContext(view, draft))) {
     view.tell(contactRefusalMessage(*refusal, fr));
     if (QWidget* field = controlOf(form, refusal->field)) field->setFocus();
     return;
   }
-  if (state.EntryEditing && logHoldsOneContact(state.programDir, state.StationCall)) {
+  if (draft.EntryEditing && logHoldsOneContact(state.programDir, state.StationCall)) {
     view.tell(oneContactEditMessage(fr));
     return;
   }
 
   setFieldText(form.Prenom_A, contact.firstName);
-  if (state.EntryEditing)
+  if (draft.EntryEditing)
     reportListError(
         view, Ajoute_Prenom(state.programDir, firstNameLine(contact.callsign, contact.departement, contact.firstName),
-                            state.FirstNameMissing));
+                            draft.FirstNameMissing));
 
-  const bool saved = state.EntryEditing ? saveEditedContact(view, maintenance, contact) : saveNewContact(view, contact);
-  if (saved) resetForNextContact(view);
+  const bool saved =
+      draft.EntryEditing ? saveEditedContact(view, draft, maintenance, contact) : saveNewContact(view, draft, contact);
+  if (saved) resetForNextContact(view, draft);
 }
 
-void resetForNextContact(const MainView& view) {
+void resetForNextContact(const MainView& view, const EntryDraft& draft) {
   AppState& state = view.state;
   const EntryForm& form = view.form;
   namespace S = Settings::Station;
   progress(form, 13);
   // The next contact is on the band of the entry, the one just used.
-  showEntryBand(form, state);
+  showEntryBand(form, draft);
   selectComboIndex(form.Mode_A, Settings::getInt(state.settings, S::ModeUsed, state.StationCall, 0));
 
   const bool automatic = view.main.automaticDate();

@@ -115,7 +115,6 @@ void Carte_Acti::Afficher_Click() {
     state_.dialogs.message(selectBandMessage());
     return;
   }
-  state_.GridBand = band;
   const std::string mode = Cp1252::fromQString(Mode_AX->currentText());
   const Result<MapTally> tally = Affiche_Carte(state_.programDir, state_.StationCall, band, mode);
   if (!tally) {

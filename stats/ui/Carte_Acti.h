@@ -18,8 +18,7 @@ class Carte_Acti final : public StatsWindow {
  public:
   Carte_Acti(AppState& state, StatsHooks hooks, QWidget* parent = nullptr);
 
-  // Centre, captions, the stored mode and band (BandIndex follows the band);
-  // the map starts uncoloured.
+  // Centre, captions, the stored mode and band; the map starts uncoloured.
   void Form_Load();
 
   QLabel* Label5 = nullptr;  // "Mode : "

@@ -104,9 +104,7 @@ void Statistique_DFCF::Afficher_Click() {
   }
   showLines(Liste_Chateaux, *lines);
   TotActiv->setText(QString::number(lines->size()));
-  // The main window's contact number follows the list it shows.
-  state_.QsoCount = static_cast<int>(hooks_.lines().size());
-  if (hooks_.showFrame4Caption) hooks_.showFrame4Caption(frame4Caption(state_.french(), state_.QsoCount));
+  if (hooks_.refreshContactCount) hooks_.refreshContactCount();
 }
 
 void Statistique_DFCF::showEvent(QShowEvent* event) {

@@ -12,8 +12,8 @@ class Statistique_DFCF final : public StatsWindow {
  public:
   Statistique_DFCF(AppState& state, StatsHooks hooks, QWidget* parent = nullptr);
 
-  // Centre, captions, the mode at SSB and the stored band (BandIndex follows
-  // it); the list starts empty.
+  // Centre, captions, the mode at SSB and the stored band; the list starts
+  // empty.
   void Form_Load();
 
   QLabel* Label3 = nullptr;  // "Mode"

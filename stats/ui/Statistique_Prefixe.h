@@ -12,8 +12,8 @@ class Statistique_Prefixe final : public StatsWindow {
  public:
   Statistique_Prefixe(AppState& state, StatsHooks hooks, QWidget* parent = nullptr);
 
-  // Centre, captions, the two lists with the stored mode and band (BandIndex
-  // follows the stored band); the list starts empty.
+  // Centre, captions, the two lists with the stored mode and band; the list
+  // starts empty.
   void Form_Load();
 
   QLabel* Label1 = nullptr;

@@ -105,10 +105,8 @@ int storedModeIndex(const AppState& state) {
   return Settings::getInt(state.settings, Settings::Station::ModeUsed, state.StationCall);
 }
 
-int storedBandIndex(AppState& state) {
-  const int index = Settings::getInt(state.settings, Settings::Station::BandUsed, state.StationCall);
-  state.BandIndex = index;
-  return index;
+int storedBandIndex(const AppState& state) {
+  return Settings::getInt(state.settings, Settings::Station::BandUsed, state.StationCall);
 }
 
 int listTextStart(const QAbstractScrollArea* list, const QWidget* over) {

@@ -64,9 +64,9 @@ void fillModes(QComboBox* modes);
 void fillBands(QComboBox* bands);
 // Selects the item of a stored index; an index outside the list selects none.
 void selectIndex(QComboBox* list, int index);
-// The station's "Mode Utilise" and "bande Utilisee" (BandIndex is set to it).
+// The station's "Mode Utilise" and "bande Utilisee".
 int storedModeIndex(const AppState& state);
-int storedBandIndex(AppState& state);
+int storedBandIndex(const AppState& state);
 
 // Where the text of a list's lines starts, in the coordinates of a widget
 // over it: after the list's frame and item margin, less its horizontal scroll.

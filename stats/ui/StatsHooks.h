@@ -21,9 +21,9 @@ struct StatsHooks {
   // window shows (MissingFileLabel); without it a message with the error
   // number is shown.
   std::function<void(const FileError& error, std::string_view missingLabel)> fileError;
-  // The castle statistics refresh the main window's contact number: the
-  // caption of Frame4.
-  std::function<void(const QString& caption)> showFrame4Caption;
+  // The castle statistics have the main window count its list again:
+  // QsoCount and the caption of Frame4.
+  std::function<void()> refreshContactCount;
 
   // The list lines, or an empty list without the hook.
   const std::vector<std::string>& lines() const;

@@ -36,6 +36,7 @@
 #include "core/ui/Station.h"
 #include "entry/ui/Chargement.h"
 #include "entry/ui/DeptGridView.h"
+#include "entry/ui/EntryChain.h"
 #include "entry/ui/Maintenance.h"
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/LabelMenus.h"
@@ -240,7 +241,7 @@ TEST_P(Keyboard, LettersStayApartWhenCaptionsChange) {
   expectWindowLetters(&window);
   window.selectQso(1);
   QTest::mouseClick(window.Editer, Qt::LeftButton);
-  ASSERT_TRUE(state->EntryEditing);
+  ASSERT_TRUE(program->entryChain().draft().EntryEditing);
   expectWindowLetters(&window);
   QTest::mouseClick(window.Annuler, Qt::LeftButton);
   expectWindowLetters(&window);

@@ -62,6 +62,12 @@ TEST_F(WiredWindows, MenusAndButtonsOpenTheirWindows) {
   ASSERT_NE(stats.statistiquePrefixe(), nullptr);
   EXPECT_TRUE(stats.statistiquePrefixe()->isVisible());
   ASSERT_NE(stats.statistiqueDfcf(), nullptr);
+  // The castle statistics have the main window count its list again.
+  state->QsoCount = 0;
+  window.Frame4->setTitle(QString());
+  stats.statistiqueDfcf()->Afficher->click();
+  EXPECT_EQ(state->QsoCount, 3);
+  EXPECT_EQ(window.Frame4->title(), QStringLiteral("QSO numero 4"));
   ASSERT_NE(stats.carte(), nullptr);
   ASSERT_NE(stats.recherche(), nullptr);
   EXPECT_TRUE(stats.recherche()->isVisible());
@@ -182,7 +188,7 @@ TEST_F(WiredWindows, TheEntryFollowsTheRadioShownBesideTheMenus) {
   ASSERT_TRUE(radio.link().tune(14'025'000, RigMode::Cw));
   ASSERT_TRUE(waitUntil([&] { return window.Bande_A->currentText() == QStringLiteral("14 Mhz"); }));
   EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
-  EXPECT_EQ(state->EntryBand, "14 Mhz");
+  EXPECT_EQ(program->entryChain().draft().EntryBand, "14 Mhz");
   EXPECT_EQ(radio.readout()->text(), QStringLiteral("14 025,00 kHz CW"));
   EXPECT_FALSE(radio.readout()->isHidden());
   radio.stop();

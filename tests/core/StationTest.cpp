@@ -211,7 +211,6 @@ TEST_F(ValidationTest, ExistingStationKeepsItsOptions) {
   EXPECT_EQ(stored(Settings::Station::JncDate, "F6ABC"), "12/06/27");
   EXPECT_EQ(stored(Settings::Station::Activity, "F6ABC"), "1");
   EXPECT_EQ(outcome.bandIndex, 3);
-  EXPECT_EQ(state.BandIndex, 3);
   EXPECT_EQ(outcome.modeIndex, 1);
   EXPECT_FALSE(outcome.utc);
   EXPECT_FALSE(outcome.automaticDate);

@@ -18,6 +18,7 @@
 #include "core/ui/QsoListModel.h"
 #include "core/ui/Station.h"
 #include "entry/ui/DeptGridView.h"
+#include "entry/ui/EntryChain.h"
 #include "tests/core/ui/MainFixture.h"
 #include "tests/support/LogCapture.h"
 
@@ -117,7 +118,7 @@ TEST_F(MainFixture, RestartReadsTheStationAndAlwaysStartsOnTheFirstBand) {
   Main& window = start();
   ASSERT_TRUE(started);
   EXPECT_EQ(window.Bande_A->currentText(), QStringLiteral("3.5 Mhz"));
-  EXPECT_EQ(state->EntryBand, "3.5 Mhz");
+  EXPECT_EQ(program->entryChain().draft().EntryBand, "3.5 Mhz");
   EXPECT_EQ(window.Mode_A->currentText(), QStringLiteral("CW"));
   EXPECT_EQ(window.Activite_A->currentText(), QStringLiteral("CHATEAU"));
   EXPECT_EQ(setting("Setup F6ABC", "bande Utilisee"), "0");

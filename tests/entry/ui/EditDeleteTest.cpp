@@ -56,7 +56,7 @@ TEST_F(EditDeleteTest, NothingSelected) {
   m().Liste_QSO->setCurrentIndex(QModelIndex());
   dialogs.expectMessage("First select a QSO");
   m().Editer->click();
-  EXPECT_FALSE(s().EntryEditing);
+  EXPECT_FALSE(d().EntryEditing);
   dialogs.expectMessage("First select a QSO");
   m().Effacer->click();
   EXPECT_EQ(logRecords().size(), 3u);
@@ -65,9 +65,9 @@ TEST_F(EditDeleteTest, NothingSelected) {
 TEST_F(EditDeleteTest, EditerLoadsTheSelectedContact) {
   startWithThree();
   m().selectQso(1);
-  EXPECT_EQ(s().EditedLine, m().listLines()[1]);
+  EXPECT_EQ(d().EditedLine, m().listLines()[1]);
   m().Editer->click();
-  EXPECT_TRUE(s().EntryEditing);
+  EXPECT_TRUE(d().EntryEditing);
   EXPECT_EQ(text(m().Indicatif_A), "F5BBB");
   EXPECT_EQ(text(m().Depart_A), "62");
   EXPECT_EQ(text(m().Date_A), "06/06/26");
@@ -77,7 +77,7 @@ TEST_F(EditDeleteTest, EditerLoadsTheSelectedContact) {
   EXPECT_EQ(text(m().Mode_A), "SSB");
   EXPECT_EQ(text(m().RSTR_A), "59");
   EXPECT_EQ(text(m().Activite_A), "QSO");
-  EXPECT_EQ(s().QsoPoints, "3");
+  EXPECT_EQ(d().QsoPoints, "3");
   // An HF contact has no locator: nothing to measure.
   EXPECT_EQ(text(m().Azimut_A), "?");
   EXPECT_EQ(text(m().Distance_A), "?");
@@ -128,7 +128,7 @@ TEST_F(EditDeleteTest, SavingAnEditReplacesTheLineAndRebuildsTheTallies) {
   EXPECT_EQ(recordFieldTrimmed(records[0], QsoLayout::Band), "21 Mhz");
   EXPECT_EQ(recordFieldTrimmed(records[0], QsoLayout::Points), "4");
   EXPECT_EQ(records[0][134], '3');  // the marker is kept
-  EXPECT_FALSE(s().EntryEditing);
+  EXPECT_FALSE(d().EntryEditing);
   EXPECT_EQ(text(m().Enregistrer), "QSO Suivant");
   EXPECT_FALSE(m().Enregistrer->isEnabled());
   EXPECT_TRUE(m().Editer->isEnabled() && m().Effacer->isEnabled() && m().Annuler->isEnabled());
@@ -136,7 +136,7 @@ TEST_F(EditDeleteTest, SavingAnEditReplacesTheLineAndRebuildsTheTallies) {
   // The tallies follow: 59 moved from 3.5 to 21 Mhz.
   EXPECT_EQ(tallyLine("_Departement_SSB.txt", "59"), "59 00000030000000000 Nord");
   EXPECT_EQ(m().listLines().size(), 3u);
-  EXPECT_EQ(s().EditedLine, m().listLines()[2]);
+  EXPECT_EQ(d().EditedLine, m().listLines()[2]);
   EXPECT_EQ(focused(), m().Indicatif_A);
 }
 
@@ -149,7 +149,7 @@ TEST_F(EditDeleteTest, TheOnlyContactCannotBeEdited) {
   dialogs.expectMessage("There must be at least TWO QSO recorded to change the first QSO");
   m().Enregistrer->click();
   EXPECT_EQ(stationFile(".log") + fileBytes("Liste_Prenom.txt"), before);
-  EXPECT_TRUE(s().EntryEditing);
+  EXPECT_TRUE(d().EntryEditing);
   EXPECT_TRUE(m().Enregistrer->isEnabled());
 }
 
@@ -166,7 +166,7 @@ TEST_F(EditDeleteTest, AnEditedFieldThatCannotFitIsRefused) {
   dialogs.expectMessage("Caution 12 characters maximum for the callsign");
   m().Enregistrer->click();
   EXPECT_EQ(stationFile(".log"), before);
-  EXPECT_TRUE(s().EntryEditing);
+  EXPECT_TRUE(d().EntryEditing);
 }
 
 TEST_F(EditDeleteTest, DeclinedDeleteChangesNothing) {
@@ -247,7 +247,7 @@ TEST_F(EditDeleteTest, AnnulerEndsAnEditWithoutSaving) {
   m().Editer->click();
   m().Indicatif_A->setText(QStringLiteral("F5ZZZ"));
   m().Annuler->click();
-  EXPECT_FALSE(s().EntryEditing);
+  EXPECT_FALSE(d().EntryEditing);
   EXPECT_EQ(stationFile(".log"), before);
   EXPECT_EQ(text(m().Indicatif_A), "");
   // The caption stays until the next save.
@@ -276,7 +276,7 @@ TEST_F(EditDeleteTest, ContactsOfSixDigitNumbersAreEditedAndDeleted) {
     edited.distance = edited.azimuth = "?";  // an HF contact has nothing to measure
     record = buildQsoRecord(edited).value();
     EXPECT_TRUE(logRecords() == records);
-    EXPECT_FALSE(s().EntryEditing);
+    EXPECT_FALSE(d().EntryEditing);
   }
   // From the last one: the others keep their numbers.
   for (const std::size_t number : {100'001u, 100'000u, 99'999u}) {

@@ -38,7 +38,7 @@ TEST_F(EntryChainTest, StartsAtTheModeAndTheReportsFollowIt) {
   answer("CW");
   EXPECT_EQ(text(m().RSTR_A), "599");
   EXPECT_EQ(text(m().RSTE_A), "599");
-  EXPECT_EQ(s().EntryMode, "CW");
+  EXPECT_EQ(d().EntryMode, "CW");
   EXPECT_EQ(setting("Mode Utilise"), "1");
   EXPECT_TRUE(yellow(m().Mode_A));
   EXPECT_TRUE(green(m().Indicatif_A));
@@ -64,7 +64,7 @@ TEST_F(EntryChainTest, BandTypedOrOffered) {
   EXPECT_EQ(focused(), m().Bande_A);
   EXPECT_EQ(m().Frame3->title().toStdString(), " 0 Dpts contacted) on 10 Mhz SSB");
   answer("1.8 Mhz");
-  EXPECT_EQ(s().EntryBand, "1.8 Mhz");
+  EXPECT_EQ(d().EntryBand, "1.8 Mhz");
   EXPECT_EQ(focused(), m().Mode_A);
   EXPECT_TRUE(yellow(m().Bande_A));
   EXPECT_TRUE(green(m().Mode_A));
@@ -85,8 +85,8 @@ TEST_F(EntryChainTest, CallsignInCapitalsAndItsLimits) {
   EXPECT_EQ(focused(), m().Indicatif_A);
   dialogs.expectYesNo(HasSubstr("F  France"), false);
   answer("f5abc/p12345");  // 12 characters
-  EXPECT_EQ(s().EntryCall, "F5ABC/P12345");
-  EXPECT_EQ(s().NewPrefixConfirmed, "N");
+  EXPECT_EQ(d().EntryCall, "F5ABC/P12345");
+  EXPECT_FALSE(d().NewPrefixConfirmed);
   EXPECT_EQ(focused(), m().Depart_A);
   EXPECT_TRUE(green(m().Depart_A));
   EXPECT_TRUE(yellow(m().Indicatif_A));
@@ -106,7 +106,7 @@ TEST_F(EntryChainTest, CallsignLoggedOnTheSameBandAndModeIsRefused) {
   dialogs.expectYesNo(HasSubstr("F  France"), true);
   answer("F5ABC");
   EXPECT_EQ(text(m().Label5), "Nouvel indicatif");
-  EXPECT_EQ(s().NewPrefixConfirmed, "O");
+  EXPECT_TRUE(d().NewPrefixConfirmed);
 }
 
 TEST_F(EntryChainTest, UnknownPrefixGoesOnAsAForeignStationWithoutQuestion) {
@@ -115,10 +115,10 @@ TEST_F(EntryChainTest, UnknownPrefixGoesOnAsAForeignStationWithoutQuestion) {
   m().Indicatif_A->setFocus();
   dialogs.expectMessage("Prefixe Unknown");
   answer("QQ1XYZ");
-  EXPECT_EQ(s().EntryPrefix, "");
-  EXPECT_EQ(s().EntryMainPrefix, "");
-  EXPECT_EQ(s().NewPrefixConfirmed, "N");
-  EXPECT_EQ(s().DeptBandFlag, "");
+  EXPECT_EQ(d().EntryPrefix, "");
+  EXPECT_EQ(d().EntryMainPrefix, "");
+  EXPECT_FALSE(d().NewPrefixConfirmed);
+  EXPECT_EQ(d().DeptBandFlag, "");
   EXPECT_EQ(focused(), m().Activite_A);
   // No castle for it.
   dialogs.expectMessage("Selectionnez 'QSO' pour un Chateau etranger");
@@ -131,7 +131,7 @@ TEST_F(EntryChainTest, ForeignStationSkipsTheDepartement) {
   toCallsign();
   dialogs.expectYesNo(" Valider le nouveau prefixe DXCC : DL  Fed. Rep. of Germany ?", true);
   answer("dl1abc");
-  EXPECT_EQ(s().EntryPrefix, "DL");
+  EXPECT_EQ(d().EntryPrefix, "DL");
   EXPECT_EQ(focused(), m().Activite_A);
   EXPECT_TRUE(green(m().Activite_A));
   EXPECT_FALSE(m().Depart_A->isEnabled());
@@ -143,8 +143,8 @@ TEST_F(EntryChainTest, CallsignOfAnotherPrefixLineTakesTheFlagOfItsEntity) {
   // TM's line names France as its entity: the question is about F.
   dialogs.expectYesNo(HasSubstr(": F  France ?"), true);
   answer("TM5C");
-  EXPECT_EQ(s().EntryPrefix, "F");
-  EXPECT_EQ(s().EntryMainPrefix, "F");
+  EXPECT_EQ(d().EntryPrefix, "F");
+  EXPECT_EQ(d().EntryMainPrefix, "F");
   EXPECT_EQ(focused(), m().Depart_A);
 }
 
@@ -156,9 +156,9 @@ TEST_F(EntryChainTest, KnownStationIsFilledFromTheListsAndTheDirectory) {
   EXPECT_EQ(text(m().Depart_A), "62");  // the last line of the callsign wins
   EXPECT_EQ(text(m().Prenom_A), "PAUL");
   EXPECT_EQ(text(m().Locator_A), "JO10AA");
-  EXPECT_EQ(s().DirectoryDept, "59");
-  EXPECT_EQ(s().DirectoryLocator, "JO10AA");
-  EXPECT_FALSE(s().FirstNameMissing);
+  EXPECT_EQ(d().DirectoryDept, "59");
+  EXPECT_EQ(d().DirectoryLocator, "JO10AA");
+  EXPECT_FALSE(d().FirstNameMissing);
 }
 
 TEST_F(EntryChainTest, MissingFirstNameListIsReportedAndTheEntryGoesOn) {
@@ -181,8 +181,8 @@ TEST_F(EntryChainTest, DepartementChecksAndANewOneIsAnnouncedInTheGrid) {
   EXPECT_EQ(focused(), m().Depart_A);
   dialogs.expectMessage("Nouveau département le 59 Nord");
   answer("59");
-  EXPECT_EQ(s().EntryDept, "59");
-  EXPECT_EQ(s().DeptBandFlag, "0");
+  EXPECT_EQ(d().EntryDept, "59");
+  EXPECT_EQ(d().DeptBandFlag, "0");
   EXPECT_EQ(Dpt().boxColour(59), QColor(255, 192, 192));
   EXPECT_EQ(focused(), m().Activite_A);
   EXPECT_TRUE(yellow(m().Depart_A));
@@ -197,8 +197,8 @@ TEST_F(EntryChainTest, CorsicaTypedInCapitals) {
   dialogs.expectMessage("New department 2a Corse-du-Sud");
   answer("2A");
   EXPECT_EQ(text(m().Depart_A), "2a");
-  EXPECT_EQ(s().EntryDept, "96");
-  EXPECT_EQ(s().DeptBandFlag, "0");
+  EXPECT_EQ(d().EntryDept, "96");
+  EXPECT_EQ(d().DeptBandFlag, "0");
   EXPECT_EQ(Dpt().boxColour(96), QColor(255, 192, 192));
 }
 
@@ -206,7 +206,7 @@ TEST_F(EntryChainTest, DepartementNotInTheFileIsAcceptedSilently) {
   start();
   frenchCallsign();
   answer("00");
-  EXPECT_EQ(s().DeptBandFlag, "");
+  EXPECT_EQ(d().DeptBandFlag, "");
   EXPECT_EQ(focused(), m().Activite_A);
 }
 
@@ -216,8 +216,8 @@ TEST_F(EntryChainTest, AutomaticDateStampsTheClockAndGoesToTheReport) {
   answer("QSO");
   EXPECT_EQ(text(m().Date_A), "06/06/26");
   EXPECT_EQ(text(m().Debut_A), "12:15");  // local time, two hours east
-  EXPECT_EQ(s().EntryDate, "06/06/26");
-  EXPECT_EQ(s().EntryStart, "12:15");
+  EXPECT_EQ(d().EntryDate, "06/06/26");
+  EXPECT_EQ(d().EntryStart, "12:15");
   EXPECT_EQ(focused(), m().RSTR_A);
   EXPECT_EQ(m().RSTR_A->cursorPosition(), 2);
   EXPECT_TRUE(green(m().RSTR_A));
@@ -255,7 +255,7 @@ TEST_F(EntryChainTest, ManualDateAndTimesWithTheirMessages) {
     EXPECT_EQ(focused(), m().Date_A);
   }
   answer("05/06/26");
-  EXPECT_EQ(s().EntryDate, "05/06/26");
+  EXPECT_EQ(d().EntryDate, "05/06/26");
   const std::pair<const char*, const char*> starts[] = {{"", "Caution you must enter the start time of QSO"},
                                                         {"9:05", "Caution 5 characters for time(format hh/mm)"},
                                                         {"09h05", "Caution the time format should be hh/mm"}};
@@ -273,7 +273,7 @@ TEST_F(EntryChainTest, ManualDateAndTimesWithTheirMessages) {
   dialogs.expectMessage("Caution 5 characters for time(format hh/mm)");
   answer("10:1");
   answer("10:17");
-  EXPECT_EQ(s().EntryEnd, "10:17");
+  EXPECT_EQ(d().EntryEnd, "10:17");
   EXPECT_EQ(focused(), m().RSTR_A);
   EXPECT_EQ(m().RSTR_A->cursorPosition(), 2);
 }
@@ -287,7 +287,7 @@ TEST_F(EntryChainTest, ReportsAndFirstName) {
   dialogs.expectMessage(QString::fromUtf8("Attention 8 caracteres maxi pour le report reçu"));
   answer("123456789");
   answer("57");
-  EXPECT_EQ(s().EntryRstReceived, "57");
+  EXPECT_EQ(d().EntryRstReceived, "57");
   EXPECT_EQ(focused(), m().RSTE_A);
   EXPECT_EQ(m().RSTE_A->cursorPosition(), 2);
   dialogs.expectMessage(QString::fromUtf8("Attention le report envoyé est obligatoire"));
@@ -319,7 +319,7 @@ TEST_F(EntryChainTest, CastleReferenceChecks) {
   answer("62045");
   EXPECT_EQ(focused(), m().QTH_A);
   answer("59045");
-  EXPECT_EQ(s().EntryReference, "59045");
+  EXPECT_EQ(d().EntryReference, "59045");
   EXPECT_EQ(focused(), m().Remarques_A);
   EXPECT_TRUE(m().Annuler->isEnabled());
   dialogs.expectMessage("Attention 30 caracteres maxi pour le nom du Chateau");
@@ -327,7 +327,7 @@ TEST_F(EntryChainTest, CastleReferenceChecks) {
   EXPECT_EQ(focused(), m().Remarques_A);
   answer("c. de lille");
   EXPECT_EQ(text(m().Remarques_A), "C. DE LILLE");
-  EXPECT_EQ(s().QsoPoints, "1");  // 3.5 Mhz
+  EXPECT_EQ(d().QsoPoints, "1");  // 3.5 Mhz
   EXPECT_EQ(focused(), m().Enregistrer);
   EXPECT_TRUE(m().Enregistrer->isEnabled());
 }
@@ -397,8 +397,8 @@ TEST_F(EntryChainTest, EditingBlocksEnterInTheEntryFields) {
                  loggedRecord("06/06/26", "G4XYZ", "09:30", "3.5 Mhz", "SSB")}});
   m().selectQso(0);
   m().Editer->click();
-  ASSERT_TRUE(s().EntryEditing);
-  const std::string bandBefore = s().EntryBand;
+  ASSERT_TRUE(d().EntryEditing);
+  const std::string bandBefore = d().EntryBand;
   for (QWidget* field :
        std::initializer_list<QWidget*>{m().Bande_A, m().Indicatif_A, m().Date_A, m().Debut_A, m().Fin_A, m().RSTR_A,
                                        m().RSTE_A, m().Prenom_A, m().QTH_A, m().Remarques_A}) {
@@ -406,7 +406,7 @@ TEST_F(EntryChainTest, EditingBlocksEnterInTheEntryFields) {
     enter();
     EXPECT_EQ(focused(), field) << field->objectName().toStdString();
   }
-  EXPECT_EQ(s().EntryBand, bandBefore);
+  EXPECT_EQ(d().EntryBand, bandBefore);
   // The mode only recomposes the grid's caption; the activity checks but
   // neither stamps the clock nor blanks the castle name.
   m().Activite_A->setFocus();

@@ -20,8 +20,8 @@ TEST_F(EntryFollowsRadioTest, TheBandAndModeOfTheRadioWhileANewContactWaits) {
   EXPECT_TRUE(chain.followRadio("14 Mhz", "CW"));
   EXPECT_EQ(text(m().Bande_A), "14 Mhz");
   EXPECT_EQ(text(m().Mode_A), "CW");
-  EXPECT_EQ(s().EntryBand, "14 Mhz");
-  EXPECT_EQ(s().EntryMode, "CW");
+  EXPECT_EQ(d().EntryBand, "14 Mhz");
+  EXPECT_EQ(d().EntryMode, "CW");
   EXPECT_EQ(text(m().RSTR_A), "599");
   EXPECT_EQ(text(m().RSTE_A), "599");
   EXPECT_EQ(setting("bande Utilisee"), "2");
@@ -46,11 +46,11 @@ TEST_F(EntryFollowsRadioTest, TheBandAndModeOfTheRadioWhileANewContactWaits) {
   EXPECT_FALSE(chain.followRadio("21 Mhz", "SSB"));
   EXPECT_EQ(text(m().Bande_A), "1.8 Mhz");
   retype("");
-  s().EntryEditing = true;
+  d().EntryEditing = true;
   EXPECT_FALSE(chain.followRadio("21 Mhz", "SSB"));
-  s().EntryEditing = false;
+  d().EntryEditing = false;
   EXPECT_TRUE(chain.followRadio("21 Mhz", "SSB"));
-  EXPECT_EQ(s().EntryBand, "21 Mhz");
+  EXPECT_EQ(d().EntryBand, "21 Mhz");
   EXPECT_EQ(focused(), m().Indicatif_A);
   EXPECT_TRUE(dialogs.shown().empty());
 }

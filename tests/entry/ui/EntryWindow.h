@@ -17,6 +17,7 @@
 #include "core/QsoRecord.h"
 #include "core/ui/FieldColours.h"
 #include "core/ui/Main.h"
+#include "entry/ui/EntryChain.h"
 #include "tests/core/ui/MainFixture.h"
 
 namespace brivant::testing {
@@ -72,6 +73,8 @@ class EntryWindowTest : public MainFixture {
 
   Main& m() { return *main; }
   AppState& s() { return *state; }
+  // The contact being typed, as the entry chain holds it.
+  EntryDraft& d() { return program->entryChain().draft(); }
 
   // --- The keyboard: keys go to the field that has the focus. ---------------------
   QWidget* focused() const { return main->focusWidget(); }

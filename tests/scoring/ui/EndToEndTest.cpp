@@ -185,13 +185,13 @@ TEST_F(EndToEndTest, AMorningOfContacts) {
   EXPECT_EQ(m().selectedQso(), 1);
   tabTo(m().Editer);
   enter();
-  ASSERT_TRUE(s().EntryEditing);
+  ASSERT_TRUE(d().EntryEditing);
   EXPECT_EQ(text(m().Indicatif_A), "DL1ABC");
   tabTo(m().Prenom_A);
   retype("hansi");
   tabTo(m().Enregistrer);
   enter();
-  EXPECT_FALSE(s().EntryEditing);
+  EXPECT_FALSE(d().EntryEditing);
 
   // The Italian contact is deleted.
   tabTo(m().Liste_QSO);

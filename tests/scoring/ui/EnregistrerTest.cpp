@@ -53,7 +53,7 @@ TEST_F(EnregistrerTest, AutomaticDateAppendsTheContactAndUpdatesEveryFile) {
   f.castleName = "LILLE";
   const std::string record = expectedRecord(f);
   EXPECT_EQ(stationFile(".log"), crlf({record}));
-  EXPECT_EQ(s().CurrentRecord, record);
+  EXPECT_EQ(d().CurrentRecord, record);
   ASSERT_EQ(m().listLines().size(), 1u);
   EXPECT_EQ(m().listLines()[0], "    1 " + record);
   EXPECT_EQ(m().selectedQso(), 0);

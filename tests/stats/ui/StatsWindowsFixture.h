@@ -33,7 +33,7 @@ class StatsWindowsFixture : public OutputWindowsFixture {
     h.fileError = [this](const FileError& error, std::string_view label) {
       fileErrors.push_back(std::to_string(error.number) + " " + std::string(label));
     };
-    h.showFrame4Caption = [this](const QString& caption) { frame4Caption = caption; };
+    h.refreshContactCount = [this] { ++contactCountRefreshes; };
     return h;
   }
 
@@ -71,7 +71,7 @@ class StatsWindowsFixture : public OutputWindowsFixture {
   std::vector<std::string> listLines;
   std::vector<int> selectedRows;
   std::vector<std::string> fileErrors;
-  QString frame4Caption;
+  int contactCountRefreshes = 0;
 
  private:
   std::unique_ptr<StatsMenus> menus_;
