@@ -92,7 +92,10 @@ const std::set<std::string>& departementCodes() {
   static const std::set<std::string> codes = [] {
     std::set<std::string> all{"2A", "2B"};
     for (int n = 1; n <= 95; ++n)
-      if (n != 20) all.insert((n < 10 ? "0" : "") + std::to_string(n));
+      if (n != 20) {
+        std::string code(n < 10 ? 1 : 0, '0');
+        all.insert(code += std::to_string(n));
+      }
     return all;
   }();
   return codes;

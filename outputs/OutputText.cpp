@@ -11,7 +11,10 @@ namespace brivant {
 namespace {
 
 std::filesystem::path outputTemporaryFor(const std::filesystem::path& target) {
-  return target.parent_path() / ("." + target.filename().string() + ".tmp");
+  std::string hidden(1, '.');
+  hidden += target.filename().string();
+  hidden += ".tmp";
+  return target.parent_path() / hidden;
 }
 
 QString fileNameText(const std::filesystem::path& file) {

@@ -199,7 +199,10 @@ std::vector<std::string> recapSheetLines(SheetCopy copy, bool french, const Reca
   if (printed) lines.emplace_back();
   lines.push_back(blanks(5) + pickBytes(french, "Adresse : ", "Adress : ") + bytes(identity.adresse1));
   std::string address2 = blanks(15) + bytes(identity.adresse2);
-  if (printed) address2 += " " + bytes(identity.pays);
+  if (printed) {
+    address2 += ' ';
+    address2 += bytes(identity.pays);
+  }
   lines.push_back(address2);
   lines.emplace_back();
 
