@@ -59,7 +59,13 @@ void Cluster::chooseTransceiver(int index) {
 
 // The choice is kept on OK only; Annuler leaves the transceiver as it was.
 void Cluster::openHamlibDialog() {
-  delete hamlibDialog_.data();
+  // One choice at a time: a dialog still open is brought forward.  A closed
+  // one has deleted itself, or is about to.
+  if (hamlibDialog_ != nullptr && hamlibDialog_->isVisible()) {
+    hamlibDialog_->raise();
+    hamlibDialog_->activateWindow();
+    return;
+  }
   hamlibDialog_ = new HamlibDialog(state_.french(), storedHamlibChoice(state_.settings), services_.listPorts(),
                                    state_.dialogs, this);
   hamlibDialog_->setAttribute(Qt::WA_DeleteOnClose);

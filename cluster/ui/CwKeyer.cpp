@@ -312,10 +312,12 @@ void CwKeyer::keyerAnswered() {
 CwMessagesDialog* CwKeyer::messagesWindow() const { return messages_; }
 
 void CwKeyer::openMessages() {
-  // A window closed earlier is made anew: the station or the language may
-  // have changed since.
-  if (messages_ != nullptr && !messages_->isVisible()) delete messages_.data();
-  if (messages_ == nullptr) messages_ = new CwMessagesDialog(view_.state, view_.main.window);
+  // A window closed earlier has deleted itself, or is about to: it is made
+  // anew, as the station or the language may have changed since.
+  if (messages_ == nullptr || !messages_->isVisible()) {
+    messages_ = new CwMessagesDialog(view_.state, view_.main.window);
+    messages_->setAttribute(Qt::WA_DeleteOnClose);
+  }
   messages_->show();
   messages_->raise();
   messages_->activateWindow();
