@@ -75,10 +75,7 @@ void closeFieldsOpenedInTurn(const EntryForm& form) {
     if (field.opensInTurn) field.control->setEnabled(false);
 }
 
-void showEntryBand(const EntryForm& form, const EntryDraft& draft) {
-  setComboText(form.Bande_A, draft.EntryBand);
-  (void)matchComboItem(form.Bande_A);
-}
+void showEntryBand(const EntryForm& form, const EntryDraft& draft) { setComboText(form.Bande_A, draft.EntryBand); }
 
 namespace {
 
