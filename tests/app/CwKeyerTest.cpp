@@ -7,10 +7,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -269,6 +271,9 @@ TEST_F(CwKeyerTest, TheMessagesWindowKeepsTheMessagesOfTheStation) {
   messages->cutNumbers->setChecked(true);
   messages->saveButton->click();
   EXPECT_FALSE(messages->isVisible());
+  const QPointer<CwMessagesDialog> closed(messages);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closed.isNull()) << "a closed window deletes itself";
   EXPECT_EQ(setting("Setup F6ABC_P", "Message CW F7"), "RPT");
   EXPECT_EQ(setting("Setup F6ABC_P", "Message CW F1"), "CQ JNC {MYCALL} {MYCALL} TEST");
   EXPECT_EQ(setting("Setup F6ABC_P", "Departement Station"), "35");

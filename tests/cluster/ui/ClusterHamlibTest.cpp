@@ -4,11 +4,13 @@
 // following the radio.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -61,7 +63,15 @@ TEST_F(ClusterHamlibTest, TheEntryAfterTheYaesuRadiosAndItsCancel) {
   EXPECT_EQ(dialog.hostEdit->text(), QStringLiteral("localhost"));
   EXPECT_EQ(dialog.tcpPortBox->value(), 4532);
   EXPECT_FALSE(dialog.hostEdit->isEnabled());
+  // Chosen again while it is open: the same dialog comes forward, with what
+  // was typed in it.
+  dialog.modelSearch->setText(QStringLiteral("yaesu"));
+  EXPECT_EQ(chooseHamlib(cluster).modelSearch->text(), QStringLiteral("yaesu"));
+  EXPECT_EQ(cluster.findChildren<HamlibDialog*>().size(), 1);
+  const QPointer<HamlibDialog> closed(&dialog);
   dialog.reject();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closed.isNull()) << "a closed dialog deletes itself";
   EXPECT_EQ(cluster.Emetteur->currentText(), QStringLiteral("FT-847"));
   EXPECT_EQ(stored("Transceiver"), "2");
   EXPECT_EQ(stored("Hamlib Modele"), "<absent>");
