@@ -23,22 +23,36 @@ fi
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 
-# Google Benchmark's CSV: name,iterations,real_time,cpu_time,time_unit,...,
-# then the counters.  The medians of the repetitions, in milliseconds, with
-# the counters as name=value.
+# Google Benchmark's JSON (its CSV refuses a program whose benchmarks do
+# not all have the same counters): the medians of the repetitions, in
+# milliseconds, with the counters as name=value; a benchmark that reported
+# an error, or results that cannot be read, is "failed".
 medians() {
-  awk -F, '
-    NR == 1 || !seen_header { if ($1 == "name") { for (i = 1; i <= NF; i++) column[i] = $i; seen_header = 1 } next }
-    {
-      name = $1; gsub(/"/, "", name)
-      if ($9 == "true") { sub(/_(mean|median|stddev|cv)$/, "", name); if (!failed[name]++) print name, "failed"; next }
-      if (name !~ /_median$/) next
-      sub(/_median$/, "", name)
-      unit = $5; gsub(/"/, "", unit)
-      scale = unit == "ns" ? 1e-6 : unit == "us" ? 1e-3 : unit == "s" ? 1e3 : 1
-      counters = ""
-      for (i = 11; i <= NF; i++) if ($i != "") counters = counters " " column[i] "=" $i
-      printf "%s %.6g%s\n", name, $3 * scale, counters
+  node -e '
+    const fs = require("fs");
+    const known = new Set(["name", "family_index", "per_family_instance_index", "run_name", "run_type",
+      "repetitions", "repetition_index", "threads", "aggregate_name", "aggregate_unit", "iterations",
+      "real_time", "cpu_time", "time_unit", "error_occurred", "error_message", "label"]);
+    const scale = { ns: 1e-6, us: 1e-3, ms: 1, s: 1e3 };
+    const failed = new Set();
+    // Its JSON writes the counters of an empty spread as NaN.
+    const text = fs.readFileSync(process.argv[1], "utf8").replace(/:\s*-?(NaN|Infinity)\b/g, ": null");
+    let runs = [];
+    try {
+      runs = JSON.parse(text).benchmarks;
+    } catch (error) {
+      console.log("(its results) failed");
+    }
+    for (const run of runs) {
+      const name = run.run_name;
+      if (run.error_occurred) {
+        if (!failed.has(name)) console.log(name + " failed");
+        failed.add(name);
+        continue;
+      }
+      if (run.aggregate_name !== "median") continue;
+      const counters = Object.keys(run).filter((key) => !known.has(key)).map((key) => ` ${key}=${run[key]}`);
+      console.log(`${name} ${(run.real_time * scale[run.time_unit]).toPrecision(6)}${counters.join("")}`);
     }' "$1"
 }
 
@@ -48,7 +62,7 @@ for program in "${programs[@]}"; do
   binary="$here/build/bench/bench/$program"
   [ -x "$binary" ] || { echo "no benchmark program $program" >&2; exit 1; }
   (cd "$here/build/bench" && "$binary" --benchmark_repetitions="${BENCH_REPETITIONS:-5}" \
-    --benchmark_report_aggregates_only=true --benchmark_out="$results" --benchmark_out_format=csv >/dev/null)
+    --benchmark_report_aggregates_only=true --benchmark_out="$results" --benchmark_out_format=json >/dev/null)
   while read -r name milliseconds counters; do
     if [ "$milliseconds" = failed ]; then
       printf '%-60s %12s\n' "$program $name" "FAILED"

@@ -9,8 +9,11 @@ QApplication& offscreenApplication() {
   static char name[] = "brivant_bench";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
+  // Made once and never destroyed: Qt's own globals made after it (the input
+  // devices of the first key event) are gone before a static of ours would
+  // be, and its destructor then crashed the program at exit.
+  static QApplication* const application = new QApplication(argc, argv);
+  return *application;
 }
 
 }  // namespace brivant::bench
