@@ -24,8 +24,6 @@ struct CallHash {
   std::size_t operator()(std::string_view callsign) const { return std::hash<std::string_view>{}(callsign); }
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A field of a list line, blanks trimmed, without copying it.
 std::string_view listFieldView(std::string_view line, QsoField field) {
   return trimBlanks(midText(recordOfListLine(line), field.column, field.width));
@@ -64,7 +62,7 @@ bool holdsCastleReference(std::string_view remarks) {
   for (std::size_t at = remarks.find("DFCF"); at != std::string_view::npos; at = remarks.find("DFCF", at + 1)) {
     std::size_t next = at + 4;
     while (next < remarks.size() && (remarks[next] == ' ' || remarks[next] == '-')) ++next;
-    if (next < remarks.size() && isDigit(remarks[next])) return true;
+    if (next < remarks.size() && isAsciiDigit(remarks[next])) return true;
   }
   return false;
 }

@@ -32,13 +32,11 @@ std::vector<Token> tokensOf(std::string_view text) {
   return tokens;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // "hhmmZ" as minutes of the day.
 std::optional<int> minutesOfTime(std::string_view token) {
   if (token.size() != 5 || token[4] != 'Z') return std::nullopt;
   for (std::size_t i = 0; i < 4; ++i)
-    if (!isDigit(token[i])) return std::nullopt;
+    if (!isAsciiDigit(token[i])) return std::nullopt;
   const int hours = (token[0] - '0') * 10 + (token[1] - '0');
   const int minutes = (token[2] - '0') * 10 + (token[3] - '0');
   if (hours > 23 || minutes > 59) return std::nullopt;
@@ -46,7 +44,7 @@ std::optional<int> minutesOfTime(std::string_view token) {
 }
 
 std::optional<double> kilohertz(std::string_view token) {
-  if (token.empty() || !isDigit(token.front()) || !isDigit(token.back())) return std::nullopt;
+  if (token.empty() || !isAsciiDigit(token.front()) || !isAsciiDigit(token.back())) return std::nullopt;
   double khz = 0;
   const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), khz, std::chars_format::fixed);
   if (error != std::errc() || end != token.data() + token.size()) return std::nullopt;

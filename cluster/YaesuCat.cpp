@@ -21,13 +21,11 @@ constexpr unsigned char Lsb = 0x00;
 constexpr unsigned char Usb = 0x01;
 constexpr unsigned char Cw = 0x02;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Digits, a point, one digit.
 bool endsInOneDecimal(std::string_view qrg) {
-  if (qrg.size() < 3 || qrg[qrg.size() - 2] != '.' || !isDigit(qrg.back())) return false;
+  if (qrg.size() < 3 || qrg[qrg.size() - 2] != '.' || !isAsciiDigit(qrg.back())) return false;
   for (std::size_t i = 0; i + 2 < qrg.size(); ++i)
-    if (!isDigit(qrg[i])) return false;
+    if (!isAsciiDigit(qrg[i])) return false;
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "core/DateText.h"
 
 #include "core/Language.h"
+#include "core/Text.h"
 
 namespace brivant {
 
@@ -11,13 +12,11 @@ std::string twoDigits(int value) {
   return {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // True when every position holds a digit except the separator positions.
 bool hasForm(std::string_view text, std::string_view pattern) {
   if (text.size() != pattern.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (pattern[i] == '9' ? !isDigit(text[i]) : text[i] != pattern[i]) return false;
+    if (pattern[i] == '9' ? !isAsciiDigit(text[i]) : text[i] != pattern[i]) return false;
   }
   return true;
 }

@@ -8,6 +8,9 @@
 
 namespace brivant {
 
+// '0' to '9' and nothing else: no locale, no other script's digits.
+constexpr bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Removes the blanks (only ' ', never tabs or other spaces) at both ends.
 std::string_view trimBlanks(std::string_view text);
 

@@ -17,8 +17,6 @@ bool letterIn(char c, char last) {
   return upper >= 'A' && upper <= last;
 }
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
-
 // The angle at the centre of the Earth between the two points.
 double centralAngle(double lon1, double lat1, double lon2, double lat2) {
   double x = std::cos(lon1 - lon2) * std::cos(lat1) * std::cos(lat2) + std::sin(lat2) * std::sin(lat1);
@@ -67,8 +65,8 @@ double Moins_ArcSinus(double x) {
 }
 
 bool isSixCharacterLocator(std::string_view locator) {
-  return locator.size() == 6 && letterIn(locator[0], 'R') && letterIn(locator[1], 'R') && digit(locator[2]) &&
-         digit(locator[3]) && letterIn(locator[4], 'X') && letterIn(locator[5], 'X');
+  return locator.size() == 6 && letterIn(locator[0], 'R') && letterIn(locator[1], 'R') && isAsciiDigit(locator[2]) &&
+         isAsciiDigit(locator[3]) && letterIn(locator[4], 'X') && letterIn(locator[5], 'X');
 }
 
 std::optional<std::string> Calcul_Distance(std::string_view stationLocator, std::string_view contactLocator) {

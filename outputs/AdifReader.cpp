@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/Text.h"
 #include "platform/Cp1252.h"
 
 namespace brivant {
@@ -20,8 +21,6 @@ constexpr std::size_t MaxLengthDigits = 9;
 bool isNameCharacter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -110,7 +109,7 @@ TagScan scanTag(std::string_view text, std::size_t at, bool atEnd) {
   if (text[i] == ':') {
     const std::size_t digits = ++i;
     std::size_t length = 0;
-    while (i < text.size() && isDigit(text[i]) && i - at < MaxTagLength) {
+    while (i < text.size() && isAsciiDigit(text[i]) && i - at < MaxTagLength) {
       if (i - digits < MaxLengthDigits) length = length * 10 + static_cast<std::size_t>(text[i] - '0');
       ++i;
     }

@@ -7,21 +7,22 @@ namespace brivant {
 
 namespace {
 
-using namespace std::chrono;
+namespace chrono = std::chrono;
 
 ClockFields fromTm(const std::tm& tm) {
   return ClockFields{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-sys_seconds toInstant(const ClockFields& f) {
-  const sys_days midnight{year{f.year} / month{static_cast<unsigned>(f.month)} / day{static_cast<unsigned>(f.day)}};
-  return midnight + hours{f.hour} + minutes{f.minute} + seconds{f.second};
+chrono::sys_seconds toInstant(const ClockFields& f) {
+  const chrono::sys_days midnight{chrono::year{f.year} / chrono::month{static_cast<unsigned>(f.month)} /
+                                  chrono::day{static_cast<unsigned>(f.day)}};
+  return midnight + chrono::hours{f.hour} + chrono::minutes{f.minute} + chrono::seconds{f.second};
 }
 
-ClockFields fromInstant(sys_seconds instant) {
-  const sys_days midnight = floor<days>(instant);
-  const year_month_day date{midnight};
-  const hh_mm_ss<seconds> time{instant - midnight};
+ClockFields fromInstant(chrono::sys_seconds instant) {
+  const chrono::sys_days midnight = chrono::floor<chrono::days>(instant);
+  const chrono::year_month_day date{midnight};
+  const chrono::hh_mm_ss<chrono::seconds> time{instant - midnight};
   return ClockFields{static_cast<int>(date.year()),
                      static_cast<int>(static_cast<unsigned>(date.month())),
                      static_cast<int>(static_cast<unsigned>(date.day())),
@@ -46,8 +47,10 @@ ClockFields SystemClock::localNow() const {
   return fromTm(tm);
 }
 
-ClockFields FixedClock::localNow() const { return fromInstant(toInstant(utc_) + minutes{offsetMinutes_}); }
+ClockFields FixedClock::localNow() const { return fromInstant(toInstant(utc_) + chrono::minutes{offsetMinutes_}); }
 
-void FixedClock::advanceSeconds(long long secondsToAdd) { utc_ = fromInstant(toInstant(utc_) + seconds{secondsToAdd}); }
+void FixedClock::advanceSeconds(long long secondsToAdd) {
+  utc_ = fromInstant(toInstant(utc_) + chrono::seconds{secondsToAdd});
+}
 
 }  // namespace brivant

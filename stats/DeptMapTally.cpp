@@ -5,6 +5,7 @@
 #include "core/Language.h"
 #include "core/LogFile.h"
 #include "core/QsoRecord.h"
+#include "core/Text.h"
 #include "entry/LineScan.h"
 #include "entry/TallyBands.h"
 #include "platform/Cp1252.h"
@@ -16,19 +17,17 @@ namespace {
 
 using namespace QsoLayout;
 
-constexpr std::size_t CodeWidth = 2;
+constexpr std::size_t MapCodeWidth = 2;
 constexpr int CorsicaSouthBox = 96;
 constexpr int CorsicaNorthBox = 97;
 constexpr int NoDepartementBox = 20;  // Corsica has its own two codes
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
 std::optional<int> mapBoxOfLogCode(std::string_view code) {
   if (code == "2a") return CorsicaSouthBox;
   if (code == "2b") return CorsicaNorthBox;
-  if (code.size() != CodeWidth || !isDigit(code[0]) || !isDigit(code[1])) return std::nullopt;
+  if (code.size() != MapCodeWidth || !isAsciiDigit(code[0]) || !isAsciiDigit(code[1])) return std::nullopt;
   const int box = (code[0] - '0') * 10 + (code[1] - '0');
   if (box < 1 || box > 95 || box == NoDepartementBox) return std::nullopt;
   return box;
@@ -45,7 +44,7 @@ Result<MapTally> Affiche_Carte(const std::filesystem::path& programDir, std::str
       return true;
     ++tally.contacts;
     const std::string_view code =
-        record.size() >= Departement.column ? record.substr(Departement.column - 1, CodeWidth) : std::string_view();
+        record.size() >= Departement.column ? record.substr(Departement.column - 1, MapCodeWidth) : std::string_view();
     if (const std::optional<int> box = mapBoxOfLogCode(code)) {
       const auto i = static_cast<std::size_t>(*box);
       ++tally.contactsOfBox[i];

@@ -12,6 +12,7 @@
 #include "core/LogFile.h"
 #include "core/ui/Centre.h"
 #include "core/ui/KeyboardAccess.h"
+#include "core/ui/Named.h"
 #include "labels/ui/Etiquettes.h"
 #include "labels/ui/SelectionListModel.h"
 #include "labels/ui/WindowKeys.h"
@@ -19,12 +20,6 @@
 namespace brivant {
 
 namespace {
-
-QLabel* label(QWidget* parent, const char* name) {
-  auto* result = new QLabel(parent);
-  result->setObjectName(QString::fromLatin1(name));
-  return result;
-}
 
 QListView* contactList(QWidget* parent, const char* name, SelectionListModel* model) {
   auto* list = new QListView(parent);
@@ -50,19 +45,19 @@ Select_QSO::Select_QSO(AppState& state, Printer& printer, QWidget* parent)
   chosenModel_ = new SelectionListModel(selection_, true, this);
 
   auto* layout = new QVBoxLayout(this);
-  Label2 = label(this, "Label2");
+  Label2 = named(new QLabel(this), "Label2");
   QFont title = Label2->font();
   title.setBold(true);
   title.setPointSizeF(title.pointSizeF() * 1.3);
   Label2->setFont(title);
   Label2->setAlignment(Qt::AlignCenter);
   layout->addWidget(Label2);
-  Label3 = label(this, "Label3");
+  Label3 = named(new QLabel(this), "Label3");
   Liste_QSO = contactList(this, "Liste_QSO", unchosenModel_);
   Label3->setBuddy(Liste_QSO);
   layout->addWidget(Label3);
   layout->addWidget(Liste_QSO, 3);
-  Label4 = label(this, "Label4");
+  Label4 = named(new QLabel(this), "Label4");
   Liste_Imprime = contactList(this, "Liste_Imprime", chosenModel_);
   Label4->setBuddy(Liste_Imprime);
   layout->addWidget(Label4);

@@ -8,13 +8,10 @@
 namespace brivant {
 namespace {
 
-Spot spot(const char* date, const char* dx, const char* qrg, const char* spotter = "F5XYZ",
-          const char* remarks = "CQ") {
-  return *fittedSpot(date, dx, qrg, spotter, remarks);
-}
+using testing::fittingSpot;
 
 TEST(SpotLines, SortedLinesAndTheOneLayoutOfASpotLine) {
-  const Spot s = spot("26-06-06 0905", "DL1ABC", "14025.0", "F5XYZ", "CQ <QRP>");
+  const Spot s = fittingSpot("26-06-06 0905", "DL1ABC", "14025.0", "F5XYZ", "CQ <QRP>");
   EXPECT_EQ(sortedLine(s, SortMode::Date), " 26-06-06 0905 DL1ABC        14025.0 F5XYZ       CQ <QRP>");
   EXPECT_EQ(sortedLine(s, SortMode::Dx), " DL1ABC       26-06-06 0905  14025.0 F5XYZ       CQ <QRP>");
   EXPECT_EQ(sortedLine(s, SortMode::Qrg), "  14025.0 DL1ABC       26-06-06 0905 F5XYZ       CQ <QRP>");
@@ -62,7 +59,7 @@ TEST(SpotList, FiltersAndAlert) {
       {"F5AAA", {true, true, true, ""}, 1, true},
   };
   for (const Case& c : cases) {
-    const Spot s = spot("26-06-06 0905", c.dx, "14025.0");
+    const Spot s = fittingSpot("26-06-06 0905", c.dx, "14025.0");
     EXPECT_EQ(listingsOf(s, c.filters), c.listings) << c.dx << " " << c.filters.watched;
     EXPECT_EQ(soundsAlert(s, c.filters), c.alert) << c.dx << " " << c.filters.watched;
     SpotList list;
@@ -89,13 +86,14 @@ TEST(SpotMarks, WorkedOnTheBandAndModeOfTheSpot) {
   };
   for (const Case& c : cases) {
     const std::string line =
-        spotLineOfSorted(sortedLine(spot("26-06-06 0905", c.dx, c.qrg), SortMode::Date), SortMode::Date);
+        spotLineOfSorted(sortedLine(fittingSpot("26-06-06 0905", c.dx, c.qrg), SortMode::Date), SortMode::Date);
     EXPECT_EQ(workedSpots({line}, log, c.mode), std::vector<bool>{c.worked}) << line << " " << c.mode;
   }
   // Several spots at once, the same station on two bands.
   std::vector<std::string> lines;
   for (const char* qrg : {"14025.0", "7025.0", "14030.0"})
-    lines.push_back(spotLineOfSorted(sortedLine(spot("26-06-06 0905", "DL1ABC", qrg), SortMode::Date), SortMode::Date));
+    lines.push_back(
+        spotLineOfSorted(sortedLine(fittingSpot("26-06-06 0905", "DL1ABC", qrg), SortMode::Date), SortMode::Date));
   EXPECT_EQ(workedSpots(lines, log, "SSB"), (std::vector<bool>{true, false, true}));
   EXPECT_EQ(workedSpots(lines, {}, "SSB"), (std::vector<bool>{false, false, false}));
 }

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp1252.h"
+#include "tests/cluster/ClusterTestData.h"
 #include "tests/support/SpotPages.h"
 #include "tests/support/TestFiles.h"
 
 namespace brivant {
 namespace {
+
+using testing::fittingSpot;
 
 using testing::fixturesDir;
 using testing::PageRow;
@@ -15,10 +18,6 @@ using testing::readBytes;
 using testing::spotPage;
 
 std::string fixturePage(const char* name) { return Cp1252::fromUtf8(readBytes(fixturesDir() / "cluster" / name)); }
-
-Spot spot(const char* date, const char* dx, const char* qrg, const char* spotter, const char* remarks) {
-  return *fittedSpot(date, dx, qrg, spotter, remarks);
-}
 
 TEST(SpotPage, TheStoredCopyOfAPage) {
   struct Case {
@@ -45,11 +44,11 @@ TEST(SpotPage, TheStoredCopyOfAPage) {
 
 TEST(SpotPage, TheRowsOfTheFirstTable) {
   const std::vector<Spot> expected{
-      spot("26-06-06 0905", "DL1ABC", "14025.0", "F5XYZ", "CQ CQ DE DL1ABC"),
-      spot("26-06-06 0912", "F6KGL/P", "14205.0", "DL2ZZ", "DFCF 59-045 CH\xC2TEAU <QRP>"),
-      spot("26-06-06 0901", "TM5CHA", "14244.5", "ON4XX", "JNC &; CO, 5&"),
-      spot("26-06-06 0858", "HB9ABC", "14010.0", "F5XYZ", "5NN"),
-      spot("26-06-06 0915", "EA8/DL1ABCDE", "14080.0", "G4ABC", "VERY LONG CALL"),
+      fittingSpot("26-06-06 0905", "DL1ABC", "14025.0", "F5XYZ", "CQ CQ DE DL1ABC"),
+      fittingSpot("26-06-06 0912", "F6KGL/P", "14205.0", "DL2ZZ", "DFCF 59-045 CH\xC2TEAU <QRP>"),
+      fittingSpot("26-06-06 0901", "TM5CHA", "14244.5", "ON4XX", "JNC &; CO, 5&"),
+      fittingSpot("26-06-06 0858", "HB9ABC", "14010.0", "F5XYZ", "5NN"),
+      fittingSpot("26-06-06 0915", "EA8/DL1ABCDE", "14080.0", "G4ABC", "VERY LONG CALL"),
   };
   EXPECT_EQ(parseSpotPage(storedPage(fixturePage("page_14.html"))), expected);
   EXPECT_EQ(expected[0].dx, "DL1ABC      ");
@@ -65,11 +64,11 @@ TEST(SpotPage, DamagedRowsAreSkipped) {
   // spotter is cut and a short date padded; a row cut by "</TABLE>" ends the
   // table.
   const std::vector<Spot> expected{
-      spot("26-06-06 1000", "F1AAA", "7012.0", "F5XYZ", "OK F1AAA"),
-      spot("26-06-06 1007", "F1HHH", "7018.0", "F5XYZ/QRP/P", "LONG SPOTTER"),
-      spot("06 1008", "F1III", "7019.0", "F5XYZ", "SHORT DATE"),
-      spot("26-06-06 1009", "F1JJJ", "7020.0", "F5XYZ", "<A> &P;X &"),
-      spot("26-06-06 1000", "F1KKK", "7012.0", "F5XYZ", "OK F1KKK"),
+      fittingSpot("26-06-06 1000", "F1AAA", "7012.0", "F5XYZ", "OK F1AAA"),
+      fittingSpot("26-06-06 1007", "F1HHH", "7018.0", "F5XYZ/QRP/P", "LONG SPOTTER"),
+      fittingSpot("06 1008", "F1III", "7019.0", "F5XYZ", "SHORT DATE"),
+      fittingSpot("26-06-06 1009", "F1JJJ", "7020.0", "F5XYZ", "<A> &P;X &"),
+      fittingSpot("26-06-06 1000", "F1KKK", "7012.0", "F5XYZ", "OK F1KKK"),
   };
   const std::vector<Spot> parsed = parseSpotPage(storedPage(fixturePage("page_damaged.html")));
   EXPECT_EQ(parsed, expected);

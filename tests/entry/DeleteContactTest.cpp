@@ -15,7 +15,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 
 std::string record(std::string_view callsign, std::string_view start) {
   return testing::plainRecord(callsign, "06/06/26", start);
@@ -24,7 +24,7 @@ std::string record(std::string_view callsign, std::string_view start) {
 class DeleteContactTest : public ::testing::Test {
  protected:
   void writeLog(const std::vector<std::string>& records) { writeBytes(dir / "F6ABC.log", crlf(records)); }
-  ListLines list() { return Charge_Liste_QSO(dir.path(), Station).value(); }
+  ListLines list() { return Charge_Liste_QSO(dir.path(), LogStation).value(); }
   TempDir dir;
 };
 
@@ -33,7 +33,7 @@ TEST_F(DeleteContactTest, RemovesTheSelectedContactAndKeepsTheOthersByteForByte)
   // A hand-edited line of another length is kept as it is.
   const std::string odd = "odd line";
   writeLog({a, b, odd, c});
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 1);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, list(), 1);
   ASSERT_TRUE(done.ok());
   EXPECT_TRUE(done->removed);
   EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, odd, c}));
@@ -44,14 +44,14 @@ TEST_F(DeleteContactTest, RemovesTheSelectedContactAndKeepsTheOthersByteForByte)
 TEST_F(DeleteContactTest, OfTwoIdenticalContactsOnlyTheSelectedOneGoes) {
   const std::string a = record("F5AAA", "10:00");
   writeLog({a, a, a});
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 2);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, list(), 2);
   ASSERT_TRUE(done.ok());
   EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, a}));
 }
 
 TEST_F(DeleteContactTest, DeletingTheOnlyContactLeavesAnEmptyLog) {
   writeLog({record("F5AAA", "10:00")});
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 0);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, list(), 0);
   ASSERT_TRUE(done.ok());
   EXPECT_EQ(readBytes(dir / "F6ABC.log"), "");
   EXPECT_TRUE(TextFile::exists(dir / "F6ABC.log"));
@@ -62,7 +62,7 @@ TEST_F(DeleteContactTest, AListThatNoLongerMatchesTheLogChangesNothing) {
   const std::string a = record("F5AAA", "10:00"), b = record("DL1BBB", "10:05");
   writeLog({a, b});
   const ListLines stale = numberedListLines({a, record("G4XXX", "11:00")});
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, stale, 1);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, stale, 1);
   ASSERT_TRUE(done.ok());
   EXPECT_FALSE(done->removed);
   EXPECT_EQ(readBytes(dir / "F6ABC.log"), crlf({a, b}));
@@ -76,7 +76,7 @@ TEST_F(DeleteContactTest, AFailedWriteLeavesTheOldLog) {
     if (step == TextFile::testing::Step::Rename) return DiskFull;
     return std::nullopt;
   });
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, list(), 0);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, list(), 0);
   TextFile::testing::setFaultHook({});
   ASSERT_FALSE(done.ok());
   EXPECT_EQ(done.error().number, DiskFull);
@@ -85,7 +85,7 @@ TEST_F(DeleteContactTest, AFailedWriteLeavesTheOldLog) {
 }
 
 TEST_F(DeleteContactTest, MissingLogIsFileNotFound) {
-  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), Station, {}, 0);
+  const Result<DeleteOutcome> done = deleteLoggedContact(dir.path(), LogStation, {}, 0);
   ASSERT_FALSE(done.ok());
   EXPECT_EQ(done.error().number, FileNotFound);
 }

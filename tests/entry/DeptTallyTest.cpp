@@ -11,22 +11,22 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 
 class DeptTallyTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::seedStation(dir.path(), Station); }
+  void SetUp() override { testing::seedStation(dir.path(), LogStation); }
   DeptLookup lookup(std::string_view dept, std::string_view band = "14 Mhz", std::string_view mode = "SSB") {
-    Result<DeptLookup> result = Cherche_Departement(dir.path(), Station, dept, band, mode);
+    Result<DeptLookup> result = Cherche_Departement(dir.path(), LogStation, dept, band, mode);
     EXPECT_TRUE(result.ok());
     return result.valueOr({});
   }
   void save(std::string_view dept, std::string_view band = "14 Mhz", std::string_view mode = "SSB") {
-    EXPECT_TRUE(MAJ_Fichier_Departement(dir.path(), Station, dept, "1", band, mode).ok());
+    EXPECT_TRUE(MAJ_Fichier_Departement(dir.path(), LogStation, dept, "1", band, mode).ok());
     EXPECT_FALSE(TextFile::exists(dir / "Temporaire2.txt"));
   }
   DeptGrid grid(std::string_view band = "14 Mhz", std::string_view mode = "SSB") {
-    Result<DeptGrid> result = Affiche_Departements(dir.path(), Station, band, mode);
+    Result<DeptGrid> result = Affiche_Departements(dir.path(), LogStation, band, mode);
     EXPECT_TRUE(result.ok());
     return result.valueOr({});
   }
@@ -108,9 +108,9 @@ TEST_F(DeptTallyTest, GridCountsOnlyLevels1To4) {
 
 TEST_F(DeptTallyTest, MissingFileIsError53) {
   std::filesystem::remove(dir / "F6ABC_Departement_CW.txt");
-  Result<DeptLookup> found = Cherche_Departement(dir.path(), Station, "59", "14 Mhz", "CW");
-  Status saved = MAJ_Fichier_Departement(dir.path(), Station, "59", "1", "14 Mhz", "CW");
-  Result<DeptGrid> shown = Affiche_Departements(dir.path(), Station, "14 Mhz", "CW");
+  Result<DeptLookup> found = Cherche_Departement(dir.path(), LogStation, "59", "14 Mhz", "CW");
+  Status saved = MAJ_Fichier_Departement(dir.path(), LogStation, "59", "1", "14 Mhz", "CW");
+  Result<DeptGrid> shown = Affiche_Departements(dir.path(), LogStation, "14 Mhz", "CW");
   ASSERT_FALSE(found.ok());
   ASSERT_FALSE(saved.ok());
   ASSERT_FALSE(shown.ok());

@@ -12,18 +12,18 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 
 class PrefixTallyTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::seedStation(dir.path(), Station); }
+  void SetUp() override { testing::seedStation(dir.path(), LogStation); }
   PrefixLookup lookup(std::string_view key, std::string_view band = "14 Mhz", std::string_view mode = "SSB") {
-    Result<PrefixLookup> result = Cherche_Prefixe(dir.path(), Station, key, band, mode);
+    Result<PrefixLookup> result = Cherche_Prefixe(dir.path(), LogStation, key, band, mode);
     EXPECT_TRUE(result.ok());
     return result.valueOr({});
   }
   PrefixLookup save(std::string_view key, std::string_view band = "14 Mhz", std::string_view mode = "SSB") {
-    Result<PrefixLookup> result = MAJ_Fichier_Prefixe(dir.path(), Station, key, band, mode);
+    Result<PrefixLookup> result = MAJ_Fichier_Prefixe(dir.path(), LogStation, key, band, mode);
     EXPECT_TRUE(result.ok());
     EXPECT_FALSE(TextFile::exists(dir / "Temporaire1.txt"));
     return result.valueOr({});
@@ -69,7 +69,7 @@ TEST_F(PrefixTallyTest, LookupGivesFlagNameAndNothingForAnUnknownKey) {
 TEST_F(PrefixTallyTest, MissingFileIsError53) {
   std::filesystem::remove(dir / "F6ABC_Prefixe_CW.txt");
   for (auto call : {Cherche_Prefixe, MAJ_Fichier_Prefixe}) {
-    Result<PrefixLookup> result = call(dir.path(), Station, "DL1AA", "14 Mhz", "CW");
+    Result<PrefixLookup> result = call(dir.path(), LogStation, "DL1AA", "14 Mhz", "CW");
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error().number, FileNotFound);
   }

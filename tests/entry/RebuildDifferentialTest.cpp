@@ -17,7 +17,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 const char* const OutputSuffixes[] = {"_Prefixe_SSB.txt", "_Prefixe_CW.txt", "_Departement_SSB.txt",
                                       "_Departement_CW.txt", "_Absent.txt"};
 
@@ -68,7 +68,8 @@ struct Outputs {
 
 Outputs readOutputs(const std::filesystem::path& dir, std::vector<std::string> unknown) {
   Outputs outputs{{}, std::move(unknown)};
-  for (const char* suffix : OutputSuffixes) outputs.files.push_back(readBytes(dir / (std::string(Station) + suffix)));
+  for (const char* suffix : OutputSuffixes)
+    outputs.files.push_back(readBytes(dir / (std::string(LogStation) + suffix)));
   return outputs;
 }
 
@@ -78,16 +79,16 @@ void compareOnLog(const std::vector<std::string>& log, const std::filesystem::pa
   TempDir fast;
   TempDir slow;
   for (const TempDir* dir : {&fast, &slow}) {
-    testing::seedStation(dir->path(), Station, templates);
+    testing::seedStation(dir->path(), LogStation, templates);
     writeBytes(*dir / "F6ABC.log", testing::crlf(log));
     // Whatever the files held before must not leak into the result.
     if (!startingTally.empty()) writeBytes(*dir / "F6ABC_Prefixe_SSB.txt", startingTally);
     writeBytes(*dir / "F6ABC_Absent.txt", "OLD\r\n");
   }
-  Result<RebuildOutcome> outcome = rebuildTallies(fast.path(), Station);
+  Result<RebuildOutcome> outcome = rebuildTallies(fast.path(), LogStation);
   ASSERT_TRUE(outcome.ok()) << context;
   const Outputs a = readOutputs(fast.path(), outcome->unknownCallsigns);
-  const Outputs b = readOutputs(slow.path(), testing::referenceRebuild(slow.path(), Station));
+  const Outputs b = readOutputs(slow.path(), testing::referenceRebuild(slow.path(), LogStation));
   for (std::size_t i = 0; i < a.files.size(); ++i)
     ASSERT_EQ(a.files[i], b.files[i]) << context << ": " << OutputSuffixes[i] << " differs";
   ASSERT_EQ(a.unknown, b.unknown) << context;

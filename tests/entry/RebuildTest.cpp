@@ -26,7 +26,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 const char* const TallySuffixes[] = {"_Prefixe_SSB.txt", "_Prefixe_CW.txt", "_Departement_SSB.txt",
                                      "_Departement_CW.txt", "_Absent.txt"};
 
@@ -42,7 +42,7 @@ LogLine contact(std::string call, std::string band, std::string mode, std::strin
 
 class RebuildTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::seedStation(dir.path(), Station); }
+  void SetUp() override { testing::seedStation(dir.path(), LogStation); }
   void writeLog(const std::vector<LogLine>& lines) {
     std::vector<std::string> records;
     for (const LogLine& line : lines) records.push_back(logRecord(line));
@@ -58,7 +58,7 @@ class RebuildTest : public ::testing::Test {
   }
   std::string templateBytes(const char* name) const { return readBytes(testing::smallTemplatesDir() / name); }
   RebuildOutcome rebuild() {
-    Result<RebuildOutcome> outcome = rebuildTallies(dir.path(), Station);
+    Result<RebuildOutcome> outcome = rebuildTallies(dir.path(), LogStation);
     EXPECT_TRUE(outcome.ok());
     EXPECT_FALSE(TextFile::exists(dir / "Temporaire.txt"));
     return outcome.valueOr({});
@@ -147,11 +147,11 @@ TEST_F(RebuildTest, MissingLogOrTemplateChangesNoFile) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
   for (const char* missing : {"F6ABC.log", "FXXXX_Prefixe.txt", "FXXXX_Departement.txt"}) {
     TempDir other;
-    testing::seedStation(other.path(), Station);
+    testing::seedStation(other.path(), LogStation);
     writeBytes(other / "F6ABC.log", readBytes(dir / "F6ABC.log"));
     writeBytes(other / "F6ABC_Absent.txt", "OLD\r\n");
     std::filesystem::remove(other / missing);
-    Result<RebuildOutcome> outcome = rebuildTallies(other.path(), Station);
+    Result<RebuildOutcome> outcome = rebuildTallies(other.path(), LogStation);
     ASSERT_FALSE(outcome.ok()) << missing;
     EXPECT_EQ(outcome.error().number, FileNotFound);
     EXPECT_EQ(readBytes(other / "F6ABC_Prefixe_SSB.txt"), templateBytes("FXXXX_Prefixe.txt"));
@@ -173,9 +173,9 @@ TEST_F(RebuildTest, InterruptedRebuildLeavesEveryFileOldOrNew) {
   std::vector<std::string> newFiles;
   {
     TempDir clean;
-    testing::seedStation(clean.path(), Station);
+    testing::seedStation(clean.path(), LogStation);
     writeBytes(clean / "F6ABC.log", readBytes(dir / "F6ABC.log"));
-    ASSERT_TRUE(rebuildTallies(clean.path(), Station).ok());
+    ASSERT_TRUE(rebuildTallies(clean.path(), LogStation).ok());
     for (const char* suffix : TallySuffixes) newFiles.push_back(readBytes(clean / ("F6ABC" + std::string(suffix))));
   }
   for (int failAt = 1;; ++failAt) {
@@ -190,7 +190,7 @@ TEST_F(RebuildTest, InterruptedRebuildLeavesEveryFileOldOrNew) {
         injected = true;
         return EIO;
       });
-      outcome = rebuildTallies(dir.path(), Station);
+      outcome = rebuildTallies(dir.path(), LogStation);
     }
     for (std::size_t i = 0; i < oldFiles.size(); ++i) {
       const std::string now = file(TallySuffixes[i]);
@@ -225,10 +225,10 @@ TEST_F(RebuildTest, KilledRebuildLeavesEveryFileOldOrNew) {
   std::chrono::steady_clock::duration duration{};
   {
     TempDir clean;
-    testing::seedStation(clean.path(), Station);
+    testing::seedStation(clean.path(), LogStation);
     writeBytes(clean / "F6ABC.log", readBytes(dir / "F6ABC.log"));
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(rebuildTallies(clean.path(), Station).ok());
+    ASSERT_TRUE(rebuildTallies(clean.path(), LogStation).ok());
     duration = std::chrono::steady_clock::now() - start;
     for (const char* suffix : TallySuffixes) newFiles.push_back(readBytes(clean / ("F6ABC" + std::string(suffix))));
   }
@@ -238,7 +238,7 @@ TEST_F(RebuildTest, KilledRebuildLeavesEveryFileOldOrNew) {
       writeBytes(dir / ("F6ABC" + std::string(TallySuffixes[i])), oldFiles[i]);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
-    if (child == 0) _exit(rebuildTallies(dir.path(), Station).ok() ? 0 : 1);
+    if (child == 0) _exit(rebuildTallies(dir.path(), LogStation).ok() ? 0 : 1);
     const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(duration * 1.2);
     std::this_thread::sleep_for(std::chrono::microseconds(
         std::uniform_int_distribution<long long>(0, std::max<long long>(wait.count(), 1))(random)));
@@ -256,9 +256,9 @@ class ResetAndBackupTest : public RebuildTest {};
 
 TEST_F(ResetAndBackupTest, ResetPutsTheTemplatesBack) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
-  ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
+  ASSERT_TRUE(rebuildTallies(dir.path(), LogStation).ok());
   writeBytes(dir / "FXXXX.log", "");
-  ASSERT_TRUE(resetStationFiles(dir.path(), Station).ok());
+  ASSERT_TRUE(resetStationFiles(dir.path(), LogStation).ok());
   EXPECT_EQ(file(".log"), "");
   for (const char* mode : {"SSB", "CW"}) {
     EXPECT_EQ(file("_Prefixe_" + std::string(mode) + ".txt"), templateBytes("FXXXX_Prefixe.txt"));
@@ -270,7 +270,7 @@ TEST_F(ResetAndBackupTest, ResetWithATemplateMissingChangesNothing) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
   const std::string log = file(".log");
   std::filesystem::remove(dir / "FXXXX_Prefixe.txt");
-  Status status = resetStationFiles(dir.path(), Station);
+  Status status = resetStationFiles(dir.path(), LogStation);
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().number, FileNotFound);
   EXPECT_EQ(file(".log"), log);
@@ -288,7 +288,7 @@ TEST_F(ResetAndBackupTest, ResetNeverWritesTheTemplateLogAndAlwaysEmptiesTheLog)
   EXPECT_EQ(readBytes(dir / "FXXXX_Prefixe_CW.txt"), templateBytes("FXXXX_Prefixe.txt"));
 
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
-  ASSERT_TRUE(resetStationFiles(dir.path(), Station).ok());
+  ASSERT_TRUE(resetStationFiles(dir.path(), LogStation).ok());
   EXPECT_EQ(file(".log"), "");
   EXPECT_EQ(readBytes(dir / "FXXXX.log"), templateLog);
 }
@@ -297,7 +297,7 @@ TEST_F(ResetAndBackupTest, ResetNeverWritesTheTemplateLogAndAlwaysEmptiesTheLog)
 // (reading, writing, flushing, closing, renaming) leaves all five as they were.
 TEST_F(ResetAndBackupTest, AResetThatFailsAtAnyStepLeavesEveryFileAsItWas) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59"), contact("G4AA", "7.0 Mhz", "CW")});
-  ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
+  ASSERT_TRUE(rebuildTallies(dir.path(), LogStation).ok());
   const char* const suffixes[] = {".log", "_Departement_SSB.txt", "_Departement_CW.txt", "_Prefixe_SSB.txt",
                                   "_Prefixe_CW.txt"};
   std::vector<std::string> before;
@@ -321,7 +321,7 @@ TEST_F(ResetAndBackupTest, AResetThatFailsAtAnyStepLeavesEveryFileAsItWas) {
         injected = true;
         return ENOSPC;
       });
-      status = resetStationFiles(dir.path(), Station);
+      status = resetStationFiles(dir.path(), LogStation);
     }
     if (!injected) {
       ASSERT_TRUE(status.ok());
@@ -344,9 +344,9 @@ TEST_F(ResetAndBackupTest, ResetQuestionNamesTheStation) {
 
 TEST_F(ResetAndBackupTest, BackupRefreshesTheFiveCopies) {
   writeLog({contact("DL1AA", "14 Mhz", "SSB", "59")});
-  ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
+  ASSERT_TRUE(rebuildTallies(dir.path(), LogStation).ok());
   writeBytes(dir / "F6ABC.bak", "an older backup\r\n");
-  ASSERT_TRUE(Copie_Securite(dir.path(), Station).copied.ok());
+  ASSERT_TRUE(Copie_Securite(dir.path(), LogStation).copied.ok());
   EXPECT_EQ(file(".bak"), file(".log"));
   for (const char* name : {"_Departement_SSB", "_Departement_CW", "_Prefixe_SSB", "_Prefixe_CW"})
     EXPECT_EQ(file(std::string(name) + ".bak"), file(std::string(name) + ".txt")) << name;
@@ -354,7 +354,7 @@ TEST_F(ResetAndBackupTest, BackupRefreshesTheFiveCopies) {
 
 TEST_F(ResetAndBackupTest, BackupGoesOnPastAMissingFile) {
   std::filesystem::remove(dir / "F6ABC_Departement_SSB.txt");  // and there is no log
-  Status status = Copie_Securite(dir.path(), Station).copied;
+  Status status = Copie_Securite(dir.path(), LogStation).copied;
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().number, FileNotFound);
   EXPECT_FALSE(TextFile::exists(dir / "F6ABC.bak"));

@@ -14,7 +14,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view Station = "F6ABC";
+using testing::LogStation;
 
 LogLine contact(std::string call, std::string band, std::string mode, std::string dept, char activity = '0') {
   LogLine f;
@@ -42,7 +42,7 @@ std::string deptLine(std::string_view code, std::initializer_list<std::size_t> f
 class PointsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::seedStation(dir.path(), Station);
+    testing::seedStation(dir.path(), LogStation);
     writeLog({});
     for (const char* name : {"_Prefixe_SSB.txt", "_Prefixe_CW.txt", "_Departement_SSB.txt", "_Departement_CW.txt"})
       writeBytes(dir / ("F6ABC" + std::string(name)), "");
@@ -56,7 +56,7 @@ class PointsTest : public ::testing::Test {
     writeBytes(dir / ("F6ABC" + std::string(suffix)), crlf(lines));
   }
   long long score() {
-    Result<long long> points = Calcul_Points(dir.path(), Station);
+    Result<long long> points = Calcul_Points(dir.path(), LogStation);
     EXPECT_TRUE(points.ok());
     return points.valueOr(-1);
   }
@@ -75,7 +75,7 @@ TEST_F(PointsTest, WorkedExample) {
   writeTally("_Departement_SSB.txt", {deptLine("59", {8}), deptLine("62", {8})});
   writeTally("_Prefixe_CW.txt", {prefixLine("F", {10})});
   writeTally("_Departement_CW.txt", {deptLine("13", {6})});
-  Result<ScoreCounters> counters = countScore(dir.path(), Station);
+  Result<ScoreCounters> counters = countScore(dir.path(), LogStation);
   ASSERT_TRUE(counters.ok());
   const BandModeCounts& ssb14 = counters->cell[0][2];
   EXPECT_EQ(ssb14.contacts, 3);
@@ -94,7 +94,7 @@ TEST_F(PointsTest, WorkedExample) {
 // The same example with the tallies made by the rebuild from the log.
 TEST_F(PointsTest, WorkedExampleAfterTheRebuild) {
   writeExampleLog();
-  ASSERT_TRUE(rebuildTallies(dir.path(), Station).ok());
+  ASSERT_TRUE(rebuildTallies(dir.path(), LogStation).ok());
   EXPECT_EQ(score(), 165);
 }
 
@@ -113,7 +113,7 @@ TEST_F(PointsTest, OnlyTheFiveBandsAndTwoModesCount) {
   writeLog({contact("F5ABC", "144 Mhz", "SSB", "59", '1'), contact("F5ABC", "14 MHZ", "SSB", "59", '1'),
             contact("F5ABC", "14 Mhz", "FM", "59", '1'), contact("F5ABC", "28 Mhz", "CW", "59")});
   writeTally("_Departement_CW.txt", {deptLine("59", {12, 13})});  // 28 Mhz counts, 50 Mhz does not
-  Result<ScoreCounters> counters = countScore(dir.path(), Station);
+  Result<ScoreCounters> counters = countScore(dir.path(), LogStation);
   ASSERT_TRUE(counters.ok());
   EXPECT_EQ(contactPointsOf(*counters), 5);
   EXPECT_EQ(multiplierOf(*counters), 1);  // the castles were on bands or modes that do not count
@@ -146,8 +146,8 @@ TEST_F(PointsTest, ActivityRules) {
   LogLine unclear = contact("F4XYZ", "14 Mhz", "SSB", "62", ' ');
   LogLine plain = contact("F1AAA", "14 Mhz", "SSB", "59", '0');
   writeLog({unclear, castle, unclear, plain, unclear});
-  Result<ScoreCounters> score = countScore(dir.path(), Station, ActivityRule::KeepPreviousOnOther);
-  Result<ScoreCounters> sheet = countScore(dir.path(), Station, ActivityRule::FirstCharacterIsOne);
+  Result<ScoreCounters> score = countScore(dir.path(), LogStation, ActivityRule::KeepPreviousOnOther);
+  Result<ScoreCounters> sheet = countScore(dir.path(), LogStation, ActivityRule::FirstCharacterIsOne);
   ASSERT_TRUE(score.ok());
   ASSERT_TRUE(sheet.ok());
   EXPECT_EQ(score->cell[0][2].castleBonus, 20);  // the unclear line after the castle is one too
@@ -159,7 +159,7 @@ TEST_F(PointsTest, DamagedLinesCountNothingAndBreakNothing) {
   const std::string good = logRecord(contact("F5ABC", "14 Mhz", "SSB", "59", '1'));
   writeBytes(dir / "F6ABC.log", crlf({good.substr(0, 55), "", good.substr(0, 61), good, "*"}));
   writeBytes(dir / "F6ABC_Prefixe_SSB.txt", crlf({"F      01", "", "F"}));
-  Result<ScoreCounters> counters = countScore(dir.path(), Station);
+  Result<ScoreCounters> counters = countScore(dir.path(), LogStation);
   ASSERT_TRUE(counters.ok());
   EXPECT_EQ(contactPointsOf(*counters), 3);     // only the whole line: a cut band or mode is no contact
   EXPECT_EQ(counters->cell[0][0].prefixes, 1);  // column 9 of the short tally line
@@ -173,7 +173,7 @@ TEST_F(PointsTest, AnyMissingFileIsError53) {
     const std::filesystem::path file = dir / ("F6ABC" + std::string(name));
     const std::string bytes = readBytes(file);
     std::filesystem::remove(file);
-    Result<long long> points = Calcul_Points(dir.path(), Station);
+    Result<long long> points = Calcul_Points(dir.path(), LogStation);
     ASSERT_FALSE(points.ok()) << name;
     EXPECT_EQ(points.error().number, FileNotFound);
     EXPECT_EQ(std::filesystem::path(points.error().path).filename(), file.filename());

@@ -8,6 +8,9 @@
 
 namespace brivant::testing {
 
+// The station the log and tally tests log as.
+inline constexpr std::string_view LogStation = "F6ABC";
+
 namespace fs = std::filesystem;
 
 // A fresh folder under the system temporary folder, removed with the object.

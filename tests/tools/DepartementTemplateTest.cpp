@@ -14,7 +14,7 @@ namespace {
 using brivant::testing::readBytes;
 using brivant::testing::shippedDataDir;
 
-std::vector<std::string> shippedLines() {
+std::vector<std::string> shippedDepartementLines() {
   const std::string bytes = readBytes(shippedDataDir() / "FXXXX_Departement.txt");
   std::vector<std::string> lines;
   std::size_t pos = 0;
@@ -29,7 +29,7 @@ TEST(DepartementTemplate, ShippedFileIsWhatTheGeneratorWrites) {
 }
 
 TEST(DepartementTemplate, HasNinetySixDepartementsWithCorsicaInPlaceOfTwenty) {
-  const auto lines = shippedLines();
+  const auto lines = shippedDepartementLines();
   ASSERT_EQ(lines.size(), 96u);
   std::vector<std::string> codes;
   for (const std::string& line : lines) codes.push_back(line.substr(0, 2));
@@ -47,7 +47,7 @@ TEST(DepartementTemplate, HasNinetySixDepartementsWithCorsicaInPlaceOfTwenty) {
 TEST(DepartementTemplate, EveryLineHasTheLayoutAndEveryFlagZero) {
   // The accented letters French departement names use, in Windows-1252.
   const std::set<unsigned char> accents{0xE8, 0xE9, 0xEA, 0xF4, 0xE2, 0xE7};
-  for (const std::string& line : shippedLines()) {
+  for (const std::string& line : shippedDepartementLines()) {
     SCOPED_TRACE(line);
     ASSERT_GT(line.size(), 21u);
     EXPECT_EQ(line[2], ' ');
@@ -63,7 +63,7 @@ TEST(DepartementTemplate, EveryLineHasTheLayoutAndEveryFlagZero) {
 }
 
 TEST(DepartementTemplate, KnownNamesCarryTheirAccentsInWindows1252) {
-  const auto lines = shippedLines();
+  const auto lines = shippedDepartementLines();
   const std::set<std::string> all(lines.begin(), lines.end());
   for (const char* expected : {"01 00000000000000000 Ain",
                                "07 00000000000000000 Ard\xE8"

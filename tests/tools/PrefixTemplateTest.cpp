@@ -35,7 +35,7 @@ std::string trim(const std::string& text) {
   return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
 }
 
-std::vector<TableLine> shippedLines() {
+std::vector<TableLine> shippedPrefixLines() {
   const std::string bytes = readBytes(shippedDataDir() / "FXXXX_Prefixe.txt");
   std::vector<TableLine> lines;
   std::size_t pos = 0;
@@ -71,7 +71,7 @@ TEST(PrefixTemplate, EveryLineIsWellFormedWithEveryFlagZero) {
   const std::string bytes = readBytes(shippedDataDir() / "FXXXX_Prefixe.txt");
   ASSERT_FALSE(bytes.empty());
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   std::size_t total = 0;
   for (const TableLine& line : lines) {
     SCOPED_TRACE(line.text);
@@ -98,7 +98,7 @@ TEST(PrefixTemplate, EveryLineIsWellFormedWithEveryFlagZero) {
 }
 
 TEST(PrefixTemplate, NoLineIsShadowedByAnEarlierOne) {
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   for (std::size_t j = 0; j < lines.size(); ++j)
     for (std::size_t i = 0; i < j; ++i)
       ASSERT_NE(lines[j].prefix.compare(0, lines[i].prefix.size(), lines[i].prefix), 0)
@@ -106,7 +106,7 @@ TEST(PrefixTemplate, NoLineIsShadowedByAnEarlierOne) {
 }
 
 TEST(PrefixTemplate, EveryMainPrefixLeadsToItsOwnMainLine) {
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   std::set<std::string> mains;
   for (const TableLine& line : lines) mains.insert(line.mainPrefix);
   for (const std::string& main : mains) {
@@ -122,7 +122,7 @@ TEST(PrefixTemplate, EveryMainPrefixLeadsToItsOwnMainLine) {
 TEST(PrefixTemplate, EveryDxccEntityHasItsMainLine) {
   if (!fs::exists(countryFilePath)) GTEST_SKIP() << "no country file installed";
   const auto country = brivant::tools::CountryFile::parse(readBytes(countryFilePath));
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   std::size_t entities = 0;
   for (std::size_t i = 0; i < country.entities().size(); ++i) {
     if (country.entities()[i].waeOnly()) continue;
@@ -137,7 +137,7 @@ TEST(PrefixTemplate, EveryDxccEntityHasItsMainLine) {
 }
 
 TEST(PrefixTemplate, FranceHasOnlyItsPlainPrefixes) {
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   std::set<std::string> french;
   for (const TableLine& line : lines)
     if (line.mainPrefix == "F") french.insert(line.prefix);
@@ -179,7 +179,7 @@ TEST(PrefixTemplate, KnownCallsResolveAsTheEntryNeedsThem) {
       {"3D2CR", "3D2C", "3D2/C", "Conway Reef", false},
       {"JA1ABC", "JA", "JA", "Japan", false},
   };
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.call);
     const TableLine* line = firstMatch(lines, c.call);
@@ -197,7 +197,7 @@ TEST(PrefixTemplate, ResolvesTheSampleCallsAsTheCountryFileDoes) {
   if (!fs::exists(countryFilePath) || !fs::exists(samplePath)) GTEST_SKIP() << "no country file or sample installed";
   const auto country = brivant::tools::CountryFile::parse(readBytes(countryFilePath));
   const auto sample = brivant::tools::parseSampleCalls(readBytes(samplePath));
-  const auto lines = shippedLines();
+  const auto lines = shippedPrefixLines();
   std::size_t calls = 0, correct = 0;
   for (const std::string& call : sample) {
     const int truth = country.resolve(call);
