@@ -37,7 +37,7 @@ CwKeyer::CwKeyer(MainView view, RadioLink& radio, Menu menu, Timing timing)
       menu_(menu),
       timing_(timing),
       cwdaemon_(new CwdaemonLink(this)),
-      line_(named(new QWidget, "cwLine")),
+      line_(named(new QWidget(view_.main.window), "cwLine")),
       endTimer_(new QTimer(this)),
       speedSave_(new QTimer(this)) {
   setObjectName(QStringLiteral("CwKeyer"));
@@ -84,8 +84,6 @@ CwKeyer::~CwKeyer() {
   // that it could not be.
   if (speedSave_->isActive())
     (void)Settings::save(view_.state.settings, CwSettings::Speed, view_.state.StationCall, std::to_string(wpm_));
-  // A line nobody placed is this object's own.
-  if (line_ != nullptr && line_->parent() == nullptr) delete line_.data();
 }
 
 void CwKeyer::restore() {

@@ -4,23 +4,18 @@
 
 namespace brivant {
 
-RadioControl::RadioControl(AppState& state, QObject* parent, Hooks hooks, RadioLink::Timing timing)
+RadioControl::RadioControl(AppState& state, QWidget* parent, Hooks hooks, RadioLink::Timing timing)
     : QObject(parent),
       state_(state),
       hooks_(std::move(hooks)),
       link_(new RadioLink(this, timing)),
-      readout_(new QLabel) {
+      readout_(new QLabel(parent)) {
   setObjectName(QStringLiteral("RadioControl"));
   readout_->setObjectName(QStringLiteral("radioReadout"));
   readout_->setContentsMargins(8, 0, 8, 0);
   readout_->hide();
   connect(link_, &RadioLink::readingReceived, this, &RadioControl::showReading);
   connect(link_, &RadioLink::stateChanged, this, &RadioControl::showState);
-}
-
-RadioControl::~RadioControl() {
-  // A readout nobody placed is this object's own.
-  if (readout_ && readout_->parent() == nullptr) delete readout_.data();
 }
 
 void RadioControl::restore() {

@@ -29,8 +29,8 @@ class RadioControl final : public QObject {
     std::function<bool(const std::string& band, const std::string& mode)> followRadio;
   };
 
-  RadioControl(AppState& state, QObject* parent, Hooks hooks = {}, RadioLink::Timing timing = {});
-  ~RadioControl() override;
+  // The readout is a hidden child of parent until a window places it.
+  RadioControl(AppState& state, QWidget* parent, Hooks hooks = {}, RadioLink::Timing timing = {});
 
   // Links the stored hamlib radio when "Transceiver" names it.
   void restore();

@@ -131,7 +131,9 @@ class ClusterFixture : public ::testing::Test, protected ProgramBench {
   std::vector<std::string> logLines;
   QStringList offered;
   // The hamlib radio the program keeps for the whole run; the window's own
-  // when none.
+  // when none.  Its readout is a child of the host, as it is of the main
+  // window in the program.
+  QWidget radioHost;
   std::unique_ptr<RadioControl> radio;
   // What the main window is to the window: its owner, gone before the radio.
   std::unique_ptr<QWidget> mainWindow;

@@ -33,7 +33,7 @@ class ClusterHamlibTest : public ClusterFixture {
  protected:
   // The radio of the program, read every 50 ms rather than every second.
   void quickRadio(RadioControl::Hooks hooks = {}) {
-    radio = std::make_unique<RadioControl>(state, nullptr, std::move(hooks), RadioLink::Timing{50});
+    radio = std::make_unique<RadioControl>(state, &radioHost, std::move(hooks), RadioLink::Timing{50});
   }
   HamlibDialog& chooseHamlib(Cluster& cluster) {
     cluster.Emetteur->setCurrentIndex(HamlibTransceiverIndex);
@@ -239,7 +239,7 @@ TEST_F(ClusterHamlibTest, AHungRadioIsSaidWithinTwoSecondsAndLetGoAtOnce) {
   if (Rigctld::program().isEmpty()) GTEST_SKIP() << "rigctld (Debian package libhamlib-utils) is not installed";
   ASSERT_TRUE(rigctld.start());
   const int threads = RadioLink::threadsRunning();
-  radio = std::make_unique<RadioControl>(state, nullptr);  // read every second, as in the program
+  radio = std::make_unique<RadioControl>(state, &radioHost);  // read every second, as in the program
   HamlibChoice choice;
   choice.rigctld = true;
   choice.host = "127.0.0.1";

@@ -139,7 +139,7 @@ TEST_F(ClusterSelfSpotTest, TheStationIsAnnouncedOnTheNodeAndItsAnswerShown) {
   setting("Port Telnet", std::to_string(node.port()));
   ASSERT_TRUE(store.save("ZIV", "Setup F6ABC_P", "N° Activite", "35012").ok());
   // hamlib's simulated radio on 14 025 kHz.
-  radio = std::make_unique<RadioControl>(state, nullptr, RadioControl::Hooks{}, RadioLink::Timing{50});
+  radio = std::make_unique<RadioControl>(state, &radioHost, RadioControl::Hooks{}, RadioLink::Timing{50});
   ASSERT_TRUE(radio->use(HamlibChoice{false, HamlibDummyModel, "", 0, "localhost", DefaultRigctldPort}));
   ASSERT_TRUE(waitUntil([&] { return radio->link().state() == RadioLink::State::Answering; }));
   ASSERT_TRUE(radio->link().tune(14'025'000, RigMode::Cw));
