@@ -83,7 +83,7 @@ void Composition::composeEntry() {
   hooks_.startEntry = [this](std::string band) { entryChain_->startEntry(std::move(band)); };
   hooks_.checkPrefixFiles = [this] { maintenance_->checkPrefixFileSizes(); };
   hooks_.rebuildTallies = [this] { return maintenance_->rebuildFromLog(false); };
-  hooks_.closing = [this] { maintenance_->backupAtClosing(); };
+  hooks_.closing = [this](bool operatorPresent) { maintenance_->backupAtClosing(operatorPresent); };
 }
 
 // The save ("QSO Suivant", enabled by the entry once a contact is complete)

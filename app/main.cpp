@@ -15,6 +15,7 @@
 #include "core/ui/Main.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
+#include "platform/EndRequests.h"
 #include "platform/ProgramDir.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtDialogs.h"
@@ -60,6 +61,13 @@ int main(int argc, char** argv) {
     ended = true;
     exitCode = code;
     QCoreApplication::exit(code);
+  });
+  // A shutdown, a logout or kill: the program ends as Quitter ends it, from
+  // the start-up's first box on.
+  brivant::EndRequests endRequests;
+  QObject::connect(&endRequests, &brivant::EndRequests::requested, &main, [&main](int signalNumber) {
+    qCInfo(brivant::brivantStartup).noquote() << "signal" << signalNumber << "received: the program ends";
+    main.endOnRequest();
   });
   main.Form_Load();
   if (ended) return exitCode;

@@ -136,10 +136,16 @@ void Main::endProgram(int exitCode) {
 void Main::closeEvent(QCloseEvent* event) {
   if (!programEnded_ && !backupDone_) {
     backupDone_ = true;
-    if (hooks_.closing) hooks_.closing();
+    if (hooks_.closing && (logLoaded_ || !endRequested_)) hooks_.closing(!endRequested_);
   }
   event->accept();
   endProgram(0);
+}
+
+void Main::endOnRequest() {
+  if (programEnded_) return;
+  endRequested_ = true;
+  close();
 }
 
 void Main::Mnu_Quitter_Click() { close(); }

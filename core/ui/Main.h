@@ -70,8 +70,9 @@ class Main final : public QMainWindow, public EntryForm {
     // Start-up step 25: the tallies rebuilt from the log.  False when the
     // program cannot go on.
     std::function<bool()> rebuildTallies;
-    // Unloading the window: the submission reminder and the backups.
-    std::function<void()> closing;
+    // Unloading the window: the submission reminder and the backups; the
+    // reminder and the messages only when an operator is there to read them.
+    std::function<void(bool operatorPresent)> closing;
   };
 
   explicit Main(AppState& state, QWidget* parent = nullptr);
@@ -103,6 +104,10 @@ class Main final : public QMainWindow, public EntryForm {
   void setEndProgram(EndProgram endProgram) { endProgram_ = std::move(endProgram); }
   void endProgram(int exitCode);
   bool programEnded() const { return programEnded_; }
+  // The system asks the program to end (a shutdown, a logout): it ends as
+  // Quitter ends it, backups included once the log is loaded, but asks and
+  // tells nothing, since nobody may be there to answer.
+  void endOnRequest();
 
   // The Station window at first run is modal; tests drive it from a timer.
   Station* stationWindow();
@@ -289,6 +294,10 @@ class Main final : public QMainWindow, public EntryForm {
   EndProgram endProgram_;
   bool programEnded_ = false;
   bool backupDone_ = false;
+  // The station's log is loaded: from then on a closing makes its backups.
+  bool logLoaded_ = false;
+  // The system asked the program to end: nothing is asked or told.
+  bool endRequested_ = false;
   // The station whose damaged log lines were said.
   std::string damageSaidFor_;
   std::map<QWidget*, KeyHandler> keyHandlers_;

@@ -115,6 +115,7 @@ bool Main::Form_Load() {
   QElapsedTimer took;
   took.start();
   const bool loaded = Charge_Liste_QSO();
+  logLoaded_ = loaded;
   QApplication::restoreOverrideCursor();
   if (!loaded) return false;
   qCInfo(brivantStartup).noquote() << "log of" << QString::fromStdString(state_.StationCall)

@@ -151,14 +151,20 @@ void Maintenance::checkPrefixFileSizes() {
     if (const std::optional<QString> message = stationPrefixSizeMessage(state.StationCall, *size)) view_.tell(*message);
 }
 
-void Maintenance::backupAtClosing() {
+void Maintenance::backupAtClosing(bool operatorPresent) {
   AppState& state = view_.state;
   const bool fr = view_.french();
-  view_.tell(backupReminder(fr, state.StationCall, state.JncDate, state.programDir));
+  const auto say = [&](const QString& text) {
+    if (operatorPresent)
+      view_.tell(text);
+    else
+      qCWarning(brivantFiles).noquote() << "at the requested end:" << text;
+  };
+  if (operatorPresent) view_.tell(backupReminder(fr, state.StationCall, state.JncDate, state.programDir));
   const BackupOutcome backup = Copie_Securite(state.programDir, state.StationCall);
   for (const std::string& name : backup.damagedKept)
-    view_.tell(damagedTallyBackupMessage(fr, name, fs::path(name).replace_extension(".bak").string()));
-  if (!backup.copied) view_.tell(runtimeErrorMessage(backup.copied.error()));
+    say(damagedTallyBackupMessage(fr, name, fs::path(name).replace_extension(".bak").string()));
+  if (!backup.copied) say(runtimeErrorMessage(backup.copied.error()));
 }
 
 }  // namespace brivant

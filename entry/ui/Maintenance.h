@@ -45,8 +45,9 @@ class Maintenance final : public QObject {
 
   // Copie_Securite when the main window closes: the reminder, then the
   // ".bak" copies of the log and the four tallies; a damaged tally whose
-  // backup is whole is named and its backup kept.
-  void backupAtClosing();
+  // backup is whole is named and its backup kept.  With no operator present
+  // the copies are made all the same, and what would be told is logged.
+  void backupAtClosing(bool operatorPresent = true);
 
   // The updating window shown during a rebuild.
   Chargement* updatingWindow();
