@@ -37,8 +37,12 @@ bool installHandlers() {
   return true;
 }
 
-void restoreDefaults() {
+// The signals back to their default, then the pair closed.
+void stopWatching() {
   for (int number : Watched) (void)std::signal(number, SIG_DFL);
+  ::close(writeEnd);
+  ::close(readEnd);
+  writeEnd = readEnd = -1;
 }
 
 }  // namespace
@@ -50,10 +54,7 @@ EndRequests::EndRequests(QObject* parent) : QObject(parent) {
   writeEnd = pair[0];
   readEnd = pair[1];
   if (!installHandlers()) {
-    restoreDefaults();
-    ::close(writeEnd);
-    ::close(readEnd);
-    writeEnd = readEnd = -1;
+    stopWatching();
     return;
   }
   notifier_ = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
@@ -62,10 +63,9 @@ EndRequests::EndRequests(QObject* parent) : QObject(parent) {
 
 EndRequests::~EndRequests() {
   if (notifier_ == nullptr) return;
-  restoreDefaults();
-  ::close(writeEnd);
-  ::close(readEnd);
-  writeEnd = readEnd = -1;
+  // The notifier stops watching before its socket is closed.
+  notifier_->setEnabled(false);
+  stopWatching();
 }
 
 void EndRequests::readRequest() {

@@ -164,7 +164,12 @@ void Maintenance::backupAtClosing(bool operatorPresent) {
   const BackupOutcome backup = Copie_Securite(state.programDir, state.StationCall);
   for (const std::string& name : backup.damagedKept)
     say(damagedTallyBackupMessage(fr, name, fs::path(name).replace_extension(".bak").string()));
-  if (!backup.copied) say(runtimeErrorMessage(backup.copied.error()));
+  if (!backup.copied) {
+    if (operatorPresent)
+      view_.tell(runtimeErrorMessage(backup.copied.error()));
+    else
+      Diagnostics::fileError(backup.copied.error(), "the safety copy at a requested end");
+  }
 }
 
 }  // namespace brivant
